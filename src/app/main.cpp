@@ -1,0 +1,16 @@
+#include <QApplication>
+
+#include "app/main_window.h"
+#include "ui/message_box.h"
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Bindlow Books 97"));
+    QApplication::setApplicationVersion(QStringLiteral("3.2b"));
+    ui::MessageBoxMessages boxes;
+    ui::setMessages(&boxes);
+    TMain main;
+    main.show();
+    return app.exec();
+}

@@ -1,0 +1,127 @@
+// bindlow-dbf: looks at and repairs dBASE tables and their production indexes.
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <string>
+
+#include "dbase/check.h"
+#include "dbase/error.h"
+#include "dbase/table.h"
+
+namespace {
+
+const char* kUsage =
+    "usage: bindlow-dbf info FILE.DBF\n"
+    "       bindlow-dbf dump FILE.DBF [--tag NAME]\n"
+    "       bindlow-dbf check FILE.DBF\n"
+    "       bindlow-dbf index FILE.DBF NAME EXPRESSION\n"
+    "       bindlow-dbf reindex FILE.DBF\n"
+    "       bindlow-dbf pack FILE.DBF\n";
+
+struct Target {
+    std::filesystem::path folder;
+    std::string name;
+};
+
+Target split(const std::string& arg)
+{
+    std::filesystem::path p(arg);
+    std::filesystem::path folder = p.parent_path();
+    return {folder.empty() ? std::filesystem::path(".") : folder, p.filename().string()};
+}
+
+int info(const Target& t)
+{
+    dbase::Table table;
+    table.open(t.folder, t.name, {false, true, {}});
+    const auto& h = table.header();
+    std::uint32_t deleted = 0;
+    for (std::uint32_t r = 1; r <= table.physicalCount(); ++r) deleted += table.record(r).deleted() ? 1 : 0;
+    std::printf("file        %s\n", table.path().string().c_str());
+    std::printf("version     0x%02X%s\n", h.version, h.hasMemo() ? " (memo fields: read-only)" : "");
+    std::printf("updated     %04d-%02d-%02d\n", h.updated.year, h.updated.month, h.updated.day);
+    std::printf("records     %u (%u live, %u deleted)\n", table.physicalCount(), table.physicalCount() - deleted, deleted);
+    std::printf("header      %u bytes, record %u bytes\n", unsigned(h.headerLength), unsigned(h.recordLength));
+    std::printf("language    0x%02X\n", h.languageDriver);
+    std::printf("index flag  %u\n", unsigned(h.mdxFlag));
+    std::printf("fields      %d\n", table.fieldCount());
+    for (int i = 0; i < table.fieldCount(); ++i) {
+        const auto& f = table.field(i);
+        std::printf("  %3d %-10s %c %3d %2d\n", i + 1, table.fieldName(i).c_str(), f.type, f.width, f.decimals);
+    }
+    auto tags = table.tags();
+    std::printf("tags        %zu%s\n", tags.size(), tags.empty() ? "" : (" in " + table.indexPath().filename().string()).c_str());
+    for (const auto& tag : tags)
+        std::printf("  %-10s %c %3d  %s\n", tag.name.c_str(), tag.keyType, tag.keyLength, tag.expression.c_str());
+    return 0;
+}
+
+int dump(const Target& t, const std::string& tag)
+{
+    dbase::Table table;
+    table.open(t.folder, t.name, {false, true, tag});
+    std::string line;
+    for (std::size_t row = 0; row < table.recordCount(); ++row) {
+        table.goToPosition(row);
+        line = std::to_string(table.recordNumber());
+        for (int f = 0; f < table.fieldCount(); ++f) {
+            line += '\t';
+            std::string v = table.getText(f);
+            for (char& c : v)
+                if (c == '\t' || c == '\n' || c == '\r') c = ' ';
+            line += v;
+        }
+        line += '\n';
+        std::fwrite(line.data(), 1, line.size(), stdout);
+    }
+    return 0;
+}
+
+int check(const Target& t)
+{
+    auto faults = dbase::checkTable(t.folder, t.name);
+    for (const auto& f : faults) std::fprintf(stderr, "%s\n", f.c_str());
+    if (faults.empty()) std::printf("ok\n");
+    return faults.empty() ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 3) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    std::string cmd = argv[1];
+    Target t = split(argv[2]);
+    try {
+        if (cmd == "info" && argc == 3) return info(t);
+        if (cmd == "dump" && argc == 3) return dump(t, {});
+        if (cmd == "dump" && argc == 5 && std::strcmp(argv[3], "--tag") == 0) return dump(t, argv[4]);
+        if (cmd == "check" && argc == 3) return check(t);
+        if (cmd == "index" && argc == 5) {
+            dbase::Table table;
+            table.open(t.folder, t.name, {true, false, {}});
+            table.addTag(argv[3], argv[4]);
+            return 0;
+        }
+        if ((cmd == "reindex" || cmd == "pack") && argc == 3) {
+            dbase::Table table;
+            table.open(t.folder, t.name, {true, false, {}});
+            if (cmd == "pack")
+                table.pack();
+            else
+                table.reindex();
+            return 0;
+        }
+    } catch (const dbase::DatabaseError& e) {
+        std::fprintf(stderr, "bindlow-dbf: %s\n", e.what());
+        return 1;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "bindlow-dbf: %s\n", e.what());
+        return 1;
+    }
+    std::fputs(kUsage, stderr);
+    return 2;
+}

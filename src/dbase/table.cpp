@@ -1,0 +1,477 @@
+#include "dbase/table.h"
+
+#include <algorithm>
+#include <cstring>
+#include <sys/mman.h>
+
+#include "dbase/bytes.h"
+#include "dbase/error.h"
+#include "dbase/memo.h"
+#include "dbase/values.h"
+
+namespace dbase {
+
+namespace {
+constexpr std::size_t kMapSlack = 64u << 20;  // room to grow before the file is mapped again
+
+std::string upperAscii(std::string s)
+{
+    for (auto& c : s)
+        if (c >= 'a' && c <= 'z') c = char(c - 32);
+    return s;
+}
+}  // namespace
+
+Table::Table() = default;
+Table::~Table()
+{
+    try {
+        close();
+    } catch (...) {
+    }
+}
+
+std::filesystem::path Table::indexPath() const
+{
+    return findCaseless(folder_, std::filesystem::path(path_).stem().string() + ".MDX");
+}
+
+void Table::open(const std::filesystem::path& folder, const std::string& tableName, const OpenOptions& options)
+{
+    close();
+    folder_ = folder;
+    std::string name = tableName;
+    if (std::filesystem::path(name).extension().empty()) name += ".DBF";
+    path_ = findCaseless(folder, name);
+    tableName_ = std::filesystem::path(path_).stem().string();
+    options_ = options;
+    exclusive_ = options.exclusive;
+    readOnly_ = options.readOnly;
+    try {
+        openFiles();
+        if (!options.indexTag.empty()) setActiveTag(options.indexTag);
+        first();
+    } catch (...) {
+        close();
+        throw;
+    }
+}
+
+void Table::openFiles()
+{
+    const std::string file = path_.string();
+    File f(path_, (readOnly_ && !exclusive_) ? File::Mode::ReadOnly : File::Mode::ReadWrite);
+    if (!f.tryLock(kOpenLock, 1, exclusive_)) {
+        throw TableInUse(file + (exclusive_ ? ": the table is in use by another program and cannot be opened exclusively"
+                                            : ": the table is open exclusively by another program"));
+    }
+    // size and header are read together under the update lock: an append elsewhere raises the
+    // count only after it has written the record
+    f.lock(kUpdateLock, 1, false);
+    std::uint64_t size = 0;
+    std::vector<unsigned char> head;
+    try {
+        size = f.size();
+        head.resize(static_cast<std::size_t>(std::min<std::uint64_t>(size, kMaxHeader)));
+        f.readAt(0, head.data(), head.size());
+    } catch (...) {
+        f.unlock(kUpdateLock, 1);
+        throw;
+    }
+    f.unlock(kUpdateLock, 1);
+    header_ = parseHeader(file, head.data(), head.size(), size);
+    file_ = std::move(f);
+    count_ = header_.recordCount;
+
+    if (header_.hasMemo()) {
+        readOnly_ = true;  // memo fields are read, never written
+        std::filesystem::path dbt = findCaseless(folder_, tableName_ + ".DBT");
+        std::error_code ec;
+        if (std::filesystem::exists(dbt, ec)) memo_ = std::make_unique<MemoFile>(dbt, header_.version == 0x8B);
+    }
+    if (header_.mdxFlag != 0) {
+        std::filesystem::path mdx = indexPath();
+        std::error_code ec;
+        if (!std::filesystem::exists(mdx, ec)) fail(file, "its production index " + mdx.filename().string() + " is missing");
+        mdx_ = std::make_unique<Mdx>(mdx, !readOnly_);
+        compileTags();
+    }
+    mapFile();
+    state_ = TableState::Browse;
+    loadOrder();
+    rebuildVisible();
+}
+
+void Table::close()
+{
+    if (recordLocked_ && file_.isOpen()) file_.unlock(kLockBase - editRec_, 1);
+    recordLocked_ = false;
+    unmap();
+    mdx_.reset();
+    memo_.reset();
+    file_.close();
+    compiled_.clear();
+    uncompilable_.clear();
+    activeTag_.clear();
+    activeExpr_ = nullptr;
+    keyLength_ = 0;
+    keys_.clear();
+    order_.clear();
+    visible_.clear();
+    buffer_.clear();
+    original_.clear();
+    state_ = TableState::Inactive;
+    pos_ = 0;
+    bof_ = eof_ = true;
+    modified_ = false;
+    editRec_ = 0;
+    count_ = 0;
+}
+
+void Table::mapFile()
+{
+    std::uint64_t need = header_.recordOffset(count_ + 1);
+    if (map_ && need <= mapLength_) return;
+    unmap();
+    std::size_t len = std::size_t(std::max<std::uint64_t>(file_.size(), need)) + kMapSlack;
+    void* p = ::mmap(nullptr, len, PROT_READ, MAP_SHARED, file_.fd(), 0);
+    if (p == MAP_FAILED) fail(path_.string(), "cannot map the file into memory");
+    ::madvise(p, len, MADV_WILLNEED);
+    map_ = static_cast<const unsigned char*>(p);
+    mapLength_ = len;
+}
+
+void Table::unmap()
+{
+    if (map_) ::munmap(const_cast<unsigned char*>(map_), mapLength_);
+    map_ = nullptr;
+    mapLength_ = 0;
+}
+
+const unsigned char* Table::recordPtr(std::uint32_t recno) const { return map_ + header_.recordOffset(recno); }
+
+RecordView Table::record(std::uint32_t recno) const
+{
+    if (recno < 1 || recno > count_) fail(path_.string(), "there is no record " + std::to_string(recno));
+    return RecordView(header_, recordPtr(recno), recno);
+}
+
+void Table::compileTags()
+{
+    compiled_.clear();
+    uncompilable_.clear();
+    if (!mdx_) return;
+    for (const TagInfo& t : mdx_->tags()) {
+        try {
+            auto e = std::make_unique<KeyExpression>(mdx_->fileName(), t.expression, header_.fields);
+            if (t.hasFor || e->keyType() != t.keyType || e->keyLength() != t.keyLength)
+                throw DatabaseError("unsupported");
+            compiled_.push_back({t.name, std::move(e)});
+        } catch (const DatabaseError&) {
+            if (uncompilable_.empty()) uncompilable_ = t.name;
+            compiled_.push_back({t.name, nullptr});
+        }
+    }
+}
+
+std::string Table::fieldName(int i) const { return upperAscii(field(i).name); }
+
+int Table::fieldIndex(std::string_view name) const
+{
+    std::string upper = upperAscii(std::string(name));
+    for (int i = 0; i < fieldCount(); ++i)
+        if (upperAscii(header_.fields[std::size_t(i)].name) == upper) return i;
+    return -1;
+}
+
+// ---- order and filter ----
+
+bool Table::lessRec(std::uint32_t a, std::uint32_t b) const
+{
+    if (keyLength_) {
+        int c = compareKeys(keyType_, keys_.data() + std::size_t(a) * std::size_t(keyLength_),
+                            keys_.data() + std::size_t(b) * std::size_t(keyLength_), keyLength_);
+        if (c) return c < 0;
+    }
+    return a < b;
+}
+
+std::size_t Table::lowerBound(const std::vector<std::uint32_t>& v, std::uint32_t recno) const
+{
+    auto it = std::lower_bound(v.begin(), v.end(), recno, [this](std::uint32_t x, std::uint32_t y) { return lessRec(x, y); });
+    return std::size_t(it - v.begin());
+}
+
+void Table::loadOrder()
+{
+    order_.clear();
+    keys_.clear();
+    // the record count and the index are read together, under the update lock, so that they
+    // agree even while other programs append
+    file_.lock(kUpdateLock, 1, false);
+    try {
+        std::uint32_t n = diskRecordCount();
+        if (header_.recordOffset(n + 1) > file_.size())
+            fail(path_.string(), "the header says " + std::to_string(n) + " records but the file is shorter");
+        header_.recordCount = count_ = n;
+        mapFile();
+        if (!activeTag_.empty()) walkActiveTag();
+    } catch (...) {
+        file_.unlock(kUpdateLock, 1);
+        order_.clear();
+        keys_.clear();
+        throw;
+    }
+    file_.unlock(kUpdateLock, 1);
+}
+
+void Table::walkActiveTag()
+{
+    if (!mdx_) fail(path_.string(), "the index has no tag " + activeTag_);
+    mdx_->reload();  // another program may have split the root
+    const TagInfo* tag = mdx_->findTag(activeTag_);
+    if (!tag) fail(path_.string(), "the index has no tag " + activeTag_);
+    keyLength_ = tag->keyLength;
+    keyType_ = tag->keyType;
+    keys_.assign((std::size_t(count_) + 1) * std::size_t(keyLength_), 0);
+    std::vector<bool> seen(std::size_t(count_) + 1, false);
+    order_.reserve(count_);
+    const std::string where = "tag " + tag->name + " ";
+    mdx_->lockShared();
+    try {
+        mdx_->walk(*tag, [&](std::uint32_t rec, const unsigned char* key) {
+            if (rec < 1 || rec > count_)
+                fail(mdx_->fileName(), where + "names record " + std::to_string(rec) + ", which the table does not hold; rebuild the index");
+            if (seen[rec]) fail(mdx_->fileName(), where + "names record " + std::to_string(rec) + " twice; rebuild the index");
+            seen[rec] = true;
+            std::memcpy(keys_.data() + std::size_t(rec) * std::size_t(keyLength_), key, std::size_t(keyLength_));
+            order_.push_back(rec);
+        });
+    } catch (...) {
+        mdx_->unlockShared();
+        throw;
+    }
+    mdx_->unlockShared();
+    if (order_.size() != count_)
+        fail(mdx_->fileName(), where + "holds " + std::to_string(order_.size()) + " of the table's " +
+                                   std::to_string(count_) + " records; rebuild the index");
+}
+
+bool Table::passes(std::uint32_t recno) const
+{
+    const unsigned char* p = recordPtr(recno);
+    if (p[0] == '*') return false;
+    return !filter_ || filter_(RecordView(header_, p, recno));
+}
+
+void Table::rebuildVisible()
+{
+    visible_.clear();
+    if (activeTag_.empty()) {
+        visible_.reserve(count_);
+        for (std::uint32_t r = 1; r <= count_; ++r)
+            if (passes(r)) visible_.push_back(r);
+    } else {
+        visible_.reserve(order_.size());
+        for (std::uint32_t r : order_)
+            if (passes(r)) visible_.push_back(r);
+    }
+}
+
+void Table::setFilter(Filter filter)
+{
+    checkBrowseMode();
+    std::uint32_t rec = recordNumber();
+    filter_ = std::move(filter);
+    rebuildVisible();
+    locate(rec);
+}
+
+void Table::setActiveTag(const std::string& name)
+{
+    checkBrowseMode();
+    std::uint32_t rec = recordNumber();
+    std::string upper = upperAscii(name);
+    if (upper.empty()) {
+        activeTag_.clear();
+        activeExpr_ = nullptr;
+        keyLength_ = 0;
+    } else {
+        if (!mdx_ || !mdx_->findTag(upper)) fail(path_.string(), "the production index has no tag " + name);
+        activeTag_ = upper;
+        activeExpr_ = nullptr;
+        for (const auto& c : compiled_)
+            if (c.name == upper) activeExpr_ = c.expr.get();
+    }
+    try {
+        loadOrder();
+    } catch (...) {
+        activeTag_.clear();
+        activeExpr_ = nullptr;
+        keyLength_ = 0;
+        rebuildVisible();
+        throw;
+    }
+    rebuildVisible();
+    locate(rec);
+}
+
+// ---- navigation ----
+
+void Table::loadCurrent()
+{
+    buffer_.assign(header_.recordLength, ' ');
+    if (!visible_.empty()) std::memcpy(buffer_.data(), recordPtr(visible_[pos_]), header_.recordLength);
+}
+
+void Table::locate(std::uint32_t recno)
+{
+    if (visible_.empty()) {
+        pos_ = 0;
+        bof_ = eof_ = true;
+    } else {
+        std::size_t i = recno ? lowerBound(visible_, recno) : 0;
+        pos_ = std::min(i, visible_.size() - 1);
+        bof_ = eof_ = false;
+    }
+    loadCurrent();
+}
+
+std::uint32_t Table::recordNumber() const
+{
+    if (state_ == TableState::Insert) return 0;
+    return visible_.empty() ? 0 : visible_[pos_];
+}
+
+void Table::first()
+{
+    checkBrowseMode();
+    pos_ = 0;
+    bof_ = true;
+    eof_ = visible_.empty();
+    loadCurrent();
+}
+
+void Table::last()
+{
+    checkBrowseMode();
+    pos_ = visible_.empty() ? 0 : visible_.size() - 1;
+    eof_ = true;
+    bof_ = visible_.empty();
+    loadCurrent();
+}
+
+void Table::next() { moveBy(1); }
+void Table::prior() { moveBy(-1); }
+
+int Table::moveBy(int distance)
+{
+    checkBrowseMode();
+    bof_ = eof_ = false;
+    if (visible_.empty()) {
+        bof_ = eof_ = true;
+        return 0;
+    }
+    std::int64_t target = std::int64_t(pos_) + distance;
+    if (target < 0) {
+        target = 0;
+        bof_ = true;
+    } else if (target >= std::int64_t(visible_.size())) {
+        target = std::int64_t(visible_.size()) - 1;
+        eof_ = true;
+    }
+    int moved = int(target - std::int64_t(pos_));
+    pos_ = std::size_t(target);
+    loadCurrent();
+    return moved;
+}
+
+void Table::goToPosition(std::size_t row)
+{
+    checkBrowseMode();
+    if (visible_.empty()) return;
+    pos_ = std::min(row, visible_.size() - 1);
+    bof_ = eof_ = false;
+    loadCurrent();
+}
+
+bool Table::gotoBookmark(Bookmark mark)
+{
+    checkBrowseMode();
+    if (mark == 0 || mark > count_) return false;
+    std::size_t i = lowerBound(visible_, mark);
+    if (i >= visible_.size() || visible_[i] != mark) return false;
+    pos_ = i;
+    bof_ = eof_ = false;
+    loadCurrent();
+    return true;
+}
+
+bool Table::seek(std::string_view key, bool exact)
+{
+    checkBrowseMode();
+    if (activeTag_.empty()) fail(path_.string(), "an index seek needs an active index tag");
+    std::vector<unsigned char> probe(static_cast<std::size_t>(keyLength_), ' ');
+    std::size_t len = keyType_ == 'C' ? std::min<std::size_t>(key.size(), std::size_t(keyLength_)) : std::size_t(keyLength_);
+    if (keyType_ != 'C' && key.size() != len) fail(path_.string(), "the seek key does not fit the tag");
+    std::memcpy(probe.data(), key.data(), len);
+    auto keyOf = [this](std::uint32_t r) { return keys_.data() + std::size_t(r) * std::size_t(keyLength_); };
+    auto it = std::lower_bound(visible_.begin(), visible_.end(), 0, [&](std::uint32_t r, int) {
+        return compareKeys(keyType_, keyOf(r), probe.data(), int(len)) < 0;
+    });
+    std::size_t i = std::size_t(it - visible_.begin());
+    bool found = i < visible_.size() && (!exact || compareKeys(keyType_, keyOf(visible_[i]), probe.data(), int(len)) == 0);
+    if (exact && !found) return false;
+    if (i >= visible_.size()) {
+        if (!visible_.empty()) pos_ = visible_.size() - 1;
+        eof_ = true;
+        loadCurrent();
+        return false;
+    }
+    pos_ = i;
+    bof_ = eof_ = false;
+    loadCurrent();
+    return found;
+}
+
+std::uint32_t Table::diskRecordCount() const
+{
+    unsigned char b[4];
+    file_.readAt(4, b, 4);
+    return get32(b);
+}
+
+void Table::refresh()
+{
+    checkBrowseMode();
+    std::uint32_t rec = recordNumber();
+    loadOrder();
+    rebuildVisible();
+    locate(rec);
+}
+
+// ---- values ----
+
+RecordView Table::current() const { return RecordView(header_, buffer_.data(), recordNumber()); }
+
+std::string Table::getText(int field) const
+{
+    const FieldInfo& f = this->field(field);
+    if (f.type == 'M' || f.type == 'B' || f.type == 'G') return memo_ ? memo_->read(current().raw(field)) : std::string();
+    return current().text(field);
+}
+
+std::optional<double> Table::getDouble(int field) const { return current().number(field); }
+
+std::optional<std::int64_t> Table::getInteger(int field) const
+{
+    auto v = current().number(field);
+    if (!v) return std::nullopt;
+    return std::int64_t(*v < 0 ? *v - 0.5 : *v + 0.5);
+}
+
+std::optional<Date> Table::getDate(int field) const { return current().date(field); }
+
+bool Table::isBlank(int field) const { return current().blank(field); }
+
+}  // namespace dbase

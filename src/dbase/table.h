@@ -1,0 +1,204 @@
+#pragma once
+// A dBASE table with its production index: open, navigate through the active tag's order and a
+// record filter, read and change records, create tables, manage tags, pack and rebuild.
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "dbase/expr.h"
+#include "dbase/file.h"
+#include "dbase/header.h"
+#include "dbase/mdx.h"
+#include "dbase/record.h"
+
+namespace dbase {
+
+struct OpenOptions {
+    bool exclusive = false;
+    bool readOnly = false;
+    std::string indexTag;  // empty: record order
+};
+
+// A field of a new table.
+struct FieldSpec {
+    std::string name;
+    char type = 'C';
+    int width = 0;
+    int decimals = 0;
+
+    static FieldSpec string(std::string name, int width) { return {std::move(name), 'C', width, 0}; }
+    static FieldSpec integer(std::string name) { return {std::move(name), 'N', 11, 0}; }
+    static FieldSpec floating(std::string name) { return {std::move(name), 'N', 20, 4}; }
+    static FieldSpec date(std::string name) { return {std::move(name), 'D', 8, 0}; }
+    static FieldSpec logical(std::string name) { return {std::move(name), 'L', 1, 0}; }
+};
+
+enum class TableState { Inactive, Browse, Edit, Insert };
+
+class MemoFile;
+
+class Table {
+public:
+    using Filter = std::function<bool(const RecordView&)>;
+    using Bookmark = std::uint32_t;  // the record number; 0 is none
+
+    Table();
+    ~Table();
+    Table(const Table&) = delete;
+    Table& operator=(const Table&) = delete;
+
+    // tableName may carry an extension; without one ".DBF" is meant. Letter case of the
+    // file names is not significant.
+    void open(const std::filesystem::path& folder, const std::string& tableName, const OpenOptions& options = {});
+    void close();
+    bool isOpen() const { return state_ != TableState::Inactive; }
+    TableState state() const { return state_; }
+    const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path indexPath() const;
+    bool readOnly() const { return readOnly_; }
+    bool exclusive() const { return exclusive_; }
+    const TableHeader& header() const { return header_; }
+
+    // Fields
+    int fieldCount() const { return int(header_.fields.size()); }
+    const FieldInfo& field(int i) const { return header_.fields[std::size_t(i)]; }
+    std::string fieldName(int i) const;  // upper case
+    int fieldIndex(std::string_view name) const;  // without regard to case; -1 when none
+
+    // Navigation through the active order and the filter
+    void first();
+    void last();
+    void next();
+    void prior();
+    int moveBy(int distance);
+    bool bof() const { return bof_; }
+    bool eof() const { return eof_; }
+    bool isEmpty() const { return visible_.empty(); }
+    std::size_t recordCount() const { return visible_.size(); }
+    std::size_t position() const { return pos_; }  // 0-based row in the order
+    void goToPosition(std::size_t row);
+    std::uint32_t recordNumber() const;  // of the current record; 0 when none
+    std::uint32_t recordAt(std::size_t row) const { return visible_[row]; }
+    Bookmark bookmark() const { return recordNumber(); }
+    bool gotoBookmark(Bookmark mark);  // false when that record is not in the order
+    void refresh();
+    void setFilter(Filter filter);
+    bool filtered() const { return bool(filter_); }
+
+    // The active tag; an empty name is record order.
+    const std::string& activeTag() const { return activeTag_; }
+    void setActiveTag(const std::string& name);
+    // Index seek on the active tag: the first record whose key begins with key (exact) or
+    // the first whose key is not below it (nearest). False when not found (exact) or past the end.
+    bool seek(std::string_view key, bool exact);
+
+    // Values of the current record (the edit buffer while editing or inserting)
+    RecordView current() const;
+    std::string getText(int field) const;
+    std::optional<double> getDouble(int field) const;
+    std::optional<std::int64_t> getInteger(int field) const;
+    std::optional<Date> getDate(int field) const;
+    bool isBlank(int field) const;
+    void setText(int field, std::string_view text);  // numbers as text, dates YYYYMMDD, empty = blank
+    void setDouble(int field, double value);
+    void setInteger(int field, std::int64_t value);
+    void setDate(int field, std::optional<Date> value);
+    void setBlank(int field);
+    bool modified() const { return modified_; }
+
+    // Changing records
+    void append();  // blank record in insert state
+    void edit();
+    void post();
+    void cancel();
+    void deleteRecord();
+    void checkBrowseMode();  // posts pending changes, as a move does
+
+    // Direct reads for scans and tools (record numbers 1..physicalCount)
+    std::uint32_t physicalCount() const { return count_; }
+    RecordView record(std::uint32_t recno) const;
+
+    // Production index
+    std::vector<TagInfo> tags() const;
+    void addTag(const std::string& name, const std::string& expression);
+    void deleteTag(const std::string& name);
+    void reindex();
+    void pack();
+
+    static void create(const std::filesystem::path& folder, const std::string& tableName,
+                       const std::vector<FieldSpec>& fields, std::uint8_t languageDriver = 0x57);
+
+private:
+    void openFiles();
+    void mapFile();
+    void unmap();
+    const unsigned char* recordPtr(std::uint32_t recno) const;
+    void loadOrder();
+    void walkActiveTag();
+    void rebuildVisible();
+    bool passes(std::uint32_t recno) const;
+    void loadCurrent();
+    void locate(std::uint32_t recno);
+    bool lessRec(std::uint32_t a, std::uint32_t b) const;
+    std::size_t lowerBound(const std::vector<std::uint32_t>& v, std::uint32_t recno) const;
+    void compileTags();
+    void requireWritable() const;
+    void requireEditing(int field) const;
+    unsigned char* fieldBytes(int field);
+    void writeField(int field, std::string_view bytes);
+    void upgradeLock();
+    void downgradeLock();
+    std::vector<BuildTag> buildTags(const std::vector<std::pair<std::string, std::string>>& defs,
+                                    const std::function<const unsigned char*(std::uint32_t)>& rec,
+                                    std::uint32_t count) const;
+    void writeIndex(const std::vector<std::pair<std::string, std::string>>& defs);
+    void reopenAfterReplace();
+    std::uint32_t diskRecordCount() const;
+    void setHeaderByte28(std::uint8_t value);
+    void placeAfterChange(std::uint32_t recno, bool keyChanged, const std::vector<unsigned char>& oldKey);
+
+    std::filesystem::path folder_, path_;
+    std::string tableName_;
+    OpenOptions options_;
+    File file_;
+    std::unique_ptr<Mdx> mdx_;
+    std::unique_ptr<MemoFile> memo_;
+    TableHeader header_;
+    TableState state_ = TableState::Inactive;
+    bool readOnly_ = false, exclusive_ = false;
+    const unsigned char* map_ = nullptr;
+    std::size_t mapLength_ = 0;
+    std::uint32_t count_ = 0;
+
+    // the active order
+    std::string activeTag_;
+    const KeyExpression* activeExpr_ = nullptr;
+    int keyLength_ = 0;
+    char keyType_ = 'C';
+    std::vector<unsigned char> keys_;  // per record number, keyLength_ bytes each (index 0 unused)
+    std::vector<std::uint32_t> order_;  // every record, deleted ones too, in key order
+    std::vector<std::uint32_t> visible_;
+    Filter filter_;
+
+    // every tag of the index, compiled, for maintenance on post
+    struct CompiledTag {
+        std::string name;
+        std::unique_ptr<KeyExpression> expr;
+    };
+    std::vector<CompiledTag> compiled_;
+    std::string uncompilable_;  // a tag that cannot be kept current, if any
+
+    std::size_t pos_ = 0;
+    bool bof_ = true, eof_ = true;
+    std::uint32_t editRec_ = 0;
+    std::vector<unsigned char> buffer_, original_;
+    bool modified_ = false;
+    bool recordLocked_ = false;
+};
+
+}  // namespace dbase

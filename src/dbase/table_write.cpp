@@ -1,0 +1,637 @@
+// Changing a table: field setters, append, edit, post, delete, tags, pack, rebuild, create.
+#include <algorithm>
+#include <cstring>
+#include <numeric>
+#include <set>
+
+#include "dbase/bytes.h"
+#include "dbase/error.h"
+#include "dbase/table.h"
+#include "dbase/values.h"
+
+namespace dbase {
+
+namespace {
+
+std::string upperAscii(std::string s)
+{
+    for (auto& c : s)
+        if (c >= 'a' && c <= 'z') c = char(c - 32);
+    return s;
+}
+
+bool validName(const std::string& n, std::size_t max)
+{
+    if (n.empty() || n.size() > max) return false;
+    if (!std::isalpha(static_cast<unsigned char>(n[0]))) return false;
+    for (char c : n)
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_') return false;
+    return true;
+}
+
+}  // namespace
+
+void Table::requireWritable() const
+{
+    if (state_ == TableState::Inactive) throw DatabaseError("the table is not open");
+    if (readOnly_) fail(path_.string(), header_.hasMemo() ? "tables with memo fields open read-only" : "the table is open read-only");
+}
+
+void Table::requireEditing(int field) const
+{
+    if (state_ != TableState::Edit && state_ != TableState::Insert)
+        fail(path_.string(), "the table is not in edit or insert mode");
+    if (field < 0 || field >= fieldCount()) fail(path_.string(), "there is no field " + std::to_string(field + 1));
+}
+
+unsigned char* Table::fieldBytes(int field) { return buffer_.data() + header_.fields[std::size_t(field)].offset; }
+
+void Table::writeField(int field, std::string_view bytes)
+{
+    const FieldInfo& f = header_.fields[std::size_t(field)];
+    std::memset(fieldBytes(field), ' ', std::size_t(f.width));
+    std::memcpy(fieldBytes(field), bytes.data(), std::min<std::size_t>(bytes.size(), std::size_t(f.width)));
+    modified_ = true;
+}
+
+void Table::setText(int field, std::string_view text)
+{
+    requireEditing(field);
+    const FieldInfo& f = this->field(field);
+    auto refuse = [&](const std::string& why) {
+        fail(path_.string(), "field " + upperAscii(f.name) + ": " + why);
+    };
+    switch (f.type) {
+    case 'C':
+        if (text.size() > std::size_t(f.width))
+            refuse("\"" + std::string(text) + "\" is longer than " + std::to_string(f.width) + " characters");
+        writeField(field, text);
+        break;
+    case 'N':
+    case 'F': {
+        if (trimBoth(text).empty()) return writeField(field, {});
+        if (!parseNumber(text)) refuse("\"" + std::string(text) + "\" is not a number");
+        std::string out(std::size_t(f.width), ' ');
+        strFromText(text, f.width, f.decimals, out.data());
+        if (out[0] == '*') refuse(std::string(trimBoth(text)) + " does not fit in " + std::to_string(f.width) + " characters");
+        writeField(field, out);
+        break;
+    }
+    case 'D': {
+        if (trimBoth(text).empty()) return writeField(field, {});
+        auto d = parseDate(text);
+        if (!d || text.size() != 8) refuse("\"" + std::string(text) + "\" is not a date (YYYYMMDD)");
+        writeField(field, formatDate(*d));
+        break;
+    }
+    case 'L': {
+        std::string_view t = trimBoth(text);
+        if (t.empty()) return writeField(field, {});
+        char c = t.size() == 1 ? t[0] : '?';
+        if (c == 'T' || c == 't' || c == 'Y' || c == 'y') return writeField(field, "T");
+        if (c == 'F' || c == 'f' || c == 'N' || c == 'n') return writeField(field, "F");
+        refuse("\"" + std::string(text) + "\" is not a logical value");
+        break;
+    }
+    default: refuse("memo fields cannot be written");
+    }
+}
+
+void Table::setDouble(int field, double value)
+{
+    requireEditing(field);
+    const FieldInfo& f = this->field(field);
+    if (f.type != 'N' && f.type != 'F') fail(path_.string(), "field " + upperAscii(f.name) + " is not numeric");
+    auto s = formatNumber(value, f.width, f.decimals);
+    if (!s) fail(path_.string(), "field " + upperAscii(f.name) + ": the number does not fit in " + std::to_string(f.width) + " characters");
+    writeField(field, *s);
+}
+
+void Table::setInteger(int field, std::int64_t value)
+{
+    requireEditing(field);
+    const FieldInfo& f = this->field(field);
+    if (f.type != 'N' && f.type != 'F') fail(path_.string(), "field " + upperAscii(f.name) + " is not numeric");
+    auto s = formatInteger(value, f.width, f.decimals);
+    if (!s) fail(path_.string(), "field " + upperAscii(f.name) + ": " + std::to_string(value) + " does not fit in " + std::to_string(f.width) + " characters");
+    writeField(field, *s);
+}
+
+void Table::setDate(int field, std::optional<Date> value)
+{
+    requireEditing(field);
+    const FieldInfo& f = this->field(field);
+    if (f.type != 'D') fail(path_.string(), "field " + upperAscii(f.name) + " is not a date");
+    if (value && !validDate(*value)) fail(path_.string(), "field " + upperAscii(f.name) + ": not a valid date");
+    writeField(field, value ? formatDate(*value) : std::string());
+}
+
+void Table::setBlank(int field)
+{
+    requireEditing(field);
+    writeField(field, {});
+}
+
+// ---- record changes ----
+
+void Table::checkBrowseMode()
+{
+    if (state_ == TableState::Edit || state_ == TableState::Insert) {
+        if (modified_)
+            post();
+        else
+            cancel();
+    }
+}
+
+void Table::append()
+{
+    requireWritable();
+    checkBrowseMode();
+    if (!uncompilable_.empty())
+        fail(path_.string(), "index tag " + uncompilable_ + " cannot be kept current, so records cannot be added");
+    buffer_.assign(header_.recordLength, ' ');
+    state_ = TableState::Insert;
+    modified_ = false;
+}
+
+void Table::edit()
+{
+    requireWritable();
+    if (state_ == TableState::Edit || state_ == TableState::Insert) return;
+    if (visible_.empty()) fail(path_.string(), "there is no record to edit");
+    if (!uncompilable_.empty())
+        fail(path_.string(), "index tag " + uncompilable_ + " cannot be kept current, so records cannot be changed");
+    std::uint32_t rec = visible_[pos_];
+    if (!file_.tryLock(kLockBase - rec, 1, true)) fail(path_.string(), "record " + std::to_string(rec) + " is locked by another user");
+    recordLocked_ = true;
+    editRec_ = rec;
+    buffer_.assign(recordPtr(rec), recordPtr(rec) + header_.recordLength);  // as it is on disk now
+    original_ = buffer_;
+    state_ = TableState::Edit;
+    modified_ = false;
+}
+
+void Table::cancel()
+{
+    if (state_ == TableState::Edit && recordLocked_) {
+        file_.unlock(kLockBase - editRec_, 1);
+        recordLocked_ = false;
+    }
+    if (state_ == TableState::Edit || state_ == TableState::Insert) state_ = TableState::Browse;
+    modified_ = false;
+    if (state_ == TableState::Browse) loadCurrent();
+}
+
+void Table::placeAfterChange(std::uint32_t rec, bool keyChanged, const std::vector<unsigned char>& newKey)
+{
+    // order_ and visible_ are sorted by the old key: take the record out before the key changes
+    if (keyLength_ && keyChanged) {
+        std::size_t i = lowerBound(order_, rec);
+        if (i < order_.size() && order_[i] == rec) order_.erase(order_.begin() + std::ptrdiff_t(i));
+    }
+    std::size_t v = lowerBound(visible_, rec);
+    if (v < visible_.size() && visible_[v] == rec) visible_.erase(visible_.begin() + std::ptrdiff_t(v));
+    if (keyLength_) {
+        std::memcpy(keys_.data() + std::size_t(rec) * std::size_t(keyLength_), newKey.data(), std::size_t(keyLength_));
+        if (keyChanged || order_.size() < count_) order_.insert(order_.begin() + std::ptrdiff_t(lowerBound(order_, rec)), rec);
+    }
+    if (passes(rec)) visible_.insert(visible_.begin() + std::ptrdiff_t(lowerBound(visible_, rec)), rec);
+    locate(rec);
+}
+
+void Table::post()
+{
+    if (state_ != TableState::Edit && state_ != TableState::Insert) return;
+    const bool inserting = state_ == TableState::Insert;
+    std::vector<unsigned char> newKey(static_cast<std::size_t>(keyLength_));
+    std::vector<unsigned char> a(100), b(100);
+    std::uint32_t rec = 0, before = count_;
+
+    file_.lock(kUpdateLock, 1, true);
+    try {
+        unsigned char stamp[8];
+        header_.updated = today();
+        if (inserting) {
+            before = diskRecordCount();
+            if (before >= 1000000000u) fail(path_.string(), "the table is full");
+            rec = before + 1;
+            buffer_[0] = ' ';
+            // the record and the end mark first, the count last: a crash in between loses
+            // only this record, never the table
+            std::vector<unsigned char> out(buffer_);
+            out.push_back(0x1A);
+            file_.writeAt(header_.recordOffset(rec), out.data(), out.size());
+            header_.recordCount = rec;
+        } else {
+            rec = editRec_;
+            file_.writeAt(header_.recordOffset(rec), buffer_.data(), buffer_.size());
+        }
+        file_.readAt(0, stamp, 8);
+        encodeCountAndDate(stamp, header_);
+        if (!inserting) put32(stamp + 4, diskRecordCount());
+        file_.writeAt(1, stamp + 1, 7);
+        if (mdx_ && !compiled_.empty()) {
+            mdx_->beginUpdate();
+            try {
+                for (const auto& t : compiled_) {
+                    const TagInfo* info = mdx_->findTag(t.name);
+                    if (!info || !t.expr) continue;
+                    t.expr->evaluate(buffer_.data(), b.data());
+                    if (inserting) {
+                        mdx_->insert(t.name, b.data(), rec);
+                    } else {
+                        t.expr->evaluate(original_.data(), a.data());
+                        if (std::memcmp(a.data(), b.data(), std::size_t(t.expr->keyLength())) != 0) {
+                            mdx_->remove(t.name, a.data(), rec);
+                            mdx_->insert(t.name, b.data(), rec);
+                        }
+                    }
+                }
+            } catch (...) {
+                mdx_->endUpdate();
+                throw;
+            }
+            mdx_->endUpdate();
+        }
+    } catch (...) {
+        file_.unlock(kUpdateLock, 1);
+        throw;
+    }
+    file_.unlock(kUpdateLock, 1);
+    if (recordLocked_) {
+        file_.unlock(kLockBase - editRec_, 1);
+        recordLocked_ = false;
+    }
+    state_ = TableState::Browse;
+    modified_ = false;
+
+    if (inserting) {
+        bool othersAppended = before != count_;
+        count_ = rec;
+        mapFile();
+        if (othersAppended) {  // another program appended meanwhile: read the order afresh
+            loadOrder();
+            rebuildVisible();
+            locate(rec);
+            return;
+        }
+        if (keyLength_) {
+            keys_.resize((std::size_t(count_) + 1) * std::size_t(keyLength_));
+            if (activeExpr_) activeExpr_->evaluate(buffer_.data(), newKey.data());
+        }
+        placeAfterChange(rec, true, newKey);
+    } else {
+        bool changed = false;
+        if (keyLength_ && activeExpr_) {
+            activeExpr_->evaluate(buffer_.data(), newKey.data());
+            changed = std::memcmp(newKey.data(), keys_.data() + std::size_t(rec) * std::size_t(keyLength_),
+                                  std::size_t(keyLength_)) != 0;
+        }
+        placeAfterChange(rec, changed, newKey);
+    }
+}
+
+void Table::deleteRecord()
+{
+    requireWritable();
+    if (state_ == TableState::Insert) return cancel();
+    if (visible_.empty()) fail(path_.string(), "there is no record to delete");
+    std::uint32_t rec = visible_[pos_];
+    bool held = state_ == TableState::Edit && recordLocked_ && editRec_ == rec;
+    if (state_ == TableState::Edit) {
+        state_ = TableState::Browse;
+        modified_ = false;
+    }
+    if (!held && !file_.tryLock(kLockBase - rec, 1, true))
+        fail(path_.string(), "record " + std::to_string(rec) + " is locked by another user");
+    try {
+        file_.lock(kUpdateLock, 1, true);
+        unsigned char star = '*';
+        file_.writeAt(header_.recordOffset(rec), &star, 1);
+        header_.updated = today();
+        unsigned char stamp[8];
+        file_.readAt(0, stamp, 8);
+        stamp[1] = static_cast<unsigned char>(header_.updated.year - 1900);
+        stamp[2] = static_cast<unsigned char>(header_.updated.month);
+        stamp[3] = static_cast<unsigned char>(header_.updated.day);
+        file_.writeAt(1, stamp + 1, 3);
+    } catch (...) {
+        file_.unlock(kUpdateLock, 1);
+        file_.unlock(kLockBase - rec, 1);
+        recordLocked_ = false;
+        throw;
+    }
+    file_.unlock(kUpdateLock, 1);
+    file_.unlock(kLockBase - rec, 1);
+    recordLocked_ = false;
+    visible_.erase(visible_.begin() + std::ptrdiff_t(pos_));
+    if (pos_ >= visible_.size() && pos_ > 0) pos_ = visible_.size() - 1;
+    bof_ = eof_ = visible_.empty();
+    loadCurrent();
+}
+
+// ---- tags, rebuild, pack ----
+
+std::vector<TagInfo> Table::tags() const { return mdx_ ? mdx_->tags() : std::vector<TagInfo>(); }
+
+void Table::upgradeLock()
+{
+    if (exclusive_) return;
+    if (!file_.tryLock(kOpenLock, 1, true))
+        throw TableInUse(path_.string() + ": the table is in use by another program; changing its index needs exclusive use");
+}
+
+void Table::downgradeLock()
+{
+    if (!exclusive_) file_.lock(kOpenLock, 1, false);
+}
+
+std::vector<BuildTag> Table::buildTags(const std::vector<std::pair<std::string, std::string>>& defs,
+                                       const std::function<const unsigned char*(std::uint32_t)>& rec,
+                                       std::uint32_t count) const
+{
+    std::vector<BuildTag> out;
+    for (const auto& [name, text] : defs) {
+        KeyExpression e(path_.string(), text, header_.fields);
+        BuildTag t;
+        t.name = name;
+        t.expression = text;
+        t.keyType = e.keyType();
+        t.keyLength = e.keyLength();
+        const std::size_t kl = std::size_t(t.keyLength);
+        std::vector<unsigned char> keys(static_cast<std::size_t>(count) * kl);
+        for (std::uint32_t r = 1; r <= count; ++r) e.evaluate(rec(r), keys.data() + std::size_t(r - 1) * kl);
+        std::vector<std::uint32_t> idx(count);
+        std::iota(idx.begin(), idx.end(), 0u);
+        const char type = t.keyType;
+        std::sort(idx.begin(), idx.end(), [&](std::uint32_t x, std::uint32_t y) {
+            int c = compareKeys(type, keys.data() + std::size_t(x) * kl, keys.data() + std::size_t(y) * kl, int(kl));
+            return c != 0 ? c < 0 : x < y;
+        });
+        t.keys.resize(keys.size());
+        t.records.resize(count);
+        for (std::size_t i = 0; i < idx.size(); ++i) {
+            std::memcpy(t.keys.data() + i * kl, keys.data() + std::size_t(idx[i]) * kl, kl);
+            t.records[i] = idx[i] + 1;
+        }
+        out.push_back(std::move(t));
+    }
+    return out;
+}
+
+void Table::setHeaderByte28(std::uint8_t value)
+{
+    if (header_.mdxFlag == value) return;
+    file_.writeAt(28, &value, 1);
+    header_.mdxFlag = value;
+}
+
+void Table::writeIndex(const std::vector<std::pair<std::string, std::string>>& defs)
+{
+    std::filesystem::path target = indexPath();
+    if (target.extension() != ".MDX" && !std::filesystem::exists(target))
+        target = folder_ / (tableName_ + ".MDX");
+    auto tags = buildTags(defs, [this](std::uint32_t r) { return recordPtr(r); }, count_);
+    mdx_.reset();
+    Mdx::write(target, tableName_, header_.languageDriver, tags);
+    setHeaderByte28(1);
+    mdx_ = std::make_unique<Mdx>(target, true);
+    compileTags();
+}
+
+void Table::addTag(const std::string& name, const std::string& expression)
+{
+    requireWritable();
+    checkBrowseMode();
+    std::string upper = upperAscii(name);
+    if (!validName(upper, 10)) fail(path_.string(), "\"" + name + "\" is not a valid tag name");
+    KeyExpression check(path_.string(), expression, header_.fields);
+    if (check.keyType() != 'C') fail(path_.string(), "only character keys can be added as tags");
+    upgradeLock();
+    try {
+        std::vector<std::pair<std::string, std::string>> defs;
+        bool replaced = false;
+        for (const TagInfo& t : tags()) {
+            if (t.name == upper) {
+                defs.emplace_back(upper, expression);
+                replaced = true;
+            } else {
+                defs.emplace_back(t.name, t.expression);
+            }
+        }
+        if (!replaced) defs.emplace_back(upper, expression);
+        std::uint32_t rec = recordNumber();
+        writeIndex(defs);
+        if (!activeTag_.empty()) {
+            activeExpr_ = nullptr;
+            for (const auto& c : compiled_)
+                if (c.name == activeTag_) activeExpr_ = c.expr.get();
+            loadOrder();
+            rebuildVisible();
+            locate(rec);
+        }
+    } catch (...) {
+        downgradeLock();
+        throw;
+    }
+    downgradeLock();
+}
+
+void Table::deleteTag(const std::string& name)
+{
+    requireWritable();
+    checkBrowseMode();
+    std::string upper = upperAscii(name);
+    if (!mdx_ || !mdx_->findTag(upper)) return;  // nothing to drop
+    upgradeLock();
+    try {
+        std::vector<std::pair<std::string, std::string>> defs;
+        for (const TagInfo& t : tags())
+            if (t.name != upper) defs.emplace_back(t.name, t.expression);
+        std::uint32_t rec = recordNumber();
+        if (activeTag_ == upper) {
+            activeTag_.clear();
+            activeExpr_ = nullptr;
+            keyLength_ = 0;
+            keys_.clear();
+            order_.clear();
+        }
+        if (defs.empty()) {
+            std::filesystem::path p = indexPath();
+            mdx_.reset();
+            compiled_.clear();
+            uncompilable_.clear();
+            setHeaderByte28(0);
+            std::error_code ec;
+            std::filesystem::remove(p, ec);
+        } else {
+            writeIndex(defs);
+        }
+        if (!activeTag_.empty()) {
+            activeExpr_ = nullptr;
+            for (const auto& c : compiled_)
+                if (c.name == activeTag_) activeExpr_ = c.expr.get();
+            loadOrder();
+        }
+        rebuildVisible();
+        locate(rec);
+    } catch (...) {
+        downgradeLock();
+        throw;
+    }
+    downgradeLock();
+}
+
+void Table::reindex()
+{
+    requireWritable();
+    checkBrowseMode();
+    if (!mdx_) return;
+    upgradeLock();
+    try {
+        std::vector<std::pair<std::string, std::string>> defs;
+        for (const TagInfo& t : tags()) defs.emplace_back(t.name, t.expression);
+        std::uint32_t rec = recordNumber();
+        writeIndex(defs);
+        activeExpr_ = nullptr;
+        for (const auto& c : compiled_)
+            if (c.name == activeTag_) activeExpr_ = c.expr.get();
+        loadOrder();
+        rebuildVisible();
+        locate(rec);
+    } catch (...) {
+        downgradeLock();
+        throw;
+    }
+    downgradeLock();
+}
+
+void Table::reopenAfterReplace()
+{
+    File f(path_, File::Mode::ReadWrite);
+    if (!f.tryLock(kOpenLock, 1, exclusive_)) fail(path_.string(), "the table was taken by another program");
+    std::uint64_t size = f.size();
+    std::vector<unsigned char> head(static_cast<std::size_t>(std::min<std::uint64_t>(size, kMaxHeader)));
+    f.readAt(0, head.data(), head.size());
+    TableHeader h = parseHeader(path_.string(), head.data(), head.size(), size);
+    unmap();
+    mdx_.reset();
+    file_ = std::move(f);
+    header_ = h;
+    count_ = h.recordCount;
+    mapFile();
+    if (header_.mdxFlag) mdx_ = std::make_unique<Mdx>(indexPath(), true);
+    compileTags();
+    activeExpr_ = nullptr;
+    for (const auto& c : compiled_)
+        if (c.name == activeTag_) activeExpr_ = c.expr.get();
+    loadOrder();
+    rebuildVisible();
+}
+
+void Table::pack()
+{
+    requireWritable();
+    checkBrowseMode();
+    if (!exclusive_) fail(path_.string(), "packing needs exclusive use of the table");
+    std::vector<std::uint32_t> live;
+    live.reserve(count_);
+    for (std::uint32_t r = 1; r <= count_; ++r)
+        if (recordPtr(r)[0] != '*') live.push_back(r);
+
+    const std::string fresh = path_.string() + ".new";
+    {
+        TableHeader h = header_;
+        h.recordCount = std::uint32_t(live.size());
+        h.updated = today();
+        std::vector<unsigned char> head(header_.headerLength);
+        std::memcpy(head.data(), map_, head.size());  // keeps the header as it is, extra bytes too
+        encodeCountAndDate(head.data(), h);
+        File out(fresh, File::Mode::Create);
+        out.writeAt(0, head.data(), head.size());
+        std::vector<unsigned char> block;
+        block.reserve(std::size_t(1) << 20);
+        std::uint64_t at = head.size();
+        for (std::uint32_t r : live) {
+            block.insert(block.end(), recordPtr(r), recordPtr(r) + header_.recordLength);
+            if (block.size() >= (std::size_t(1) << 20)) {
+                out.writeAt(at, block.data(), block.size());
+                at += block.size();
+                block.clear();
+            }
+        }
+        block.push_back(0x1A);
+        out.writeAt(at, block.data(), block.size());
+    }
+    std::filesystem::path mdxPath;
+    if (mdx_) {
+        std::vector<std::pair<std::string, std::string>> defs;
+        for (const TagInfo& t : tags()) defs.emplace_back(t.name, t.expression);
+        auto built = buildTags(defs, [&](std::uint32_t r) { return recordPtr(live[r - 1]); }, std::uint32_t(live.size()));
+        mdxPath = indexPath();
+        Mdx::write(mdxPath.string() + ".new", tableName_, header_.languageDriver, built);
+    }
+    // both new files are complete: now they take the old ones' places
+    replaceFile(fresh, path_);
+    if (!mdxPath.empty()) replaceFile(mdxPath.string() + ".new", mdxPath);
+    reopenAfterReplace();
+    locate(0);
+    bof_ = true;
+}
+
+void Table::create(const std::filesystem::path& folder, const std::string& tableName,
+                   const std::vector<FieldSpec>& fields, std::uint8_t languageDriver)
+{
+    std::string name = tableName;
+    if (std::filesystem::path(name).extension().empty()) name += ".DBF";
+    std::filesystem::path target = findCaseless(folder, name);
+    const std::string file = target.string();
+    if (fields.empty() || fields.size() > 255) fail(file, "a table has 1 to 255 fields");
+    TableHeader h;
+    h.version = 0x03;
+    h.updated = today();
+    h.languageDriver = languageDriver;
+    std::uint32_t offset = 1;
+    std::set<std::string> names;
+    for (const FieldSpec& s : fields) {
+        std::string upper = upperAscii(s.name);
+        if (!validName(upper, 10)) fail(file, "\"" + s.name + "\" is not a valid field name");
+        if (!names.insert(upper).second) fail(file, "the field name " + upper + " is used twice");
+        bool ok = false;
+        switch (s.type) {
+        case 'C': ok = s.width >= 1 && s.width <= 254 && s.decimals == 0; break;
+        case 'N':
+        case 'F': ok = s.width >= 1 && s.width <= 20 && s.decimals >= 0 && (s.decimals == 0 || s.decimals <= s.width - 2); break;
+        case 'D': ok = s.width == 8 && s.decimals == 0; break;
+        case 'L': ok = s.width == 1 && s.decimals == 0; break;
+        default: break;
+        }
+        if (!ok) fail(file, "field " + upper + " has an invalid type, width or decimals");
+        h.fields.push_back({upper, s.type, s.width, s.decimals, offset});
+        offset += std::uint32_t(s.width);
+    }
+    if (offset > 4000) fail(file, "the record length " + std::to_string(offset) + " exceeds 4000 bytes");
+    h.recordLength = std::uint16_t(offset);
+
+    // an existing table is replaced, unless some other open holds it
+    File guard;
+    std::error_code ec;
+    if (std::filesystem::exists(target, ec)) {
+        guard = File(target, File::Mode::ReadWrite);
+        if (!guard.tryLock(kOpenLock, 1, true)) throw TableInUse(file + ": the table is in use by another program");
+    }
+    const std::string fresh = file + ".new";
+    {
+        File out(fresh, File::Mode::Create);
+        std::vector<unsigned char> bytes = encodeHeader(h);
+        bytes.push_back(0x1A);
+        out.writeAt(0, bytes.data(), bytes.size());
+    }
+    replaceFile(fresh, target);
+    // an index left from an earlier table of this name indexes records that are gone
+    std::filesystem::path stale = findCaseless(folder, std::filesystem::path(target).stem().string() + ".MDX");
+    std::filesystem::remove(stale, ec);
+}
+
+}  // namespace dbase

@@ -1,0 +1,101 @@
+#include "store/book_table.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "dbase/error.h"
+#include "dbase/file.h"
+#include "store/field_table.h"
+#include "ui/messages.h"
+
+namespace store {
+
+namespace {
+// Points a table object at the file of path, without opening it.
+void aim(Dataset& table, const QString& path)
+{
+    QFileInfo info(path);
+    table.setDatabaseName(info.absolutePath());
+    table.setTableName(info.fileName());
+}
+}  // namespace
+
+bool BookTableFiles::MakeNewDB(const QString& path)
+{
+    if (QFileInfo::exists(path) && DBaseInUse(path)) {
+        ui::showError(nullptr, QStringLiteral("The table \"") + path +
+                                   QStringLiteral("\" is currently in use by another program.") +
+                                   QStringLiteral("  New table creation will be aborted."));
+        return false;
+    }
+    MyCreateTable.close();
+    aim(MyCreateTable, path);
+    MyCreateTable.clearFieldDefs();
+    for (const FieldDef& f : fieldTable()) {
+        switch (f.kind) {
+        case FieldKind::Text: MyCreateTable.addFieldDef(dbase::FieldSpec::string(f.name, f.width)); break;
+        case FieldKind::WholeNumber: MyCreateTable.addFieldDef(dbase::FieldSpec::integer(f.name)); break;
+        case FieldKind::Money: MyCreateTable.addFieldDef(dbase::FieldSpec::floating(f.name)); break;
+        case FieldKind::Date: MyCreateTable.addFieldDef(dbase::FieldSpec::date(f.name)); break;
+        }
+    }
+    try {
+        MyCreateTable.createTable();
+    } catch (const dbase::DatabaseError&) {
+        return false;
+    }
+    return QFileInfo::exists(path);
+}
+
+bool BookTableFiles::CheckDBaseFormat(QObject* owner, const QString& path)
+{
+    QFileInfo info(QFileInfo(path).absoluteFilePath());
+    MyCheckTable.close();
+    aim(MyCheckTable, info.absoluteFilePath());
+    const QString base = info.completeBaseName();
+    if (!dbase::existsCaseless(toPath(info.absolutePath()), QFile::encodeName(base + QStringLiteral(".MDX")).toStdString()))
+        RemoveMDXByte(info.absoluteFilePath());
+    MyCheckTable.setReadOnly(true);
+    MyCheckTable.setExclusive(false);
+    MyCheckTable.setIndexName({});
+    MyCheckTable.open();
+    bool valid = MyCheckTable.fieldCount() == kFieldCount;
+    for (int i = 0; valid && i < kFieldCount; ++i)
+        valid = MyCheckTable.fieldName(i) == QString::fromLatin1(fieldTable()[std::size_t(i)].name).toUpper();
+    MyCheckTable.close();
+    if (!valid) {
+        ui::showError(owner, QStringLiteral("This DBase file was not created with Bindlow Books 97.  It cannot be opened.  "
+                                            "You may, however, import data from this file using the import function."));
+    }
+    return valid;
+}
+
+void BookTableFiles::RemoveMDXByte(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadWrite | QIODevice::ExistingOnly)) return;
+    if (f.size() < 32) return;  // no table header to mend
+    if (f.seek(28)) f.write("\0", 1);
+}
+
+bool BookTableFiles::DBaseInUse(const QString& path)
+{
+    QFileInfo info(QFileInfo(path).absoluteFilePath());
+    MyCheckTable.close();
+    aim(MyCheckTable, info.absoluteFilePath());
+    MyCheckTable.setExclusive(true);
+    bool inUse = false;
+    try {
+        MyCheckTable.open();
+        MyCheckTable.close();
+    } catch (const dbase::TableInUse&) {
+        inUse = true;
+    } catch (const dbase::DatabaseError&) {
+        // a damaged or missing file is not in use; whoever opens it next reports what is wrong
+    }
+    MyCheckTable.setExclusive(false);
+    return inUse;
+}
+
+}  // namespace store

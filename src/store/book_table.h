@@ -1,0 +1,28 @@
+#pragma once
+// The files of a book table: creating one, telling whether a file is one, clearing the
+// production-index flag of a table whose index went missing, and whether another program has
+// it open. The main window owns one of these with its two table objects.
+#include <QObject>
+#include <QString>
+
+#include "store/dataset.h"
+
+namespace store {
+
+class BookTableFiles {
+public:
+    Dataset MyCreateTable;
+    Dataset MyCheckTable;
+
+    // Creates an empty book table at path; true if the file exists afterwards.
+    bool MakeNewDB(const QString& path);
+    // True if path is a book table of this layout; otherwise tells the user and returns false.
+    // Engine errors (a file that is no table at all) reach the caller.
+    bool CheckDBaseFormat(QObject* owner, const QString& path);
+    // Clears byte 28 of the table file; says nothing when it cannot.
+    static void RemoveMDXByte(const QString& path);
+    // True if another open holds the table at path, so that it cannot be opened exclusively.
+    bool DBaseInUse(const QString& path);
+};
+
+}  // namespace store

@@ -1,0 +1,16 @@
+#pragma once
+// Table text is Windows-1252; inside the program all text is QString. Conversion happens here.
+#include <QString>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace store {
+
+QString fromCp1252(std::string_view bytes);
+// nullopt when the text holds characters Windows-1252 cannot hold.
+std::optional<std::string> toCp1252(const QString& text);
+// The characters of text that Windows-1252 cannot hold, each once, in order of appearance.
+QString unencodable(const QString& text);
+
+}  // namespace store

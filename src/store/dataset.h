@@ -1,0 +1,58 @@
+#pragma once
+// The table object the windows work through: where and how to open a table, the open table
+// itself, and the field definitions for creating one. Tells its watchers when its records or
+// its current record change.
+#include <QObject>
+#include <QString>
+#include <memory>
+#include <vector>
+
+#include "dbase/table.h"
+
+namespace store {
+
+class Dataset : public QObject {
+    Q_OBJECT
+public:
+    explicit Dataset(QObject* parent = nullptr);
+    ~Dataset() override;
+
+    QString databaseName() const { return databaseName_; }  // the folder
+    void setDatabaseName(const QString& folder) { databaseName_ = folder; }
+    QString tableName() const { return tableName_; }
+    void setTableName(const QString& name) { tableName_ = name; }
+    bool exclusive() const { return exclusive_; }
+    void setExclusive(bool on) { exclusive_ = on; }
+    bool readOnly() const { return readOnly_; }
+    void setReadOnly(bool on) { readOnly_ = on; }
+    QString indexName() const { return indexName_; }
+    void setIndexName(const QString& tag) { indexName_ = tag; }
+
+    void open();  // throws dbase::DatabaseError
+    void close();
+    bool active() const { return table_.isOpen(); }
+    dbase::Table& table() { return table_; }
+    const dbase::Table& table() const { return table_; }
+
+    int fieldCount() const { return table_.fieldCount(); }
+    QString fieldName(int i) const;  // upper case
+
+    void clearFieldDefs() { fieldDefs_.clear(); }
+    void addFieldDef(const dbase::FieldSpec& spec) { fieldDefs_.push_back(spec); }
+    // Creates the table named by the folder and table name; an existing file is replaced.
+    void createTable();
+
+signals:
+    void opened();
+    void closed();
+
+private:
+    QString databaseName_, tableName_, indexName_;
+    bool exclusive_ = false, readOnly_ = false;
+    std::vector<dbase::FieldSpec> fieldDefs_;
+    dbase::Table table_;
+};
+
+std::filesystem::path toPath(const QString& path);
+
+}  // namespace store

@@ -1,0 +1,12 @@
+#pragma once
+// The message seam's real implementation: a modal QMessageBox.
+#include "ui/messages.h"
+
+namespace ui {
+
+class MessageBoxMessages : public Messages {
+public:
+    MsgButton show(const Message& message) override;
+};
+
+}  // namespace ui

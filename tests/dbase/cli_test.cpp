@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "dbase/table.h"
+#include "dbase/small_table.h"
+#include "support/temp_dir.h"
+
+using namespace dbase;
+using testing_support::addBook;
+using testing_support::createSmallTable;
+using testing_support::run;
+using testing_support::TempDir;
+
+namespace {
+const std::string kTool = BINDLOW_DBF_TOOL;
+
+std::string slurp(const std::filesystem::path& p)
+{
+    std::ifstream f(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), {}};
+}
+
+std::string tool(const std::string& args, int* status)
+{
+    std::string out;
+    *status = run(kTool + " " + args + " 2>&1", &out);
+    return out;
+}
+}  // namespace
+
+TEST(Cli, InfoDumpIndexPackAndCheck)
+{
+    TempDir dir;
+    createSmallTable(dir.path());
+    {
+        Table t;
+        t.open(dir.path(), "BOOKS");
+        addBook(t, "Emma", "Austen", 12.5, 1815);
+        addBook(t, "Ulysses", "Joyce", 3, 1922);
+        addBook(t, "Persuasion", "austen", 7.25, 1817);
+        t.first();
+        t.next();
+        t.deleteRecord();
+    }
+    const std::string dbf = "'" + (dir / "BOOKS.DBF").string() + "'";
+    int status = 0;
+    std::string info = tool("info " + dbf, &status);
+    EXPECT_EQ(status, 0);
+    EXPECT_NE(info.find("records     3 (2 live, 1 deleted)"), std::string::npos) << info;
+    EXPECT_NE(info.find("    2 AUTHOR     C  30  0"), std::string::npos) << info;
+    EXPECT_NE(info.find("tags        0"), std::string::npos) << info;
+
+    EXPECT_EQ(tool("dump " + dbf, &status), "1\tEmma\tAusten\t1815\t12.5000\t\t\n3\tPersuasion\tausten\t1817\t7.2500\t\t\n");
+    tool("index " + dbf + " BYCOST 'STR(Cost,12,2)'", &status);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(tool("dump " + dbf + " --tag bycost", &status).substr(0, 2), "3\t");
+    EXPECT_NE(tool("info " + dbf, &status).find("BYCOST     C  12  STR(Cost,12,2)"), std::string::npos);
+    EXPECT_EQ(tool("check " + dbf, &status), "ok\n");
+    EXPECT_EQ(status, 0);
+    tool("pack " + dbf, &status);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(tool("dump " + dbf + " --tag BYCOST", &status), "2\tPersuasion\tausten\t1817\t7.2500\t\t\n1\tEmma\tAusten\t1815\t12.5000\t\t\n");
+    tool("reindex " + dbf, &status);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(tool("check " + dbf, &status), "ok\n");
+}
+
+TEST(Cli, ErrorsLeaveTheFileAsItWas)
+{
+    TempDir dir;
+    createSmallTable(dir.path());
+    {
+        Table t;
+        t.open(dir.path(), "BOOKS");
+        addBook(t, "Emma", "Austen", 12.5);
+    }
+    const auto path = dir / "BOOKS.DBF";
+    const std::string dbf = "'" + path.string() + "'";
+    const std::string before = slurp(path);
+    int status = 0;
+    std::string out = tool("index " + dbf + " BAD 'Upper(Nope)'", &status);
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(out.find("bindlow-dbf: "), std::string::npos);
+    EXPECT_NE(out.find("unknown field NOPE"), std::string::npos) << out;
+    EXPECT_EQ(slurp(path), before);
+    EXPECT_FALSE(std::filesystem::exists(dir / "BOOKS.MDX"));
+
+    out = tool("dump '" + (dir / "MISSING.DBF").string() + "'", &status);
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(out.find("MISSING.DBF: cannot open the file"), std::string::npos) << out;
+    tool("frobnicate " + dbf, &status);
+    EXPECT_EQ(status, 2);
+
+    // check lists faults and says so in its status
+    {
+        std::fstream f(path, std::ios::in | std::ios::out | std::ios::binary);
+        f.seekp(32 + 6 * 32 + 1 + 1 + 40 + 30);
+        f.write("abcdefghijk", 11);  // junk in the numeric field YearPub
+    }
+    out = tool("check " + dbf, &status);
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(out.find("record 1: field YEARPUB holds no number"), std::string::npos) << out;
+}

@@ -1,0 +1,222 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <random>
+
+#include "dbase/check.h"
+#include "dbase/error.h"
+#include "dbase/table.h"
+#include "dbase/small_table.h"
+#include "support/temp_dir.h"
+
+using namespace dbase;
+using testing_support::addBook;
+using testing_support::createSmallTable;
+using testing_support::TempDir;
+
+namespace {
+
+const char* kAuthorKey = "Upper(Left(Author,20))";
+
+std::vector<std::uint32_t> order(Table& t)
+{
+    std::vector<std::uint32_t> out;
+    for (std::size_t i = 0; i < t.recordCount(); ++i) out.push_back(t.recordAt(i));
+    return out;
+}
+
+// The order the tag must give, worked out from the records themselves.
+std::vector<std::uint32_t> expectedByAuthor(Table& t)
+{
+    std::vector<std::pair<std::string, std::uint32_t>> rows;
+    for (std::uint32_t r = 1; r <= t.physicalCount(); ++r) {
+        RecordView v = t.record(r);
+        if (v.deleted()) continue;
+        std::string k = v.text(1).substr(0, 20);
+        for (auto& c : k) c = char(std::toupper(static_cast<unsigned char>(c)));
+        k.resize(20, ' ');
+        rows.emplace_back(k, r);
+    }
+    std::sort(rows.begin(), rows.end());
+    std::vector<std::uint32_t> out;
+    for (auto& p : rows) out.push_back(p.second);
+    return out;
+}
+
+// Checks the files with the table closed, then opens it again as it was.
+void expectSound(const TempDir& dir, Table& t)
+{
+    OpenOptions again {t.exclusive(), t.readOnly(), t.activeTag()};
+    t.close();
+    auto faults = checkTable(dir.path(), "BOOKS");
+    EXPECT_TRUE(faults.empty()) << faults.front();
+    t.open(dir.path(), "BOOKS", again);
+}
+
+}  // namespace
+
+TEST(Index, PostedRecordsTakeTheirPlaceAndTheTreeStaysSound)
+{
+    TempDir dir;
+    createSmallTable(dir.path());
+    Table t;
+    t.open(dir.path(), "BOOKS", {true, false, {}});
+    t.addTag("NEWINDEX", kAuthorKey);
+    t.setActiveTag("NewIndex");
+    std::mt19937 rnd(7);
+    const char* authors[] = {"smith", "Goldsmith", "austen", "Le Guin", "", "zola", "Borges", "eco"};
+    // enough records, with long runs of equal keys, to split leaves and interior nodes many times
+    for (int i = 0; i < 3000; ++i) addBook(t, "T" + std::to_string(i), authors[rnd() % 8] + std::to_string(rnd() % 40), i);
+    EXPECT_EQ(order(t), expectedByAuthor(t));
+    EXPECT_EQ(t.getText(0), "T2999");  // the posted record is current
+    expectSound(dir, t);
+
+    // edits that move records, empty whole leaves and change the last keys of nodes
+    for (std::uint32_t r = 1; r <= 3000; r += 1) {
+        t.gotoBookmark(r);
+        std::string a = t.getText(1);
+        if (a.rfind("smith", 0) == 0 || r % 7 == 0) {
+            t.edit();
+            t.setText(1, r % 2 ? "zz" + a : "aa" + a);
+            t.post();
+            EXPECT_EQ(t.recordNumber(), r);
+        }
+    }
+    EXPECT_EQ(order(t), expectedByAuthor(t));
+    expectSound(dir, t);
+
+    t.close();
+    t.open(dir.path(), "BOOKS", {false, false, "NEWINDEX"});
+    EXPECT_EQ(order(t), expectedByAuthor(t));
+}
+
+TEST(Index, DeletingAndPackingKeepTheTagInStep)
+{
+    TempDir dir;
+    createSmallTable(dir.path());
+    Table t;
+    t.open(dir.path(), "BOOKS", {true, false, {}});
+    t.addTag("NEWINDEX", kAuthorKey);
+    t.setActiveTag("NEWINDEX");
+    for (int i = 0; i < 500; ++i) addBook(t, "T" + std::to_string(i), "A" + std::to_string(i % 13), i);
+    for (int i = 0; i < 50; ++i) {
+        t.goToPosition(std::size_t(i * 7 % t.recordCount()));
+        t.deleteRecord();
+    }
+    EXPECT_EQ(t.recordCount(), 450u);
+    expectSound(dir, t);  // deleted records keep their keys until the pack
+    t.pack();
+    EXPECT_EQ(t.physicalCount(), 450u);
+    EXPECT_EQ(t.recordCount(), 450u);
+    EXPECT_EQ(order(t), expectedByAuthor(t));
+    expectSound(dir, t);
+    addBook(t, "after pack", "A0", 1);
+    EXPECT_EQ(order(t), expectedByAuthor(t));
+    expectSound(dir, t);
+}
+
+TEST(Index, SeekExactAndNearestOnTheActiveTag)
+{
+    TempDir dir;
+    createSmallTable(dir.path());
+    Table t;
+    t.open(dir.path(), "BOOKS", {true, false, {}});
+    for (const char* a : {"Lane", "King", "Austen", "Goldsmith", "Smith"}) addBook(t, a, a, 1);
+    EXPECT_THROW(t.seek("KING", true), DatabaseError);  // no active tag
+    t.addTag("NEWINDEX", kAuthorKey);
+    t.setActiveTag("NEWINDEX");
+    EXPECT_TRUE(t.seek("KING", true));
+    EXPECT_EQ(t.getText(1), "King");
+    EXPECT_TRUE(t.seek("SM", true));  // the key is a prefix
+    EXPECT_EQ(t.getText(1), "Smith");
+    EXPECT_FALSE(t.seek("MITH", true));
+    EXPECT_EQ(t.getText(1), "Smith");  // a failed exact seek does not move
+    EXPECT_FALSE(t.seek("HOBBES", true));
+    EXPECT_TRUE(t.seek("HOBBES", false));
+    EXPECT_EQ(t.getText(1), "King");
+    EXPECT_FALSE(t.seek("ZOLA", false));
+    EXPECT_TRUE(t.eof());
+    // seeking honours the filter
+    t.setFilter([](const RecordView& r) { return r.text(1) != "King"; });
+    EXPECT_FALSE(t.seek("KING", true));
+    EXPECT_TRUE(t.seek("KING", false));
+    EXPECT_EQ(t.getText(1), "Lane");
+}
+
+TEST(Index, TagsAreAddedReplacedAndDropped)
+{
+    TempDir dir;
+    createSmallTable(dir.path());
+    Table t;
+    t.open(dir.path(), "BOOKS", {true, false, {}});
+    for (int i = 0; i < 30; ++i) addBook(t, "T" + std::to_string(i), "A" + std::to_string(29 - i), i);
+    t.deleteTag("NEWINDEX");  // dropping a tag the index does not hold is harmless
+    EXPECT_TRUE(t.tags().empty());
+    t.addTag("NEWINDEX", kAuthorKey);
+    t.addTag("BYCOST", "STR(Cost,12,2)");
+    ASSERT_EQ(t.tags().size(), 2u);
+    EXPECT_EQ(t.header().mdxFlag, 1);
+    t.addTag("NEWINDEX", "Upper(Left(Title,10))");  // same name: replaced in place
+    ASSERT_EQ(t.tags().size(), 2u);
+    EXPECT_EQ(t.tags()[0].expression, "Upper(Left(Title,10))");
+    t.setActiveTag("BYCOST");
+    addBook(t, "new", "Q", 3.5);
+    expectSound(dir, t);  // every tag is maintained, not just the active one
+    t.deleteTag("NEWINDEX");
+    EXPECT_EQ(t.tags().size(), 1u);
+    EXPECT_EQ(t.activeTag(), "BYCOST");
+    t.deleteTag("BYCOST");
+    EXPECT_EQ(t.activeTag(), "");
+    EXPECT_EQ(t.header().mdxFlag, 0);
+    EXPECT_FALSE(std::filesystem::exists(dir / "BOOKS.MDX"));
+    EXPECT_THROW(t.addTag("BAD NAME", "Author"), DatabaseError);
+    EXPECT_THROW(t.addTag("NUM", "YearPub"), DatabaseError);  // character keys only
+    t.close();
+    // with the index gone and the flag cleared the table opens in record order
+    t.open(dir.path(), "BOOKS");
+    EXPECT_EQ(t.recordCount(), 31u);
+}
+
+TEST(Index, AddingATagToASharedTableNeedsItToBeTheOnlyOpen)
+{
+    TempDir dir;
+    createSmallTable(dir.path());
+    Table a, b;
+    a.open(dir.path(), "BOOKS");
+    addBook(a, "x", "y", 1);
+    a.addTag("NEWINDEX", kAuthorKey);  // nobody else has it open
+    b.open(dir.path(), "BOOKS", {false, false, "NEWINDEX"});
+    EXPECT_THROW(a.addTag("OTHER", "Title"), TableInUse);
+    Table c;
+    EXPECT_THROW(c.open(dir.path(), "BOOKS", {true, false, {}}), TableInUse);
+    EXPECT_EQ(a.tags().size(), 1u);
+    addBook(b, "z", "a", 2);  // b keeps the shared index current
+    a.refresh();
+    a.setActiveTag("NEWINDEX");
+    a.first();
+    EXPECT_EQ(a.getText(1), "a");
+}
+
+TEST(Index, RebuildRepairsAnIndexThatLostStep)
+{
+    TempDir dir;
+    createSmallTable(dir.path());
+    {
+        Table t;
+        t.open(dir.path(), "BOOKS", {true, false, {}});
+        for (int i = 0; i < 200; ++i) addBook(t, "T", "A" + std::to_string(i), i);
+        t.addTag("NEWINDEX", kAuthorKey);
+    }
+    // change a key behind the index's back
+    {
+        std::fstream f(dir / "BOOKS.DBF", std::ios::in | std::ios::out | std::ios::binary);
+        f.seekp(32 + 6 * 32 + 1 + 1 + 40);
+        f.write("ZZZZ", 4);
+    }
+    EXPECT_FALSE(checkTable(dir.path(), "BOOKS").empty());
+    Table t;
+    t.open(dir.path(), "BOOKS", {true, false, {}});
+    t.reindex();
+    expectSound(dir, t);
+}

@@ -1,0 +1,50 @@
+// A second program for the sharing and crash tests.
+//   dbase_writer append DIR TABLE COUNT PREFIX [TAG]  appends COUNT records titled PREFIX-i,
+//                                                     printing "posted PREFIX-i" after each post
+//   dbase_writer hold DIR TABLE [exclusive]           opens the table, prints "ready", and keeps
+//                                                     it open until its input closes
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <string>
+
+#include "dbase/error.h"
+#include "dbase/table.h"
+
+int main(int argc, char** argv)
+{
+    if (argc < 4) return 2;
+    std::string mode = argv[1];
+    try {
+        dbase::Table t;
+        if (mode == "append" && argc >= 6) {
+            t.open(argv[2], argv[3], {false, false, argc > 6 ? argv[6] : ""});
+            int count = std::stoi(argv[4]);
+            std::string prefix = argv[5];
+            for (int i = 0; i < count; ++i) {
+                std::string title = prefix + "-" + std::to_string(i);
+                t.append();
+                t.setText(0, title);
+                t.setText(1, prefix);
+                t.setInteger(2, i);
+                t.post();
+                std::printf("posted %s\n", title.c_str());
+                std::fflush(stdout);
+            }
+            return 0;
+        }
+        if (mode == "hold") {
+            t.open(argv[2], argv[3], {argc > 4 && std::strcmp(argv[4], "exclusive") == 0, false, {}});
+            std::printf("ready\n");
+            std::fflush(stdout);
+            std::string line;
+            while (std::getline(std::cin, line)) {
+            }
+            return 0;
+        }
+    } catch (const dbase::DatabaseError& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
+    return 2;
+}

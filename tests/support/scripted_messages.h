@@ -1,0 +1,26 @@
+#pragma once
+// A message seam for tests: records every message, answers from a script, and fails the test
+// on a message nobody expected.
+#include <QList>
+#include <deque>
+
+#include "ui/messages.h"
+
+namespace testing_support {
+
+class ScriptedMessages : public ui::Messages {
+public:
+    ScriptedMessages();   // installs itself
+    ~ScriptedMessages() override;  // uninstalls itself; fails on answers nobody asked for
+
+    // The next message must come; it is answered with answer.
+    void expect(ui::MsgButton answer = ui::Ok) { script_.push_back(answer); }
+    ui::MsgButton show(const ui::Message& message) override;
+
+    QList<ui::Message> shown;
+
+private:
+    std::deque<ui::MsgButton> script_;
+};
+
+}  // namespace testing_support
