@@ -199,45 +199,56 @@ void Mdx::walk(const TagInfo& tag, const std::function<void(std::uint32_t, const
                bool strict) const
 {
     const std::string where = "tag " + tag.name + ": ";
+    // one read of the whole file; nodes are then decoded where they lie
+    std::vector<unsigned char> image(std::size_t(filePages_) * 512);
+    file_.readAt(0, image.data(), image.size());
+    const std::size_t item = std::size_t(tag.itemLength), kl = std::size_t(tag.keyLength);
     std::vector<bool> seen(filePages_ + 1, false);
-    std::vector<unsigned char> prevKey(static_cast<std::size_t>(tag.keyLength));
+    std::vector<unsigned char> prevKey(kl);
     std::uint32_t prevRec = 0;
     bool any = false;
     int leafDepth = -1;
 
-    // Returns false for an empty subtree; fills last with its last key.
-    std::function<bool(std::uint32_t, int, unsigned char*)> go = [&](std::uint32_t page, int depth,
-                                                                     unsigned char* last) -> bool {
+    // Returns false for an empty subtree; points last at its last key.
+    std::function<bool(std::uint32_t, int, const unsigned char**)> go = [&](std::uint32_t page, int depth,
+                                                                            const unsigned char** last) -> bool {
         if (depth > kMaxDepth) fail(file_.name(), where + "the tree is deeper than any index can be");
         checkPage(page);
         if (seen[page]) fail(file_.name(), where + "page " + std::to_string(page) + " is used twice in the tree");
         seen[page] = true;
-        Node node = readNode(tag, page);
-        int n = node.count();
-        if (node.leaf) {
+        const unsigned char* b = image.data() + std::size_t(page) * 512;
+        std::uint32_t n = get32(b);
+        if (n > std::uint32_t(tag.maxKeys))
+            fail(file_.name(), where + "node at page " + std::to_string(page) + " claims " + std::to_string(n) + " keys");
+        const unsigned char* items = b + 8;
+        std::uint32_t after = get32(items + n * item);
+        if (after == 0) {
             if (leafDepth < 0) leafDepth = depth;
             if (leafDepth != depth) fail(file_.name(), where + "leaves stand at different depths");
-            for (int i = 0; i < n; ++i) {
-                std::uint32_t rec = node.ptrs[std::size_t(i)];
-                if (any && compareEntry(tag, prevKey.data(), prevRec, node.key(i), rec) >= 0)
+            for (std::uint32_t i = 0; i < n; ++i) {
+                const unsigned char* it = items + i * item;
+                std::uint32_t rec = get32(it);
+                if (any && compareEntry(tag, prevKey.data(), prevRec, it + 4, rec) >= 0)
                     fail(file_.name(), where + "keys out of order at page " + std::to_string(page));
-                std::memcpy(prevKey.data(), node.key(i), prevKey.size());
+                std::memcpy(prevKey.data(), it + 4, kl);
                 prevRec = rec;
                 any = true;
-                visit(rec, node.key(i));
+                visit(rec, it + 4);
             }
-            if (n > 0 && last) std::memcpy(last, node.key(n - 1), std::size_t(tag.keyLength));
+            if (n > 0 && last) *last = items + (n - 1) * item + 4;
             return n > 0;
         }
-        std::vector<unsigned char> childLast(static_cast<std::size_t>(tag.keyLength));
         bool got = false;
-        for (int i = 0; i <= n; ++i) {
-            bool has = go(node.ptrs[std::size_t(i)], depth + 1, childLast.data());
-            if (strict && i < n && (!has || std::memcmp(childLast.data(), node.key(i), childLast.size()) != 0))
-                fail(file_.name(), where + "node at page " + std::to_string(page) + " holds a key that is not the last key of its child");
+        for (std::uint32_t i = 0; i <= n; ++i) {
+            const unsigned char* childLast = nullptr;
+            std::uint32_t child = i < n ? get32(items + i * item) : after;
+            bool has = go(child, depth + 1, &childLast);
+            if (strict && i < n && (!has || std::memcmp(childLast, items + i * item + 4, kl) != 0))
+                fail(file_.name(), where + "node at page " + std::to_string(page) +
+                                       " holds a key that is not the last key of its child");
             if (has) {
                 got = true;
-                if (last) std::memcpy(last, childLast.data(), childLast.size());
+                if (last) *last = childLast;
             }
         }
         return got;

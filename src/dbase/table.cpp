@@ -136,7 +136,6 @@ void Table::mapFile()
     std::size_t len = std::size_t(std::max<std::uint64_t>(file_.size(), need)) + kMapSlack;
     void* p = ::mmap(nullptr, len, PROT_READ, MAP_SHARED, file_.fd(), 0);
     if (p == MAP_FAILED) fail(path_.string(), "cannot map the file into memory");
-    ::madvise(p, len, MADV_WILLNEED);
     map_ = static_cast<const unsigned char*>(p);
     mapLength_ = len;
 }

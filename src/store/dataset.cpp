@@ -2,6 +2,9 @@
 
 #include <QFile>
 
+#include "dbase/error.h"
+#include "store/codepage.h"
+
 namespace store {
 
 std::filesystem::path toPath(const QString& path)
@@ -28,6 +31,20 @@ void Dataset::close()
 }
 
 QString Dataset::fieldName(int i) const { return QString::fromStdString(table_.fieldName(i)); }
+
+int Dataset::fieldIndex(const QString& name) const { return table_.fieldIndex(name.toStdString()); }
+
+QString Dataset::text(int field) const { return fromCp1252(table_.getText(field)); }
+
+void Dataset::setText(int field, const QString& text)
+{
+    auto bytes = toCp1252(text);
+    if (!bytes) {
+        throw dbase::DatabaseError("The characters \"" + unencodable(text).toStdString() + "\" cannot be stored in field " +
+                                   table_.fieldName(field) + ".");
+    }
+    table_.setText(field, *bytes);
+}
 
 void Dataset::createTable()
 {

@@ -36,6 +36,13 @@ public:
 
     int fieldCount() const { return table_.fieldCount(); }
     QString fieldName(int i) const;  // upper case
+    int fieldIndex(const QString& name) const;  // without regard to case; -1 when none
+
+    // Text of a field of the current record, Windows-1252 decoded.
+    QString text(int field) const;
+    // Stores text in a field of the record being edited. Text that Windows-1252 cannot hold is
+    // refused with a DatabaseError naming the characters, never replaced.
+    void setText(int field, const QString& text);
 
     void clearFieldDefs() { fieldDefs_.clear(); }
     void addFieldDef(const dbase::FieldSpec& spec) { fieldDefs_.push_back(spec); }

@@ -23,3 +23,29 @@ TEST(Codepage, TextWindows1252CannotHoldIsNamedNotReplaced)
     EXPECT_EQ(unencodable(text), QStringLiteral("\u0412\u043e\u0439\u043d\u0430\U0001F600"));
     EXPECT_EQ(unencodable(QStringLiteral("plain \u00e9")), QString());
 }
+
+#include "dbase/error.h"
+#include "store/dataset.h"
+#include "support/temp_dir.h"
+
+TEST(Codepage, TheTableObjectConvertsAtItsBoundary)
+{
+    testing_support::TempDir dir;
+    dbase::Table::create(dir.path(), "T", {dbase::FieldSpec::string("Title", 20)});
+    Dataset d;
+    d.setDatabaseName(QString::fromStdString(dir.path().string()));
+    d.setTableName("t.dbf");
+    d.open();
+    EXPECT_EQ(d.fieldIndex("title"), 0);
+    d.table().append();
+    d.setText(0, QStringLiteral("Caf\u00e9 \u20ac"));
+    try {
+        d.setText(0, QStringLiteral("\u0412\u043e\u0439\u043d\u0430"));
+        ADD_FAILURE() << "Cyrillic text was stored";
+    } catch (const dbase::DatabaseError& e) {
+        EXPECT_EQ(std::string(e.what()), "The characters \"\u0412\u043e\u0439\u043d\u0430\" cannot be stored in field TITLE.");
+    }
+    d.table().post();
+    EXPECT_EQ(d.text(0), QStringLiteral("Caf\u00e9 \u20ac"));
+    EXPECT_EQ(d.table().getText(0), "Caf\xE9 \x80");
+}
