@@ -67,7 +67,7 @@ Mdx::Mdx(const std::filesystem::path& path, bool writable)
 
 void Mdx::checkPage(std::uint32_t page) const
 {
-    if (page < 4 || page + std::uint32_t(pagesPerBlock_) > filePages_)
+    if (page < 4 || std::uint64_t(page) + std::uint64_t(pagesPerBlock_) > filePages_)
         fail(file_.name(), "page " + std::to_string(page) + " lies outside the index file");
 }
 
@@ -298,7 +298,7 @@ void Mdx::writeHeaderCounts()
 std::uint32_t Mdx::allocate()
 {
     std::uint32_t page = 0;
-    if (freeHead_ >= 4 && freeCount_ > 0 && freeHead_ + std::uint32_t(pagesPerBlock_) <= filePages_) {
+    if (freeHead_ >= 4 && freeCount_ > 0 && std::uint64_t(freeHead_) + std::uint64_t(pagesPerBlock_) <= filePages_) {
         page = freeHead_;
         unsigned char b[8];
         file_.readAt(std::uint64_t(page) * 512, b, 8);
@@ -307,7 +307,9 @@ std::uint32_t Mdx::allocate()
         if (freeCount_ == 0) freeHead_ = 0;
     } else {
         freeHead_ = freeCount_ = 0;
-        page = std::max(pageCount_, filePages_);
+        // new blocks go at the real end of the file, whatever the header claims
+        if (filePages_ > 0x7FFFFFFFu) fail(file_.name(), "the index file is too large");
+        page = filePages_;
         pageCount_ = page + std::uint32_t(pagesPerBlock_);
     }
     std::vector<unsigned char> zero(static_cast<std::size_t>(blockSize_), 0);

@@ -144,3 +144,37 @@ TEST(Damage, RandomBytesNeverCrashTheEngine)
         (void)checkTable(dir.path(), "BOOKS");
     }
 }
+
+// Inputs the fuzzer once crashed the engine with: 4 bytes of table length, the table, the index.
+TEST(Damage, FuzzerFindingsStayFixed)
+{
+    const auto folder = std::filesystem::path(SOURCE_DIR) / ".." / "fuzz" / "regressions";
+    int seen = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        SCOPED_TRACE(entry.path().filename().string());
+        std::ifstream in(entry.path(), std::ios::binary);
+        std::string bytes((std::istreambuf_iterator<char>(in)), {});
+        ASSERT_GE(bytes.size(), 4u);
+        std::uint32_t len = std::uint32_t(std::uint8_t(bytes[0])) | (std::uint32_t(std::uint8_t(bytes[1])) << 8) |
+                            (std::uint32_t(std::uint8_t(bytes[2])) << 16) | (std::uint32_t(std::uint8_t(bytes[3])) << 24);
+        len = std::min<std::uint32_t>(len, std::uint32_t(bytes.size() - 4));
+        TempDir dir;
+        std::ofstream(dir / "T.DBF", std::ios::binary) << bytes.substr(4, len);
+        std::ofstream(dir / "T.MDX", std::ios::binary) << bytes.substr(4 + len);
+        try {
+            Table t;
+            t.open(dir.path(), "T", {false, true, {}});
+            for (const auto& tag : t.tags()) {
+                Table u;
+                try {
+                    u.open(dir.path(), "T", {false, true, tag.name});
+                } catch (const DatabaseError&) {
+                }
+            }
+        } catch (const DatabaseError&) {
+        }
+        (void)checkTable(dir.path(), "T");
+        ++seen;
+    }
+    EXPECT_GT(seen, 0);
+}
