@@ -10,7 +10,10 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(QStringLiteral("3.2b"));
     ui::MessageBoxMessages boxes;
     ui::setMessages(&boxes);
-    TMain main;
+    StartOptions options;
+    options.arguments = QApplication::arguments().mid(1);
+    TMain main(options);
+    if (!main.started()) return 1;
     main.show();
     return app.exec();
 }

@@ -1,8 +1,406 @@
 #include "app/main_window.h"
 
-TMain::TMain(QWidget* parent) : QMainWindow(parent)
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QDir>
+#include <QStandardPaths>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTableView>
+#include <QToolButton>
+
+#include "app/browse_layout.h"
+#include "dbase/error.h"
+#include "find/sort_expression.h"
+#include "ui/about_box.h"
+#include "ui/appearance.h"
+#include "ui/bevel.h"
+#include "ui/book_grid_model.h"
+#include "ui/dialogs.h"
+#include "ui/help.h"
+#include "ui/messages.h"
+#include "ui/navigator.h"
+#include "ui/tip_dialog.h"
+
+namespace {
+const QString kTitle = QStringLiteral("Bindlow Books 97");
+
+QFont arialPixels(int pixels, bool bold = false)
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    return f;
+}
+
+// The program directory, or the per-user data folder where the executable's folder cannot be
+// written (an installed copy).
+QString defaultProgramDirectory()
+{
+    QString dir = QCoreApplication::applicationDirPath();
+    QFileInfo info(dir);
+    if (!info.isWritable()) {
+        dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QDir().mkpath(dir);
+    }
+    return QDir::cleanPath(dir);
+}
+}  // namespace
+
+TMain::TMain(const StartOptions& options, QWidget* parent)
+    : QMainWindow(parent), MyCreateTable(files_.MyCreateTable), MyCheckTable(files_.MyCheckTable)
 {
     setObjectName(QStringLiteral("Main"));
-    setWindowTitle(QStringLiteral("Bindlow Books 97"));
-    resize(640, 480);
+    buildWidgets();
+    buildMenus();
+    buildSpeedButtons();
+    buildLetteredButtons();
+    FormCreate(options);
+}
+
+TMain::~TMain() = default;
+
+void TMain::buildWidgets()
+{
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("Client"));
+    setCentralWidget(client_);
+    setFont(arialPixels(17));
+
+    SpeedPanel = new QWidget(client_);
+    SpeedPanel->setObjectName(QStringLiteral("SpeedPanel"));
+    ViewerBevel = new ui::TBevel(client_, false);
+    ViewerBevel->setObjectName(QStringLiteral("ViewerBevel"));
+
+    ViewerLabel = new QLabel(QStringLiteral("Book Viewer"), client_);
+    ViewerLabel->setObjectName(QStringLiteral("ViewerLabel"));
+    ViewerLabel->setFont(arialPixels(23, true));
+    ViewerLabel->setAlignment(Qt::AlignCenter);
+    ViewerLabel->resize(201, 29);
+
+    NavigatorLabel = new QLabel(QStringLiteral("Navigation Controls"), client_);
+    NavigatorLabel->setObjectName(QStringLiteral("NavigatorLabel"));
+    NavigatorLabel->setAlignment(Qt::AlignCenter);
+    NavigatorLabel->setGeometry(420, 20, 189, 22);
+
+    SearchOnLabel = new QLabel(QStringLiteral("SEARCH ON"), client_);
+    SearchOnLabel->setObjectName(QStringLiteral("SearchOnLabel"));
+    SearchOnLabel->setFont(arialPixels(18, true));
+    SearchOnLabel->setStyleSheet(QStringLiteral("color: #c00000;"));
+    SearchOnLabel->setGeometry(12, 44, 109, 22);
+
+    CountLabel = new QLabel(QStringLiteral("0"), client_);
+    CountLabel->setObjectName(QStringLiteral("CountLabel"));
+    Count2Label = new QLabel(QStringLiteral("Books"), client_);
+    Count2Label->setObjectName(QStringLiteral("Count2Label"));
+    for (QLabel* l : {CountLabel, Count2Label}) {
+        l->setFont(arialPixels(13));
+        l->setAlignment(Qt::AlignCenter);
+        l->resize(57, 16);
+    }
+
+    ViewerGrid = new QTableView(client_);
+    ViewerGrid->setObjectName(QStringLiteral("ViewerGrid"));
+    MyDataSource = new ui::BookGridModel(MyTable, this);
+    MyDataSource->setObjectName(QStringLiteral("MyDataSource"));
+    ViewerGrid->setModel(MyDataSource);
+    ViewerGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    ViewerGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    ViewerGrid->setWordWrap(false);
+    ViewerGrid->setTabKeyNavigation(true);
+    connect(ViewerGrid->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& now, const QModelIndex&) { syncTableToGrid(now); });
+    connect(&MyTable, &store::Dataset::currentChanged, this, &TMain::syncGridToTable);
+    connect(&MyTable, &store::Dataset::recordsChanged, this, &TMain::syncGridToTable);
+    connect(ViewerGrid, &QTableView::doubleClicked, this, [this] { runCommand(QStringLiteral("DoEdit")); });
+
+    MyNavigator = new ui::TNavigator(client_);
+    connect(MyNavigator, &ui::TNavigator::clicked, this, [this] { DisplayCount(); });
+}
+
+void TMain::syncGridToTable()
+{
+    if (syncing_ || !MyTable.active()) return;
+    syncing_ = true;
+    int row = MyTable.table().state() == dbase::TableState::Insert ? MyDataSource->insertRow()
+              : MyTable.recordCount()                              ? int(MyTable.row())
+                                                                   : -1;
+    if (row >= 0) {
+        int column = std::max(ViewerGrid->currentIndex().column(), 0);
+        ViewerGrid->setCurrentIndex(MyDataSource->index(row, column));
+        ViewerGrid->scrollTo(MyDataSource->index(row, column));
+    }
+    syncing_ = false;
+}
+
+void TMain::syncTableToGrid(const QModelIndex& current)
+{
+    if (syncing_ || !current.isValid() || !MyTable.active()) return;
+    if (current.row() == MyDataSource->insertRow()) return;
+    syncing_ = true;
+    try {
+        MyTable.goToRow(std::size_t(current.row()));
+    } catch (const dbase::DatabaseError& e) {
+        ui::showError(this, QString::fromLocal8Bit(e.what()));
+    }
+    syncing_ = false;
+    DisplayCount();
+}
+
+void TMain::FormCreate(const StartOptions& options)
+{
+    // 1. the report buffer belongs to the reports; 2. search off
+    DisableEndSearch();
+    // 3.
+    setWindowTitle(kTitle);
+    ViewerLabel->setText(QStringLiteral("Book Viewer"));
+    // 4.
+    programDirectory = options.programDirectory.isEmpty() ? defaultProgramDirectory()
+                                                          : QDir::cleanPath(options.programDirectory);
+    startDirectory = QDir::cleanPath(options.startDirectory.isEmpty() ? QDir::currentPath() : options.startDirectory);
+    if (startDirectory.size() == 3 && startDirectory.endsWith(QStringLiteral(":/"))) startDirectory.chop(1);
+    ui::setHelpFile(QDir(programDirectory).filePath(QStringLiteral("KAVBOOK.HLP")));
+    // 5.
+    ViewerLabel->move((client_->width() - ViewerLabel->width()) / 2, ViewerLabel->y());
+    // 6. the shared fonts are the settings' font records; 7. the report definitions file
+    ensureReportDefinitions();
+    // 8., 9.
+    settings = store::readProgramSettings(startDirectory);
+    setGeometry(settings.left, settings.top, settings.width, settings.height);
+    // 10.
+    applyFormats();
+    // 11.
+    currentDatabase = settings.lastDatabase;
+    if (currentDatabase.isEmpty() || !QFileInfo::exists(currentDatabase)) {
+        currentDatabase = QDir(programDirectory).filePath(QStringLiteral("MASTER.DBF"));
+        if (!QFileInfo::exists(currentDatabase) && !MakeNewDB(currentDatabase)) return;  // the program ends
+    }
+    // 12., 13.
+    bool valid = false;
+    try {
+        valid = CheckDBaseFormat(this, currentDatabase);
+    } catch (const dbase::DatabaseError& e) {
+        ui::showError(this, QString::fromLocal8Bit(e.what()));
+    }
+    if (!valid) {
+        ui::showError(this, QStringLiteral("The last database used as recorded in the INI file is not a valid "
+                                           "Bindlow Books 97 file.  You will need to choose a new file."));
+        while (!valid) {
+            QString chosen = ui::dialogs().openFileName(this, QStringLiteral("Open Database"), programDirectory,
+                                                        QStringLiteral("dBASE Files (*.DBF)"));
+            if (chosen.isEmpty()) return;  // no database chosen: the program ends
+            try {
+                valid = CheckDBaseFormat(this, chosen);
+            } catch (const dbase::DatabaseError& e) {
+                ui::showError(this, QString::fromLocal8Bit(e.what()));
+            }
+            if (valid) currentDatabase = QFileInfo(chosen).absoluteFilePath();
+        }
+    }
+    openDatabase(currentDatabase);
+    // 14.
+    SetButtonBar();
+    // 15.
+    screen = ui::screenSize();
+    preset = app::presetAtStart(settings.windowSize, screen.width(), screen.height());
+    factor = app::presetFactor(preset);
+    checkPresetItems();
+    // 16.
+    app::regional().system = app::systemRegionalValues();
+    // 17. the recently used databases come with the database files; 18.
+    offerConversion();
+    // 20.
+    if (!options.arguments.isEmpty() && options.arguments.first().toUpper() == QLatin1String("/BROWSE")) {
+        browseMode = true;
+        storedFieldEditing_ = db.fieldEditing;
+        db.fieldEditing = false;
+        MyNavigator->setVisibleButtons({true, true, true, true, false, false, false, false, false, false});
+    }
+    updateCommands();
+    started_ = true;
+}
+
+void TMain::ensureReportDefinitions() {}
+
+void TMain::offerConversion() {}
+
+void TMain::openDatabase(const QString& path)
+{
+    MyTable.close();
+    QFileInfo info(path);
+    currentDatabase = info.absoluteFilePath();
+    MyTable.setDatabaseName(info.absolutePath());
+    MyTable.setTableName(info.fileName());
+    const QString base = info.completeBaseName();
+    setWindowTitle(kTitle + QStringLiteral(" (") + base + QStringLiteral(")"));
+    basePath = QDir(info.absolutePath()).filePath(base);
+    indexPath = basePath + QStringLiteral(".MDX");
+    settingsPath = basePath + QStringLiteral(".INI");
+    db = store::readDatabaseSettings(settingsPath);
+    sortExpression = BuildSortString();
+    MyTable.setExclusive(false);
+    MyTable.setReadOnly(false);
+    MyTable.setIndexName({});
+    if (!sortExpression.isEmpty()) {
+        try {
+            // an index file without the sort tag gets it, as a missing one does
+            dbase::Table probe;
+            probe.open(store::toPath(info.absolutePath()), QFile::encodeName(info.fileName()).toStdString(),
+                       {false, false, {}});
+            bool has = false;
+            for (const auto& t : probe.tags()) has = has || t.name == "NEWINDEX";
+            if (!has) probe.addTag("NewIndex", sortExpression.toStdString());
+            probe.close();
+            MyTable.setIndexName(QStringLiteral("NewIndex"));
+        } catch (const dbase::DatabaseError& e) {
+            ui::showError(this, QString::fromLocal8Bit(e.what()));
+        }
+    }
+    try {
+        MyTable.open();
+    } catch (const dbase::DatabaseError& e) {
+        // a damaged sort tag is built again from the table; failing that the books show unsorted
+        MyTable.setIndexName({});
+        try {
+            dbase::Table repair;
+            repair.open(store::toPath(info.absolutePath()), QFile::encodeName(info.fileName()).toStdString(),
+                        {true, false, {}});
+            repair.reindex();
+            repair.close();
+            if (!sortExpression.isEmpty()) MyTable.setIndexName(QStringLiteral("NewIndex"));
+            MyTable.open();
+        } catch (const dbase::DatabaseError&) {
+            ui::showError(this, QString::fromLocal8Bit(e.what()));
+            MyTable.setIndexName({});
+            MyTable.open();
+        }
+    }
+}
+
+QString TMain::BuildSortString() const { return find::BuildSortString(db.sortOrder); }
+
+void TMain::showEvent(QShowEvent* e)
+{
+    QMainWindow::showEvent(e);
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        FormShow();
+    }
+}
+
+void TMain::changeEvent(QEvent* e)
+{
+    QMainWindow::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange && isActiveWindow() && !activated_) FormActivate();
+}
+
+void TMain::FormShow() { DoFileSpecific(); }
+
+void TMain::DoFileSpecific()
+{
+    ui::applyProgramFonts(this, db.labelFont, db.editFont, db.buttonFont);
+    SetViewerOptions();
+    SetColors();
+    DisplayCount();
+}
+
+void TMain::FormActivate()
+{
+    activated_ = true;
+    MyNavigator->setDataSource(&MyTable);
+    if (settings.showTips) ShowTips();
+}
+
+void TMain::ShowTips()
+{
+    ui::TTipDialog tip(settings.showTips, int(QDateTime::currentSecsSinceEpoch() / 86400), this);
+    tip.exec();
+    settings.showTips = tip.showAtStartup();
+}
+
+void TMain::ShowAbout()
+{
+    ui::TAboutBox about(this);
+    about.exec();
+}
+
+void TMain::resizeEvent(QResizeEvent* e)
+{
+    QMainWindow::resizeEvent(e);
+    FormResize();
+}
+
+void TMain::FormResize()
+{
+    if (!client_) return;
+    const int w = client_->width(), h = client_->height();
+    const app::BrowseLayout l = app::layoutFor(settings.buttonBar, w, h);
+    ViewerBevel->setGeometry(l.bevel);
+    ViewerLabel->move((w - ViewerLabel->width()) / 2, l.viewerLabelTop);
+    ViewerGrid->setGeometry(l.grid);
+    if (settings.buttonBar == app::NoButtons) MyNavigator->move(l.navigator.x(), MyNavigator->y());
+    SpeedPanel->setGeometry(0, 0, w, 31);
+}
+
+void TMain::DisableEndSearch()
+{
+    searchOn = false;
+    SearchOnLabel->hide();
+    updateCommands();
+}
+
+void TMain::EnableEndSearch()
+{
+    searchOn = true;
+    SearchOnLabel->show();
+    updateCommands();
+}
+
+void TMain::DisplayCount()
+{
+    CountLabel->setText(QString::number(MyTable.recordCount()));
+    Count2Label->setText(QStringLiteral("Books"));
+}
+
+void TMain::DoEndSearch()
+{
+    DisableEndSearch();
+    try {
+        MyTable.setFilter(nullptr);  // every book again
+    } catch (const dbase::DatabaseError& e) {
+        ui::showError(this, QString::fromLocal8Bit(e.what()));
+    }
+    SetViewerOptions();
+    DisplayCount();
+}
+
+void TMain::DoHelp() { ui::help().showContents(this); }
+
+void TMain::DoExit() { close(); }
+
+void TMain::closeEvent(QCloseEvent* e)
+{
+    FormClose();
+    QMainWindow::closeEvent(e);
+}
+
+void TMain::FormClose()
+{
+    if (closing_ || !started_) return;
+    closing_ = true;
+    searchOn = false;
+    const QRect g = geometry();
+    settings.left = g.x();
+    settings.top = g.y();
+    settings.width = g.width();
+    settings.height = g.height();
+    if (browseMode) db.fieldEditing = storedFieldEditing_;
+    settings.lastDatabase = currentDatabase;
+    store::writeProgramSettings(settings);
+    store::writeDatabaseSettings(db, settingsPath);
+    MyTable.close();
 }

@@ -1,13 +1,146 @@
 #pragma once
-// The main window.
+// The main window: the Book Viewer grid over the open database, its menus, command bars and
+// navigator, and the commands every other window is opened from.
+#include <QLabel>
 #include <QMainWindow>
+#include <QMap>
+#include <QStringList>
+#include <array>
 
+#include "app/regional.h"
 #include "store/book_table.h"
+#include "store/dataset.h"
+#include "store/settings.h"
+#include "ui/window_fit.h"
+
+class QAction;
+class QActionGroup;
+class QPushButton;
+class QTableView;
+class QToolButton;
+
+namespace ui {
+class BookGridModel;
+class TBevel;
+class TNavigator;
+class CellDelegate;
+}  // namespace ui
+
+struct StartOptions {
+    QStringList arguments;  // the command-line parameters, without the program's name
+    QString programDirectory;  // empty: the executable's folder
+    QString startDirectory;    // empty: the current directory
+};
 
 class TMain : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TMain(QWidget* parent = nullptr);
+    explicit TMain(const StartOptions& options = {}, QWidget* parent = nullptr);
+    ~TMain() override;
 
-    store::BookTableFiles tableFiles;
+    // False when start-up could not give the program a database; the program then ends.
+    bool started() const { return started_; }
+
+    // Components other windows work through
+    store::Dataset MyTable;
+    ui::BookGridModel* MyDataSource = nullptr;
+    store::Dataset& MyCreateTable;
+    store::Dataset& MyCheckTable;
+
+    // Program-wide state
+    QString programDirectory, startDirectory;
+    QString currentDatabase, indexPath, settingsPath, basePath, sortExpression;
+    bool searchOn = false;
+    bool browseMode = false;
+    int editorMode = 1;
+    double factor = 1.0;
+    int preset = 640;
+    QSize screen;
+    store::ProgramSettings settings;
+    store::DatabaseSettings db;
+    std::array<QStringList, 9> dataLists;  // filled by the record editor's list files
+
+    // Operations other windows call
+    void DisableEndSearch();
+    void EnableEndSearch();
+    void DisplayCount();
+    void DoFileSpecific();
+    void SetViewerOptions();
+    void SetButtonBar();
+    void SetColors();
+    QString BuildSortString() const;
+    bool MakeNewDB(const QString& path) { return files_.MakeNewDB(path); }
+    bool CheckDBaseFormat(QWidget* owner, const QString& path) { return files_.CheckDBaseFormat(owner, path); }
+    void RemoveMDXByte(const QString& path) { store::BookTableFiles::RemoveMDXByte(path); }
+    bool DBaseInUse(const QString& path) { return files_.DBaseInUse(path); }
+
+    // Window events
+    void FormShow();
+    void FormActivate();
+    void FormResize();
+    void FormClose();
+
+    // Commands
+    void DoHelp();
+    void DoEndSearch();
+    void DoExit();
+    void ShowTips();
+    void ShowAbout();
+    void MenuSpeedClick();
+    void MenuButtonsClick();
+    void MenuNoButtonsClick();
+    void ChoosePreset(int preset);
+    void ChooseDateFormat(int code);
+    void MenuDateLeadingZerosClick();
+    void ChooseCurrencyFormat(int code);
+    void ChooseNumericFormat(int code);
+
+    QAction* action(const QString& name) const { return actions_.value(name); }
+    QTableView* ViewerGrid = nullptr;
+    ui::TNavigator* MyNavigator = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void changeEvent(QEvent* e) override;
+
+private:
+    void FormCreate(const StartOptions& options);
+    void buildWidgets();
+    void buildMenus();
+    void buildSpeedButtons();
+    void buildLetteredButtons();
+    QAction* addAction(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& key,
+                       const QString& command);
+    void runCommand(const QString& command);
+    bool commandBuilt(const QString& command) const;
+    void updateCommands();
+    void openDatabase(const QString& path);
+    void ensureReportDefinitions();
+    void offerConversion();
+    void applyFormats();
+    void checkPresetItems();
+    void syncGridToTable();
+    void syncTableToGrid(const QModelIndex& current);
+
+    store::BookTableFiles files_;
+    bool started_ = false;
+    bool activated_ = false;
+    bool shownOnce_ = false;
+    bool closing_ = false;
+    bool syncing_ = false;
+    bool storedFieldEditing_ = false;
+    QMap<QString, QAction*> actions_;
+    QMap<QString, QWidget*> commandButtons_;
+    QLabel* ViewerLabel = nullptr;
+    QLabel* NavigatorLabel = nullptr;
+    QLabel* SearchOnLabel = nullptr;
+    QLabel* CountLabel = nullptr;
+    QLabel* Count2Label = nullptr;
+    QWidget* SpeedPanel = nullptr;
+    ui::TBevel* ViewerBevel = nullptr;
+    std::array<ui::TBevel*, 4> bevels_ {};
+    std::vector<QObject*> delegates_;  // the grid's cell editors of the last SetViewerOptions
+    QWidget* client_ = nullptr;
 };

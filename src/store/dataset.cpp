@@ -21,6 +21,7 @@ void Dataset::open()
     table_.open(toPath(databaseName_), QFile::encodeName(tableName_).toStdString(),
                 {exclusive_, readOnly_, indexName_.toStdString()});
     emit opened();
+    emit recordsChanged();
 }
 
 void Dataset::close()
@@ -28,6 +29,7 @@ void Dataset::close()
     if (!active()) return;
     table_.close();
     emit closed();
+    emit recordsChanged();
 }
 
 QString Dataset::fieldName(int i) const { return QString::fromStdString(table_.fieldName(i)); }
@@ -49,6 +51,90 @@ void Dataset::setText(int field, const QString& text)
 void Dataset::createTable()
 {
     dbase::Table::create(toPath(databaseName_), QFile::encodeName(tableName_).toStdString(), fieldDefs_);
+}
+
+}  // namespace store
+
+namespace store {
+
+void Dataset::first()
+{
+    table_.first();
+    emit currentChanged();
+}
+
+void Dataset::last()
+{
+    table_.last();
+    emit currentChanged();
+}
+
+void Dataset::next()
+{
+    table_.next();
+    emit currentChanged();
+}
+
+void Dataset::prior()
+{
+    table_.prior();
+    emit currentChanged();
+}
+
+void Dataset::goToRow(std::size_t row)
+{
+    if (row == table_.position() && table_.state() == dbase::TableState::Browse) return;
+    bool pending = table_.state() != dbase::TableState::Browse;
+    table_.goToPosition(row);
+    if (pending) emit recordsChanged();
+    emit currentChanged();
+}
+
+void Dataset::append()
+{
+    table_.append();
+    emit recordsChanged();
+}
+
+void Dataset::edit()
+{
+    table_.edit();
+    emit recordsChanged();
+}
+
+void Dataset::post()
+{
+    table_.post();
+    emit recordsChanged();
+    emit currentChanged();
+}
+
+void Dataset::cancel()
+{
+    table_.cancel();
+    emit recordsChanged();
+    emit currentChanged();
+}
+
+void Dataset::deleteRecord()
+{
+    table_.deleteRecord();
+    emit recordsChanged();
+    emit currentChanged();
+}
+
+void Dataset::refresh()
+{
+    table_.refresh();
+    emit recordsChanged();
+    emit currentChanged();
+}
+
+void Dataset::setFilter(dbase::Table::Filter filter)
+{
+    table_.setFilter(std::move(filter));
+    emit recordsChanged();
+    emit currentChanged();
 }
 
 }  // namespace store

@@ -44,6 +44,25 @@ public:
     // refused with a DatabaseError naming the characters, never replaced.
     void setText(int field, const QString& text);
 
+    // Moves and changes that tell the watchers; the table object itself stays reachable for
+    // reads and for work that tells them itself.
+    std::size_t recordCount() const { return active() ? table_.recordCount() : 0; }
+    std::size_t row() const { return table_.position(); }
+    void first();
+    void last();
+    void next();
+    void prior();
+    void goToRow(std::size_t row);
+    void append();
+    void edit();
+    void post();
+    void cancel();
+    void deleteRecord();
+    void refresh();
+    void setFilter(dbase::Table::Filter filter);
+    // Tells the watchers that records or the current record changed behind their back.
+    void notifyRecordsChanged() { emit recordsChanged(); }
+
     void clearFieldDefs() { fieldDefs_.clear(); }
     void addFieldDef(const dbase::FieldSpec& spec) { fieldDefs_.push_back(spec); }
     // Creates the table named by the folder and table name; an existing file is replaced.
@@ -52,6 +71,8 @@ public:
 signals:
     void opened();
     void closed();
+    void recordsChanged();  // records added, removed, reordered or filtered; state changes
+    void currentChanged();  // another record became current
 
 private:
     QString databaseName_, tableName_, indexName_;

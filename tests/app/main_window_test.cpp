@@ -1,11 +1,205 @@
 #include <gtest/gtest.h>
 
-#include "app/main_window.h"
+#include <QAction>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableView>
+#include <QToolButton>
 
-TEST(MainWindow, CarriesTheProgramsTitle)
+#include "app/main_window.h"
+#include "app/regional.h"
+#include "dbase/table.h"
+#include "store/book_table.h"
+#include "store/profile.h"
+#include "support/gui_env.h"
+#include "ui/navigator.h"
+
+using testing_support::GuiEnv;
+
+namespace {
+QString master(const GuiEnv& env) { return env.programDir() + "/MASTER.DBF"; }
+
+void addBooks(const QString& path, int n)
 {
-    TMain main;
-    main.show();
-    EXPECT_EQ(main.windowTitle(), "Bindlow Books 97");
-    EXPECT_EQ(main.objectName(), "Main");
+    dbase::Table t;
+    QFileInfo info(path);
+    t.open(info.absolutePath().toStdString(), info.fileName().toStdString());
+    for (int i = 0; i < n; ++i) {
+        t.append();
+        t.setText(0, "Title " + std::to_string(i));
+        t.setText(1, "Author " + std::to_string(n - i));
+        t.post();
+    }
+}
+}  // namespace
+
+TEST(MainWindow, FirstRunCreatesAndOpensMaster)
+{
+    GuiEnv env;
+    auto main = env.start();
+    ASSERT_TRUE(main->started());
+    EXPECT_EQ(main->windowTitle(), "Bindlow Books 97 (MASTER)");
+    EXPECT_EQ(main->geometry(), QRect(0, 0, 640, 480));
+    EXPECT_TRUE(QFileInfo::exists(master(env)));
+    EXPECT_TRUE(main->MyTable.active());
+    EXPECT_EQ(main->currentDatabase, master(env));
+    EXPECT_EQ(main->settings.buttonBar, 1);
+    EXPECT_TRUE(main->findChild<QWidget*>("SpeedPanel")->isVisibleTo(main.get()));
+    EXPECT_EQ(app::regional().datePattern(), "m/d/yy");
+    EXPECT_EQ(app::regional().dateSeparator(), u'/');
+    EXPECT_TRUE(main->action("MenuDateMDYSlash")->isChecked());
+    EXPECT_TRUE(main->action("N640x480")->isChecked());
+    EXPECT_EQ(main->sortExpression, "Upper(Left(Author,80))");
+    EXPECT_EQ(main->MyTable.table().activeTag(), "NEWINDEX");
+    EXPECT_FALSE(main->browseMode);
+    EXPECT_FALSE(main->findChild<QLabel*>("SearchOnLabel")->isVisibleTo(main.get()));
+
+    main->show();  // FormShow: the count
+    EXPECT_EQ(main->findChild<QLabel*>("CountLabel")->text(), "0");
+    EXPECT_EQ(main->findChild<QLabel*>("Count2Label")->text(), "Books");
+    main->close();
+    // the settings are written when the window closes
+    store::ProfileFile ini(env.iniPath());
+    EXPECT_EQ(ini.read("Misc", "Last Database", "", 249), master(env));
+    EXPECT_EQ(ini.read("Misc", "Main Window Width", "", 14), "640");
+    EXPECT_TRUE(QFileInfo::exists(env.programDir() + "/MASTER.INI"));
+}
+
+TEST(MainWindow, MenusCarryTheirCaptionsShortcutsAndState)
+{
+    GuiEnv env;
+    auto main = env.start();
+    struct Item {
+        const char* name;
+        const char* caption;
+        QKeySequence key;
+        bool enabled;
+    };
+    const Item items[] = {
+        {"MenuNew", "&New Database", QKeySequence(Qt::CTRL | Qt::Key_W), false},
+        {"MenuExit", "E&xit", QKeySequence(Qt::CTRL | Qt::Key_X), true},
+        {"MenuAdd", "&Add", QKeySequence(Qt::CTRL | Qt::Key_A), false},
+        {"MenuSearch", "&Search (Query)", QKeySequence(Qt::CTRL | Qt::Key_S), false},
+        {"MenuEndSearch", "&End Search", QKeySequence(Qt::CTRL | Qt::Key_I), false},
+        {"MenuFindNext", "Locate &Next", QKeySequence(Qt::CTRL | Qt::Key_N), false},
+        {"N1280x1024", "1280 x 1024", QKeySequence(Qt::SHIFT | Qt::Key_F4), true},
+        {"MenuNoButtons", "&None", QKeySequence(Qt::CTRL | Qt::Key_F3), true},
+        {"MenuAllColor", "&ALL Windows Color", QKeySequence(Qt::CTRL | Qt::Key_F9), false},
+        {"MenuButtonFont", "&Button Font", QKeySequence(Qt::SHIFT | Qt::Key_F10), false},
+        {"MenuDateDMYDotYr", "dd.mm.yyyy", QKeySequence(), true},
+        {"MenuCurrencyWin", "&Windows Setting", QKeySequence(), true},
+        {"MenuSearchReplace", "&Search and Replace", QKeySequence(Qt::CTRL | Qt::Key_F), false},
+        {"MenuContents", "&Contents", QKeySequence(Qt::CTRL | Qt::Key_H), true},
+        {"MenuTips", "&Review \"Tips of the Day\"", QKeySequence(), true},
+        {"MenuAbout", "&About", QKeySequence(), true},
+    };
+    for (const Item& i : items) {
+        SCOPED_TRACE(i.name);
+        QAction* a = main->action(i.name);
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->text(), i.caption);
+        EXPECT_EQ(a->shortcut(), i.key);
+        EXPECT_EQ(a->isEnabled(), i.enabled);
+    }
+    EXPECT_EQ(main->findChild<QMenu*>("MenuNavigate")->title(), "Navi&gate");
+    EXPECT_EQ(main->findChild<QMenu*>("MenuMaintain")->title(), "List &Maintenance");
+    auto* help = main->findChild<QToolButton*>("HelpSpeed");
+    EXPECT_EQ(help->toolTip(), "Help");
+    EXPECT_EQ(help->geometry(), QRect(396, 2, 25, 25));
+    EXPECT_EQ(main->findChild<QToolButton*>("SpeedSetOrder")->toolTip(), "Set Sorting Order");
+
+    main->action("MenuContents")->trigger();
+    help->click();
+    EXPECT_EQ(env.help.keywords, (QStringList {QString(), QString()}));
+}
+
+TEST(MainWindow, BrowseModeComesOnlyFromTheFirstParameter)
+{
+    {
+        GuiEnv env;
+        auto main = env.start({"/bRoWsE"});
+        EXPECT_TRUE(main->browseMode);
+        for (const char* m : {"MenuAdd", "MenuCopy", "MenuDelete", "MenuBackup", "MenuRestore", "MenuViewer",
+                              "MenuImport", "MenuSearchReplace"})
+            EXPECT_FALSE(main->action(m)->isEnabled()) << m;
+        EXPECT_FALSE(main->findChild<QMenu*>("MenuMaintain")->isEnabled());
+        EXPECT_TRUE(main->action("MenuExit")->isEnabled());
+        auto* nav = main->findChild<ui::TNavigator*>("MyNavigator");
+        EXPECT_FALSE(nav->button(ui::TNavigator::First)->isHidden());
+        EXPECT_TRUE(nav->button(ui::TNavigator::Insert)->isHidden());
+        EXPECT_TRUE(nav->button(ui::TNavigator::Refresh)->isHidden());
+    }
+    {
+        GuiEnv env;
+        auto main = env.start({"/READONLY", "/BROWSE"});
+        EXPECT_FALSE(main->browseMode);
+    }
+}
+
+TEST(MainWindow, ClosingInBrowseModeKeepsTheStoredFieldEditing)
+{
+    GuiEnv env;
+    {
+        auto main = env.start();
+        main->db.fieldEditing = true;
+        main->close();
+    }
+    auto main = env.start({"/browse"});
+    EXPECT_FALSE(main->db.fieldEditing);  // off for the run
+    main->show();
+    EXPECT_EQ(main->ViewerGrid->editTriggers(), QAbstractItemView::NoEditTriggers);
+    main->close();
+    store::ProfileFile ini(env.programDir() + "/MASTER.INI");
+    EXPECT_EQ(ini.read("Grid Options", "Field Editing", "", 14), "Yes");
+}
+
+TEST(MainWindow, AnInvalidLastDatabaseForcesTheChoiceOfAnother)
+{
+    GuiEnv env;
+    const QString bad = env.programDir() + "/OTHER.DBF";
+    dbase::Table::create(env.programDir().toStdString(), "OTHER", {dbase::FieldSpec::string("Name", 10)});
+    store::BookTableFiles files;
+    const QString good = env.programDir() + "/GOOD.DBF";
+    ASSERT_TRUE(files.MakeNewDB(good));
+    addBooks(good, 3);
+    env.writeIni("[Misc]\nLast Database=" + bad + "\nShow Tips=No\n");
+
+    env.messages.expect();  // the rejection of OTHER.DBF
+    env.messages.expect();  // you will need to choose a new file
+    env.messages.expect();  // the rejection of the first choice
+    env.dialogs.fileNames = {bad, good};
+    auto main = env.start();
+    ASSERT_TRUE(main->started());
+    ASSERT_EQ(env.messages.shown.size(), 3);
+    EXPECT_EQ(env.messages.shown[1].caption, "Error");
+    EXPECT_EQ(env.messages.shown[1].text,
+              "The last database used as recorded in the INI file is not a valid Bindlow Books 97 file.  You will "
+              "need to choose a new file.");
+    EXPECT_EQ(env.messages.shown[2].text, env.messages.shown[0].text);
+    EXPECT_EQ(main->currentDatabase, good);
+    EXPECT_EQ(main->windowTitle(), "Bindlow Books 97 (GOOD)");
+    EXPECT_EQ(main->MyTable.recordCount(), 3u);
+}
+
+TEST(MainWindow, TheCountFollowsTheNavigator)
+{
+    GuiEnv env;
+    env.writeIni("[Misc]\nShow Tips=No\n");
+    auto main = env.start();
+    addBooks(master(env), 4);
+    main->show();
+    auto* nav = main->findChild<ui::TNavigator*>("MyNavigator");
+    main->FormActivate();  // binds the navigator; no tips in this test
+    EXPECT_EQ(main->findChild<QLabel*>("CountLabel")->text(), "0");
+    nav->button(ui::TNavigator::Refresh)->click();
+    EXPECT_EQ(main->findChild<QLabel*>("CountLabel")->text(), "4");
+    nav->button(ui::TNavigator::Last)->click();
+    EXPECT_EQ(main->MyTable.row(), 3u);
+    EXPECT_EQ(main->ViewerGrid->currentIndex().row(), 3);
+    env.messages.expect(ui::Yes);
+    nav->button(ui::TNavigator::Delete)->click();
+    EXPECT_EQ(env.messages.shown.back().text, "Delete record?");
+    EXPECT_EQ(main->findChild<QLabel*>("CountLabel")->text(), "3");
 }

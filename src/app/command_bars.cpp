@@ -1,0 +1,135 @@
+// The speed buttons, the lettered buttons and the button-bar modes.
+#include <QAction>
+#include <QPainter>
+#include <QPushButton>
+#include <QTableView>
+#include <QToolButton>
+
+#include "app/browse_layout.h"
+#include "app/main_window.h"
+#include "ui/bevel.h"
+#include "ui/navigator.h"
+
+namespace {
+struct Speed {
+    int left;
+    const char* name;
+    const char* hint;
+    const char* command;
+    const char* glyph;
+};
+constexpr Speed kSpeed[17] = {
+    {0, "NewSpeed", "New Database", "DoNew", "\u2750"},
+    {24, "OpenSpeed", "Open Database", "DoOpen", "\u2398"},
+    {52, "AddSpeed", "Add Record", "DoAdd", "+"},
+    {76, "EditSpeed", "Edit Record", "DoEdit", "\u270E"},
+    {100, "CopySpeed", "Copy Record", "DoCopy", "\u29C9"},
+    {124, "DeleteSpeed", "Delete Record", "DoDelete", "\u2715"},
+    {148, "ImportSpeed", "Import Records", "DoImport", "\u21E9"},
+    {172, "ExportSpeed", "Export Records", "DoExport", "\u21E7"},
+    {200, "SearchSpeed", "Search Records", "DoSearch", "?"},
+    {224, "EndSearchSpeed", "End Search", "DoEndSearch", "\u2300"},
+    {248, "LocateSpeed", "Locate Record", "DoFind", "\u2316"},
+    {272, "LocateNextSpeed", "Locate Next Record", "DoFindNext", "\u00BB"},
+    {296, "ReportSpeed", "Reports", "DoReports", "\u2399"},
+    {320, "ViewerSpeed", "Viewer Configuration", "DoViewer", "\u25A6"},
+    {344, "ColorSpeed", "Color Setup", "Colors", "\u25D0"},
+    {368, "SpeedSetOrder", "Set Sorting Order", "DoSortOrder", "\u21C5"},
+    {396, "HelpSpeed", "Help", "DoHelp", "\u2139"},
+};
+
+struct Lettered {
+    const char* name;
+    const char* caption;
+    int left, top;
+    const char* command;
+};
+constexpr Lettered kLettered[10] = {
+    {"AddButton", "&Add", 8, 8, "DoAdd"},          {"EditButton", "&Edit", 8, 44, "DoEdit"},
+    {"CopyButton", "&Copy", 80, 8, "DoCopy"},      {"DeleteButton", "&Delete", 80, 44, "DoDelete"},
+    {"SearchButton", "&Search", 160, 8, "DoSearch"}, {"EndSearchButton", "E&nd Srch", 160, 44, "DoEndSearch"},
+    {"ReportButton", "&Reports", 240, 8, "DoReports"}, {"ViewerButton", "&Viewer", 240, 44, "DoViewer"},
+    {"HelpButton", "He&lp", 320, 8, "DoHelp"},     {"ButtonExit", "E&xit", 320, 44, "DoExit"},
+};
+}  // namespace
+
+void TMain::buildSpeedButtons()
+{
+    for (const Speed& s : kSpeed) {
+        auto* b = new QToolButton(SpeedPanel);
+        b->setObjectName(QString::fromLatin1(s.name));
+        b->setToolTip(QString::fromLatin1(s.hint));
+        b->setText(QString::fromUtf8(s.glyph));
+        b->setGeometry(s.left, 2, 25, 25);
+        b->setAutoRaise(false);
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setProperty("command", QString::fromLatin1(s.command));
+        connect(b, &QToolButton::clicked, this, [this, c = QString::fromLatin1(s.command)] { runCommand(c); });
+        commandButtons_.insert(b->objectName(), b);
+    }
+}
+
+void TMain::buildLetteredButtons()
+{
+    const QRect bevelRects[4] = {{4, 4, 149, 77}, {236, 4, 77, 77}, {156, 4, 77, 77}, {316, 4, 77, 77}};
+    for (int i = 0; i < 4; ++i) {
+        bevels_[std::size_t(i)] = new ui::TBevel(client_, true);
+        bevels_[std::size_t(i)]->setObjectName(QStringLiteral("Bevel%1").arg(i + 1));
+        bevels_[std::size_t(i)]->setGeometry(bevelRects[i]);
+    }
+    for (const Lettered& l : kLettered) {
+        auto* b = new QPushButton(QString::fromLatin1(l.caption), client_);
+        b->setObjectName(QString::fromLatin1(l.name));
+        b->setGeometry(l.left, l.top, 69, 33);
+        b->setProperty("command", QString::fromLatin1(l.command));
+        b->setProperty("lettered", true);
+        connect(b, &QPushButton::clicked, this, [this, c = QString::fromLatin1(l.command)] { runCommand(c); });
+        commandButtons_.insert(b->objectName(), b);
+    }
+}
+
+void TMain::SetButtonBar()
+{
+    const int mode = settings.buttonBar;
+    action(QStringLiteral("MenuSpeed"))->setChecked(mode == app::SpeedButtons);
+    action(QStringLiteral("MenuButtons"))->setChecked(mode == app::LetteredButtons);
+    action(QStringLiteral("MenuNoButtons"))->setChecked(mode == app::NoButtons);
+    const bool lettered = mode == app::LetteredButtons;
+    for (ui::TBevel* b : bevels_) b->setVisible(lettered);
+    for (QWidget* b : commandButtons_)
+        if (b->property("lettered").toBool()) b->setVisible(lettered);
+    SpeedPanel->setVisible(mode == app::SpeedButtons);
+    NavigatorLabel->setVisible(lettered);
+    NavigatorLabel->move(NavigatorLabel->x(), 20);
+
+    const int w = client_->width(), h = client_->height();
+    const app::BrowseLayout l = app::layoutFor(mode, w, h);
+    MyNavigator->setGeometry(l.navigator);
+    MyNavigator->raise();
+    SearchOnLabel->move(12, l.searchOnTop);
+    CountLabel->move(140, l.countTop);
+    Count2Label->move(140, l.count2Top);
+    ViewerBevel->setGeometry(l.bevel);
+    ViewerLabel->move(ViewerLabel->x(), l.viewerLabelTop);
+    ViewerGrid->setGeometry(l.grid);
+    updateCommands();
+    FormResize();
+}
+
+void TMain::MenuSpeedClick()
+{
+    settings.buttonBar = app::SpeedButtons;
+    SetButtonBar();
+}
+
+void TMain::MenuButtonsClick()
+{
+    settings.buttonBar = app::LetteredButtons;
+    SetButtonBar();
+}
+
+void TMain::MenuNoButtonsClick()
+{
+    settings.buttonBar = app::NoButtons;
+    SetButtonBar();
+}

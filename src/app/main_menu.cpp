@@ -1,0 +1,191 @@
+// The main window's menu tree and the commands' enabled state.
+#include <QAction>
+#include <QActionGroup>
+#include <QMenuBar>
+
+#include "app/browse_layout.h"
+#include "app/main_window.h"
+#include "app/regional.h"
+
+namespace {
+// Commands that are built; every other one stays in the menus and bars, disabled.
+const QStringList kBuilt = {
+    QStringLiteral("DoExit"), QStringLiteral("DoHelp"), QStringLiteral("DoEndSearch"), QStringLiteral("Tips"), QStringLiteral("About"),
+    QStringLiteral("ScreenSize"), QStringLiteral("ScreenAccess"), QStringLiteral("DateFormat"),
+    QStringLiteral("CurrencyFormat"), QStringLiteral("NumericFormat"),
+};
+// Commands that browse mode takes away.
+const QStringList kNotInBrowse = {
+    QStringLiteral("DoAdd"), QStringLiteral("DoCopy"), QStringLiteral("DoDelete"), QStringLiteral("DoBackup"),
+    QStringLiteral("DoRestore"), QStringLiteral("DoViewer"), QStringLiteral("DoImport"), QStringLiteral("Maintain"),
+    QStringLiteral("SearchReplace"),
+};
+}  // namespace
+
+QAction* TMain::addAction(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& key,
+                          const QString& command)
+{
+    auto* a = menu->addAction(caption);
+    a->setObjectName(name);
+    if (!key.isEmpty()) a->setShortcut(key);
+    a->setProperty("command", command);
+    actions_.insert(name, a);
+    return a;
+}
+
+bool TMain::commandBuilt(const QString& command) const { return kBuilt.contains(command); }
+
+void TMain::updateCommands()
+{
+    auto enabled = [this](const QString& command) {
+        if (!commandBuilt(command)) return false;
+        if (browseMode && kNotInBrowse.contains(command)) return false;
+        if (command == QLatin1String("DoEndSearch")) return searchOn;
+        return true;
+    };
+    for (QAction* a : actions_) a->setEnabled(enabled(a->property("command").toString()));
+    if (QMenu* m = findChild<QMenu*>(QStringLiteral("MenuMaintain"))) m->setEnabled(enabled(QStringLiteral("Maintain")));
+    for (QWidget* b : commandButtons_) {
+        bool hiddenBar = b->property("lettered").toBool() ? settings.buttonBar != app::LetteredButtons
+                                                          : settings.buttonBar != app::SpeedButtons;
+        b->setEnabled(!hiddenBar && enabled(b->property("command").toString()));
+    }
+}
+
+void TMain::runCommand(const QString& command)
+{
+    if (!commandBuilt(command)) return;
+    if (command == QLatin1String("DoExit")) DoExit();
+    else if (command == QLatin1String("DoHelp")) DoHelp();
+    else if (command == QLatin1String("DoEndSearch")) DoEndSearch();
+}
+
+void TMain::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+    auto menu = [bar](const QString& name, const QString& caption) {
+        QMenu* m = bar->addMenu(caption);
+        m->setObjectName(name);
+        return m;
+    };
+    auto sub = [](QMenu* parent, const QString& name, const QString& caption) {
+        QMenu* m = parent->addMenu(caption);
+        m->setObjectName(name);
+        return m;
+    };
+    const auto C = [](int key) { return QKeySequence(Qt::CTRL | Qt::Key(key)); };
+    const auto S = [](int key) { return QKeySequence(Qt::SHIFT | Qt::Key(key)); };
+
+    QMenu* file = menu(QStringLiteral("MenuFile"), QStringLiteral("&File"));
+    addAction(file, "MenuNew", "&New Database", C(Qt::Key_W), "DoNew");
+    addAction(file, "MenuOpen", "&Open Database", C(Qt::Key_O), "DoOpen");
+    addAction(file, "MenuUpdateDatabase", "&Update Database", C(Qt::Key_Z), "UpdateDatabase");
+    file->addSeparator();
+    addAction(file, "MenuBackup", "&Back Up Data", C(Qt::Key_B), "DoBackup");
+    addAction(file, "MenuRestore", "&Restore Data", C(Qt::Key_Y), "DoRestore");
+    file->addSeparator();
+    addAction(file, "MenuPrint", "&Print", C(Qt::Key_P), "DoReports");
+    file->addSeparator();
+    connect(addAction(file, "MenuExit", "E&xit", C(Qt::Key_X), "DoExit"), &QAction::triggered, this, &TMain::DoExit);
+    QAction* exitSep = file->addSeparator();
+    exitSep->setObjectName(QStringLiteral("MenuExitSep"));
+    exitSep->setVisible(false);
+    for (int i = 1; i <= 5; ++i) {
+        QAction* a = addAction(file, QStringLiteral("MenuLastFile%1").arg(i), QStringLiteral("&%1").arg(i), {}, "LastFile");
+        a->setVisible(false);
+    }
+
+    QMenu* records = menu(QStringLiteral("MenuRecords"), QStringLiteral("&Records"));
+    addAction(records, "MenuAdd", "&Add", C(Qt::Key_A), "DoAdd");
+    addAction(records, "MenuEdit", "&Edit", C(Qt::Key_E), "DoEdit");
+    addAction(records, "MenuCopy", "&Copy", C(Qt::Key_C), "DoCopy");
+    addAction(records, "MenuDelete", "&Delete", C(Qt::Key_D), "DoDelete");
+    records->addSeparator();
+    addAction(records, "MenuImport", "&Import", C(Qt::Key_M), "DoImport");
+    addAction(records, "MenuExport", "E&xport", C(Qt::Key_T), "DoExport");
+
+    QMenu* navigate = menu(QStringLiteral("MenuNavigate"), QStringLiteral("Navi&gate"));
+    addAction(navigate, "MenuSearch", "&Search (Query)", C(Qt::Key_S), "DoSearch");
+    connect(addAction(navigate, "MenuEndSearch", "&End Search", C(Qt::Key_I), "DoEndSearch"), &QAction::triggered,
+            this, &TMain::DoEndSearch);
+    addAction(navigate, "MenuFind", "&Locate", C(Qt::Key_L), "DoFind");
+    addAction(navigate, "MenuFindNext", "Locate &Next", C(Qt::Key_N), "DoFindNext");
+    addAction(navigate, "MenuReports", "&Reports", C(Qt::Key_R), "DoReports");
+    addAction(navigate, "MenuViewer", "&Viewer", C(Qt::Key_V), "DoViewer");
+
+    QMenu* options = menu(QStringLiteral("MenuOptions"), QStringLiteral("&Options"));
+    addAction(options, "MenuSortOrder", "Sort &Order", C(Qt::Key_Q), "DoSortOrder");
+    QMenu* size = sub(options, QStringLiteral("MenuScreenSize"), QStringLiteral("Screen Si&ze"));
+    const int presets[4] = {640, 800, 1024, 1280};
+    const char* sizeNames[4] = {"N640x480", "N800x600", "N1024x768", "N1280x1024"};
+    const char* sizeCaptions[4] = {"640 x 480", "800 x 600", "1024 x 768", "1280 x 1024"};
+    for (int i = 0; i < 4; ++i) {
+        QAction* a = addAction(size, sizeNames[i], sizeCaptions[i], S(Qt::Key_F1 + i), "ScreenSize");
+        a->setCheckable(true);
+        connect(a, &QAction::triggered, this, [this, p = presets[i]] { ChoosePreset(p); });
+    }
+    QMenu* access = sub(options, QStringLiteral("MenuAccess"), QStringLiteral("&Screen Access"));
+    QAction* speed = addAction(access, "MenuSpeed", "&Speed Buttons", C(Qt::Key_F1), "ScreenAccess");
+    QAction* lettered = addAction(access, "MenuButtons", "&Lettered Buttons", C(Qt::Key_F2), "ScreenAccess");
+    QAction* none = addAction(access, "MenuNoButtons", "&None", C(Qt::Key_F3), "ScreenAccess");
+    for (QAction* a : {speed, lettered, none}) a->setCheckable(true);
+    connect(speed, &QAction::triggered, this, &TMain::MenuSpeedClick);
+    connect(lettered, &QAction::triggered, this, &TMain::MenuButtonsClick);
+    connect(none, &QAction::triggered, this, &TMain::MenuNoButtonsClick);
+    QMenu* color = sub(options, QStringLiteral("MenuColor"), QStringLiteral("&Color"));
+    addAction(color, "MenuMainColor", "&Main Window Color", C(Qt::Key_F4), "Colors");
+    addAction(color, "MenuEditColor", "&Edit Window Color", C(Qt::Key_F5), "Colors");
+    addAction(color, "MenuSearchColor", "&Search Window Color", C(Qt::Key_F6), "Colors");
+    addAction(color, "MenuReportColor", "&Report Window Color", C(Qt::Key_F7), "Colors");
+    addAction(color, "MenuConfigColor", "&Configure Window Color", C(Qt::Key_F8), "Colors");
+    color->addSeparator();
+    addAction(color, "MenuAllColor", "&ALL Windows Color", C(Qt::Key_F9), "Colors");
+    QMenu* maintain = sub(options, QStringLiteral("MenuMaintain"), QStringLiteral("List &Maintenance"));
+    addAction(maintain, "MenuSaveDefaults", "&Save As Defaults", {}, "Maintain");
+    addAction(maintain, "MenuLoadDefaults", "Load In &Defaults", {}, "Maintain");
+    maintain->addSeparator();
+    const char* lists[9][2] = {{"MenuListAuthor", "&Author"},         {"MenuListLocation", "&Location"},
+                               {"MenuListBought", "&Where Purchased"}, {"MenuListCategory", "&Category"},
+                               {"MenuListPublisher", "&Publisher"},    {"MenuListBookType", "&Book Type"},
+                               {"MenuListRating", "&Rating"},          {"MenuListCheckOut", "Chec&k Out Person"},
+                               {"MenuListCondition", "C&ondition"}};
+    for (const auto& l : lists) addAction(maintain, l[0], l[1], {}, "Maintain");
+    QMenu* currency = sub(options, QStringLiteral("MenuCurrency"), QStringLiteral("C&urrency Format"));
+    QAction* curUs = addAction(currency, "MenuCurrencyUS", "&U.S. Dollars", {}, "CurrencyFormat");
+    QAction* curWin = addAction(currency, "MenuCurrencyWin", "&Windows Setting", {}, "CurrencyFormat");
+    QMenu* numeric = sub(options, QStringLiteral("MenuNumeric"), QStringLiteral("&Numeric Format"));
+    QAction* numUs = addAction(numeric, "MenuNumericUS", "&U.S. Format", {}, "NumericFormat");
+    QAction* numWin = addAction(numeric, "MenuNumericWin", "&Windows Setting", {}, "NumericFormat");
+    for (QAction* a : {curUs, curWin, numUs, numWin}) a->setCheckable(true);
+    connect(curUs, &QAction::triggered, this, [this] { ChooseCurrencyFormat(1); });
+    connect(curWin, &QAction::triggered, this, [this] { ChooseCurrencyFormat(2); });
+    connect(numUs, &QAction::triggered, this, [this] { ChooseNumericFormat(1); });
+    connect(numWin, &QAction::triggered, this, [this] { ChooseNumericFormat(2); });
+    QMenu* date = sub(options, QStringLiteral("MenuDateFormat"), QStringLiteral("&Date Format"));
+    QAction* zeros = addAction(date, "MenuDateLeadingZeros", "&Leading Zeros", {}, "DateFormat");
+    zeros->setCheckable(true);
+    connect(zeros, &QAction::triggered, this, &TMain::MenuDateLeadingZerosClick);
+    date->addSeparator();
+    for (int code = 1; code <= app::kDateFormats; ++code) {
+        const auto& row = app::dateFormatRow(code);
+        QAction* a = addAction(date, row.menuName, row.caption, {}, "DateFormat");
+        a->setCheckable(true);
+        connect(a, &QAction::triggered, this, [this, code] { ChooseDateFormat(code); });
+    }
+    options->addSeparator();
+    addAction(options, "MenuLabelFont", "&Label Font", S(Qt::Key_F8), "Fonts");
+    addAction(options, "MenuEditFont", "&Edit Font", S(Qt::Key_F9), "Fonts");
+    addAction(options, "MenuButtonFont", "&Button Font", S(Qt::Key_F10), "Fonts");
+
+    QMenu* tools = menu(QStringLiteral("MenuTools"), QStringLiteral("&Tools"));
+    addAction(tools, "MenuSearchReplace", "&Search and Replace", C(Qt::Key_F), "SearchReplace");
+    addAction(tools, "MenuRebuild", "&Rebuild Indexes", {}, "Rebuild");
+    addAction(tools, "MenuPack", "&Pack Database", {}, "Pack");
+
+    QMenu* helpMenu = menu(QStringLiteral("MenuHelp"), QStringLiteral("&Help"));
+    connect(addAction(helpMenu, "MenuContents", "&Contents", C(Qt::Key_H), "DoHelp"), &QAction::triggered, this,
+            &TMain::DoHelp);
+    connect(addAction(helpMenu, "MenuTips", "&Review \"Tips of the Day\"", {}, "Tips"), &QAction::triggered, this,
+            &TMain::ShowTips);
+    connect(addAction(helpMenu, "MenuAbout", "&About", {}, "About"), &QAction::triggered, this, &TMain::ShowAbout);
+}

@@ -1,0 +1,98 @@
+#pragma once
+// The program settings ("Misc" of KAVBOOK.INI) and the settings of the open database, held in
+// memory for the whole run and read and written only at fixed moments.
+#include <QString>
+#include <array>
+
+#include "store/field_table.h"
+#include "store/profile.h"
+
+namespace store {
+
+// Read limits of the profile buffers.
+inline constexpr int kNumberLength = 14;
+inline constexpr int kNameLength = 149;
+inline constexpr int kPathLength = 249;
+inline constexpr int kDisplayNameLength = 20;
+
+struct ProgramSettings {
+    int buttonBar = 1;
+    int left = 0, top = 0, width = 640, height = 480;
+    QString lastImportFile, lastExportFile;  // default: the start directory
+    QString lastDatabase;
+    std::array<QString, 5> lastFiles;
+    bool showTips = true;
+    int windowSize = 640;
+    int dateFormat = 1;
+    bool dateLeadingZeros = false;
+    int currencyFormat = 1;
+    int numericFormat = 1;
+};
+
+struct FontSetting {
+    QString name = QStringLiteral("Arial");
+    int size = 10;
+    int color = 0;
+    bool bold = false, italic = false, underline = false, strikeout = false;
+};
+
+struct ProgramFont {
+    QString name = QStringLiteral("Arial");
+    bool bold = false, italic = false;
+};
+
+enum ColorEntry {
+    MainBackground, MajorTitle, MinorTitle, EditBackground, EditText, ComboBackground, ComboText,
+    ListBoxBackground, ListBoxText, RadioBackground, RadioText, CheckBackground, CheckText, kColorEntries
+};
+using ColorSet = std::array<int, kColorEntries>;
+enum ColorSetId { MainColors, EditColors, SearchColors, ReportColors, ConfigureColors, kColorSets };
+
+struct DatabaseSettings {
+    std::array<QString, kFieldCount> fieldNames;
+    std::array<bool, kFieldCount> displayFields {};
+    std::array<int, kFieldCount> fieldWidth {};
+    std::array<int, kFieldCount> fieldOrder {};
+    std::array<bool, kFieldCount> exportFields {};
+    std::array<int, kFieldCount> exportOrder {};
+    bool exportFirstRow = true;
+    int exportFileType = 1;
+    bool importSkipFirst = true;
+    int importFileType = 1;
+    std::array<int, 4> sortOrder {2, 0, 0, 0};
+    std::array<ColorSet, kColorSets> colors {};
+    bool showTitles = true;
+    int titleColor = 8553090;
+    int titleAlignment = 2;
+    FontSetting titleFont;
+    FontSetting gridFont;
+    int cellColor = 12632256;
+    bool columnLines = true, rowLines = true, rowIndicator = true, fieldEditing = false;
+    ProgramFont editFont, labelFont, buttonFont;
+    int lastReport = 0;
+    bool defaultPrinter = true;
+    int printerIndex = 0;
+    int reportLeft = 0, reportTop = 0, reportWidth = 640, reportHeight = 480;
+
+    DatabaseSettings();  // every default
+};
+
+// Where KAVBOOK.INI lives: the per-user configuration folder.
+QString programSettingsPath();
+
+ProgramSettings readProgramSettings(const QString& startDirectory);
+void writeProgramSettings(const ProgramSettings& s);
+
+// Reads every database section from path, or from KAVBOOK.INI when path does not exist.
+DatabaseSettings readDatabaseSettings(const QString& path);
+void writeDatabaseSettings(const DatabaseSettings& s, const QString& path);
+
+// Value forms shared by every settings reader.
+bool readYes(const ProfileFile& f, const QString& section, const QString& key, bool def);
+int readNumber(const ProfileFile& f, const QString& section, const QString& key, int def);
+inline QString yesNo(bool v) { return v ? QStringLiteral("Yes") : QStringLiteral("No"); }
+
+extern const char* const kColorKeys[kColorEntries];
+extern const char* const kColorSections[kColorSets];
+
+}  // namespace store

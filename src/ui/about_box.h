@@ -1,0 +1,13 @@
+#pragma once
+// The About box: the program's name and version.
+#include <QDialog>
+
+namespace ui {
+
+class TAboutBox : public QDialog {
+    Q_OBJECT
+public:
+    explicit TAboutBox(QWidget* parent = nullptr);
+};
+
+}  // namespace ui

@@ -1,0 +1,30 @@
+#pragma once
+// The program fonts and colour sets applied to a window.
+#include <QColor>
+#include <QFont>
+#include <QWidget>
+
+#include "store/settings.h"
+
+namespace ui {
+
+// A stored colour: red in the low byte, blue in the high byte.
+QColor toColor(int stored);
+int fromColor(const QColor& c);
+
+// Applies the label, edit and button fonts to every control of the window: name and style
+// only, by the first kind in the order label, list box, string grid, check box, edit box, radio
+// button, masked edit box, push button, group box, combo box that the control is.
+void applyProgramFonts(QWidget* window, const store::ProgramFont& label, const store::ProgramFont& edit,
+                       const store::ProgramFont& button);
+
+// Background and text colours of one widget.
+void setColors(QWidget* w, const QColor& background, const QColor& text);
+// The window background of a colour set, for the window and its panels.
+void setWindowBackground(QWidget* w, const store::ColorSet& set);
+
+// A font setting (name, size, colour and styles) as a font and back.
+QFont toFont(const store::FontSetting& s);
+store::FontSetting fromFont(const QFont& f, int color);
+
+}  // namespace ui

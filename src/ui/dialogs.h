@@ -1,0 +1,32 @@
+#pragma once
+// Every common dialog of the program goes through this interface, so that tests can script
+// the user's choices.
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace ui {
+
+class CommonDialogs {
+public:
+    virtual ~CommonDialogs() = default;
+    // A file name chosen to open or to save; empty when the user cancels.
+    virtual QString openFileName(QWidget* parent, const QString& caption, const QString& directory,
+                                 const QString& filter) = 0;
+    virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& directory,
+                                 const QString& filter) = 0;
+    virtual std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial, bool effects) = 0;
+    virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) = 0;
+};
+
+CommonDialogs& dialogs();
+void setDialogs(CommonDialogs* d);  // nullptr restores the real dialogs
+
+// A filter caption kept as written but matching both letter cases: "dBASE Files (*.DBF)"
+// becomes "dBASE Files (*.DBF *.dbf)".
+QString caselessFilter(const QString& filter);
+
+}  // namespace ui

@@ -1,0 +1,60 @@
+#include "ui/grid_delegates.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPainter>
+
+namespace ui {
+
+void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    QStyledItemDelegate::paint(painter, option, index);
+    painter->save();
+    painter->setPen(option.palette.color(QPalette::Mid));
+    if (columnLines_) painter->drawLine(option.rect.topRight(), option.rect.bottomRight());
+    if (rowLines_) painter->drawLine(option.rect.bottomLeft(), option.rect.bottomRight());
+    painter->restore();
+}
+
+QWidget* ListCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const
+{
+    auto* box = new QComboBox(parent);
+    box->setObjectName(name_);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);  // values typed in the grid stay out of the lists
+    box->addItems(items_());
+    box->setFont(editorFont_);
+    return box;
+}
+
+void ListCellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
+{
+    static_cast<QComboBox*>(editor)->setEditText(index.data(Qt::EditRole).toString());
+}
+
+void ListCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const
+{
+    model->setData(index, static_cast<QComboBox*>(editor)->currentText(), Qt::EditRole);
+}
+
+QWidget* CheckOutDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const
+{
+    auto* box = new QCheckBox(parent);
+    box->setObjectName(QStringLiteral("CheckOutCheckBox"));
+    box->setAutoFillBackground(true);
+    return box;
+}
+
+void CheckOutDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
+{
+    static_cast<QCheckBox*>(editor)->setChecked(index.data(Qt::EditRole).toString() == QLatin1String("Yes"));
+}
+
+void CheckOutDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const
+{
+    model->setData(index, static_cast<QCheckBox*>(editor)->isChecked() ? QStringLiteral("Yes") : QStringLiteral("No"),
+                   Qt::EditRole);
+}
+
+}  // namespace ui

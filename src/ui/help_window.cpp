@@ -1,0 +1,80 @@
+#include "ui/help_window.h"
+
+#include <QFile>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "ui/help.h"
+#include "ui/messages.h"
+
+namespace ui {
+
+THelpWindow::THelpWindow(QWidget* parent) : QDialog(parent), browser_(new QTextBrowser(this))
+{
+    setObjectName(QStringLiteral("HelpWindow"));
+    setWindowTitle(QStringLiteral("Bindlow Books 97 Help"));
+    browser_->setObjectName(QStringLiteral("HelpText"));
+    browser_->setOpenLinks(true);
+    auto* close = new QPushButton(QStringLiteral("&Close"), this);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(browser_);
+    layout->addWidget(close, 0, Qt::AlignRight);
+    resize(640, 480);
+}
+
+bool THelpWindow::load(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    browser_->setHtml(QString::fromUtf8(f.readAll()));
+    return true;
+}
+
+void THelpWindow::showAnchor(const QString& anchor)
+{
+    if (anchor.isEmpty())
+        browser_->moveCursor(QTextCursor::Start);
+    else
+        browser_->scrollToAnchor(anchor);
+}
+
+namespace {
+class HelpViewer : public Help {
+public:
+    void showContents(QWidget* parent) override { open(parent, {}); }
+    void showKeyword(QWidget* parent, const QString& keyword) override { open(parent, helpAnchor(keyword)); }
+
+private:
+    void open(QWidget* parent, const QString& anchor)
+    {
+        THelpWindow window(parent);
+        if (!window.load(helpFile())) {
+            showError(parent, QStringLiteral("The help file \"%1\" cannot be opened.").arg(helpFile()));
+            return;
+        }
+        window.show();
+        window.showAnchor(anchor);
+        window.exec();
+    }
+};
+HelpViewer viewer;
+Help* installed = &viewer;
+QString file;
+}  // namespace
+
+Help& help() { return *installed; }
+void setHelp(Help* h) { installed = h ? h : &viewer; }
+void setHelpFile(const QString& path) { file = path; }
+QString helpFile() { return file; }
+
+QString helpAnchor(const QString& keyword)
+{
+    QString a = keyword.toLower();
+    for (QChar& c : a)
+        if (!c.isLetterOrNumber()) c = u'-';
+    return a;
+}
+
+}  // namespace ui

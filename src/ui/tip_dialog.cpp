@@ -1,0 +1,67 @@
+#include "ui/tip_dialog.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/tips.h"
+
+namespace ui {
+
+TTipDialog::TTipDialog(bool showAtStartup, int firstTip, QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("TipDialog"));
+    setWindowTitle(QStringLiteral("Tip of the Day"));
+    auto* heading = new QLabel(QStringLiteral("Did you know..."), this);
+    QFont f = heading->font();
+    f.setBold(true);
+    f.setPointSize(f.pointSize() + 4);
+    heading->setFont(f);
+    text_ = new QLabel(this);
+    text_->setObjectName(QStringLiteral("TipText"));
+    text_->setWordWrap(true);
+    text_->setMinimumSize(360, 90);
+    text_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    text_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    text_->setMargin(8);
+    text_->setAutoFillBackground(true);
+    QPalette p = text_->palette();
+    p.setColor(QPalette::Window, QColor(255, 255, 225));
+    text_->setPalette(p);
+    showTips_ = new QCheckBox(QStringLiteral("&Show Tips at Startup"), this);
+    showTips_->setObjectName(QStringLiteral("ShowTipsCheck"));
+    showTips_->setChecked(showAtStartup);
+    auto* next = new QPushButton(QStringLiteral("&Next Tip"), this);
+    next->setObjectName(QStringLiteral("NextTipButton"));
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("OkButton"));
+    ok->setDefault(true);
+    connect(next, &QPushButton::clicked, this, &TTipDialog::NextTipClick);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(showTips_);
+    buttons->addStretch();
+    buttons->addWidget(next);
+    buttons->addWidget(ok);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(heading);
+    layout->addWidget(text_, 1);
+    layout->addLayout(buttons);
+    const int n = int(tipsOfTheDay().size());
+    tip_ = ((firstTip % n) + n) % n;
+    text_->setText(tipText());
+}
+
+bool TTipDialog::showAtStartup() const { return showTips_->isChecked(); }
+
+QString TTipDialog::tipText() const { return tipsOfTheDay()[tip_]; }
+
+void TTipDialog::NextTipClick()
+{
+    tip_ = (tip_ + 1) % int(tipsOfTheDay().size());
+    text_->setText(tipText());
+}
+
+}  // namespace ui

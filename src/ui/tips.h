@@ -1,0 +1,9 @@
+#pragma once
+// The tips shown one at a time by the Tip of the Day.
+#include <QStringList>
+
+namespace ui {
+
+const QStringList& tipsOfTheDay();
+
+}  // namespace ui

@@ -1,0 +1,36 @@
+#pragma once
+// A clean world for one window test: its own configuration folder (for KAVBOOK.INI), its own
+// program folder, scripted messages, dialogs and help, and a pretended screen size.
+#include <QSize>
+#include <QString>
+#include <memory>
+
+#include "support/scripted_dialogs.h"
+#include "support/scripted_messages.h"
+#include "support/temp_dir.h"
+
+class TMain;
+struct StartOptions;
+
+namespace testing_support {
+
+class GuiEnv {
+public:
+    explicit GuiEnv(QSize screen = QSize(1280, 1024));
+    ~GuiEnv();
+
+    QString programDir() const;
+    QString configDir() const;
+    QString iniPath() const;  // KAVBOOK.INI
+    // Writes lines into a section of KAVBOOK.INI (CR LF).
+    void writeIni(const QString& text);
+    // Starts the main window with these parameters.
+    std::unique_ptr<TMain> start(const QStringList& arguments = {});
+
+    TempDir dir;
+    ScriptedMessages messages;
+    ScriptedDialogs dialogs;
+    RecordedHelp help;
+};
+
+}  // namespace testing_support

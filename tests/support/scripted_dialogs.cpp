@@ -1,0 +1,40 @@
+#include "support/scripted_dialogs.h"
+
+#include <gtest/gtest.h>
+
+namespace testing_support {
+
+ScriptedDialogs::ScriptedDialogs() { ui::setDialogs(this); }
+
+ScriptedDialogs::~ScriptedDialogs()
+{
+    ui::setDialogs(nullptr);
+    EXPECT_TRUE(fileNames.empty()) << fileNames.size() << " scripted file name(s) never asked for";
+}
+
+QString ScriptedDialogs::next(const QString& caption)
+{
+    captions << caption;
+    if (fileNames.empty()) {
+        ADD_FAILURE() << "unexpected file dialog: " << caption.toStdString();
+        return {};
+    }
+    QString n = fileNames.front();
+    fileNames.pop_front();
+    return n;
+}
+
+QString ScriptedDialogs::openFileName(QWidget*, const QString& caption, const QString&, const QString&)
+{
+    return next(caption);
+}
+
+QString ScriptedDialogs::saveFileName(QWidget*, const QString& caption, const QString&, const QString&)
+{
+    return next(caption);
+}
+
+RecordedHelp::RecordedHelp() { ui::setHelp(this); }
+RecordedHelp::~RecordedHelp() { ui::setHelp(nullptr); }
+
+}  // namespace testing_support

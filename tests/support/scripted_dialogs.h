@@ -1,0 +1,38 @@
+#pragma once
+// Common dialogs and help for tests: file names, fonts and colours come from a script; help
+// requests are recorded.
+#include <QStringList>
+#include <deque>
+
+#include "ui/dialogs.h"
+#include "ui/help.h"
+
+namespace testing_support {
+
+class ScriptedDialogs : public ui::CommonDialogs {
+public:
+    ScriptedDialogs();
+    ~ScriptedDialogs() override;
+
+    std::deque<QString> fileNames;  // answers to open and save dialogs; empty string = cancel
+    QStringList captions;           // every dialog's caption, in order
+
+    QString openFileName(QWidget*, const QString& caption, const QString&, const QString&) override;
+    QString saveFileName(QWidget*, const QString& caption, const QString&, const QString&) override;
+    std::optional<QFont> chooseFont(QWidget*, const QFont&, bool) override { return std::nullopt; }
+    std::optional<QColor> chooseColor(QWidget*, const QColor&) override { return std::nullopt; }
+
+private:
+    QString next(const QString& caption);
+};
+
+class RecordedHelp : public ui::Help {
+public:
+    RecordedHelp();
+    ~RecordedHelp() override;
+    QStringList keywords;  // "" for the contents page
+    void showContents(QWidget*) override { keywords << QString(); }
+    void showKeyword(QWidget*, const QString& k) override { keywords << k; }
+};
+
+}  // namespace testing_support
