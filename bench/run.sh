@@ -12,3 +12,7 @@ cp "$work/BOOKS.DBF" "$work/COPY.DBF"
 build/bench/bench_engine "$work/BOOKS.DBF"
 /usr/bin/python3 bench/read_dbfread.py "$work/COPY.DBF"
 perl bench/read_xbase.pl "$work/COPY.DBF"
+# the program itself: start-up and paging with 100,000 books sorted by Author
+mkdir -p "$work/program"
+cp "$work/COPY.DBF" "$work/program/MASTER.DBF"
+xvfb-run -a -s "-screen 0 1280x1024x24" build/bench/bench_startup "$work/program"

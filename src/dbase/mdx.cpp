@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <sys/mman.h>
 
 #include "dbase/bytes.h"
 #include "dbase/error.h"
@@ -199,9 +200,19 @@ void Mdx::walk(const TagInfo& tag, const std::function<void(std::uint32_t, const
                bool strict) const
 {
     const std::string where = "tag " + tag.name + ": ";
-    // one read of the whole file; nodes are then decoded where they lie
-    std::vector<unsigned char> image(std::size_t(filePages_) * 512);
-    file_.readAt(0, image.data(), image.size());
+    // the whole file mapped once; nodes are then decoded where they lie
+    const std::size_t imageSize = std::size_t(filePages_) * 512;
+    void* mapped = ::mmap(nullptr, imageSize, PROT_READ, MAP_SHARED, file_.fd(), 0);
+    if (mapped == MAP_FAILED) fail(file_.name(), "cannot map the index file into memory");
+    struct Unmap {
+        void* p;
+        std::size_t n;
+        ~Unmap() { ::munmap(p, n); }
+    } unmap {mapped, imageSize};
+    struct Image {
+        const unsigned char* p;
+        const unsigned char* data() const { return p; }
+    } image {static_cast<const unsigned char*>(mapped)};
     const std::size_t item = std::size_t(tag.itemLength), kl = std::size_t(tag.keyLength);
     std::vector<bool> seen(filePages_ + 1, false);
     std::vector<unsigned char> prevKey(kl);
