@@ -8,6 +8,7 @@
 #include "app/browse_layout.h"
 #include "app/main_window.h"
 #include "ui/bevel.h"
+#include "ui/glyphs.h"
 #include "ui/navigator.h"
 
 namespace {
@@ -16,26 +17,25 @@ struct Speed {
     const char* name;
     const char* hint;
     const char* command;
-    const char* glyph;
 };
 constexpr Speed kSpeed[17] = {
-    {0, "NewSpeed", "New Database", "DoNew", "\u2750"},
-    {24, "OpenSpeed", "Open Database", "DoOpen", "\u2398"},
-    {52, "AddSpeed", "Add Record", "DoAdd", "+"},
-    {76, "EditSpeed", "Edit Record", "DoEdit", "\u270E"},
-    {100, "CopySpeed", "Copy Record", "DoCopy", "\u29C9"},
-    {124, "DeleteSpeed", "Delete Record", "DoDelete", "\u2715"},
-    {148, "ImportSpeed", "Import Records", "DoImport", "\u21E9"},
-    {172, "ExportSpeed", "Export Records", "DoExport", "\u21E7"},
-    {200, "SearchSpeed", "Search Records", "DoSearch", "?"},
-    {224, "EndSearchSpeed", "End Search", "DoEndSearch", "\u2300"},
-    {248, "LocateSpeed", "Locate Record", "DoFind", "\u2316"},
-    {272, "LocateNextSpeed", "Locate Next Record", "DoFindNext", "\u00BB"},
-    {296, "ReportSpeed", "Reports", "DoReports", "\u2399"},
-    {320, "ViewerSpeed", "Viewer Configuration", "DoViewer", "\u25A6"},
-    {344, "ColorSpeed", "Color Setup", "Colors", "\u25D0"},
-    {368, "SpeedSetOrder", "Set Sorting Order", "DoSortOrder", "\u21C5"},
-    {396, "HelpSpeed", "Help", "DoHelp", "\u2139"},
+    {0, "NewSpeed", "New Database", "DoNew"},
+    {24, "OpenSpeed", "Open Database", "DoOpen"},
+    {52, "AddSpeed", "Add Record", "DoAdd"},
+    {76, "EditSpeed", "Edit Record", "DoEdit"},
+    {100, "CopySpeed", "Copy Record", "DoCopy"},
+    {124, "DeleteSpeed", "Delete Record", "DoDelete"},
+    {148, "ImportSpeed", "Import Records", "DoImport"},
+    {172, "ExportSpeed", "Export Records", "DoExport"},
+    {200, "SearchSpeed", "Search Records", "DoSearch"},
+    {224, "EndSearchSpeed", "End Search", "DoEndSearch"},
+    {248, "LocateSpeed", "Locate Record", "DoFind"},
+    {272, "LocateNextSpeed", "Locate Next Record", "DoFindNext"},
+    {296, "ReportSpeed", "Reports", "DoReports"},
+    {320, "ViewerSpeed", "Viewer Configuration", "DoViewer"},
+    {344, "ColorSpeed", "Color Setup", "Colors"},
+    {368, "SpeedSetOrder", "Set Sorting Order", "DoSortOrder"},
+    {396, "HelpSpeed", "Help", "DoHelp"},
 };
 
 struct Lettered {
@@ -45,11 +45,16 @@ struct Lettered {
     const char* command;
 };
 constexpr Lettered kLettered[10] = {
-    {"AddButton", "&Add", 8, 8, "DoAdd"},          {"EditButton", "&Edit", 8, 44, "DoEdit"},
-    {"CopyButton", "&Copy", 80, 8, "DoCopy"},      {"DeleteButton", "&Delete", 80, 44, "DoDelete"},
-    {"SearchButton", "&Search", 160, 8, "DoSearch"}, {"EndSearchButton", "E&nd Srch", 160, 44, "DoEndSearch"},
-    {"ReportButton", "&Reports", 240, 8, "DoReports"}, {"ViewerButton", "&Viewer", 240, 44, "DoViewer"},
-    {"HelpButton", "He&lp", 320, 8, "DoHelp"},     {"ButtonExit", "E&xit", 320, 44, "DoExit"},
+    {"AddButton", "&Add", 8, 8, "DoAdd"},
+    {"EditButton", "&Edit", 8, 44, "DoEdit"},
+    {"CopyButton", "&Copy", 80, 8, "DoCopy"},
+    {"DeleteButton", "&Delete", 80, 44, "DoDelete"},
+    {"SearchButton", "&Search", 160, 8, "DoSearch"},
+    {"EndSearchButton", "E&nd Srch", 160, 44, "DoEndSearch"},
+    {"ReportButton", "&Reports", 240, 8, "DoReports"},
+    {"ViewerButton", "&Viewer", 240, 44, "DoViewer"},
+    {"HelpButton", "He&lp", 320, 8, "DoHelp"},
+    {"ButtonExit", "E&xit", 320, 44, "DoExit"},
 };
 }  // namespace
 
@@ -59,7 +64,8 @@ void TMain::buildSpeedButtons()
         auto* b = new QToolButton(SpeedPanel);
         b->setObjectName(QString::fromLatin1(s.name));
         b->setToolTip(QString::fromLatin1(s.hint));
-        b->setText(QString::fromUtf8(s.glyph));
+        b->setIcon(ui::speedGlyph(b->objectName()));
+        b->setIconSize(QSize(20, 20));
         b->setGeometry(s.left, 2, 25, 25);
         b->setAutoRaise(false);
         b->setFocusPolicy(Qt::NoFocus);

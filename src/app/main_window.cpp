@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTableView>
+#include <QTimer>
 #include <QToolButton>
 
 #include "app/browse_layout.h"
@@ -289,6 +290,10 @@ void TMain::showEvent(QShowEvent* e)
     if (!shownOnce_) {
         shownOnce_ = true;
         FormShow();
+        // without a window manager the window may never be activated: start-up goes on anyway
+        QTimer::singleShot(0, this, [this] {
+            if (!activated_ && !closing_) FormActivate();
+        });
     }
 }
 
@@ -298,7 +303,11 @@ void TMain::changeEvent(QEvent* e)
     if (e->type() == QEvent::ActivationChange && isActiveWindow() && !activated_) FormActivate();
 }
 
-void TMain::FormShow() { DoFileSpecific(); }
+void TMain::FormShow()
+{
+    MyNavigator->setDataSource(&MyTable);
+    DoFileSpecific();
+}
 
 void TMain::DoFileSpecific()
 {

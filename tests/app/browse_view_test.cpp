@@ -72,7 +72,7 @@ TEST(BrowseView, TheThreeButtonBarModesLayTheWindowOut)
 TEST(BrowseView, AStoredPresetTheScreenCannotShowIsKeptButNotUsed)
 {
     GuiEnv env(QSize(800, 600));
-    env.writeIni("[Misc]\nWindow Size=1024\n");
+    env.writeIni("Window Size=1024\n");
     auto main = env.start();
     EXPECT_TRUE(main->action("N640x480")->isChecked());
     EXPECT_FALSE(main->action("N1024x768")->isChecked());

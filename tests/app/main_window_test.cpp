@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
@@ -15,6 +18,7 @@
 #include "store/profile.h"
 #include "support/gui_env.h"
 #include "ui/navigator.h"
+#include "ui/tip_dialog.h"
 
 using testing_support::GuiEnv;
 
@@ -164,7 +168,7 @@ TEST(MainWindow, AnInvalidLastDatabaseForcesTheChoiceOfAnother)
     const QString good = env.programDir() + "/GOOD.DBF";
     ASSERT_TRUE(files.MakeNewDB(good));
     addBooks(good, 3);
-    env.writeIni("[Misc]\nLast Database=" + bad + "\nShow Tips=No\n");
+    env.writeIni("Last Database=" + bad + "\n");
 
     env.messages.expect();  // the rejection of OTHER.DBF
     env.messages.expect();  // you will need to choose a new file
@@ -186,7 +190,6 @@ TEST(MainWindow, AnInvalidLastDatabaseForcesTheChoiceOfAnother)
 TEST(MainWindow, TheCountFollowsTheNavigator)
 {
     GuiEnv env;
-    env.writeIni("[Misc]\nShow Tips=No\n");
     auto main = env.start();
     addBooks(master(env), 4);
     main->show();
@@ -202,4 +205,30 @@ TEST(MainWindow, TheCountFollowsTheNavigator)
     nav->button(ui::TNavigator::Delete)->click();
     EXPECT_EQ(env.messages.shown.back().text, "Delete record?");
     EXPECT_EQ(main->findChild<QLabel*>("CountLabel")->text(), "3");
+}
+
+TEST(MainWindow, TheTipOfTheDayShowsAtStartAndRemembersItsCheckBox)
+{
+    GuiEnv env(QSize(1280, 1024), true);
+    auto main = env.start();
+    EXPECT_TRUE(main->settings.showTips);
+    QString seen;
+    QTimer::singleShot(0, [&] {
+        auto* tip = qobject_cast<ui::TTipDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(tip, nullptr);
+        seen = tip->tipText();
+        tip->NextTipClick();
+        EXPECT_NE(tip->tipText(), seen);
+        auto* box = tip->findChild<QCheckBox*>("ShowTipsCheck");
+        EXPECT_EQ(box->text(), "&Show Tips at Startup");
+        EXPECT_EQ(tip->findChild<QPushButton*>("NextTipButton")->text(), "&Next Tip");
+        box->setChecked(false);
+        tip->accept();
+    });
+    main->FormActivate();
+    EXPECT_FALSE(seen.isEmpty());
+    EXPECT_FALSE(main->settings.showTips);
+    main->close();
+    store::ProfileFile ini(env.iniPath());
+    EXPECT_EQ(ini.read("Misc", "Show Tips", "", 14), "No");
 }

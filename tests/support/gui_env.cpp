@@ -8,12 +8,13 @@
 
 namespace testing_support {
 
-GuiEnv::GuiEnv(QSize screen)
+GuiEnv::GuiEnv(QSize screen, bool tips)
 {
     QDir(QString::fromStdString(dir.path().string())).mkpath(QStringLiteral("config"));
     QDir(QString::fromStdString(dir.path().string())).mkpath(QStringLiteral("program"));
     qputenv("XDG_CONFIG_HOME", configDir().toLocal8Bit());
     ui::setScreenSizeForTests(screen);
+    if (!tips) writeIni("[Misc]\nShow Tips=No\n");
 }
 
 GuiEnv::~GuiEnv() { ui::setScreenSizeForTests(QSize()); }

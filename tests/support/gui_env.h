@@ -16,7 +16,8 @@ namespace testing_support {
 
 class GuiEnv {
 public:
-    explicit GuiEnv(QSize screen = QSize(1280, 1024));
+    // Tips are off unless asked for, so that no test waits on a dialog nobody closes.
+    explicit GuiEnv(QSize screen = QSize(1280, 1024), bool tips = false);
     ~GuiEnv();
 
     QString programDir() const;

@@ -1,0 +1,11 @@
+#pragma once
+// Small pictures for the speed buttons, drawn rather than loaded.
+#include <QIcon>
+#include <QString>
+
+namespace ui {
+
+// The glyph of a speed button by its name ("NewSpeed", "HelpSpeed", ...); a null icon for others.
+QIcon speedGlyph(const QString& button);
+
+}  // namespace ui
