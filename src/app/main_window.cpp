@@ -231,6 +231,11 @@ void TMain::offerConversion() {}
 
 void TMain::openDatabase(const QString& path)
 {
+    // building the sort tag of a large table takes a moment
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    struct RestoreCursor {
+        ~RestoreCursor() { QGuiApplication::restoreOverrideCursor(); }
+    } restore;
     MyTable.close();
     QFileInfo info(path);
     currentDatabase = info.absoluteFilePath();
@@ -327,6 +332,8 @@ void TMain::FormActivate()
 void TMain::ShowTips()
 {
     ui::TTipDialog tip(settings.showTips, int(QDateTime::currentSecsSinceEpoch() / 86400), this);
+    tip.adjustSize();
+    ui::fitWindow(&tip, nullptr, factor, screen.isValid() ? screen : ui::screenSize());
     tip.exec();
     settings.showTips = tip.showAtStartup();
 }
@@ -334,6 +341,7 @@ void TMain::ShowTips()
 void TMain::ShowAbout()
 {
     ui::TAboutBox about(this);
+    ui::fitWindow(&about, nullptr, factor, screen.isValid() ? screen : ui::screenSize());
     about.exec();
 }
 

@@ -30,7 +30,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
     }
     layout->addSpacing(8);
     layout->addWidget(ok, 0, Qt::AlignCenter);
-    setFixedSize(sizeHint().expandedTo(QSize(300, 160)));
+    resize(sizeHint().expandedTo(QSize(300, 160)));
 }
 
 }  // namespace ui
