@@ -434,7 +434,10 @@ bool Table::seek(std::string_view key, bool exact)
         return compareKeys(keyType_, keyOf(r), probe.data(), int(len)) < 0;
     });
     std::size_t i = std::size_t(it - visible_.begin());
-    bool found = i < visible_.size() && (!exact || compareKeys(keyType_, keyOf(visible_[i]), probe.data(), int(len)) == 0);
+    // an exact key longer than the tag's keys matches only if the rest is blank
+    bool tooLong = keyType_ == 'C' && key.find_first_not_of(' ', len) != std::string_view::npos;
+    bool found = i < visible_.size() &&
+                 (!exact || (!tooLong && compareKeys(keyType_, keyOf(visible_[i]), probe.data(), int(len)) == 0));
     if (exact && !found) return false;
     if (i >= visible_.size()) {
         if (!visible_.empty()) pos_ = visible_.size() - 1;
@@ -481,6 +484,7 @@ std::optional<std::int64_t> Table::getInteger(int field) const
 {
     auto v = current().number(field);
     if (!v) return std::nullopt;
+    if (!(*v > -9.2e18 && *v < 9.2e18)) return std::nullopt;  // beyond any whole number
     return std::int64_t(*v < 0 ? *v - 0.5 : *v + 0.5);
 }
 

@@ -207,6 +207,7 @@ void Table::post()
     std::vector<unsigned char> newKey(static_cast<std::size_t>(keyLength_));
     std::vector<unsigned char> a(100), b(100);
     std::uint32_t rec = 0, before = count_;
+    std::string indexFailure;
 
     file_.lock(kUpdateLock, 1, true);
     try {
@@ -231,7 +232,8 @@ void Table::post()
         encodeCountAndDate(stamp, header_);
         if (!inserting) put32(stamp + 4, diskRecordCount());
         file_.writeAt(1, stamp + 1, 7);
-        if (mdx_ && !compiled_.empty()) {
+        // the record is in the table now: whatever befalls the index, the post has happened
+        if (mdx_ && !compiled_.empty()) try {
             mdx_->beginUpdate();
             try {
                 for (const auto& t : compiled_) {
@@ -253,6 +255,8 @@ void Table::post()
                 throw;
             }
             mdx_->endUpdate();
+        } catch (const DatabaseError& e) {
+            indexFailure = std::string(e.what()) + "; the record was saved, but the index must be rebuilt";
         }
     } catch (...) {
         file_.unlock(kUpdateLock, 1);
@@ -271,9 +275,14 @@ void Table::post()
         count_ = rec;
         mapFile();
         if (othersAppended) {  // another program appended meanwhile: read the order afresh
-            loadOrder();
+            try {
+                loadOrder();
+            } catch (const DatabaseError& e) {
+                if (indexFailure.empty()) throw;
+            }
             rebuildVisible();
             locate(rec);
+            if (!indexFailure.empty()) throw DatabaseError(indexFailure);
             return;
         }
         if (keyLength_) {
@@ -281,6 +290,7 @@ void Table::post()
             if (activeExpr_) activeExpr_->evaluate(buffer_.data(), newKey.data());
         }
         placeAfterChange(rec, true, newKey);
+        if (!indexFailure.empty()) throw DatabaseError(indexFailure);
     } else {
         bool changed = false;
         if (keyLength_ && activeExpr_) {
@@ -290,6 +300,7 @@ void Table::post()
         }
         placeAfterChange(rec, changed, newKey);
     }
+    if (!indexFailure.empty()) throw DatabaseError(indexFailure);
 }
 
 void Table::deleteRecord()
@@ -392,9 +403,21 @@ void Table::writeIndex(const std::vector<std::pair<std::string, std::string>>& d
     std::filesystem::path target = indexPath();
     if (target.extension() != ".MDX" && !std::filesystem::exists(target))
         target = folder_ / (tableName_ + ".MDX");
+    // records other opens added before they closed are counted too: this open is the only one now
+    file_.lock(kUpdateLock, 1, false);
+    try {
+        std::uint32_t n = diskRecordCount();
+        if (header_.recordOffset(n + 1) > file_.size())
+            fail(path_.string(), "the header says " + std::to_string(n) + " records but the file is shorter");
+        header_.recordCount = count_ = n;
+        mapFile();
+    } catch (...) {
+        file_.unlock(kUpdateLock, 1);
+        throw;
+    }
+    file_.unlock(kUpdateLock, 1);
     auto tags = buildTags(defs, [this](std::uint32_t r) { return recordPtr(r); }, count_);
-    mdx_.reset();
-    Mdx::write(target, tableName_, header_.languageDriver, tags);
+    Mdx::write(target, tableName_, header_.languageDriver, tags);  // the old index stays until this is done
     setHeaderByte28(1);
     mdx_ = std::make_unique<Mdx>(target, true);
     compileTags();

@@ -1,5 +1,6 @@
 #include "dbase/values.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -77,10 +78,15 @@ void strFromText(std::string_view text, int len, int dec, char* out)
     for (char c : frac) ok = ok && c >= '0' && c <= '9';
     if (!ok) whole = frac = {};
 
-    char digits[128];
+    char digits[256];  // at most 100 whole digits, 100 decimals and a carry
     int nd = 0;
     for (char c : whole)
         if (nd < 100) digits[nd++] = c;
+    dec = std::min(dec, 100);
+    if (whole.size() > 100) {  // more digits than any field or key holds
+        std::memset(out, '*', std::size_t(len));
+        return;
+    }
     for (int i = 0; i < dec; ++i) digits[nd++] = i < int(frac.size()) ? frac[std::size_t(i)] : '0';
     bool roundUp = int(frac.size()) > dec && frac[std::size_t(dec)] >= '5';
     if (roundUp) {
@@ -99,7 +105,7 @@ void strFromText(std::string_view text, int len, int dec, char* out)
     while (start < nd - dec - 1 && digits[start] == '0') ++start;
     bool zero = true;
     for (int i = start; i < nd; ++i) zero = zero && digits[i] == '0';
-    char buf[160];
+    char buf[320];
     int n = 0;
     if (negative && !zero) buf[n++] = '-';
     int wholeDigits = nd - dec;

@@ -220,3 +220,64 @@ TEST(Index, RebuildRepairsAnIndexThatLostStep)
     t.reindex();
     expectSound(dir, t);
 }
+
+TEST(Index, RebuildingFromASharedOpenCountsWhatOthersAdded)
+{
+    TempDir dir;
+    createSmallTable(dir.path());
+    Table a;
+    a.open(dir.path(), "BOOKS");
+    addBook(a, "first", "A", 1);
+    a.addTag("NEWINDEX", kAuthorKey);
+    {
+        Table b;
+        b.open(dir.path(), "BOOKS");
+        addBook(b, "second", "B", 2);
+    }
+    a.reindex();  // a has not refreshed since b appended
+    a.addTag("BYTITLE", "Upper(Left(Title,10))");
+    a.close();
+    auto faults = checkTable(dir.path(), "BOOKS");
+    EXPECT_TRUE(faults.empty()) << faults.front();
+}
+
+TEST(Index, AFailedIndexUpdateKeepsThePostedRecordOnce)
+{
+    TempDir dir;
+    createSmallTable(dir.path());
+    {
+        Table t;
+        t.open(dir.path(), "BOOKS", {true, false, {}});
+        t.addTag("NEWINDEX", kAuthorKey);
+    }
+    // break the root leaf (page 6) so that the index cannot take the key
+    {
+        std::fstream f(dir / "BOOKS.MDX", std::ios::in | std::ios::out | std::ios::binary);
+        f.seekp(6 * 512);
+        f.write("\xC8\0\0\0", 4);
+    }
+    Table t;
+    t.open(dir.path(), "BOOKS");
+    t.append();
+    t.setText(0, "one");
+    try {
+        t.post();
+        ADD_FAILURE() << "the post did not report the broken index";
+    } catch (const DatabaseError& e) {
+        EXPECT_NE(std::string(e.what()).find("the record was saved, but the index must be rebuilt"), std::string::npos);
+    }
+    EXPECT_EQ(t.state(), TableState::Browse);
+    t.first();
+    t.next();
+    EXPECT_EQ(t.physicalCount(), 1u);
+    // and a failed rebuild leaves the old index in charge
+    std::filesystem::create_directory(dir / "BOOKS.MDX.tmp");
+    EXPECT_THROW(t.reindex(), DatabaseError);
+    std::filesystem::remove(dir / "BOOKS.MDX.tmp");
+    EXPECT_FALSE(t.tags().empty());
+    t.close();
+    t.open(dir.path(), "BOOKS", {true, false, {}});
+    t.reindex();
+    t.close();
+    EXPECT_TRUE(checkTable(dir.path(), "BOOKS").empty());
+}

@@ -269,3 +269,29 @@ TEST(Table, ReadOnlyOpensRefuseChanges)
     EXPECT_THROW(t.append(), DatabaseError);
     EXPECT_THROW(t.addTag("X", "Author"), DatabaseError);
 }
+
+TEST(Table, WideForeignNumbersNeitherOverflowNorLose)
+{
+    TempDir dir;
+    // other software writes numeric fields wider than dBASE IV allows
+    Table::create(dir.path(), "WIDE", {FieldSpec::string("Name", 5), FieldSpec {"AMT", 'N', 20, 18}});
+    {
+        std::fstream f(dir / "WIDE.DBF", std::ios::in | std::ios::out | std::ios::binary);
+        f.seekp(32 + 32 + 16);
+        f.put(char(32));  // AMT becomes N 32,18 ...
+        f.seekp(10);
+        f.put(char(1 + 5 + 32));  // ... and the record length follows
+    }
+    Table t;
+    t.open(dir.path(), "WIDE");
+    t.append();
+    EXPECT_THROW(t.setText(1, std::string(120, '9')), DatabaseError);
+    t.setText(1, "12.5");
+    t.post();
+    EXPECT_DOUBLE_EQ(t.getDouble(1).value(), 12.5);
+    t.addTag("BIG", "STR(AMT,100,99)");
+    t.edit();
+    t.setText(1, "9999999999999.999999999999999999");
+    t.post();
+    EXPECT_FALSE(t.getInteger(1).has_value() && t.getInteger(1).value() < 0);
+}
