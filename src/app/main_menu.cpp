@@ -12,7 +12,9 @@ namespace {
 const QStringList kBuilt = {
     QStringLiteral("DoExit"), QStringLiteral("DoHelp"), QStringLiteral("DoEndSearch"), QStringLiteral("Tips"), QStringLiteral("About"),
     QStringLiteral("ScreenSize"), QStringLiteral("ScreenAccess"), QStringLiteral("DateFormat"),
-    QStringLiteral("CurrencyFormat"), QStringLiteral("NumericFormat"),
+    QStringLiteral("CurrencyFormat"), QStringLiteral("NumericFormat"), QStringLiteral("DoAdd"), QStringLiteral("DoEdit"),
+    QStringLiteral("DoCopy"), QStringLiteral("DoDelete"), QStringLiteral("Pack"), QStringLiteral("Rebuild"),
+    QStringLiteral("Maintain"),
 };
 // Commands that browse mode takes away.
 const QStringList kNotInBrowse = {
@@ -29,6 +31,7 @@ QAction* TMain::addAction(QMenu* menu, const QString& name, const QString& capti
     a->setObjectName(name);
     if (!key.isEmpty()) a->setShortcut(key);
     a->setProperty("command", command);
+    connect(a, &QAction::triggered, this, [this, command] { runCommand(command); });
     actions_.insert(name, a);
     return a;
 }
@@ -58,6 +61,12 @@ void TMain::runCommand(const QString& command)
     if (command == QLatin1String("DoExit")) DoExit();
     else if (command == QLatin1String("DoHelp")) DoHelp();
     else if (command == QLatin1String("DoEndSearch")) DoEndSearch();
+    else if (command == QLatin1String("DoAdd")) DoAdd();
+    else if (command == QLatin1String("DoEdit")) DoEdit();
+    else if (command == QLatin1String("DoCopy")) DoCopy();
+    else if (command == QLatin1String("DoDelete")) DoDelete();
+    else if (command == QLatin1String("Pack")) MenuPackClick();
+    else if (command == QLatin1String("Rebuild")) MenuRebuildClick();
 }
 
 void TMain::buildMenus()
@@ -86,7 +95,7 @@ void TMain::buildMenus()
     file->addSeparator();
     addAction(file, "MenuPrint", "&Print", C(Qt::Key_P), "DoReports");
     file->addSeparator();
-    connect(addAction(file, "MenuExit", "E&xit", C(Qt::Key_X), "DoExit"), &QAction::triggered, this, &TMain::DoExit);
+    addAction(file, "MenuExit", "E&xit", C(Qt::Key_X), "DoExit");
     QAction* exitSep = file->addSeparator();
     exitSep->setObjectName(QStringLiteral("MenuExitSep"));
     exitSep->setVisible(false);
@@ -106,8 +115,7 @@ void TMain::buildMenus()
 
     QMenu* navigate = menu(QStringLiteral("MenuNavigate"), QStringLiteral("Navi&gate"));
     addAction(navigate, "MenuSearch", "&Search (Query)", C(Qt::Key_S), "DoSearch");
-    connect(addAction(navigate, "MenuEndSearch", "&End Search", C(Qt::Key_I), "DoEndSearch"), &QAction::triggered,
-            this, &TMain::DoEndSearch);
+    addAction(navigate, "MenuEndSearch", "&End Search", C(Qt::Key_I), "DoEndSearch");
     addAction(navigate, "MenuFind", "&Locate", C(Qt::Key_L), "DoFind");
     addAction(navigate, "MenuFindNext", "Locate &Next", C(Qt::Key_N), "DoFindNext");
     addAction(navigate, "MenuReports", "&Reports", C(Qt::Key_R), "DoReports");
@@ -141,15 +149,28 @@ void TMain::buildMenus()
     color->addSeparator();
     addAction(color, "MenuAllColor", "&ALL Windows Color", C(Qt::Key_F9), "Colors");
     QMenu* maintain = sub(options, QStringLiteral("MenuMaintain"), QStringLiteral("List &Maintenance"));
-    addAction(maintain, "MenuSaveDefaults", "&Save As Defaults", {}, "Maintain");
-    addAction(maintain, "MenuLoadDefaults", "Load In &Defaults", {}, "Maintain");
+    connect(addAction(maintain, "MenuSaveDefaults", "&Save As Defaults", {}, "Maintain"), &QAction::triggered, this,
+            &TMain::MenuSaveDefaultsClick);
+    connect(addAction(maintain, "MenuLoadDefaults", "Load In &Defaults", {}, "Maintain"), &QAction::triggered, this,
+            &TMain::MenuLoadDefaultsClick);
     maintain->addSeparator();
-    const char* lists[9][2] = {{"MenuListAuthor", "&Author"},         {"MenuListLocation", "&Location"},
-                               {"MenuListBought", "&Where Purchased"}, {"MenuListCategory", "&Category"},
-                               {"MenuListPublisher", "&Publisher"},    {"MenuListBookType", "&Book Type"},
-                               {"MenuListRating", "&Rating"},          {"MenuListCheckOut", "Chec&k Out Person"},
-                               {"MenuListCondition", "C&ondition"}};
-    for (const auto& l : lists) addAction(maintain, l[0], l[1], {}, "Maintain");
+    struct ListItem {
+        const char* name;
+        const char* caption;
+        int list;
+    };
+    const ListItem lists[9] = {{"MenuMaintainAuthor", "&Author", edit::AuthorList},
+                               {"MenuMaintainLocation", "&Location", edit::LocationList},
+                               {"MenuMaintainPurchase", "&Where Purchased", edit::BoughtList},
+                               {"MenuMaintainCategory", "&Category", edit::CategoryList},
+                               {"MenuMaintainPublisher", "&Publisher", edit::PublisherList},
+                               {"MenuMaintainBookType", "&Book Type", edit::BookTypeList},
+                               {"MenuMaintainRating", "&Rating", edit::RatingList},
+                               {"MenuMaintainCheckOut", "Chec&k Out Person", edit::CheckNameList},
+                               {"MenuMaintainCondition", "C&ondition", edit::ConditionList}};
+    for (const ListItem& l : lists)
+        connect(addAction(maintain, l.name, l.caption, {}, "Maintain"), &QAction::triggered, this,
+                [this, list = l.list] { EditAList(list); });
     QMenu* currency = sub(options, QStringLiteral("MenuCurrency"), QStringLiteral("C&urrency Format"));
     QAction* curUs = addAction(currency, "MenuCurrencyUS", "&U.S. Dollars", {}, "CurrencyFormat");
     QAction* curWin = addAction(currency, "MenuCurrencyWin", "&Windows Setting", {}, "CurrencyFormat");
@@ -183,8 +204,7 @@ void TMain::buildMenus()
     addAction(tools, "MenuPack", "&Pack Database", {}, "Pack");
 
     QMenu* helpMenu = menu(QStringLiteral("MenuHelp"), QStringLiteral("&Help"));
-    connect(addAction(helpMenu, "MenuContents", "&Contents", C(Qt::Key_H), "DoHelp"), &QAction::triggered, this,
-            &TMain::DoHelp);
+    addAction(helpMenu, "MenuContents", "&Contents", C(Qt::Key_H), "DoHelp");
     connect(addAction(helpMenu, "MenuTips", "&Review \"Tips of the Day\"", {}, "Tips"), &QAction::triggered, this,
             &TMain::ShowTips);
     connect(addAction(helpMenu, "MenuAbout", "&About", {}, "About"), &QAction::triggered, this, &TMain::ShowAbout);

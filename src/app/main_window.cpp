@@ -222,6 +222,7 @@ void TMain::FormCreate(const StartOptions& options)
         MyNavigator->setVisibleButtons({true, true, true, true, false, false, false, false, false, false});
     }
     updateCommands();
+    createEditor();
     started_ = true;
 }
 
@@ -247,6 +248,7 @@ void TMain::openDatabase(const QString& path)
     indexPath = basePath + QStringLiteral(".MDX");
     settingsPath = basePath + QStringLiteral(".INI");
     db = store::readDatabaseSettings(settingsPath);
+    dataLists.LoadAllList(basePath, programDirectory);
     sortExpression = BuildSortString();
     MyTable.setExclusive(false);
     MyTable.setReadOnly(false);

@@ -6,8 +6,10 @@
 #include <QMap>
 #include <QStringList>
 #include <array>
+#include <functional>
 
 #include "app/regional.h"
+#include "edit/data_lists.h"
 #include "store/book_table.h"
 #include "store/dataset.h"
 #include "store/settings.h"
@@ -19,6 +21,9 @@ class QPushButton;
 class QTableView;
 class QToolButton;
 
+namespace edit {
+class TMyEdit;
+}
 namespace ui {
 class BookGridModel;
 class TBevel;
@@ -58,7 +63,7 @@ public:
     QSize screen;
     store::ProgramSettings settings;
     store::DatabaseSettings db;
-    std::array<QStringList, 9> dataLists;  // filled by the record editor's list files
+    edit::DataLists dataLists;  // the nine data lists of the open database
 
     // Operations other windows call
     void DisableEndSearch();
@@ -83,6 +88,16 @@ public:
     // Commands
     void DoHelp();
     void DoEndSearch();
+    void DoAdd();
+    void DoEdit();
+    void DoCopy();
+    void DoDelete();
+    void MenuPackClick();
+    void MenuRebuildClick();
+    void EditAList(int list);
+    void MenuSaveDefaultsClick();
+    void MenuLoadDefaultsClick();
+    edit::TMyEdit* MyEdit = nullptr;
     void DoExit();
     void ShowTips();
     void ShowAbout();
@@ -118,6 +133,10 @@ private:
     void updateCommands();
     void openDatabase(const QString& path);
     void ensureReportDefinitions();
+    void createEditor();
+    void showEditor(int mode);
+    void exclusiveWork(const QString& question, const QString& failure,
+                       const std::function<void(dbase::Table&)>& work);
     void offerConversion();
     void applyFormats();
     void checkPresetItems();

@@ -16,9 +16,11 @@ struct ListEditor {
     int list;  // index into the data lists
 };
 constexpr ListEditor kListEditors[9] = {
-    {2, "MyComboAuthor", 0},    {25, "MyComboLocation", 1}, {6, "MyComboBought", 2},
-    {5, "MyComboCategory", 3},  {4, "MyComboPublisher", 4}, {13, "MyComboBookType", 5},
-    {11, "MyComboRating", 6},   {19, "MyComboCheckOut", 7}, {26, "MyComboCondition", 8},
+    {2, "MyComboAuthor", edit::AuthorList},       {25, "MyComboLocation", edit::LocationList},
+    {6, "MyComboBought", edit::BoughtList},       {5, "MyComboCategory", edit::CategoryList},
+    {4, "MyComboPublisher", edit::PublisherList}, {13, "MyComboBookType", edit::BookTypeList},
+    {11, "MyComboRating", edit::RatingList},      {19, "MyComboCheckOut", edit::CheckNameList},
+    {26, "MyComboCondition", edit::ConditionList},
 };
 constexpr int kCheckOutField = 17;
 }  // namespace
@@ -101,7 +103,7 @@ void TMain::SetViewerOptions()
         for (const ListEditor& e : kListEditors) {
             if (e.field != field) continue;
             auto* d = new ui::ListCellDelegate(QString::fromLatin1(e.name),
-                                               [this, list = e.list] { return dataLists[std::size_t(list)]; }, g);
+                                               [this, list = e.list] { return dataLists[list]; }, g);
             delegates_.push_back(d);
             d->setLines(db.columnLines, db.rowLines);
             d->setEditorFont(cellFont);

@@ -84,7 +84,7 @@ TEST(MainWindow, MenusCarryTheirCaptionsShortcutsAndState)
     const Item items[] = {
         {"MenuNew", "&New Database", QKeySequence(Qt::CTRL | Qt::Key_W), false},
         {"MenuExit", "E&xit", QKeySequence(Qt::CTRL | Qt::Key_X), true},
-        {"MenuAdd", "&Add", QKeySequence(Qt::CTRL | Qt::Key_A), false},
+        {"MenuAdd", "&Add", QKeySequence(Qt::CTRL | Qt::Key_A), true},
         {"MenuSearch", "&Search (Query)", QKeySequence(Qt::CTRL | Qt::Key_S), false},
         {"MenuEndSearch", "&End Search", QKeySequence(Qt::CTRL | Qt::Key_I), false},
         {"MenuFindNext", "Locate &Next", QKeySequence(Qt::CTRL | Qt::Key_N), false},

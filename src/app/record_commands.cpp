@@ -1,0 +1,131 @@
+// The record commands, packing and rebuilding, and the data lists' maintenance.
+#include <QAction>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "app/list_edit_box.h"
+#include "app/main_window.h"
+#include "dbase/error.h"
+#include "edit/record_editor.h"
+#include "ui/appearance.h"
+#include "ui/messages.h"
+
+namespace {
+const QString kExclusiveTail = QStringLiteral(
+    "requires exclusive use of the DBase File.  Make sure that the DBase File is not in use by another program  or "
+    "that no other users are running the software or that no other copies of the software are in use.");
+}
+
+void TMain::createEditor()
+{
+    edit::EditorHost host;
+    host.table = &MyTable;
+    host.settings = &db;
+    host.lists = &dataLists;
+    host.editorMode = &editorMode;
+    host.browseMode = browseMode;
+    host.factor = [this] { return factor; };
+    host.basePath = [this] { return basePath; };
+    MyEdit = new edit::TMyEdit(host, this);
+}
+
+void TMain::showEditor(int mode)
+{
+    editorMode = mode;
+    MyEdit->ShowModal();
+    DisplayCount();
+}
+
+void TMain::DoAdd() { showEditor(1); }
+void TMain::DoEdit() { showEditor(2); }
+void TMain::DoCopy() { showEditor(3); }
+
+void TMain::DoDelete()
+{
+    if (ui::askConfirm(this, QStringLiteral("Delete this record?"))) {
+        try {
+            MyTable.deleteRecord();
+        } catch (const dbase::DatabaseError& e) {
+            ui::showError(this, QString::fromLocal8Bit(e.what()));
+        }
+    }
+    DisplayCount();
+}
+
+void TMain::exclusiveWork(const QString& question, const QString& failure, const std::function<void(dbase::Table&)>& work)
+{
+    if (!ui::askConfirm(this, question)) return;
+    MyTable.close();
+    MyTable.setExclusive(true);
+    try {
+        MyTable.open();
+    } catch (const dbase::DatabaseError&) {
+        MyTable.setExclusive(false);
+        MyTable.open();
+        SetViewerOptions();
+        ui::showError(this, failure);
+        return;
+    }
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    QString error;
+    try {
+        work(MyTable.table());
+    } catch (const dbase::DatabaseError& e) {
+        error = QString::fromLocal8Bit(e.what());
+    }
+    QGuiApplication::restoreOverrideCursor();
+    MyTable.close();
+    MyTable.setExclusive(false);
+    MyTable.open();
+    SetViewerOptions();
+    DisplayCount();
+    if (!error.isEmpty()) ui::showError(this, error);
+}
+
+void TMain::MenuPackClick()
+{
+    exclusiveWork(QStringLiteral("Deleted items are not permanently removed from the database until packing occurs.  "
+                                 "Packing simply removes them to free up space.  Continue?"),
+                  QStringLiteral("Unable to pack table.  Packing ") + kExclusiveTail,
+                  [](dbase::Table& t) { t.pack(); });
+}
+
+void TMain::MenuRebuildClick()
+{
+    exclusiveWork(QStringLiteral("It is possible for your index files to become corrupted.  As a result, some items may "
+                                 "not show up in the viewer or in reports.  This will rebuild your index files "
+                                 "correctly.  Continue?"),
+                  QStringLiteral("Unable to reindex table.  Reindexing ") + kExclusiveTail,
+                  [](dbase::Table& t) { t.reindex(); });
+}
+
+void TMain::EditAList(int list)
+{
+    const edit::ListInfo& info = edit::listInfo(list);
+    TMyEditBox box(QString::fromLatin1(info.title), info.longest, dataLists[list], this);
+    ui::applyProgramFonts(&box, db.labelFont, db.editFont, db.buttonFont);
+    const store::ColorSet& set = db.colors[store::ConfigureColors];
+    ui::setWindowBackground(&box, set);
+    ui::setColors(box.AddInfo, ui::toColor(set[store::EditBackground]), ui::toColor(set[store::EditText]));
+    ui::setColors(box.TheList, ui::toColor(set[store::ListBoxBackground]), ui::toColor(set[store::ListBoxText]));
+    ui::fitWindow(&box, nullptr, factor, screen);
+    if (box.exec() != QDialog::Accepted) return;
+    dataLists[list] = box.items();
+    dataLists.SaveAllLists(basePath);
+}
+
+void TMain::MenuSaveDefaultsClick()
+{
+    if (ui::askWarning(this, QStringLiteral("Your current Data Lists will become your default list values.  These values "
+                                            "will be used when new databases are created.  Previous default values will "
+                                            "be lost.  Do you want to proceed?")))
+        dataLists.SaveDefaultLists(programDirectory);
+}
+
+void TMain::MenuLoadDefaultsClick()
+{
+    if (ui::askWarning(this, QStringLiteral("Your current Data Lists will be overridden with your default list values. "
+                                            "Previous  values will be lost.  Do you want to proceed?")))
+        dataLists.LoadDefaultList(programDirectory);
+}

@@ -1,0 +1,98 @@
+#include "edit/data_lists.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "dbase/file.h"
+#include "store/codepage.h"
+
+namespace edit {
+
+namespace {
+constexpr ListInfo kInfo[kLists] = {
+    {".001", "AUTHOR.LST", 2, "Author", 90},           {".002", "LOCATION.LST", 25, "Location", 30},
+    {".003", "BOUGHT.LST", 6, "Purchased From", 30},    {".004", "CATEGORY.LST", 5, "Category", 20},
+    {".005", "PUBLISH.LST", 4, "Publisher", 90},       {".006", "RATING.LST", 11, "Rating", 15},
+    {".007", "BOOKTYPE.LST", 13, "Book Type", 30},      {".008", "CHECKOUT.LST", 19, "Check Out Person", 30},
+    {".009", "CONDITION.LST", 26, "Condition", 20},
+};
+
+// A companion file of a database, found without regard to letter case.
+QString companion(const QString& basePath, const char* suffix)
+{
+    QFileInfo base(basePath);
+    auto found = dbase::findCaseless(QFile::encodeName(base.absolutePath()).toStdString(),
+                                     QFile::encodeName(base.fileName() + QLatin1String(suffix)).toStdString());
+    return QFile::decodeName(QByteArray::fromStdString(found.string()));
+}
+}  // namespace
+
+const ListInfo& listInfo(int list) { return kInfo[list]; }
+
+void DataLists::LoadList(QStringList& list, const QString& path)
+{
+    list.clear();
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return;
+    while (!f.atEnd()) {
+        QByteArray line = f.readLine();
+        while (line.endsWith('\n') || line.endsWith('\r')) line.chop(1);
+        line.truncate(255);
+        if (line.trimmed().isEmpty()) continue;
+        list << store::fromCp1252(std::string_view(line.constData(), std::size_t(line.size())));
+    }
+}
+
+void DataLists::SaveList(const QStringList& list, const QString& path)
+{
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly)) return;
+    for (const QString& item : list) {
+        auto bytes = store::toCp1252(item);
+        std::string b = bytes ? *bytes : item.toLatin1().toStdString();
+        f.write(b.data(), qint64(b.size()));
+        f.write("\r\n", 2);
+    }
+    f.commit();
+}
+
+void DataLists::LoadAllList(const QString& basePath, const QString& programDirectory)
+{
+    bool any = false;
+    for (int list : {BookTypeList, CategoryList, RatingList})
+        any = any || QFileInfo::exists(companion(basePath, kInfo[list].suffix));
+    if (!any) return LoadDefaultList(programDirectory);
+    for (int i = 0; i < kLists; ++i) LoadList(lists_[std::size_t(i)], companion(basePath, kInfo[i].suffix));
+}
+
+void DataLists::LoadDefaultList(const QString& programDirectory)
+{
+    for (int i = 0; i < kLists; ++i)
+        LoadList(lists_[std::size_t(i)], QDir(programDirectory).filePath(QLatin1String(kInfo[i].defaultFile)));
+}
+
+void DataLists::SaveAllLists(const QString& basePath) const
+{
+    for (int i = 0; i < kLists; ++i) {
+        QString path = companion(basePath, kInfo[i].suffix);
+        if (!QFileInfo::exists(path)) path = basePath + QLatin1String(kInfo[i].suffix);
+        SaveList(lists_[std::size_t(i)], path);
+    }
+}
+
+void DataLists::SaveDefaultLists(const QString& programDirectory) const
+{
+    for (int i = 0; i < kLists; ++i)
+        SaveList(lists_[std::size_t(i)], QDir(programDirectory).filePath(QLatin1String(kInfo[i].defaultFile)));
+}
+
+void DataLists::AddToList(int list, const QString& text)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty() || lists_[std::size_t(list)].contains(t)) return;
+    lists_[std::size_t(list)] << t;
+}
+
+}  // namespace edit

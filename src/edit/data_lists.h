@@ -1,0 +1,44 @@
+#pragma once
+// The nine data lists: the values offered for Author, Location, Where Purchased, Category,
+// Publisher, Rating, Book Type, Check Out Person and Condition, and their list files (one set
+// beside each database, one set of defaults in the program directory).
+#include <QString>
+#include <QStringList>
+#include <array>
+
+namespace edit {
+
+enum ListId { AuthorList, LocationList, BoughtList, CategoryList, PublisherList, RatingList, BookTypeList,
+              CheckNameList, ConditionList, kLists };
+
+struct ListInfo {
+    const char* suffix;       // of the database's list file
+    const char* defaultFile;  // in the program directory
+    int field;                // field number in the book table
+    const char* title;        // for the list maintenance box
+    int longest;              // longest entry the maintenance box takes
+};
+const ListInfo& listInfo(int list);
+
+class DataLists {
+public:
+    QStringList& operator[](int list) { return lists_[std::size_t(list)]; }
+    const QStringList& operator[](int list) const { return lists_[std::size_t(list)]; }
+
+    // Loads from the database's list files (base path without extension), or from the defaults
+    // when none of the ".007", ".004" and ".006" files exists.
+    void LoadAllList(const QString& basePath, const QString& programDirectory);
+    void LoadDefaultList(const QString& programDirectory);
+    void SaveAllLists(const QString& basePath) const;
+    void SaveDefaultLists(const QString& programDirectory) const;
+    // Adds a value at the end unless it is empty (after trimming) or already there.
+    void AddToList(int list, const QString& text);
+
+    static void LoadList(QStringList& list, const QString& path);
+    static void SaveList(const QStringList& list, const QString& path);
+
+private:
+    std::array<QStringList, kLists> lists_;
+};
+
+}  // namespace edit
