@@ -70,6 +70,13 @@ int pageOf(const QString& box)
     return pages.value(box, Description);
 }
 
+// Two digits, the separator, two digits, the separator, four digits; blanks shown as '_'.
+QString dateMask()
+{
+    const QString s(app::regional().dateSeparator());
+    return QStringLiteral("00") + s + QStringLiteral("00") + s + QStringLiteral("0000;_");
+}
+
 bool isDateBox(const QString& name) { return name == QLatin1String("PurchDate") || name == QLatin1String("CheckDate"); }
 }  // namespace
 
@@ -269,8 +276,7 @@ void TMyEdit::buildPages()
     }
     for (const QString& d : {QStringLiteral("PurchDate"), QStringLiteral("CheckDate")}) {
         QLineEdit* e = box(d);
-        const QChar s = app::regional().dateSeparator();
-        e->setInputMask(QStringLiteral("00%100%10000;_").arg(s));
+        e->setInputMask(dateMask());
     }
 }
 
@@ -355,7 +361,7 @@ void TMyEdit::FormShow()
     checkOut_->setText(s.fieldNames[16]);
     for (const QString& d : {QStringLiteral("PurchDate"), QStringLiteral("CheckDate")}) {
         const QString keep = text(d);
-        box(d)->setInputMask(QStringLiteral("00%100%10000;_").arg(app::regional().dateSeparator()));
+        box(d)->setInputMask(dateMask());
         box(d)->setText(keep);
     }
     fillCombos();

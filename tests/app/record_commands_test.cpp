@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "app/list_edit_box.h"
+#include "app/main_window.h"
+#include "dbase/table.h"
+#include "support/child.h"
+#include "support/gui_env.h"
+
+using testing_support::GuiEnv;
+
+namespace {
+void addBooks(TMain& m, int n)
+{
+    dbase::Table& t = m.MyTable.table();
+    for (int i = 0; i < n; ++i) {
+        t.append();
+        t.setText(0, "T" + std::to_string(i));
+        t.post();
+    }
+    m.MyTable.refresh();
+}
+const QString kPackQuestion = QStringLiteral(
+    "Deleted items are not permanently removed from the database until packing occurs.  Packing simply removes them "
+    "to free up space.  Continue?");
+}  // namespace
+
+TEST(RecordCommands, DeleteAsksFirst)
+{
+    GuiEnv env;
+    auto main = env.start();
+    addBooks(*main, 2);
+    env.messages.expect(ui::No);
+    main->action("MenuDelete")->trigger();
+    EXPECT_EQ(env.messages.shown.back().caption, "Confirm");
+    EXPECT_EQ(env.messages.shown.back().text, "Delete this record?");
+    EXPECT_EQ(main->MyTable.recordCount(), 2u);
+    env.messages.expect(ui::Yes);
+    main->DoDelete();
+    EXPECT_EQ(main->MyTable.recordCount(), 1u);
+}
+
+TEST(RecordCommands, PackAndRebuildNeedTheTableToThemselves)
+{
+    GuiEnv env;
+    auto main = env.start();
+    addBooks(*main, 5);
+    main->MyTable.goToRow(1);
+    main->MyTable.deleteRecord();
+    {
+        testing_support::Child holder({BINDLOW_WRITER, "hold", env.programDir().toStdString(), "MASTER"});
+        std::string line;
+        ASSERT_TRUE(holder.readLine(line));
+        env.messages.expect(ui::Yes);
+        env.messages.expect();
+        main->MenuPackClick();
+        EXPECT_EQ(env.messages.shown[0].text, kPackQuestion);
+        EXPECT_EQ(env.messages.shown[1].text,
+                  "Unable to pack table.  Packing requires exclusive use of the DBase File.  Make sure that the DBase "
+                  "File is not in use by another program  or that no other users are running the software or that no "
+                  "other copies of the software are in use.");
+        EXPECT_TRUE(main->MyTable.active());
+        EXPECT_EQ(main->MyTable.table().physicalCount(), 5u);
+        holder.closeInput();
+        holder.wait();
+    }
+    env.messages.expect(ui::Yes);
+    main->MenuPackClick();
+    EXPECT_EQ(main->MyTable.table().physicalCount(), 4u);
+    EXPECT_FALSE(main->MyTable.exclusive());
+    EXPECT_EQ(main->MyTable.table().activeTag(), "NEWINDEX");
+    env.messages.expect(ui::No);
+    main->MenuRebuildClick();
+    EXPECT_TRUE(env.messages.shown.back().text.startsWith("It is possible for your index files to become corrupted."));
+}
+
+TEST(RecordCommands, TheListMaintenanceBox)
+{
+    GuiEnv env;
+    TMyEditBox box("Author", 90, {"b", "A", "c"});
+    EXPECT_EQ(box.windowTitle(), "Edit \"Author\" List");
+    EXPECT_EQ(box.TheList->currentRow(), 0);
+    box.AddInfo->setText("  Zola  ");
+    box.AddButtonClick();
+    EXPECT_EQ(box.items(), (QStringList {"b", "A", "c", "Zola"}));
+    EXPECT_EQ(box.AddInfo->text(), "");
+    box.TheList->setCurrentRow(3);
+    box.DeleteButtonClick();  // the last one: the new last is selected
+    EXPECT_EQ(box.TheList->currentRow(), 2);
+    env.messages.expect(ui::Yes);
+    box.SortButtonClick();
+    EXPECT_EQ(env.messages.shown.back().text, "Are you sure you want to sort the data?  Sorting cannot be undone.");
+    EXPECT_EQ(box.items(), (QStringList {"A", "b", "c"}));
+    TMyEditBox one("Rating", 15, {"only"});
+    one.DeleteButtonClick();
+    EXPECT_EQ(one.TheList->count(), 0);
+    EXPECT_EQ(one.TheList->currentRow(), -1);
+}
+
+TEST(RecordCommands, DefaultListsAreSavedAndLoadedAfterAWarning)
+{
+    GuiEnv env;
+    auto main = env.start();
+    main->dataLists[edit::RatingList] = {"*****"};
+    env.messages.expect(ui::Yes);
+    main->MenuSaveDefaultsClick();
+    EXPECT_EQ(env.messages.shown.back().caption, "Warning");
+    EXPECT_TRUE(env.messages.shown.back().beep);
+    EXPECT_TRUE(QFileInfo::exists(env.programDir() + "/RATING.LST"));
+    main->dataLists[edit::RatingList].clear();
+    env.messages.expect(ui::No);
+    main->MenuLoadDefaultsClick();
+    EXPECT_TRUE(main->dataLists[edit::RatingList].isEmpty());
+    env.messages.expect(ui::Yes);
+    main->MenuLoadDefaultsClick();
+    EXPECT_EQ(main->dataLists[edit::RatingList], QStringList {"*****"});
+}

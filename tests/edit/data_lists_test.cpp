@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+#include "edit/data_lists.h"
+#include "support/temp_dir.h"
+
+using namespace edit;
+
+namespace {
+QString q(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
+void spit(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(bytes);
+}
+QByteArray slurp(const QString& path)
+{
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+}  // namespace
+
+TEST(DataLists, TheDefaultsServeWhenTheKeyListFilesAreMissing)
+{
+    testing_support::TempDir dir;
+    const QString program = q(dir.path()), base = q(dir / "MASTER");
+    spit(program + "/AUTHOR.LST", "Austen\r\n  \r\nDickens\r\n");
+    spit(program + "/RATING.LST", "*****\n");
+    spit(base + ".001", "Only here\r\n");  // the database has an author list but none of .007, .004, .006
+    DataLists lists;
+    lists.LoadAllList(base, program);
+    EXPECT_EQ(lists[AuthorList], (QStringList {"Austen", "Dickens"}));
+    EXPECT_EQ(lists[RatingList], QStringList {"*****"});
+    EXPECT_TRUE(lists[ConditionList].isEmpty());
+
+    spit(base + ".004", "Fiction\r\n");
+    lists.LoadAllList(base, program);
+    EXPECT_EQ(lists[AuthorList], QStringList {"Only here"});
+    EXPECT_EQ(lists[CategoryList], QStringList {"Fiction"});
+    EXPECT_TRUE(lists[RatingList].isEmpty());
+}
+
+TEST(DataLists, SavedWithCrLfAndLongLinesCut)
+{
+    testing_support::TempDir dir;
+    const QString base = q(dir / "BOOKS");
+    DataLists lists;
+    lists[PublisherList] = {QString(300, u'p'), QStringLiteral("Caf\u00e9")};
+    lists.SaveAllLists(base);
+    EXPECT_EQ(slurp(base + ".005"), QByteArray(300, 'p') + "\r\nCaf\xE9\r\n");
+    EXPECT_EQ(slurp(base + ".001"), "");
+    DataLists again;
+    DataLists::LoadList(again[PublisherList], base + ".005");
+    EXPECT_EQ(again[PublisherList][0].size(), 255);
+    EXPECT_EQ(again[PublisherList][1], QStringLiteral("Caf\u00e9"));
+    lists.AddToList(PublisherList, "  Caf\u00e9 ");
+    lists.AddToList(PublisherList, "   ");
+    EXPECT_EQ(lists[PublisherList].size(), 2);
+}

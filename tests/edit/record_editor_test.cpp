@@ -1,0 +1,250 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QTabWidget>
+
+#include "app/main_window.h"
+#include "app/regional.h"
+#include "dbase/table.h"
+#include "edit/record_editor.h"
+#include "support/gui_env.h"
+
+using testing_support::GuiEnv;
+
+namespace {
+void addBook(TMain& m, const char* title, const char* author, const char* cost, const char* date = "")
+{
+    dbase::Table& t = m.MyTable.table();
+    t.append();
+    t.setText(0, title);
+    t.setText(1, author);
+    t.setText(6, cost);
+    t.setText(11, date);
+    t.setText(16, "Yes");
+    t.setText(17, "20050102");
+    t.setText(18, "Ann");
+    t.post();
+    m.MyTable.refresh();
+}
+
+struct Editor {
+    GuiEnv env;
+    std::unique_ptr<TMain> main = env.start();
+    edit::TMyEdit& e = *main->MyEdit;
+    void show(int mode)
+    {
+        main->editorMode = mode;
+        e.FormShow();
+        e.show();  // shown, not executed
+    }
+    void type(const char* box, const QString& text) { e.setText(QString::fromLatin1(box), text); }
+};
+}  // namespace
+
+TEST(RecordEditor, AddStartsEmptyAndLeavesQuietly)
+{
+    Editor ed;
+    ed.show(1);
+    EXPECT_EQ(ed.e.windowTitle(), "Edit");
+    EXPECT_EQ(ed.e.notebook()->currentIndex(), 0);
+    EXPECT_EQ(ed.e.text("Title"), "");
+    for (const char* m : {"Cost", "Value", "LowMarket", "HighMarket"}) EXPECT_EQ(ed.e.text(m), "0") << m;
+    EXPECT_FALSE(ed.e.checkOut()->isChecked());
+    EXPECT_EQ(ed.e.findChild<QLabel*>("AuthorLabel")->text(), "Author");
+    EXPECT_EQ(ed.e.checkOut()->text(), "Checked Out");
+    EXPECT_EQ(ed.e.box("Title")->maxLength(), 90);
+    EXPECT_EQ(ed.e.box("YearPub")->maxLength(), 4);
+    ed.e.DoExit();  // nothing typed: no question
+    EXPECT_TRUE(ed.env.messages.shown.isEmpty());
+    EXPECT_TRUE(QFileInfo::exists(ed.env.programDir() + "/MASTER.001"));  // the lists are saved on every close
+}
+
+TEST(RecordEditor, CopyMakesANewRecordAndLeavesTheOriginal)
+{
+    Editor ed;
+    addBook(*ed.main, "Emma", "Austen", "12.5", "19970301");
+    ed.show(3);
+    EXPECT_EQ(ed.e.text("Title"), "Emma");
+    EXPECT_EQ(ed.e.text("Cost"), "12.50");
+    EXPECT_EQ(ed.e.text("PurchDate"), "03/01/1997");
+    EXPECT_TRUE(ed.e.checkOut()->isChecked());
+    EXPECT_EQ(ed.e.text("CheckName"), "Ann");
+    ed.type("Title", "Emma, second copy");
+    ASSERT_TRUE(ed.e.DoUpdate());
+    EXPECT_EQ(ed.main->editorMode, 2);
+    dbase::Table& t = ed.main->MyTable.table();
+    ASSERT_EQ(t.physicalCount(), 2u);
+    EXPECT_EQ(t.record(1).text(0), "Emma");
+    EXPECT_EQ(t.record(2).text(0), "Emma, second copy");
+    EXPECT_EQ(t.record(2).text(11), "19970301");
+    EXPECT_EQ(t.record(2).text(16), "Yes");
+    EXPECT_DOUBLE_EQ(t.record(2).number(6).value(), 12.5);
+}
+
+TEST(RecordEditor, MovingFromAnUnsavedRecordAlwaysAsks)
+{
+    Editor ed;
+    addBook(*ed.main, "A", "A", "1");
+    addBook(*ed.main, "B", "B", "2");
+    ed.main->MyTable.last();
+    ed.show(1);
+    ed.env.messages.expect(ui::No);
+    ed.e.DoPreviousRecord();
+    ASSERT_EQ(ed.env.messages.shown.size(), 1);
+    const ui::Message& m = ed.env.messages.shown[0];
+    EXPECT_EQ(m.caption, "Warning");
+    EXPECT_EQ(m.text, "This record has not been updated yet.  Update this record before moving to the previous record?");
+    EXPECT_EQ(m.buttons, ui::Yes | ui::No | ui::Cancel);
+    EXPECT_EQ(m.defaultButton, ui::No);
+    EXPECT_TRUE(m.beep);
+    EXPECT_EQ(ed.e.text("Title"), "A");
+    EXPECT_EQ(ed.main->editorMode, 2);
+    EXPECT_EQ(ed.main->MyTable.table().physicalCount(), 2u);
+    // in edit mode only a change asks
+    ed.e.DoNextRecord();
+    EXPECT_EQ(ed.e.text("Title"), "B");
+    ed.type("Title", "B changed");
+    ed.env.messages.expect(ui::Cancel);
+    ed.e.DoPreviousRecord();
+    EXPECT_EQ(ed.env.messages.shown.back().text,
+              "Data has changed.  Update this record before moving to the previous record?");
+    EXPECT_EQ(ed.e.text("Title"), "B changed");
+    ed.env.messages.expect(ui::Yes);
+    ed.e.DoPreviousRecord();
+    EXPECT_EQ(ed.main->MyTable.table().record(2).text(0), "B changed");
+}
+
+TEST(RecordEditor, MoneyBoxesAreRewrittenAndCheckedBeforeAnythingIsWritten)
+{
+    Editor ed;
+    ed.show(1);
+    ed.type("Cost", "1,234.5");
+    emit ed.e.box("Cost")->editingFinished();
+    EXPECT_EQ(ed.e.text("Cost"), "1,234.50");
+    ed.type("Value", "12abc");
+    emit ed.e.box("Value")->editingFinished();
+    EXPECT_EQ(ed.e.text("Value"), "12abc");
+    ed.env.messages.expect();
+    EXPECT_FALSE(ed.e.DoUpdate());
+    EXPECT_EQ(ed.env.messages.shown.back().text, "Invalid value specified.  Please correct.");
+    EXPECT_EQ(ed.e.notebook()->currentIndex(), 2);
+    EXPECT_EQ(ed.main->MyTable.table().physicalCount(), 0u);
+
+    // whole numbers too: nothing is written and the mode stays
+    ed.type("Value", "");
+    ed.type("YearPub", "12ab");
+    ed.env.messages.expect();
+    EXPECT_FALSE(ed.e.DoUpdate());
+    EXPECT_EQ(ed.env.messages.shown.back().text, "Invalid year published specified.  Please correct.");
+    EXPECT_EQ(ed.e.notebook()->currentIndex(), 0);
+    EXPECT_EQ(ed.main->editorMode, 1);
+    EXPECT_EQ(ed.main->MyTable.table().state(), dbase::TableState::Browse);
+    ed.type("YearPub", "");
+    ed.type("Pages", "x");
+    ed.env.messages.expect();
+    EXPECT_FALSE(ed.e.DoUpdate());
+    EXPECT_EQ(ed.env.messages.shown.back().text, "Invalid number of pages specified.  Please correct.");
+    ed.type("Pages", "");
+    ed.type("PurchDate", "31/31/1997");
+    ed.env.messages.expect();
+    EXPECT_FALSE(ed.e.DoUpdate());
+    EXPECT_EQ(ed.env.messages.shown.back().text, "Invalid purchase date specified.  Please correct.");
+
+    // an empty Cost stores 0, an empty YearPub no value, an empty date box no date
+    ed.e.BlankClick();
+    EXPECT_EQ(ed.e.text("PurchDate"), "  /  /    ");
+    ed.type("Cost", "");
+    ASSERT_TRUE(ed.e.DoUpdate());
+    dbase::RecordView r = ed.main->MyTable.table().record(1);
+    EXPECT_DOUBLE_EQ(r.number(6).value(), 0.0);
+    EXPECT_FALSE(r.number(2).has_value());
+    EXPECT_FALSE(r.date(11).has_value());
+    EXPECT_EQ(r.text(16), "No");
+}
+
+TEST(RecordEditor, TheCheckOutMemory)
+{
+    Editor ed;
+    addBook(*ed.main, "Lent", "X", "1");
+    ed.show(2);
+    EXPECT_EQ(ed.e.text("CheckName"), "Ann");
+    ed.e.checkOut()->click();  // untick: the date and person go to the memory
+    EXPECT_EQ(ed.e.text("CheckName"), "");
+    EXPECT_EQ(ed.e.text("CheckDate"), "  /  /    ");
+    ed.e.checkOut()->click();  // tick: they come back
+    EXPECT_EQ(ed.e.text("CheckName"), "Ann");
+    EXPECT_EQ(ed.e.text("CheckDate").trimmed(), "01/02/2005");
+    ed.e.NewRecordClick();  // the boxes are as loaded again: no question
+    EXPECT_EQ(ed.e.windowTitle(), "Edit (New Record)");
+    EXPECT_EQ(ed.e.text("CheckName"), "");
+    ed.e.checkOut()->click();
+    EXPECT_EQ(ed.e.text("CheckName"), "Ann");
+}
+
+TEST(RecordEditor, NewListValuesAreAddedOnceTrimmed)
+{
+    Editor ed;
+    ed.show(1);
+    ed.type("Author", "  Smith  ");
+    ASSERT_TRUE(ed.e.DoUpdate());
+    // the untrimmed text is what the record keeps
+    EXPECT_EQ(ed.main->MyTable.table().record(1).text(1), "  Smith");
+    ASSERT_TRUE(ed.e.DoUpdate());
+    EXPECT_EQ(ed.main->dataLists[edit::AuthorList], QStringList {"Smith"});
+    EXPECT_EQ(ed.e.combo("Author")->count(), 1);
+    ed.type("Author", "smith");
+    ASSERT_TRUE(ed.e.DoUpdate());
+    EXPECT_EQ(ed.main->dataLists[edit::AuthorList], (QStringList {"Smith", "smith"}));
+    EXPECT_EQ(ed.main->MyTable.table().physicalCount(), 1u);  // after the first update the editor edits it
+}
+
+TEST(RecordEditor, TextTheTableCannotHoldIsRefusedWhereItWasTyped)
+{
+    Editor ed;
+    ed.show(1);
+    ed.type("KeyWords", QStringLiteral("\u0432\u043e\u0439\u043d\u0430"));
+    ed.env.messages.expect();
+    EXPECT_FALSE(ed.e.DoUpdate());
+    EXPECT_EQ(ed.env.messages.shown.back().text,
+              QStringLiteral("The characters \"\u0432\u043e\u0439\u043d\u0430\" of Key Words cannot be stored.  Please correct."));
+    EXPECT_EQ(ed.e.notebook()->currentIndex(), 1);
+    EXPECT_EQ(ed.main->MyTable.table().physicalCount(), 0u);
+}
+
+TEST(RecordEditor, EnterMovesThroughTheBoxesAcrossThePages)
+{
+    Editor ed;
+    ed.show(1);
+    auto enter = [&](QWidget* w) {
+        QKeyEvent k(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(w, &k);
+    };
+    enter(ed.e.combo("WherePurch")->lineEdit());
+    EXPECT_EQ(ed.e.notebook()->currentIndex(), 1);
+    EXPECT_EQ(ed.e.focusWidget(), ed.e.box("Catalog"));
+    enter(ed.e.box("UserDef6"));
+    EXPECT_EQ(ed.e.notebook()->currentIndex(), 0);
+    EXPECT_EQ(ed.e.focusWidget(), ed.e.box("Title"));
+    ed.e.hide();
+}
+
+TEST(RecordEditor, ExitWithChangesAsksAndBrowseModeNeverDoes)
+{
+    Editor ed;
+    ed.show(1);
+    ed.type("Title", "typed");
+    ed.env.messages.expect(ui::No);
+    ed.e.DoExit();
+    EXPECT_EQ(ed.env.messages.shown.back().text, "Data has changed.  Do you want to exit without updating?");
+    EXPECT_EQ(ed.env.messages.shown.back().defaultButton, ui::No);
+    ed.e.SaveValues();
+    ed.e.DoClear();  // a clear is a change too
+    EXPECT_TRUE(ed.e.ValuesChanged());
+    ed.e.HelpClick();
+    EXPECT_EQ(ed.env.help.keywords, QStringList {"Input Window"});
+}
