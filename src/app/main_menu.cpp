@@ -14,7 +14,8 @@ const QStringList kBuilt = {
     QStringLiteral("ScreenSize"), QStringLiteral("ScreenAccess"), QStringLiteral("DateFormat"),
     QStringLiteral("CurrencyFormat"), QStringLiteral("NumericFormat"), QStringLiteral("DoAdd"), QStringLiteral("DoEdit"),
     QStringLiteral("DoCopy"), QStringLiteral("DoDelete"), QStringLiteral("Pack"), QStringLiteral("Rebuild"),
-    QStringLiteral("Maintain"),
+    QStringLiteral("Maintain"), QStringLiteral("DoOpen"), QStringLiteral("DoNew"), QStringLiteral("UpdateDatabase"),
+    QStringLiteral("LastFile"),
 };
 // Commands that browse mode takes away.
 const QStringList kNotInBrowse = {
@@ -61,6 +62,9 @@ void TMain::runCommand(const QString& command)
     if (command == QLatin1String("DoExit")) DoExit();
     else if (command == QLatin1String("DoHelp")) DoHelp();
     else if (command == QLatin1String("DoEndSearch")) DoEndSearch();
+    else if (command == QLatin1String("DoOpen")) DoOpen();
+    else if (command == QLatin1String("DoNew")) DoNew();
+    else if (command == QLatin1String("UpdateDatabase")) MenuUpdateDatabaseClick();
     else if (command == QLatin1String("DoAdd")) DoAdd();
     else if (command == QLatin1String("DoEdit")) DoEdit();
     else if (command == QLatin1String("DoCopy")) DoCopy();
@@ -102,6 +106,7 @@ void TMain::buildMenus()
     for (int i = 1; i <= 5; ++i) {
         QAction* a = addAction(file, QStringLiteral("MenuLastFile%1").arg(i), QStringLiteral("&%1").arg(i), {}, "LastFile");
         a->setVisible(false);
+        connect(a, &QAction::triggered, this, [this, i] { OpenSaveFile(settings.lastFiles[std::size_t(i - 1)]); });
     }
 
     QMenu* records = menu(QStringLiteral("MenuRecords"), QStringLiteral("&Records"));

@@ -212,7 +212,8 @@ void TMain::FormCreate(const StartOptions& options)
     checkPresetItems();
     // 16.
     app::regional().system = app::systemRegionalValues();
-    // 17. the recently used databases come with the database files; 18.
+    // 17., 18.
+    SetMenuLastFiles();
     offerConversion();
     // 20.
     if (!options.arguments.isEmpty() && options.arguments.first().toUpper() == QLatin1String("/BROWSE")) {

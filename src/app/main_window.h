@@ -88,6 +88,12 @@ public:
     // Commands
     void DoHelp();
     void DoEndSearch();
+    void DoOpen();
+    void DoNew();
+    void OpenSaveFile(const QString& path);
+    void MenuUpdateDatabaseClick();
+    void DoLastFiles(const QString& oldPath, const QString& newPath);
+    void SetMenuLastFiles();
     void DoAdd();
     void DoEdit();
     void DoCopy();
@@ -134,6 +140,8 @@ private:
     void openDatabase(const QString& path);
     void ensureReportDefinitions();
     void createEditor();
+    void openChosen(const QString& path);
+    void switchDatabase(const QString& path, bool created);
     void showEditor(int mode);
     void exclusiveWork(const QString& question, const QString& failure,
                        const std::function<void(dbase::Table&)>& work);

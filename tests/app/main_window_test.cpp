@@ -82,7 +82,7 @@ TEST(MainWindow, MenusCarryTheirCaptionsShortcutsAndState)
         bool enabled;
     };
     const Item items[] = {
-        {"MenuNew", "&New Database", QKeySequence(Qt::CTRL | Qt::Key_W), false},
+        {"MenuNew", "&New Database", QKeySequence(Qt::CTRL | Qt::Key_W), true},
         {"MenuExit", "E&xit", QKeySequence(Qt::CTRL | Qt::Key_X), true},
         {"MenuAdd", "&Add", QKeySequence(Qt::CTRL | Qt::Key_A), true},
         {"MenuSearch", "&Search (Query)", QKeySequence(Qt::CTRL | Qt::Key_S), false},

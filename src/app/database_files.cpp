@@ -1,0 +1,169 @@
+// Opening, creating and updating databases, and the recently used list.
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+
+#include "app/main_window.h"
+#include "dbase/error.h"
+#include "ui/dialogs.h"
+#include "ui/messages.h"
+
+namespace {
+const QString kFilter = QStringLiteral("Database Files (*.DBF)");
+
+bool dbfExtension(const QString& path) { return path.right(4).toUpper() == QLatin1String(".DBF"); }
+}  // namespace
+
+void TMain::DoOpen()
+{
+    const QString chosen = ui::dialogs().openFileName(this, QStringLiteral("Open Database File"),
+                                                      QFileInfo(currentDatabase).absolutePath(), kFilter);
+    if (!chosen.isEmpty()) openChosen(chosen);
+    DisplayCount();
+}
+
+void TMain::OpenSaveFile(const QString& path)
+{
+    openChosen(path);
+    DisplayCount();
+}
+
+void TMain::openChosen(const QString& path)
+{
+    if (!dbfExtension(path)) {
+        ui::showError(this, QStringLiteral("Invalid file type selected."));
+        return;
+    }
+    try {
+        if (!CheckDBaseFormat(this, path)) return;
+        switchDatabase(path, false);
+    } catch (const dbase::DatabaseError& e) {
+        ui::showError(this, QString::fromLocal8Bit(e.what()));
+    }
+}
+
+void TMain::DoNew()
+{
+    const QString chosen = ui::dialogs().saveFileName(this, QStringLiteral("New Database File"),
+                                                      QFileInfo(currentDatabase).absolutePath(), kFilter);
+    if (chosen.isEmpty()) return;
+    if (searchOn) DoEndSearch();
+    if (!dbfExtension(chosen)) {
+        ui::showError(this, QStringLiteral("Invalid file type selected."));
+        return;
+    }
+    if (QFileInfo(chosen).absoluteFilePath() == QFileInfo(currentDatabase).absoluteFilePath()) MyTable.close();
+    if (!MakeNewDB(chosen)) {
+        if (!MyTable.active()) MyTable.open();
+        return;
+    }
+    try {
+        switchDatabase(chosen, true);
+    } catch (const dbase::DatabaseError& e) {
+        ui::showError(this, QString::fromLocal8Bit(e.what()));
+    }
+    DisplayCount();
+}
+
+void TMain::switchDatabase(const QString& path, bool created)
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    struct RestoreCursor {
+        ~RestoreCursor() { QGuiApplication::restoreOverrideCursor(); }
+    } restore;
+    // 1.–5.
+    if (searchOn) DoEndSearch();
+    const QString oldPath = currentDatabase;
+    QFileInfo info(QFileInfo(path).absoluteFilePath());
+    currentDatabase = info.absoluteFilePath();
+    MyTable.close();
+    MyTable.setDatabaseName(info.absolutePath());
+    MyTable.setTableName(info.fileName());
+    const QString base = info.completeBaseName();
+    setWindowTitle(QStringLiteral("Bindlow Books 97 (") + base + QStringLiteral(")"));
+    indexPath = QDir(info.absolutePath()).filePath(base + QStringLiteral(".MDX"));
+    // 6., 7. the old database's settings and lists go back to its own files
+    if (!settingsPath.isEmpty()) {
+        store::writeDatabaseSettings(db, settingsPath);
+        dataLists.SaveAllLists(basePath);
+    }
+    // 8.–11.
+    basePath = QDir(info.absolutePath()).filePath(base);
+    settingsPath = basePath + QStringLiteral(".INI");
+    if (created) {
+        dataLists.LoadDefaultList(programDirectory);
+        db = store::readDatabaseSettings(QDir(startDirectory).filePath(QStringLiteral("QORDEX.INI")));
+    } else {
+        dataLists.LoadAllList(basePath, programDirectory);
+        db = store::readDatabaseSettings(settingsPath);
+    }
+    sortExpression = BuildSortString();
+    // 12. the sort tag, built afresh when nobody else has the table
+    const bool free = created || !DBaseInUse(currentDatabase);
+    if (free) {
+        MyTable.setIndexName({});
+        if (!sortExpression.isEmpty()) {
+            dbase::Table t;
+            t.open(store::toPath(info.absolutePath()), QFile::encodeName(info.fileName()).toStdString(), {true, false, {}});
+            t.deleteTag("NewIndex");  // harmless when the index does not hold it
+            t.addTag("NewIndex", sortExpression.toStdString());
+            t.close();
+            MyTable.setIndexName(QStringLiteral("NewIndex"));
+        }
+    } else {
+        // in use elsewhere: the tag is used as it is, when there is one
+        dbase::Table t;
+        t.open(store::toPath(info.absolutePath()), QFile::encodeName(info.fileName()).toStdString(), {false, true, {}});
+        bool has = false;
+        for (const auto& tag : t.tags()) has = has || tag.name == "NEWINDEX";
+        MyTable.setIndexName(has && !sortExpression.isEmpty() ? QStringLiteral("NewIndex") : QString());
+    }
+    // 13.–15.
+    MyTable.open();
+    DoFileSpecific();
+    DoLastFiles(oldPath, currentDatabase);
+}
+
+void TMain::MenuUpdateDatabaseClick()
+{
+    const bool wasOn = searchOn;
+    if (wasOn) {
+        DisableEndSearch();  // the filter stays with the table while the settings are written
+    }
+    store::writeDatabaseSettings(db, settingsPath);
+    if (wasOn) EnableEndSearch();
+    try {
+        MyTable.refresh();
+    } catch (const dbase::DatabaseError& e) {
+        ui::showError(this, QString::fromLocal8Bit(e.what()));
+    }
+    SetViewerOptions();
+}
+
+void TMain::DoLastFiles(const QString& oldPath, const QString& newPath)
+{
+    auto& files = settings.lastFiles;
+    for (int k = 0; k < 5; ++k) {
+        if (files[std::size_t(k)] != newPath) continue;
+        for (int i = k; i < 4; ++i) files[std::size_t(i)] = files[std::size_t(i + 1)];
+        files[4].clear();
+        break;
+    }
+    for (int i = 4; i > 0; --i) files[std::size_t(i)] = files[std::size_t(i - 1)];
+    files[0] = oldPath;
+    SetMenuLastFiles();
+}
+
+void TMain::SetMenuLastFiles()
+{
+    bool any = false;
+    for (const QString& f : settings.lastFiles) any = any || !f.isEmpty();
+    if (QAction* sep = findChild<QAction*>(QStringLiteral("MenuExitSep"))) sep->setVisible(any);
+    for (int n = 1; n <= 5; ++n) {
+        QAction* a = action(QStringLiteral("MenuLastFile%1").arg(n));
+        const QString& path = settings.lastFiles[std::size_t(n - 1)];
+        a->setText(QStringLiteral("&%1   ").arg(n) + path);
+        a->setVisible(any && !path.isEmpty());
+    }
+}
