@@ -94,6 +94,7 @@ public:
     void MenuUpdateDatabaseClick();
     void DoLastFiles(const QString& oldPath, const QString& newPath);
     void SetMenuLastFiles();
+    void DoViewer();
     void DoAdd();
     void DoEdit();
     void DoCopy();

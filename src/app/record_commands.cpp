@@ -6,6 +6,7 @@
 
 #include "app/list_edit_box.h"
 #include "app/main_window.h"
+#include "display/view_config.h"
 #include "dbase/error.h"
 #include "edit/record_editor.h"
 #include "ui/appearance.h"
@@ -128,4 +129,11 @@ void TMain::MenuLoadDefaultsClick()
     if (ui::askWarning(this, QStringLiteral("Your current Data Lists will be overridden with your default list values. "
                                             "Previous  values will be lost.  Do you want to proceed?")))
         dataLists.LoadDefaultList(programDirectory);
+}
+
+void TMain::DoViewer()
+{
+    TViewConfig window(db, factor, [this] { SetViewerOptions(); }, this);
+    window.FormShow();
+    window.exec();
 }
