@@ -15,7 +15,12 @@
 #include "app/regional.h"
 #include "dbase/error.h"
 #include "dbase/values.h"
+#include "edit/record_print.h"
 #include "edit/record_values.h"
+#include "ui/dialogs.h"
+
+#include <QGuiApplication>
+#include <QPrinter>
 #include "store/codepage.h"
 #include "store/field_table.h"
 #include "ui/appearance.h"
@@ -125,8 +130,7 @@ void TMyEdit::buildMenu()
     add(file, "MenuClearRecord", "&Clear Record", C(Qt::Key_L), &TMyEdit::DoClear);
     add(file, "MenuUpdateRecord", "Up&date Record", C(Qt::Key_R), &TMyEdit::DoAnUpdate);
     add(file, "MenuUpdateExit", "&Update && Exit", C(Qt::Key_U), &TMyEdit::DoUpdateAndExit);
-    QAction* print = add(file, "MenuPrintRecord", "Prin&t Record", C(Qt::Key_T), [] {});
-    print->setEnabled(false);  // printing comes with the printer windows
+    add(file, "MenuPrintRecord", "Prin&t Record", C(Qt::Key_T), &TMyEdit::MenuPrintRecordClick);
     add(file, "MenuPreviousRecord", "&Previous Record", C(Qt::Key_P), &TMyEdit::DoPreviousRecord);
     add(file, "MenuNextRecord", "&Next Record", C(Qt::Key_N), &TMyEdit::DoNextRecord);
     add(file, "MenuExit", "E&xit", {}, &TMyEdit::DoExit);
@@ -689,6 +693,37 @@ void TMyEdit::done(int result)
 {
     if (host_.basePath) host_.lists->SaveAllLists(host_.basePath());
     QDialog::done(result);
+}
+
+}  // namespace edit
+
+namespace edit {
+
+void TMyEdit::MenuPrintRecordClick()
+{
+    static bool printing = false;  // one print job at a time
+    if (printing) {
+        ui::showError(this, QStringLiteral("Other print job currently in progress."));
+        return;
+    }
+    QPrinter printer;
+    if (!ui::dialogs().print(this, printer)) return;
+    printing = true;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const int copies = std::max(1, printer.copyCount());
+    printer.setCopyCount(1);  // the copies are printed here, one page each
+    QStringList names, values;
+    // the boxes in field order; CheckOut from the check box
+    QMap<int, QString> byField;
+    for (auto it = fields_.begin(); it != fields_.end(); ++it) byField[it.value()] = text(it.key());
+    byField[17] = checkOut_->isChecked() ? QStringLiteral("Yes") : QStringLiteral("No");
+    for (int f = 1; f <= store::kFieldCount; ++f) {
+        names << host_.settings->fieldNames[std::size_t(f - 1)];
+        values << byField.value(f);
+    }
+    printLines(printer, recordLines(names, values), copies);
+    QGuiApplication::restoreOverrideCursor();
+    printing = false;
 }
 
 }  // namespace edit

@@ -52,6 +52,7 @@ public:
     void BlankClick();
     void BlankDateClick();
     void HelpClick();
+    void MenuPrintRecordClick();
 
     // Parts of the window
     void FormShow();

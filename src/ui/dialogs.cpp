@@ -3,6 +3,8 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QRegularExpression>
 
 namespace ui {
@@ -29,6 +31,11 @@ public:
         }
         if (!ok) return std::nullopt;
         return f;
+    }
+    bool print(QWidget* parent, QPrinter& printer) override
+    {
+        QPrintDialog dialog(&printer, parent);
+        return dialog.exec() == QDialog::Accepted;
     }
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override
     {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 namespace ui {
@@ -20,6 +21,8 @@ public:
                                  const QString& filter) = 0;
     virtual std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial, bool effects) = 0;
     virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) = 0;
+    // The print dialog; false when the user cancels. The printer carries the choices made.
+    virtual bool print(QWidget* parent, QPrinter& printer) = 0;
 };
 
 CommonDialogs& dialogs();

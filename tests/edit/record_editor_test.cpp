@@ -12,6 +12,8 @@
 #include "app/regional.h"
 #include "dbase/table.h"
 #include "edit/record_editor.h"
+#include "edit/record_print.h"
+#include <QFile>
 #include "support/gui_env.h"
 
 using testing_support::GuiEnv;
@@ -247,4 +249,28 @@ TEST(RecordEditor, ExitWithChangesAsksAndBrowseModeNeverDoes)
     EXPECT_TRUE(ed.e.ValuesChanged());
     ed.e.HelpClick();
     EXPECT_EQ(ed.env.help.keywords, QStringList {"Input Window"});
+}
+
+TEST(RecordEditor, PrintsOnePageACopyWithTheBoxesAsTheyStand)
+{
+    Editor ed;
+    ed.show(1);
+    ed.type("Title", "Unsaved title");
+    ed.e.checkOut()->setChecked(true);
+    const QString pdf = ed.env.programDir() + "/record.pdf";
+    ed.env.dialogs.printTo = pdf;
+    ed.env.dialogs.copies = 2;
+    ed.e.MenuPrintRecordClick();
+    QFile f(pdf);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page>") +
+                  bytes.count("/Type /Page "),
+              2);
+    QStringList lines = edit::recordLines({"Title", "Checked Out", "A name that is long enough"}, {"x", "Yes", "y"});
+    EXPECT_EQ(lines[0], "Title: x");
+    EXPECT_EQ(lines[1], "Checked Out: Yes");
+    EXPECT_EQ(lines[2], "A name that is long eny");
+    ed.env.dialogs.printTo.clear();  // cancelled: nothing printed
+    ed.e.MenuPrintRecordClick();
 }

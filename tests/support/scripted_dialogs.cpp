@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QPrinter>
+
 namespace testing_support {
 
 ScriptedDialogs::ScriptedDialogs() { ui::setDialogs(this); }
@@ -32,6 +34,16 @@ QString ScriptedDialogs::openFileName(QWidget*, const QString& caption, const QS
 QString ScriptedDialogs::saveFileName(QWidget*, const QString& caption, const QString&, const QString&)
 {
     return next(caption);
+}
+
+bool ScriptedDialogs::print(QWidget*, QPrinter& printer)
+{
+    captions << QStringLiteral("Print");
+    if (printTo.isEmpty()) return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printTo);
+    printer.setCopyCount(copies);
+    return true;
 }
 
 RecordedHelp::RecordedHelp() { ui::setHelp(this); }

@@ -21,6 +21,10 @@ public:
     QString saveFileName(QWidget*, const QString& caption, const QString&, const QString&) override;
     std::optional<QFont> chooseFont(QWidget*, const QFont&, bool) override { return std::nullopt; }
     std::optional<QColor> chooseColor(QWidget*, const QColor&) override { return std::nullopt; }
+    // The print dialog prints to this PDF file with this many copies; an empty name cancels.
+    QString printTo;
+    int copies = 1;
+    bool print(QWidget*, QPrinter& printer) override;
 
 private:
     QString next(const QString& caption);
