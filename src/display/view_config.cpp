@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 
@@ -228,7 +229,7 @@ void TViewConfig::fillGrids()
             total += px;
         }
         g->verticalHeader()->setDefaultSectionSize(rowHeight);
-        g->resize(total + 20, std::min(Notebook->widget(0)->height() - 20, int(330 * factor_)));
+        g->resize(total + 20, Notebook->height() - Notebook->tabBar()->sizeHint().height() - 24);
     };
     size(FieldWidthGrid, {200, 100});
     size(FieldsToDisplay, {200, 100});
