@@ -122,3 +122,24 @@ TEST(DatabaseFiles, UpdateDatabaseWritesTheSettings)
     EXPECT_EQ(store::ProfileFile(env.programDir() + "/MASTER.INI").read("Field Width", "Title", "", 14), "33");
     EXPECT_TRUE(main->MyTable.active());
 }
+
+TEST(DatabaseFiles, OpeningEntryThreeOfTheRecentList)
+{
+    GuiEnv env;
+    auto main = env.start();
+    const QString master = main->currentDatabase;
+    const QString a = makeDb(env, "A.DBF"), b = makeDb(env, "B.DBF"), c = makeDb(env, "C.DBF");
+    for (const QString& p : {a, b, c}) main->OpenSaveFile(p);
+    // list: B, A, MASTER
+    ASSERT_EQ(main->settings.lastFiles[2], master);
+    main->action("MenuLastFile3")->trigger();
+    EXPECT_EQ(main->currentDatabase, master);
+    EXPECT_EQ(main->settings.lastFiles[0], c);
+    EXPECT_EQ(main->settings.lastFiles[1], b);
+    EXPECT_EQ(main->settings.lastFiles[2], a);
+    EXPECT_EQ(main->settings.lastFiles[3], "");
+    EXPECT_FALSE(main->action("MenuLastFile4")->isVisible());
+    main->close();
+    store::ProfileFile ini(env.iniPath());
+    EXPECT_EQ(ini.read("Misc", "Last File 1", "", 249), c);
+}

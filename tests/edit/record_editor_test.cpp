@@ -274,3 +274,23 @@ TEST(RecordEditor, PrintsOnePageACopyWithTheBoxesAsTheyStand)
     ed.env.dialogs.printTo.clear();  // cancelled: nothing printed
     ed.e.MenuPrintRecordClick();
 }
+
+TEST(RecordEditor, BrowseModeChangesNothing)
+{
+    GuiEnv env;
+    auto main = env.start({"/BROWSE"});
+    addBook(*main, "Look only", "X", "1");
+    edit::TMyEdit& e = *main->MyEdit;
+    for (const char* a : {"MenuNewRecord", "MenuClearRecord", "MenuUpdateRecord", "MenuUpdateExit", "MenuCut",
+                          "MenuCopy", "MenuPaste", "MenuDelete"})
+        EXPECT_FALSE(e.action(a)->isEnabled()) << a;
+    EXPECT_TRUE(e.action("MenuNextRecord")->isEnabled());
+    main->editorMode = 2;
+    e.FormShow();
+    e.show();
+    e.setText("Title", "changed");
+    e.DoNextRecord();  // no question in browse mode
+    e.DoExit();
+    EXPECT_TRUE(env.messages.shown.isEmpty());
+    EXPECT_EQ(main->MyTable.table().record(1).text(0), "Look only");
+}
