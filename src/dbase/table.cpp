@@ -65,37 +65,35 @@ void Table::openFiles()
         throw TableInUse(file + (exclusive_ ? ": the table is in use by another program and cannot be opened exclusively"
                                             : ": the table is open exclusively by another program"));
     }
-    // size and header are read together under the update lock: an append elsewhere raises the
-    // count only after it has written the record
+    // the header and the index are read under the update lock: an append elsewhere raises the
+    // count only after it has written the record, and changes the index only while it holds it
     f.lock(kUpdateLock, 1, false);
-    std::uint64_t size = 0;
-    std::vector<unsigned char> head;
+    file_ = std::move(f);
     try {
-        size = f.size();
-        head.resize(static_cast<std::size_t>(std::min<std::uint64_t>(size, kMaxHeader)));
-        f.readAt(0, head.data(), head.size());
+        const std::uint64_t size = file_.size();
+        std::vector<unsigned char> head(static_cast<std::size_t>(std::min<std::uint64_t>(size, kMaxHeader)));
+        file_.readAt(0, head.data(), head.size());
+        header_ = parseHeader(file, head.data(), head.size(), size);
+        count_ = header_.recordCount;
+        if (header_.hasMemo()) {
+            readOnly_ = true;  // memo fields are read, never written
+            std::filesystem::path dbt = findCaseless(folder_, tableName_ + ".DBT");
+            std::error_code ec;
+            if (std::filesystem::exists(dbt, ec)) memo_ = std::make_unique<MemoFile>(dbt, header_.version == 0x8B);
+        }
+        if (header_.mdxFlag != 0) {
+            std::filesystem::path mdx = indexPath();
+            std::error_code ec;
+            if (!std::filesystem::exists(mdx, ec))
+                fail(file, "its production index " + mdx.filename().string() + " is missing");
+            mdx_ = std::make_unique<Mdx>(mdx, !readOnly_);
+            compileTags();
+        }
     } catch (...) {
-        f.unlock(kUpdateLock, 1);
+        file_.unlock(kUpdateLock, 1);
         throw;
     }
-    f.unlock(kUpdateLock, 1);
-    header_ = parseHeader(file, head.data(), head.size(), size);
-    file_ = std::move(f);
-    count_ = header_.recordCount;
-
-    if (header_.hasMemo()) {
-        readOnly_ = true;  // memo fields are read, never written
-        std::filesystem::path dbt = findCaseless(folder_, tableName_ + ".DBT");
-        std::error_code ec;
-        if (std::filesystem::exists(dbt, ec)) memo_ = std::make_unique<MemoFile>(dbt, header_.version == 0x8B);
-    }
-    if (header_.mdxFlag != 0) {
-        std::filesystem::path mdx = indexPath();
-        std::error_code ec;
-        if (!std::filesystem::exists(mdx, ec)) fail(file, "its production index " + mdx.filename().string() + " is missing");
-        mdx_ = std::make_unique<Mdx>(mdx, !readOnly_);
-        compileTags();
-    }
+    file_.unlock(kUpdateLock, 1);
     mapFile();
     state_ = TableState::Browse;
     loadOrder();
