@@ -15,7 +15,7 @@ const QStringList kBuilt = {
     QStringLiteral("CurrencyFormat"), QStringLiteral("NumericFormat"), QStringLiteral("DoAdd"), QStringLiteral("DoEdit"),
     QStringLiteral("DoCopy"), QStringLiteral("DoDelete"), QStringLiteral("Pack"), QStringLiteral("Rebuild"),
     QStringLiteral("Maintain"), QStringLiteral("DoOpen"), QStringLiteral("DoNew"), QStringLiteral("UpdateDatabase"),
-    QStringLiteral("LastFile"), QStringLiteral("DoViewer"),
+    QStringLiteral("LastFile"), QStringLiteral("DoViewer"), QStringLiteral("DoSortOrder"),
 };
 // Commands that browse mode takes away.
 const QStringList kNotInBrowse = {
@@ -66,6 +66,7 @@ void TMain::runCommand(const QString& command)
     else if (command == QLatin1String("DoNew")) DoNew();
     else if (command == QLatin1String("UpdateDatabase")) MenuUpdateDatabaseClick();
     else if (command == QLatin1String("DoViewer")) DoViewer();
+    else if (command == QLatin1String("DoSortOrder")) DoSortOrder();
     else if (command == QLatin1String("DoAdd")) DoAdd();
     else if (command == QLatin1String("DoEdit")) DoEdit();
     else if (command == QLatin1String("DoCopy")) DoCopy();

@@ -95,6 +95,8 @@ public:
     void DoLastFiles(const QString& oldPath, const QString& newPath);
     void SetMenuLastFiles();
     void DoViewer();
+    void DoSortOrder();
+    bool applySortOrder(const std::array<int, 4>& levels);
     void DoAdd();
     void DoEdit();
     void DoCopy();

@@ -1,0 +1,56 @@
+#include "find/sort_order_window.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TMySortOrder::TMySortOrder(const std::array<QString, 36>& displayNames, const std::array<int, 4>& levels, Apply apply,
+                           QWidget* parent)
+    : QDialog(parent), apply_(std::move(apply))
+{
+    setObjectName(QStringLiteral("MySortOrder"));
+    setWindowTitle(QStringLiteral("Sort Order"));
+    const char* captions[4] = {"Primary Sort", "Secondary Sort", "Third Level Sort", "Fourth Level Sort"};
+    QStringList items {QStringLiteral("<NONE>")};
+    for (const QString& n : displayNames) items << n;
+    for (int i = 0; i < 4; ++i) {
+        auto* frame = new QGroupBox(this);
+        frame->setObjectName(QStringLiteral("SortFrame%1").arg(i + 1));
+        frame->setGeometry(10, 10 + i * 74, 300, 66);
+        auto* label = new QLabel(QString::fromLatin1(captions[i]), frame);
+        label->setObjectName(QStringLiteral("SortLabel%1").arg(i + 1));
+        label->setAlignment(Qt::AlignCenter);
+        label->setGeometry(10, 6, 280, 22);
+        auto* box = new QComboBox(frame);
+        box->setObjectName(QStringLiteral("ComboBox%1").arg(i + 1));
+        box->addItems(items);
+        box->setMaxVisibleItems(16);
+        box->setGeometry(30, 32, 240, 26);
+        box->setCurrentIndex(levels[std::size_t(i)] >= 0 && levels[std::size_t(i)] <= 36 ? levels[std::size_t(i)] : 0);
+        ComboBox[std::size_t(i)] = box;
+    }
+    auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
+    ok->setObjectName(QStringLiteral("OkButton"));
+    ok->setGeometry(50, 312, 100, 32);
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cancel->setObjectName(QStringLiteral("CancelButton"));
+    cancel->setGeometry(170, 312, 100, 32);
+    connect(ok, &QPushButton::clicked, this, &TMySortOrder::OkClick);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    resize(320, 356);
+}
+
+std::array<int, 4> TMySortOrder::levels() const
+{
+    std::array<int, 4> out {};
+    for (int i = 0; i < 4; ++i) out[std::size_t(i)] = ComboBox[std::size_t(i)]->currentIndex();
+    return out;
+}
+
+void TMySortOrder::OkClick()
+{
+    if (apply_(levels())) accept();
+}
