@@ -16,6 +16,7 @@ const QStringList kBuilt = {
     QStringLiteral("DoCopy"), QStringLiteral("DoDelete"), QStringLiteral("Pack"), QStringLiteral("Rebuild"),
     QStringLiteral("Maintain"), QStringLiteral("DoOpen"), QStringLiteral("DoNew"), QStringLiteral("UpdateDatabase"),
     QStringLiteral("LastFile"), QStringLiteral("DoViewer"), QStringLiteral("DoSortOrder"),
+    QStringLiteral("DoFind"), QStringLiteral("DoFindNext"),
 };
 // Commands that browse mode takes away.
 const QStringList kNotInBrowse = {
@@ -67,6 +68,8 @@ void TMain::runCommand(const QString& command)
     else if (command == QLatin1String("UpdateDatabase")) MenuUpdateDatabaseClick();
     else if (command == QLatin1String("DoViewer")) DoViewer();
     else if (command == QLatin1String("DoSortOrder")) DoSortOrder();
+    else if (command == QLatin1String("DoFind")) DoFind();
+    else if (command == QLatin1String("DoFindNext")) DoFindNext();
     else if (command == QLatin1String("DoAdd")) DoAdd();
     else if (command == QLatin1String("DoEdit")) DoEdit();
     else if (command == QLatin1String("DoCopy")) DoCopy();

@@ -10,6 +10,7 @@
 
 #include "app/regional.h"
 #include "edit/data_lists.h"
+#include "find/locate_window.h"
 #include "store/book_table.h"
 #include "store/dataset.h"
 #include "store/settings.h"
@@ -96,6 +97,9 @@ public:
     void SetMenuLastFiles();
     void DoViewer();
     void DoSortOrder();
+    bool DoFind();
+    bool DoFindNext();
+    TMyLocateDialog locateSettings;  // the last locate, kept for the run
     bool applySortOrder(const std::array<int, 4>& levels);
     void DoAdd();
     void DoEdit();
@@ -143,6 +147,7 @@ private:
     void openDatabase(const QString& path);
     void ensureReportDefinitions();
     void createEditor();
+    find::LocateResult runLocate(const find::LocateRequest& r, bool fromStart);
     void openChosen(const QString& path);
     void switchDatabase(const QString& path, bool created);
     void showEditor(int mode);

@@ -87,7 +87,7 @@ TEST(MainWindow, MenusCarryTheirCaptionsShortcutsAndState)
         {"MenuAdd", "&Add", QKeySequence(Qt::CTRL | Qt::Key_A), true},
         {"MenuSearch", "&Search (Query)", QKeySequence(Qt::CTRL | Qt::Key_S), false},
         {"MenuEndSearch", "&End Search", QKeySequence(Qt::CTRL | Qt::Key_I), false},
-        {"MenuFindNext", "Locate &Next", QKeySequence(Qt::CTRL | Qt::Key_N), false},
+        {"MenuFindNext", "Locate &Next", QKeySequence(Qt::CTRL | Qt::Key_N), true},
         {"N1280x1024", "1280 x 1024", QKeySequence(Qt::SHIFT | Qt::Key_F4), true},
         {"MenuNoButtons", "&None", QKeySequence(Qt::CTRL | Qt::Key_F3), true},
         {"MenuAllColor", "&ALL Windows Color", QKeySequence(Qt::CTRL | Qt::Key_F9), false},

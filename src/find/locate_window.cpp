@@ -1,0 +1,148 @@
+#include "find/locate_window.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "ui/messages.h"
+
+TMyLocateDlg::TMyLocateDlg(TMyLocateDialog& settings, std::vector<Field> fields,
+                           std::function<find::LocateResult(const find::LocateRequest&, bool)> run, QWidget* parent)
+    : QDialog(parent), s_(settings), fields_(std::move(fields)), run_(std::move(run))
+{
+    setObjectName(QStringLiteral("MyLocateDlg"));
+    setWindowTitle(s_.Caption);
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(12);
+    setFont(f);
+    auto* g3 = new QGroupBox(QStringLiteral("&Field To Search On"), this);
+    g3->setObjectName(QStringLiteral("GroupBox3"));
+    g3->setGeometry(6, 4, 218, 52);
+    FieldNameComboBox = new QComboBox(g3);
+    FieldNameComboBox->setObjectName(QStringLiteral("FieldNameComboBox"));
+    FieldNameComboBox->setToolTip(QStringLiteral("Select the field to search on"));
+    FieldNameComboBox->setGeometry(8, 20, 202, 24);
+    std::stable_sort(fields_.begin(), fields_.end(), [](const Field& a, const Field& b) { return a.label < b.label; });
+    for (const Field& fd : fields_) FieldNameComboBox->addItem(fd.label);
+    FieldNameComboBox->setCurrentIndex(-1);
+    FieldNameComboBox->installEventFilter(this);
+    g3->setTitle(QStringLiteral("&Field To Search On"));
+
+    auto* g2 = new QGroupBox(QStringLiteral("&Search Type"), this);
+    g2->setObjectName(QStringLiteral("GroupBox2"));
+    g2->setGeometry(6, 60, 218, 104);
+    CaseSensitiveCheckBox = new QCheckBox(QStringLiteral("&Case-sensitive"), g2);
+    CaseSensitiveCheckBox->setObjectName(QStringLiteral("CaseSensitiveCheckBox"));
+    CaseSensitiveCheckBox->setToolTip(QStringLiteral("Searching is case-sensitive"));
+    CaseSensitiveCheckBox->setGeometry(8, 18, 200, 20);
+    auto radio = [g2](QRadioButton*& b, const char* name, const char* caption, const char* hint, int y) {
+        b = new QRadioButton(QString::fromLatin1(caption), g2);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setToolTip(QString::fromLatin1(hint));
+        b->setGeometry(8, y, 205, 20);
+    };
+    radio(ExactMatchBtn, "ExactMatchBtn", "&Exact Match", "Match occurs only if there is an exact match", 38);
+    radio(PartialMatchStartBtn, "PartialMatchStartBtn", "&Partial Match at Beginning",
+          "Match occurs if the start of the field's value matches", 58);
+    radio(PartialMatchAnyBtn, "PartialMatchAnyBtn", "Partial Match &Anywhere",
+          "Match occurs if any part of the field matches", 78);
+
+    auto* g1 = new QGroupBox(QStringLiteral("Search &Value"), this);
+    g1->setObjectName(QStringLiteral("GroupBox1"));
+    g1->setGeometry(6, 168, 218, 52);
+    SearchValue = new QLineEdit(g1);
+    SearchValue->setObjectName(QStringLiteral("SearchValue"));
+    SearchValue->setToolTip(QStringLiteral("Enter field's search value"));
+    SearchValue->setGeometry(8, 20, 202, 24);
+
+    FirstButton = new QPushButton(QStringLiteral("Fi&rst"), this);
+    FirstButton->setObjectName(QStringLiteral("FirstButton"));
+    FirstButton->setToolTip(QStringLiteral("Find first match"));
+    FirstButton->setGeometry(6, 226, 68, 27);
+    NextButton = new QPushButton(QStringLiteral("&Next"), this);
+    NextButton->setObjectName(QStringLiteral("NextButton"));
+    NextButton->setToolTip(QStringLiteral("Find next match from current record"));
+    NextButton->setGeometry(81, 226, 68, 27);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("BitBtn1"));
+    cancel->setGeometry(156, 226, 68, 27);
+    connect(FirstButton, &QPushButton::clicked, this, &TMyLocateDlg::FirstButtonClick);
+    connect(NextButton, &QPushButton::clicked, this, &TMyLocateDlg::NextButtonClick);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(FieldNameComboBox, &QComboBox::activated, this, [this] {
+        SearchValue->clear();
+        SearchValue->setFocus();
+    });
+    resize(230, 259);
+
+    // the last locate is offered again
+    for (std::size_t i = 0; i < fields_.size(); ++i)
+        if (fields_[i].name.compare(s_.SearchField, Qt::CaseInsensitive) == 0 && !s_.SearchField.isEmpty()) {
+            FieldNameComboBox->setCurrentIndex(int(i));
+            SearchValue->setText(s_.FieldValue);
+        }
+    CaseSensitiveCheckBox->setChecked(s_.CaseSensitive);
+    ExactMatchBtn->setChecked(s_.MatchType == find::MatchType::Exact);
+    PartialMatchStartBtn->setChecked(s_.MatchType == find::MatchType::PartialStart);
+    PartialMatchAnyBtn->setChecked(s_.MatchType == find::MatchType::PartialAny);
+    (s_.DefaultButtonNext ? NextButton : FirstButton)->setDefault(true);
+}
+
+bool TMyLocateDlg::eventFilter(QObject* o, QEvent* e)
+{
+    // while the field list has the focus, Enter does not start a search
+    if (o == FieldNameComboBox && e->type() == QEvent::FocusIn) NextButton->setDefault(false);
+    if (o == FieldNameComboBox && e->type() == QEvent::FocusOut && s_.DefaultButtonNext) NextButton->setDefault(true);
+    return QDialog::eventFilter(o, e);
+}
+
+QString TMyLocateDlg::selectedName() const
+{
+    const QString label = FieldNameComboBox->currentText();
+    for (const Field& f : fields_)
+        if (f.label == label) return f.name;
+    return {};
+}
+
+find::LocateRequest TMyLocateDlg::request() const
+{
+    find::LocateRequest r;
+    r.field = selectedName();
+    r.value = SearchValue->text();
+    r.caseSensitive = CaseSensitiveCheckBox->isChecked();
+    r.match = ExactMatchBtn->isChecked()       ? find::MatchType::Exact
+              : PartialMatchAnyBtn->isChecked() ? find::MatchType::PartialAny
+                                                : find::MatchType::PartialStart;
+    return r;
+}
+
+void TMyLocateDlg::search(bool fromStart)
+{
+    const find::LocateRequest r = request();
+    if (r.field.isEmpty()) return;  // no field: no search, no message
+    const find::LocateResult result = run_(r, fromStart);
+    if (result == find::LocateResult::Found) {
+        found_ = true;
+        accept();
+    } else if (result == find::LocateResult::NotFound) {
+        ui::showNotice(this, QStringLiteral("Information"),
+                       fromStart ? QStringLiteral("No matches found") : QStringLiteral("No more matches found"));
+    }
+}
+
+void TMyLocateDlg::FirstButtonClick() { search(true); }
+void TMyLocateDlg::NextButtonClick() { search(false); }
+
+void TMyLocateDlg::done(int r)
+{
+    const find::LocateRequest req = request();
+    s_.MatchType = req.match;
+    s_.CaseSensitive = req.caseSensitive;
+    s_.FieldValue = req.value;
+    s_.SearchField = req.field;
+    QDialog::done(r);
+}
