@@ -16,7 +16,7 @@ const QStringList kBuilt = {
     QStringLiteral("DoCopy"), QStringLiteral("DoDelete"), QStringLiteral("Pack"), QStringLiteral("Rebuild"),
     QStringLiteral("Maintain"), QStringLiteral("DoOpen"), QStringLiteral("DoNew"), QStringLiteral("UpdateDatabase"),
     QStringLiteral("LastFile"), QStringLiteral("DoViewer"), QStringLiteral("DoSortOrder"),
-    QStringLiteral("DoFind"), QStringLiteral("DoFindNext"),
+    QStringLiteral("DoFind"), QStringLiteral("DoFindNext"), QStringLiteral("SearchReplace"),
 };
 // Commands that browse mode takes away.
 const QStringList kNotInBrowse = {
@@ -69,6 +69,7 @@ void TMain::runCommand(const QString& command)
     else if (command == QLatin1String("DoViewer")) DoViewer();
     else if (command == QLatin1String("DoSortOrder")) DoSortOrder();
     else if (command == QLatin1String("DoFind")) DoFind();
+    else if (command == QLatin1String("SearchReplace")) DoSearchReplace();
     else if (command == QLatin1String("DoFindNext")) DoFindNext();
     else if (command == QLatin1String("DoAdd")) DoAdd();
     else if (command == QLatin1String("DoEdit")) DoEdit();

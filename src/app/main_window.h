@@ -11,6 +11,7 @@
 #include "app/regional.h"
 #include "edit/data_lists.h"
 #include "find/locate_window.h"
+#include "find/search_replace.h"
 #include "store/book_table.h"
 #include "store/dataset.h"
 #include "store/settings.h"
@@ -21,6 +22,7 @@ class QActionGroup;
 class QPushButton;
 class QTableView;
 class QToolButton;
+class TSearchAndReplace;
 
 namespace edit {
 class TMyEdit;
@@ -97,6 +99,9 @@ public:
     void SetMenuLastFiles();
     void DoViewer();
     void DoSortOrder();
+    void DoSearchReplace();
+    // "&Start Search" of the search and replace window, once its values are checked
+    bool runReplace(const find::ReplaceRequest& r, TSearchAndReplace& window);
     bool DoFind();
     bool DoFindNext();
     TMyLocateDialog locateSettings;  // the last locate, kept for the run

@@ -20,6 +20,7 @@ void Dataset::open()
     if (active()) return;
     table_.open(toPath(databaseName_), QFile::encodeName(tableName_).toStdString(),
                 {exclusive_, readOnly_, indexName_.toStdString()});
+    if (filter_) table_.setFilter(filter_);  // a search in force outlives closing and opening
     emit opened();
     emit recordsChanged();
 }
@@ -132,6 +133,7 @@ void Dataset::refresh()
 
 void Dataset::setFilter(dbase::Table::Filter filter)
 {
+    filter_ = filter;
     table_.setFilter(std::move(filter));
     emit recordsChanged();
     emit currentChanged();

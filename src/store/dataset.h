@@ -60,6 +60,7 @@ public:
     void deleteRecord();
     void refresh();
     void setFilter(dbase::Table::Filter filter);
+    const dbase::Table::Filter& filter() const { return filter_; }
     // Tells the watchers that records or the current record changed behind their back.
     void notifyRecordsChanged() { emit recordsChanged(); }
 
@@ -78,6 +79,7 @@ private:
     QString databaseName_, tableName_, indexName_;
     bool exclusive_ = false, readOnly_ = false;
     std::vector<dbase::FieldSpec> fieldDefs_;
+    dbase::Table::Filter filter_;  // kept across closing and opening
     dbase::Table table_;
 };
 

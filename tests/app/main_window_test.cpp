@@ -94,7 +94,7 @@ TEST(MainWindow, MenusCarryTheirCaptionsShortcutsAndState)
         {"MenuButtonFont", "&Button Font", QKeySequence(Qt::SHIFT | Qt::Key_F10), false},
         {"MenuDateDMYDotYr", "dd.mm.yyyy", QKeySequence(), true},
         {"MenuCurrencyWin", "&Windows Setting", QKeySequence(), true},
-        {"MenuSearchReplace", "&Search and Replace", QKeySequence(Qt::CTRL | Qt::Key_F), false},
+        {"MenuSearchReplace", "&Search and Replace", QKeySequence(Qt::CTRL | Qt::Key_F), true},
         {"MenuContents", "&Contents", QKeySequence(Qt::CTRL | Qt::Key_H), true},
         {"MenuTips", "&Review \"Tips of the Day\"", QKeySequence(), true},
         {"MenuAbout", "&About", QKeySequence(), true},
