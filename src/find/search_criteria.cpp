@@ -1,0 +1,157 @@
+#include "find/search_criteria.h"
+
+#include <QLocale>
+
+#include "app/regional.h"
+#include "dbase/values.h"
+#include "edit/record_values.h"
+#include "store/codepage.h"
+
+namespace find {
+
+char searchKind(int field) { return store::fieldDef(field).type; }
+
+double serialDate(int year, int month, int day)
+{
+    return dbase::julianDay({year, month, day}) - dbase::julianDay({1899, 12, 30});
+}
+
+namespace {
+std::optional<double> number(const QString& t)
+{
+    bool ok = false;
+    double v = QLocale::c().toDouble(t.trimmed(), &ok);
+    if (!ok) return std::nullopt;
+    return v;
+}
+
+std::optional<double> date(const QString& t)
+{
+    auto d = app::regional().parseDate(t.trimmed());
+    if (!d) return std::nullopt;
+    return serialDate(d->year, d->month, d->day);
+}
+
+bool blankPart(const QString& t, bool isDate) { return isDate ? edit::blankDate(t) : t.trimmed().isEmpty(); }
+}  // namespace
+
+SaveResult SearchCriteria::SaveFields(const std::array<QString, store::kFieldCount>& page,
+                                      const std::array<int, store::kFieldCount>& operators, int* refusedRow)
+{
+    const std::size_t atEntry = criteria_.size();
+    auto refuse = [&](int row) {
+        criteria_.resize(atEntry);
+        if (refusedRow) *refusedRow = row;
+        return SaveResult::Refused;
+    };
+    auto add = [&](Criterion c) {
+        if (int(criteria_.size()) + 1 > kMaxCriteria) return false;
+        criteria_.push_back(std::move(c));
+        return true;
+    };
+    for (int row = 1; row <= store::kFieldCount; ++row) {
+        QString text = page[std::size_t(row - 1)];
+        const char kind = searchKind(row);
+        const int op = operators[std::size_t(row - 1)];
+        if (kind == 'N' || kind == 'D') {
+            const bool isDate = kind == 'D';
+            auto convert = [&](const QString& t) { return isDate ? date(t) : number(t); };
+            Criterion c;
+            c.fieldIndex = row;
+            c.isDate = isDate;
+            c.text = text;
+            if (op == Range) {
+                int lt = text.indexOf(u'<');
+                if (lt >= 0) text.remove(lt, 1);
+                int gt = text.indexOf(u'>');
+                if (gt >= 0) text.remove(gt, 1);
+                text = text.trimmed();
+                int andAt = text.indexOf(QStringLiteral("AND"));
+                QString low = andAt >= 0 ? text.left(andAt).trimmed() : text;
+                QString high = andAt >= 0 ? text.mid(andAt + 3).trimmed() : QString();
+                const bool lowBlank = blankPart(low, isDate), highBlank = blankPart(high, isDate);
+                if (lowBlank && highBlank) continue;
+                if (lowBlank || highBlank) return refuse(row);
+                auto lo = convert(low), hi = convert(high);
+                if (!lo || !hi) return refuse(row);
+                Criterion g = c, l = c;
+                g.op = Greater;
+                l.op = Less;
+                (isDate ? g.dateValue : g.numberValue) = *lo;
+                (isDate ? l.dateValue : l.numberValue) = *hi;
+                if (!add(g) || !add(l)) {
+                    criteria_.clear();
+                    return SaveResult::TooMany;
+                }
+                continue;
+            }
+            const QChar sign = op == Greater ? u'>' : op == Less ? u'<' : u'=';
+            int at = text.indexOf(sign);
+            if (at >= 0) text.remove(at, 1);
+            text = text.trimmed();
+            if (blankPart(text, isDate)) continue;
+            auto v = convert(text);
+            if (!v) return refuse(row);
+            c.op = op >= Equal && op <= Less ? op : Equal;
+            (isDate ? c.dateValue : c.numberValue) = *v;
+            if (!add(c)) {
+                criteria_.clear();
+                return SaveResult::TooMany;
+            }
+            continue;
+        }
+        text = text.trimmed().toUpper();
+        if (text.isEmpty()) continue;
+        Criterion c;
+        c.fieldIndex = row;
+        c.text = text.left(110);
+        c.op = store::fieldDef(row).name == QLatin1String("KeyWords") ? AnyWord : Contains;
+        if (!add(c)) {
+            criteria_.clear();
+            return SaveResult::TooMany;
+        }
+    }
+    if (criteria_.size() == atEntry) return SaveResult::NothingEntered;
+    criteria_.back().endsLevel = true;
+    return SaveResult::Saved;
+}
+
+bool SearchCriteria::BuildFilter(const dbase::RecordView& record) const
+{
+    bool accumulator = true;
+    for (const Criterion& c : criteria_) {
+        if (accumulator) {
+            const int field = c.fieldIndex - 1;
+            if (c.op == Contains || c.op == AnyWord) {
+                const QString text = store::fromCp1252(record.text(field)).toUpper();
+                if (c.op == Contains) {
+                    accumulator = text.contains(c.text);
+                } else {
+                    bool any = false;
+                    for (const QString& word : c.text.split(u' ', Qt::SkipEmptyParts))
+                        if (text.contains(word)) {
+                            any = true;
+                            break;
+                        }
+                    accumulator = any;
+                }
+            } else {
+                double value = 0, wanted = c.isDate ? c.dateValue : c.numberValue;
+                if (c.isDate) {
+                    auto d = record.date(field);
+                    value = d ? serialDate(d->year, d->month, d->day) : 0.0;  // a blank date reads as 0
+                } else {
+                    value = record.number(field).value_or(0.0);  // and so does a blank number
+                }
+                accumulator = c.op == Equal ? value == wanted : c.op == Greater ? value > wanted : value < wanted;
+            }
+        }
+        if (c.endsLevel) {
+            if (accumulator) return true;
+            accumulator = true;
+        }
+    }
+    return false;
+}
+
+}  // namespace find
