@@ -17,12 +17,14 @@ const QStringList kBuilt = {
     QStringLiteral("Maintain"), QStringLiteral("DoOpen"), QStringLiteral("DoNew"), QStringLiteral("UpdateDatabase"),
     QStringLiteral("LastFile"), QStringLiteral("DoViewer"), QStringLiteral("DoSortOrder"),
     QStringLiteral("DoFind"), QStringLiteral("DoFindNext"), QStringLiteral("SearchReplace"),
+    QStringLiteral("DoSearch"),
 };
 // Commands that browse mode takes away.
 const QStringList kNotInBrowse = {
     QStringLiteral("DoAdd"), QStringLiteral("DoCopy"), QStringLiteral("DoDelete"), QStringLiteral("DoBackup"),
     QStringLiteral("DoRestore"), QStringLiteral("DoViewer"), QStringLiteral("DoImport"), QStringLiteral("Maintain"),
     QStringLiteral("SearchReplace"),
+    QStringLiteral("DoSearch"),
 };
 }  // namespace
 
@@ -69,6 +71,7 @@ void TMain::runCommand(const QString& command)
     else if (command == QLatin1String("DoViewer")) DoViewer();
     else if (command == QLatin1String("DoSortOrder")) DoSortOrder();
     else if (command == QLatin1String("DoFind")) DoFind();
+    else if (command == QLatin1String("DoSearch")) DoSearch();
     else if (command == QLatin1String("SearchReplace")) DoSearchReplace();
     else if (command == QLatin1String("DoFindNext")) DoFindNext();
     else if (command == QLatin1String("DoAdd")) DoAdd();

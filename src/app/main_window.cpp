@@ -224,6 +224,7 @@ void TMain::FormCreate(const StartOptions& options)
     }
     updateCommands();
     createEditor();
+    createSearchWindow();
     started_ = true;
 }
 

@@ -11,6 +11,7 @@
 #include "app/regional.h"
 #include "edit/data_lists.h"
 #include "find/locate_window.h"
+#include "find/search_criteria.h"
 #include "find/search_replace.h"
 #include "store/book_table.h"
 #include "store/dataset.h"
@@ -23,6 +24,7 @@ class QPushButton;
 class QTableView;
 class QToolButton;
 class TSearchAndReplace;
+class TMySearch;
 
 namespace edit {
 class TMyEdit;
@@ -102,6 +104,9 @@ public:
     void DoSearchReplace();
     // "&Start Search" of the search and replace window, once its values are checked
     bool runReplace(const find::ReplaceRequest& r, TSearchAndReplace& window);
+    void DoSearch();
+    bool Doit(const find::SearchCriteria& criteria);
+    TMySearch* MySearch = nullptr;
     bool DoFind();
     bool DoFindNext();
     TMyLocateDialog locateSettings;  // the last locate, kept for the run
@@ -152,6 +157,7 @@ private:
     void openDatabase(const QString& path);
     void ensureReportDefinitions();
     void createEditor();
+    void createSearchWindow();
     find::LocateResult runLocate(const find::LocateRequest& r, bool fromStart);
     void openChosen(const QString& path);
     void switchDatabase(const QString& path, bool created);

@@ -85,7 +85,7 @@ TEST(MainWindow, MenusCarryTheirCaptionsShortcutsAndState)
         {"MenuNew", "&New Database", QKeySequence(Qt::CTRL | Qt::Key_W), true},
         {"MenuExit", "E&xit", QKeySequence(Qt::CTRL | Qt::Key_X), true},
         {"MenuAdd", "&Add", QKeySequence(Qt::CTRL | Qt::Key_A), true},
-        {"MenuSearch", "&Search (Query)", QKeySequence(Qt::CTRL | Qt::Key_S), false},
+        {"MenuSearch", "&Search (Query)", QKeySequence(Qt::CTRL | Qt::Key_S), true},
         {"MenuEndSearch", "&End Search", QKeySequence(Qt::CTRL | Qt::Key_I), false},
         {"MenuFindNext", "Locate &Next", QKeySequence(Qt::CTRL | Qt::Key_N), true},
         {"N1280x1024", "1280 x 1024", QKeySequence(Qt::SHIFT | Qt::Key_F4), true},

@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+
+#include "app/main_window.h"
+#include "dbase/table.h"
+#include "find/search_window.h"
+#include "support/gui_env.h"
+
+using testing_support::GuiEnv;
+
+namespace {
+struct Books {
+    GuiEnv env;
+    std::unique_ptr<TMain> main = env.start();
+    TMySearch& w = *main->MySearch;
+    Books()
+    {
+        dbase::Table& t = main->MyTable.table();
+        const char* rows[][3] = {{"Goldsmith, A.", "FICTION", "10"}, {"King, S.", "HORROR", "20"},
+                                 {"Lane, B.", "FICTION", "15"}};
+        for (auto& r : rows) {
+            t.append();
+            t.setText(1, r[0]);
+            t.setText(4, r[1]);
+            t.setText(6, r[2]);
+            t.post();
+        }
+        main->MyTable.refresh();
+        main->show();
+        w.FormShow();
+    }
+    void type(int field, const char* text) { w.SearchGrid->item(field - 1, 2)->setText(QString::fromUtf8(text)); }
+    QString count() const { return main->findChild<QLabel*>("CountLabel")->text(); }
+};
+}  // namespace
+
+TEST(SearchWindow, LevelsSearchAndEndSearch)
+{
+    Books b;
+    EXPECT_EQ(b.w.windowTitle(), "Search");
+    EXPECT_EQ(b.w.SearchGrid->horizontalHeaderItem(2)->text(), " SEARCH CRITERIA    (Level 1)");
+    EXPECT_EQ(b.w.SearchGrid->item(1, 0)->text(), " Author");
+    EXPECT_EQ(b.w.SearchGrid->item(6, 1)->text(), "...");  // Cost has operators
+    EXPECT_EQ(b.w.SearchGrid->item(0, 1)->text(), "");     // Title has no options
+    b.type(5, "fiction");
+    b.w.MoreButtonClick();
+    EXPECT_EQ(b.w.level(), 2);
+    EXPECT_EQ(b.w.SearchGrid->horizontalHeaderItem(2)->text(), " SEARCH CRITERIA    (Level 2)");
+    EXPECT_EQ(b.w.SearchGrid->item(4, 2)->text(), "");
+    b.type(2, "king");
+    b.w.OkButtonClick();
+    EXPECT_TRUE(b.main->searchOn);
+    EXPECT_EQ(b.main->MyTable.recordCount(), 3u);  // FICTION or KING: the union
+    EXPECT_EQ(b.count(), "3");
+
+    // a new search replaces the old one; one nothing satisfies leaves everything unfiltered
+    b.w.FormShow();
+    b.type(2, "nobody");
+    b.env.messages.expect();
+    b.w.OkButtonClick();
+    EXPECT_EQ(b.env.messages.shown.back().caption, "Notice");
+    EXPECT_EQ(b.env.messages.shown.back().text, "No valid matches found.  Search Criteria will be cleared.");
+    EXPECT_FALSE(b.main->searchOn);
+    EXPECT_EQ(b.main->MyTable.recordCount(), 3u);
+    EXPECT_EQ(b.w.SearchGrid->item(1, 2)->text(), "");
+
+    b.w.FormShow();
+    b.type(2, "smith");
+    b.w.OkButtonClick();
+    EXPECT_EQ(b.main->MyTable.recordCount(), 1u);  // Goldsmith
+    b.main->action("MenuEndSearch")->trigger();
+    EXPECT_EQ(b.main->MyTable.recordCount(), 3u);
+}
+
+TEST(SearchWindow, RangesOperatorsAndRefusals)
+{
+    Books b;
+    b.w.applyOption(6, 4, {});  // Cost: > X <
+    EXPECT_EQ(b.w.op(6), 4);
+    b.type(7, "> 10        AND < 20      ");
+    b.w.OkButtonClick();
+    EXPECT_EQ(b.main->MyTable.recordCount(), 1u);  // 15: the ends excluded
+
+    b.w.FormShow();
+    b.w.applyOption(11, 4, {});  // Purchase Date range with one bound
+    b.type(12, "> 01/01/1997 AND <   /  /    ");
+    b.env.messages.expect();
+    b.w.OkButtonClick();
+    EXPECT_EQ(b.env.messages.shown.back().text, "Invalid search criteria entered.  Please correct.");
+    EXPECT_EQ(b.w.SearchGrid->currentRow(), 11);
+    b.type(12, "");
+    b.env.messages.expect();
+    b.w.OkButtonClick();
+    EXPECT_EQ(b.env.messages.shown.back().text, "No search criteria entered.");
+    // a list row takes a value from its options
+    b.w.applyOption(16, 1, "YES");
+    EXPECT_EQ(b.w.SearchGrid->item(16, 2)->text(), "YES");
+    b.w.HelpButtonClick();
+    EXPECT_EQ(b.env.help.keywords, QStringList {"Search Window"});
+}
+
+TEST(SearchWindow, FindMoreStopsAtLevelTen)
+{
+    Books b;
+    for (int level = 1; level < 10; ++level) {
+        b.type(1, "x");
+        b.w.MoreButtonClick();
+    }
+    EXPECT_EQ(b.w.level(), 10);
+    EXPECT_FALSE(b.w.MoreButton->isEnabled());
+    b.w.ClearSearch();
+    EXPECT_TRUE(b.w.MoreButton->isEnabled());
+    EXPECT_EQ(b.w.level(), 1);
+    // Exit leaves no search in force and no criteria behind
+    b.type(1, "x");
+    b.w.MoreButtonClick();
+    b.w.ExitButtonClick();
+    EXPECT_FALSE(b.main->searchOn);
+    EXPECT_EQ(b.main->MyTable.recordCount(), 3u);
+}
+
+TEST(SearchWindow, TheOptionsWindowOffersOperatorsAndLists)
+{
+    Books b;
+    b.main->dataLists[edit::AuthorList] = {"King, S."};
+    QTimer::singleShot(0, [] {
+        auto* d = QApplication::activeModalWidget();
+        ASSERT_NE(d, nullptr);
+        EXPECT_EQ(d->windowTitle(), "Search Options");
+        auto* list = d->findChild<QListWidget*>("ListBox1");
+        ASSERT_EQ(list->count(), 4);
+        EXPECT_EQ(list->item(3)->text(), " > X < ");
+        list->setCurrentRow(1);
+        static_cast<QDialog*>(d)->accept();
+    });
+    EXPECT_TRUE(b.w.OptionClick(6));
+    EXPECT_EQ(b.w.op(6), 2);
+    QTimer::singleShot(0, [] {
+        auto* d = QApplication::activeModalWidget();
+        auto* list = d->findChild<QListWidget*>("ListBox1");
+        ASSERT_EQ(list->count(), 1);
+        list->setCurrentRow(0);
+        static_cast<QDialog*>(d)->accept();
+    });
+    EXPECT_TRUE(b.w.OptionClick(1));
+    EXPECT_EQ(b.w.SearchGrid->item(1, 2)->text(), "King, S.");
+    EXPECT_FALSE(b.w.OptionClick(0));  // Title: nothing to offer
+}
