@@ -16,3 +16,5 @@ perl bench/read_xbase.pl "$work/COPY.DBF"
 mkdir -p "$work/program"
 cp "$work/COPY.DBF" "$work/program/MASTER.DBF"
 xvfb-run -a -s "-screen 0 1280x1024x24" build/bench/bench_startup "$work/program"
+# finding and ordering
+xvfb-run -a -s "-screen 0 1280x1024x24" build/bench/bench_find "$work/program"

@@ -261,23 +261,26 @@ bool Table::passes(std::uint32_t recno) const
     return !filter_ || filter_(RecordView(header_, p, recno));
 }
 
-void Table::rebuildVisible()
+void Table::forEachRecord(const std::function<void(const RecordView&)>& visit) const
 {
-    // the records are read once, in file order, in large blocks; the order then picks the
-    // ones that pass (touching a mapped record per book in key order costs far more)
-    std::vector<unsigned char> pass(std::size_t(count_) + 1, 0);
     const std::size_t len = header_.recordLength;
     const std::size_t perBlock = std::max<std::size_t>(1, (std::size_t(1) << 20) / len);
     std::vector<unsigned char> block(perBlock * len);
     for (std::uint32_t first = 1; first <= count_; first += std::uint32_t(perBlock)) {
         std::size_t n = std::min<std::size_t>(perBlock, std::size_t(count_ - first + 1));
         file_.readAt(header_.recordOffset(first), block.data(), n * len);
-        for (std::size_t i = 0; i < n; ++i) {
-            const unsigned char* p = block.data() + i * len;
-            const std::uint32_t rec = first + std::uint32_t(i);
-            pass[rec] = p[0] != '*' && (!filter_ || filter_(RecordView(header_, p, rec)));
-        }
+        for (std::size_t i = 0; i < n; ++i) visit(RecordView(header_, block.data() + i * len, first + std::uint32_t(i)));
     }
+}
+
+void Table::rebuildVisible()
+{
+    // the records are read once, in file order, in large blocks; the order then picks the
+    // ones that pass (touching a mapped record per book in key order costs far more)
+    std::vector<unsigned char> pass(std::size_t(count_) + 1, 0);
+    forEachRecord([&](const RecordView& r) {
+        pass[r.recordNumber()] = !r.deleted() && (!filter_ || filter_(r));
+    });
     visible_.clear();
     if (activeTag_.empty()) {
         visible_.reserve(count_);

@@ -122,6 +122,9 @@ public:
     // Direct reads for scans and tools (record numbers 1..physicalCount)
     std::uint32_t physicalCount() const { return count_; }
     RecordView record(std::uint32_t recno) const;
+    // Every record (deleted ones too) in file order, read in large blocks: the fast way to look
+    // at all of them. The view lives only for the call.
+    void forEachRecord(const std::function<void(const RecordView&)>& visit) const;
 
     // Production index
     std::vector<TagInfo> tags() const;

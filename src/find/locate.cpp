@@ -3,6 +3,9 @@
 #include <QLocale>
 #include <algorithm>
 #include <cstring>
+#include <optional>
+#include <vector>
+#include <string.h>
 
 #include "app/regional.h"
 #include "dbase/values.h"
@@ -13,23 +16,28 @@ namespace find {
 namespace {
 inline unsigned char fold(unsigned char c, bool caseSensitive) { return caseSensitive ? c : dbase::upper1252(c); }
 
-// Text fields: byte comparison in Windows-1252, folding case as asked, with nothing allocated.
-bool textMatches(std::string_view field, const std::string& value, MatchType m, bool cs)
+// Text fields: bytes in Windows-1252, the value folded once, the field folded into a buffer on
+// the stack; nothing is allocated per record.
+bool textMatches(std::string_view field, const std::string& folded, MatchType m, bool cs)
 {
     field = dbase::trimRight(field);
-    auto eq = [cs](char a, char b) {
-        return fold(static_cast<unsigned char>(a), cs) == fold(static_cast<unsigned char>(b), cs);
-    };
+    unsigned char buf[256];
+    const std::size_t n = std::min<std::size_t>(field.size(), sizeof buf);
+    for (std::size_t i = 0; i < n; ++i) buf[i] = fold(static_cast<unsigned char>(field[i]), cs);
+    const std::size_t k = folded.size();
     switch (m) {
-    case MatchType::Exact:
-        return field.size() == value.size() && std::equal(field.begin(), field.end(), value.begin(), eq);
-    case MatchType::PartialStart:
-        return !value.empty() && field.size() >= value.size() &&
-               std::equal(value.begin(), value.end(), field.begin(), eq);
-    case MatchType::PartialAny:
-        return !value.empty() && std::search(field.begin(), field.end(), value.begin(), value.end(), eq) != field.end();
+    case MatchType::Exact: return n == k && std::memcmp(buf, folded.data(), k) == 0;
+    case MatchType::PartialStart: return k && n >= k && std::memcmp(buf, folded.data(), k) == 0;
+    case MatchType::PartialAny: return k && n >= k && ::memmem(buf, n, folded.data(), k) != nullptr;
     }
     return false;
+}
+
+std::string foldValue(const std::string& bytes, bool cs)
+{
+    std::string out(bytes);
+    for (auto& c : out) c = char(fold(static_cast<unsigned char>(c), cs));
+    return out;
 }
 
 bool stringMatches(QString text, QString value, MatchType m, bool cs)
@@ -53,7 +61,7 @@ bool recordMatches(const dbase::Table& table, const dbase::RecordView& record, i
     if (info.type == 'C') {
         auto bytes = store::toCp1252(r.value);
         if (!bytes) return false;
-        return textMatches(record.raw(field), *bytes, r.match, r.caseSensitive);
+        return textMatches(record.raw(field), foldValue(*bytes, r.caseSensitive), r.match, r.caseSensitive);
     }
     if (info.type == 'N' || info.type == 'F') {
         auto number = record.number(field);
@@ -79,8 +87,21 @@ LocateResult locate(store::Dataset& table, const LocateRequest& request, bool fr
     if (field < 0) return LocateResult::NoSuchField;
     const std::size_t n = t.recordCount();
     const std::size_t from = fromStart ? 0 : (n ? t.position() + 1 : 0);
+    // text fields: the value converted and folded once for the whole run
+    std::optional<std::string> folded;
+    if (t.field(field).type == 'C') {
+        auto bytes = store::toCp1252(request.value);
+        if (!bytes) return LocateResult::NotFound;
+        folded = foldValue(*bytes, request.caseSensitive);
+    }
+    // every record tested once in file order (fast), then the first hit in the table's order
+    std::vector<unsigned char> hits(std::size_t(t.physicalCount()) + 1, 0);
+    t.forEachRecord([&](const dbase::RecordView& rec) {
+        hits[rec.recordNumber()] = folded ? textMatches(rec.raw(field), *folded, request.match, request.caseSensitive)
+                                          : recordMatches(t, rec, field, request);
+    });
     for (std::size_t row = from; row < n; ++row) {
-        if (recordMatches(t, t.record(t.recordAt(row)), field, request)) {
+        if (hits[t.recordAt(row)]) {
             table.goToRow(row);
             return LocateResult::Found;
         }

@@ -1,6 +1,7 @@
 #include "find/search_criteria.h"
 
 #include <QLocale>
+#include <string.h>
 
 #include "app/regional.h"
 #include "dbase/values.h"
@@ -106,6 +107,14 @@ SaveResult SearchCriteria::SaveFields(const std::array<QString, store::kFieldCou
         c.fieldIndex = row;
         c.text = text.left(110);
         c.op = store::fieldDef(row).name == QLatin1String("KeyWords") ? AnyWord : Contains;
+        auto upper = [](const QString& t) {
+            auto b = store::toCp1252(t);
+            std::string out = b ? *b : std::string("\x01\x02");  // text no record can hold matches nothing
+            for (auto& ch : out) ch = char(dbase::upper1252(static_cast<unsigned char>(ch)));
+            return out;
+        };
+        c.bytes = upper(c.text);
+        for (const QString& w : c.text.split(u' ', Qt::SkipEmptyParts)) c.words.push_back(upper(w));
         if (!add(c)) {
             criteria_.clear();
             return SaveResult::TooMany;
@@ -123,13 +132,18 @@ bool SearchCriteria::BuildFilter(const dbase::RecordView& record) const
         if (accumulator) {
             const int field = c.fieldIndex - 1;
             if (c.op == Contains || c.op == AnyWord) {
-                const QString text = store::fromCp1252(record.text(field)).toUpper();
+                // the field folded to upper case in a buffer on the stack
+                std::string_view raw = dbase::trimRight(record.raw(field));
+                unsigned char buf[256];
+                const std::size_t n = std::min<std::size_t>(raw.size(), sizeof buf);
+                for (std::size_t i = 0; i < n; ++i) buf[i] = dbase::upper1252(static_cast<unsigned char>(raw[i]));
+                auto has = [&](const std::string& w) { return w.empty() || ::memmem(buf, n, w.data(), w.size()) != nullptr; };
                 if (c.op == Contains) {
-                    accumulator = text.contains(c.text);
+                    accumulator = has(c.bytes);
                 } else {
                     bool any = false;
-                    for (const QString& word : c.text.split(u' ', Qt::SkipEmptyParts))
-                        if (text.contains(word)) {
+                    for (const std::string& w : c.words)
+                        if (has(w)) {
                             any = true;
                             break;
                         }

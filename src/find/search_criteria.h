@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <array>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "dbase/record.h"
@@ -22,6 +23,8 @@ struct Criterion {
     int op = Equal;
     bool endsLevel = false;
     bool isDate = false;
+    std::string bytes;                 // character criteria in Windows-1252, upper case
+    std::vector<std::string> words;    // any-word criteria, word by word
 };
 
 inline constexpr int kMaxCriteria = 75;
