@@ -16,7 +16,8 @@ TEST(Help, TheHelpFileHoldsItsContentsAndTopics)
     QFile f(QStringLiteral(SOURCE_DIR "/../help/KAVBOOK.HLP"));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QString html = QString::fromUtf8(f.readAll());
-    for (const char* keyword : {"Main Window", "Menus", "Screen Size", "Date Format", "Browse Mode", "Keyboard"})
+    for (const char* keyword : {"Main Window", "Menus", "Screen Size", "Date Format", "Browse Mode", "Keyboard", "Input Window",
+                                "Viewer Configuration Order", "Search Window"})
         EXPECT_TRUE(html.contains("name=\"" + ui::helpAnchor(keyword) + "\"")) << keyword;
 }
 
