@@ -157,6 +157,8 @@ private:
     void openDatabase(const QString& path);
     void ensureReportDefinitions();
     void createEditor();
+    // After closing MyTable: when another program holds the file, reopen it and say why not.
+    bool refuseWhenInUse(const QString& message);
     void createSearchWindow();
     find::LocateResult runLocate(const find::LocateRequest& r, bool fromStart);
     void openChosen(const QString& path);

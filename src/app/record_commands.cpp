@@ -137,3 +137,12 @@ void TMain::DoViewer()
     window.FormShow();
     window.exec();
 }
+
+bool TMain::refuseWhenInUse(const QString& message)
+{
+    if (!DBaseInUse(currentDatabase)) return false;
+    MyTable.open();
+    SetViewerOptions();
+    ui::showError(this, message);
+    return true;
+}

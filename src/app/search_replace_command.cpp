@@ -25,14 +25,10 @@ bool TMain::runReplace(const find::ReplaceRequest& r, TSearchAndReplace& window)
 {
     // 6.
     MyTable.close();
-    if (DBaseInUse(currentDatabase)) {
-        MyTable.open();
-        SetViewerOptions();
-        ui::showError(this, QStringLiteral("Search and Replace requires exclusive use of the DBase File.  Make sure that "
-                                           "the DBase File is not in use by another program  or that no other users are "
-                                           "running the software or that no other copies of the software are in use."));
+    if (refuseWhenInUse(QStringLiteral("Search and Replace requires exclusive use of the DBase File.  Make sure that "
+                                       "the DBase File is not in use by another program  or that no other users are "
+                                       "running the software or that no other copies of the software are in use.")))
         return false;
-    }
     // 7., 8.
     window.showCounts({});
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);

@@ -23,14 +23,10 @@ bool TMain::applySortOrder(const std::array<int, 4>& levels)
 {
     // 1., 2.
     MyTable.close();
-    if (DBaseInUse(currentDatabase)) {
-        MyTable.open();
-        SetViewerOptions();
-        ui::showError(this, QStringLiteral("Creating a new sort order requires exclusive use of the DBase File.  Make sure "
-                                           "that the DBase File is not in use by another program  or that no other users "
-                                           "are running the software or that no other copies of the software are in use."));
+    if (refuseWhenInUse(QStringLiteral("Creating a new sort order requires exclusive use of the DBase File.  Make sure "
+                                       "that the DBase File is not in use by another program  or that no other users "
+                                       "are running the software or that no other copies of the software are in use.")))
         return false;
-    }
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     struct RestoreCursor {
         ~RestoreCursor() { QGuiApplication::restoreOverrideCursor(); }

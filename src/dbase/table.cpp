@@ -199,6 +199,15 @@ std::size_t Table::lowerBound(const std::vector<std::uint32_t>& v, std::uint32_t
     return std::size_t(it - v.begin());
 }
 
+void Table::syncRecordCount()
+{
+    std::uint32_t n = diskRecordCount();
+    if (header_.recordOffset(n + 1) > file_.size())
+        fail(path_.string(), "the header says " + std::to_string(n) + " records but the file is shorter");
+    header_.recordCount = count_ = n;
+    mapFile();
+}
+
 void Table::loadOrder()
 {
     order_.clear();
@@ -207,11 +216,7 @@ void Table::loadOrder()
     // agree even while other programs append
     file_.lock(kUpdateLock, 1, false);
     try {
-        std::uint32_t n = diskRecordCount();
-        if (header_.recordOffset(n + 1) > file_.size())
-            fail(path_.string(), "the header says " + std::to_string(n) + " records but the file is shorter");
-        header_.recordCount = count_ = n;
-        mapFile();
+        syncRecordCount();
         if (!activeTag_.empty()) walkActiveTag();
     } catch (...) {
         file_.unlock(kUpdateLock, 1);

@@ -142,6 +142,7 @@ private:
     void unmap();
     const unsigned char* recordPtr(std::uint32_t recno) const;
     void loadOrder();
+    void syncRecordCount();  // the update lock is held
     void walkActiveTag();
     void rebuildVisible();
     bool passes(std::uint32_t recno) const;

@@ -406,11 +406,7 @@ void Table::writeIndex(const std::vector<std::pair<std::string, std::string>>& d
     // records other opens added before they closed are counted too: this open is the only one now
     file_.lock(kUpdateLock, 1, false);
     try {
-        std::uint32_t n = diskRecordCount();
-        if (header_.recordOffset(n + 1) > file_.size())
-            fail(path_.string(), "the header says " + std::to_string(n) + " records but the file is shorter");
-        header_.recordCount = count_ = n;
-        mapFile();
+        syncRecordCount();
     } catch (...) {
         file_.unlock(kUpdateLock, 1);
         throw;
