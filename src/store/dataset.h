@@ -65,7 +65,7 @@ public:
     void notifyRecordsChanged() { emit recordsChanged(); }
 
     void clearFieldDefs() { fieldDefs_.clear(); }
-    void addFieldDef(const dbase::FieldSpec& spec) { fieldDefs_.push_back(spec); }
+    void addFieldDef(const dbase::FieldSpec& field) { fieldDefs_.push_back(field); }
     // Creates the table named by the folder and table name; an existing file is replaced.
     void createTable();
 
