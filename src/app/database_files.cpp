@@ -113,10 +113,7 @@ void TMain::switchDatabase(const QString& path, bool created)
         }
     } else {
         // in use elsewhere: the tag is used as it is, when there is one
-        dbase::Table t;
-        t.open(store::toPath(info.absolutePath()), QFile::encodeName(info.fileName()).toStdString(), {false, true, {}});
-        bool has = false;
-        for (const auto& tag : t.tags()) has = has || tag.name == "NEWINDEX";
+        const bool has = store::BookTableFiles::HasSortTag(currentDatabase);
         MyTable.setIndexName(has && !sortExpression.isEmpty() ? QStringLiteral("NewIndex") : QString());
     }
     // 13.–15.

@@ -258,13 +258,12 @@ void TMain::openDatabase(const QString& path)
     if (!sortExpression.isEmpty()) {
         try {
             // an index file without the sort tag gets it, as a missing one does
-            dbase::Table probe;
-            probe.open(store::toPath(info.absolutePath()), QFile::encodeName(info.fileName()).toStdString(),
+            if (!store::BookTableFiles::HasSortTag(currentDatabase)) {
+                dbase::Table t;
+                t.open(store::toPath(info.absolutePath()), QFile::encodeName(info.fileName()).toStdString(),
                        {false, false, {}});
-            bool has = false;
-            for (const auto& t : probe.tags()) has = has || t.name == "NEWINDEX";
-            if (!has) probe.addTag("NewIndex", sortExpression.toStdString());
-            probe.close();
+                t.addTag("NewIndex", sortExpression.toStdString());
+            }
             MyTable.setIndexName(QStringLiteral("NewIndex"));
         } catch (const dbase::DatabaseError& e) {
             ui::showError(this, QString::fromLocal8Bit(e.what()));

@@ -6,6 +6,7 @@
 
 #include "dbase/error.h"
 #include "dbase/file.h"
+#include "dbase/mdx.h"
 #include "store/field_table.h"
 #include "ui/messages.h"
 
@@ -77,6 +78,22 @@ void BookTableFiles::RemoveMDXByte(const QString& path)
     if (!f.open(QIODevice::ReadWrite | QIODevice::ExistingOnly)) return;
     if (f.size() < 32) return;  // no table header to mend
     if (f.seek(28)) f.write("\0", 1);
+}
+
+bool BookTableFiles::HasSortTag(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    const QByteArray head = f.read(32);
+    if (head.size() < 32 || head[28] == 0) return false;  // no production index belongs to the table
+    QFileInfo info(path);
+    const auto mdx = dbase::findCaseless(toPath(info.absolutePath()),
+                                         QFile::encodeName(info.completeBaseName() + QStringLiteral(".MDX")).toStdString());
+    try {
+        return dbase::Mdx(mdx, false).findTag("NEWINDEX") != nullptr;
+    } catch (const dbase::DatabaseError&) {
+        return false;
+    }
 }
 
 bool BookTableFiles::DBaseInUse(const QString& path)

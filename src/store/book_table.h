@@ -21,6 +21,9 @@ public:
     bool CheckDBaseFormat(QObject* owner, const QString& path);
     // Clears byte 28 of the table file; says nothing when it cannot.
     static void RemoveMDXByte(const QString& path);
+    // True if the table at path has a production index holding the sort tag "NewIndex". Reads
+    // only the table's header and the index's tag table, never the records.
+    static bool HasSortTag(const QString& path);
     // True if another open holds the table at path, so that it cannot be opened exclusively.
     bool DBaseInUse(const QString& path);
 };

@@ -229,3 +229,28 @@ TEST(BookTable, DamagedOrForeignFilesAreNotInUseButDoNotPassTheCheck)
     EXPECT_TRUE(files.MakeNewDB(qpath(dir / "JUNK.DBF")));
     EXPECT_TRUE(files.CheckDBaseFormat(nullptr, qpath(dir / "JUNK.DBF")));
 }
+
+TEST(BookTable, TheSortTagIsFoundWithoutReadingTheRecords)
+{
+    TempDir dir;
+    ScriptedMessages msgs;
+    BookTableFiles files;
+    const auto dbf = dir / "BOOKS.DBF";
+    ASSERT_TRUE(files.MakeNewDB(qpath(dbf)));
+    EXPECT_FALSE(BookTableFiles::HasSortTag(qpath(dbf)));
+    {
+        dbase::Table t;
+        t.open(dir.path(), "BOOKS", {true, false, {}});
+        t.addTag("OTHER", "Upper(Left(Title,10))");
+    }
+    EXPECT_FALSE(BookTableFiles::HasSortTag(qpath(dbf)));
+    {
+        dbase::Table t;
+        t.open(dir.path(), "BOOKS", {true, false, {}});
+        t.addTag("NewIndex", "Upper(Left(Author,80))");
+    }
+    EXPECT_TRUE(BookTableFiles::HasSortTag(qpath(dbf)));
+    poke(dbf, 28, std::string(1, '\0'));  // the table no longer claims its index
+    EXPECT_FALSE(BookTableFiles::HasSortTag(qpath(dbf)));
+    EXPECT_FALSE(BookTableFiles::HasSortTag(qpath(dir / "NONE.DBF")));
+}
