@@ -133,6 +133,10 @@ public:
     void reindex();
     void pack();
 
+    // True when another open holds the table file, so that an exclusive open would be refused.
+    // Looks only at the locks: the file is not read.
+    static bool heldElsewhere(const std::filesystem::path& file);
+
     static void create(const std::filesystem::path& folder, const std::string& tableName,
                        const std::vector<FieldSpec>& fields, std::uint8_t languageDriver = 0x57);
 

@@ -599,6 +599,16 @@ void Table::pack()
     bof_ = true;
 }
 
+bool Table::heldElsewhere(const std::filesystem::path& file)
+{
+    try {
+        File f(file, File::Mode::ReadWrite);
+        return !f.tryLock(kOpenLock, 1, true);
+    } catch (const DatabaseError&) {
+        return false;  // a file that cannot be opened is not held by anyone
+    }
+}
+
 void Table::create(const std::filesystem::path& folder, const std::string& tableName,
                    const std::vector<FieldSpec>& fields, std::uint8_t languageDriver)
 {

@@ -101,18 +101,12 @@ bool BookTableFiles::DBaseInUse(const QString& path)
     QFileInfo info(QFileInfo(path).absoluteFilePath());
     MyCheckTable.close();
     aim(MyCheckTable, info.absoluteFilePath());
-    MyCheckTable.setExclusive(true);
-    bool inUse = false;
-    try {
-        MyCheckTable.open();
-        MyCheckTable.close();
-    } catch (const dbase::TableInUse&) {
-        inUse = true;
-    } catch (const dbase::DatabaseError&) {
-        // a damaged or missing file is not in use; whoever opens it next reports what is wrong
-    }
-    MyCheckTable.setExclusive(false);
-    return inUse;
+    // only the locks decide: a damaged or missing file is not in use, and whoever opens it next
+    // reports what is wrong; the records are not read
+    const std::string name = QFile::encodeName(info.fileName()).toStdString();
+    const auto file = dbase::findCaseless(toPath(info.absolutePath()),
+                                          std::filesystem::path(name).extension().empty() ? name + ".DBF" : name);
+    return dbase::Table::heldElsewhere(file);
 }
 
 }  // namespace store
