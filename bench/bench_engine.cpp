@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Engine benchmark on a 100,000-book table: open, full read, tag build, appends, a filter over
 // every record, pack. Prints milliseconds per operation and records per second.
 //   bench_engine BOOKS.DBF     (the file is changed: pass a copy)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Finding and ordering on 100,000 books: a search of 10 criteria on 3 levels to the first
 // painted result, locate next across the whole table, changing the sort order, search and
 // replace over every record.

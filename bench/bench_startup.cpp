@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Start-up benchmark: from creating the main window to the first painted grid, with a
 // 100,000-book MASTER.DBF sorted by Author, and paging down through the grid.
 //   bench_startup PROGRAM_DIR      (holding MASTER.DBF; runs under a display or offscreen)

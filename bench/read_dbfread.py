@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-2.0-or-later
 """The same full read and filter with python3-dbfread, for comparison."""
 import sys, time
 from dbfread import DBF

@@ -1,4 +1,5 @@
 #!/usr/bin/perl
+# SPDX-License-Identifier: GPL-2.0-or-later
 # The same full read with Perl XBase, for comparison.
 use strict;
 use warnings;

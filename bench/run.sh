@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Builds and runs the engine benchmark on the common workload (100,000 generated books), and
 # the same reads with python3-dbfread and Perl XBase for comparison.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh -DBINDLOW_BENCH=ON
-shared=$(cd .. && pwd)/shared
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-/usr/bin/python3 "$shared/tools/gen-books.py" "$work/BOOKS.DBF" 100000 --seed 5
+/usr/bin/python3 tests/tools/gen-books.py "$work/BOOKS.DBF" 100000 --seed 5
 cp "$work/BOOKS.DBF" "$work/COPY.DBF"
 build/bench/bench_engine "$work/BOOKS.DBF"
 /usr/bin/python3 bench/read_dbfread.py "$work/COPY.DBF"

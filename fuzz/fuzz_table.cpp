@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Opens arbitrary bytes as a table with a production index and walks them, reads every field,
 // checks them, and changes a record. Input: 4 bytes (little-endian) giving the length of the
 // table part, the table's bytes, then the index's bytes.

@@ -1,9 +1,9 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Writes the fuzzer's seed inputs: each real table paired with its index (or none)."""
 import os, struct, sys
 
-shared, out = sys.argv[1], sys.argv[2]
-fx = os.path.join(shared, "fixtures", "dbase")
+fx, out = sys.argv[1], sys.argv[2]
 pairs = [("tdbf/disco.DBF", "tdbf/disco.mdx"), ("tdbf/TDBF_DEMO.DBF", "tdbf/tdbf_demo.mdx"),
          ("dbfread/people.dbf", None), ("infused-dbf/dbase_03.dbf", None), ("tdbf/DBASE4.dbf", None),
          ("infused-dbf/dbase_8b.dbf", None)]

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Configures and builds the project in build/ (the install script runs first).
 set -euo pipefail
 cd "$(dirname "$0")/.."

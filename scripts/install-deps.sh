@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Installs the Debian packages the build, the tests and the program need.
 # Quiet and idempotent: does nothing when every package is present.
 set -euo pipefail

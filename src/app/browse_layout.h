@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Where the main window's parts go in each button-bar mode, and the screen-size presets.
 #include <QRect>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The speed buttons, the lettered buttons and the button-bar modes.
 #include <QAction>
 #include <QPainter>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Opening, creating and updating databases, and the recently used list.
 #include <QAction>
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Screen-size presets and the date, currency and numeric format items.
 #include <QAction>
 

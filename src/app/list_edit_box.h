@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The list maintenance box: add, delete and sort the values of one data list.
 #include <QDialog>

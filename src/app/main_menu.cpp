@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The main window's menu tree and the commands' enabled state.
 #include <QAction>
 #include <QActionGroup>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The main window: the Book Viewer grid over the open database, its menus, command bars and
 // navigator, and the commands every other window is opened from.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The record commands, packing and rebuilding, and the data lists' maintenance.
 #include <QAction>
 #include <QGuiApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Dates, numbers and money as the user chose to see them: the twelve date formats, the plain,
 // grouped and money number formatters, and the operating system's regional values.

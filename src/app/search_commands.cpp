@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Search: showing the search window and putting a search in force.
 #include <QGuiApplication>
 

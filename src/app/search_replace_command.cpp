@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Search and replace over the whole table.
 #include <QElapsedTimer>
 #include <QGuiApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Changing the sorting order of the open database.
 #include <QFileInfo>
 #include <QGuiApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Applying the viewer settings to the grid, and the main window's colours.
 #include <QHeaderView>
 #include <QTableView>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // bindlow-dbf: looks at and repairs dBASE tables and their production indexes.
 #include <cstdio>
 #include <cstring>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Little-endian integers in byte buffers. Header fields are always decoded from raw bytes,
 // never by laying a struct over them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The one exception type of the table engine. Its message names the file and the fault.
 #include <stdexcept>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Index key expressions in the dBASE expression language: field names, UPPER, LEFT, STR, DTOS,
 // string literals, joined by "+". A compiled expression writes its key of a fixed length

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A file of the engine: positioned reads and writes that fail loudly, and byte-range locks that
 // belong to this open (open-file-description locks), so that two opens of one table conflict

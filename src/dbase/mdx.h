@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The production index file (.MDX): its header, its tags and their B-trees on disk.
 // Trees are read and changed block by block straight from the file, so that several opens of

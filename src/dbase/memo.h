@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Memo text of dBASE III and IV tables (.DBT), read only.
 #include <filesystem>

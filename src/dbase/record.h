@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Read access to one record's bytes, as the table and its record filter see them.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A dBASE table with its production index: open, navigate through the active tag's order and a
 // record filter, read and change records, create tables, manage tags, pack and rebuild.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Changing a table: field setters, append, edit, post, delete, tags, pack, rebuild, create.
 #include <algorithm>
 #include <cstring>

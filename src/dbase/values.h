@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Encoding and decoding of field values as they stand in a record: numbers as right-aligned
 // decimal text, dates as YYYYMMDD, text blank-padded. Locale-independent throughout.

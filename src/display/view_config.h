@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The viewer configuration: which fields the Book Viewer shows, in what order, how wide,
 // under which names, and the grid's look.

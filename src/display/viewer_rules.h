@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The rules the viewer configuration applies when it closes.
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The nine data lists: the values offered for Author, Location, Where Purchased, Category,
 // Publisher, Rating, Book Type, Check Out Person and Condition, and their list files (one set

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The record editor: one book in five pages of boxes, loaded from and saved to the open table.
 #include <QDialog>

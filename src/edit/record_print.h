@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Printing one record: a line per field, "display name: value", on as many pages as copies.
 #include <QStringList>

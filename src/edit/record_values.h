@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // How the record editor reads its boxes: money, whole numbers, dates, blanks.
 #include <QString>

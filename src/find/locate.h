@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Locating a record by the value of one field, in the table's order and through its filter.
 #include <QString>

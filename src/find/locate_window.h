@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Locate: the settings kept for the run, and the window that asks for field, value and match.
 #include <QDialog>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The search: criteria typed per field, AND within a level, OR between levels, evaluated by the
 // program for every record.

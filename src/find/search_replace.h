@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Replacing one field's value throughout the table: every live record, once, in record order.
 #include <QString>

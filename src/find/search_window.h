@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The search window: criteria typed per field, one page per level.
 #include <QDialog>

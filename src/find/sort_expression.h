@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The sort expression: the dBASE key expression of the sort tag, built from up to four field
 // numbers (0 for none).

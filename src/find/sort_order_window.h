@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The sorting order window: up to four fields, from the primary to the fourth level.
 #include <QDialog>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The files of a book table: creating one, telling whether a file is one, clearing the
 // production-index flag of a table whose index went missing, and whether another program has

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Table text is Windows-1252; inside the program all text is QString. Conversion happens here.
 #include <QString>

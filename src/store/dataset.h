@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The table object the windows work through: where and how to open a table, the open table
 // itself, and the field definitions for creating one. Tells its watchers when its records or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The 36 fields of a book table, in table order. Every part of the program refers to a field
 // by its number (1 to 36) and takes its name, type, width and default display name from here.

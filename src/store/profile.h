@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Initialisation files with the semantics of the Windows profile functions: section and key
 // names compared without case, the first match wins, a write replaces the key's line in place

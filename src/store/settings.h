@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The program settings ("Misc" of KAVBOOK.INI) and the settings of the open database, held in
 // memory for the whole run and read and written only at fixed moments.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The program fonts and colour sets applied to a window.
 #include <QColor>

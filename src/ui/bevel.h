@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A raised or lowered frame drawn around a group of controls; it holds nothing itself.
 #include <QFrame>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The grid's model over the open book table: one row per record in the table's order (through
 // its filter), one column per shown field. Reads go straight to the table's records, so that

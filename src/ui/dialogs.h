@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Every common dialog of the program goes through this interface, so that tests can script
 // the user's choices.

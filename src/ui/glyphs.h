@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Small pictures for the speed buttons, drawn rather than loaded.
 #include <QIcon>

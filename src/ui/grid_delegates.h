@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // How the viewer's cells are drawn and edited: lines between columns and rows as chosen, a
 // drop-down list for the nine list fields, a check box for CheckOut, plain text for the rest.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // "Open the help file at keyword K" is one call; tests install a recorder.
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The help viewer: the help file, an HTML document, shown at its contents or at a keyword.
 #include <QDialog>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Every message box of the program goes through this interface. The program installs one that
 // shows a real message box; tests install a scripted one that records each message and gives

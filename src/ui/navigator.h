@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The record navigator bound to a table object: first, prior, next, last, insert, delete,
 // edit, post, cancel, refresh.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Screen-size presets: a window records its designed dimensions once, and each time it is
 // shown it restores them, is scaled by the preset's factor and is centred on the screen.

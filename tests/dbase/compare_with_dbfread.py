@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Compares what our engine read from a table (bindlow-dbf dump output) with what the
 independent reader dbfread reads from the same file.  Exit status 1 on any difference.
 

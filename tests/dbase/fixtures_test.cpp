@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Tables that other software wrote.
 #include <gtest/gtest.h>
 
@@ -10,7 +11,7 @@ using testing_support::copyFixture;
 using testing_support::TempDir;
 
 namespace {
-std::filesystem::path fixtures(const std::string& folder) { return testing_support::sharedDir() / "fixtures" / "dbase" / folder; }
+std::filesystem::path fixtures(const std::string& folder) { return testing_support::fixturesDir() / folder; }
 }  // namespace
 
 TEST(Fixtures, DiscoOpensInItsAuthorOrderWithTheDeletedRecordHidden)

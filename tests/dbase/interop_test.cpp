@@ -1,5 +1,6 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What the engine writes, read back by independent readers: python3-dbfread for the values,
-// Perl's XBase::Index (through the shared mdx-dump.pl) for the index order.
+// Perl's XBase::Index (through mdx-dump.pl) for the index order.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -10,15 +11,16 @@
 
 using namespace dbase;
 using testing_support::run;
-using testing_support::sharedDir;
+using testing_support::fixturesDir;
+using testing_support::toolsDir;
 using testing_support::TempDir;
 
 namespace {
 
 const std::string kTool = BINDLOW_DBF_TOOL;
 const std::string kCompare = std::string(SOURCE_DIR) + "/dbase/compare_with_dbfread.py";
-const std::string kMdxDump = (sharedDir() / "tools" / "mdx-dump.pl").string();
-const std::string kGenBooks = (sharedDir() / "tools" / "gen-books.py").string();
+const std::string kMdxDump = (toolsDir() / "mdx-dump.pl").string();
+const std::string kGenBooks = (toolsDir() / "gen-books.py").string();
 
 std::string q(const std::filesystem::path& p) { return "'" + p.string() + "'"; }
 
@@ -47,8 +49,8 @@ void expectDbfreadAgrees(const std::filesystem::path& dbf, const TempDir& dir)
     std::string report;
     EXPECT_EQ(run("/usr/bin/python3 " + kCompare + " " + q(dir / "ours.txt") + " " + q(dbf) + " 2>&1", &report), 0)
         << report;
-    // the shared dump tool warns about any structural fault (size, terminator, end mark)
-    EXPECT_EQ(run((sharedDir() / "tools" / "dbf-dump.py").string() + " --no-records " + q(dbf) + " >/dev/null 2>&1"), 0);
+    // the independent dump tool warns about any structural fault (size, terminator, end mark)
+    EXPECT_EQ(run((toolsDir() / "dbf-dump.py").string() + " --no-records " + q(dbf) + " >/dev/null 2>&1"), 0);
 }
 
 }  // namespace
@@ -140,10 +142,10 @@ TEST(Interop, PerlWalksTheIndexInTheEnginesOrder)
 TEST(Interop, TheEngineWalksDiscoLikePerlDoes)
 {
     int status = 0;
-    auto perl = perlOrder(sharedDir() / "fixtures" / "dbase" / "tdbf" / "disco.mdx", "AUTHOR", &status);
+    auto perl = perlOrder(fixturesDir() / "tdbf" / "disco.mdx", "AUTHOR", &status);
     EXPECT_EQ(status, 0);
     Table t;
-    t.open(sharedDir() / "fixtures" / "dbase" / "tdbf", "disco.DBF", {false, true, "AUTHOR"});
+    t.open(fixturesDir() / "tdbf", "disco.DBF", {false, true, "AUTHOR"});
     std::vector<std::uint32_t> live;
     for (std::uint32_t r : perl)
         if (r != 1561) live.push_back(r);  // the deleted record
@@ -157,7 +159,7 @@ TEST(Interop, DbfreadReadsTheFixturesAsTheEngineDoes)
                           "infused-dbf/dbase_03.dbf", "infused-dbf/dbase_83.dbf", "infused-dbf/dbase_8b.dbf",
                           "dbfread/people.dbf"}) {
         SCOPED_TRACE(f);
-        auto path = sharedDir() / "fixtures" / "dbase" / f;
+        auto path = fixturesDir() / f;
         ASSERT_EQ(run(kTool + " dump " + q(path) + " > " + q(dir / "ours.txt")), 0);
         std::string report;
         EXPECT_EQ(run("/usr/bin/python3 " + kCompare + " " + q(dir / "ours.txt") + " " + q(path) + " 2>&1", &report), 0)

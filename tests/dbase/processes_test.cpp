@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Two programs sharing one table, and a program killed while it appends.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A second program for the sharing and crash tests.
 //   dbase_writer append DIR TABLE COUNT PREFIX [TAG]  appends COUNT records titled PREFIX-i,
 //                                                     printing "posted PREFIX-i" after each post

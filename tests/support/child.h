@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A child program whose standard output the test reads line by line.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // GoogleTest main for tests that need a QCoreApplication. While tests are only being listed the
 // application is not built, because listing runs without the tests' environment.
 #include <QCoreApplication>

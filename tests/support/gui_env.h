@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A clean world for one window test: its own configuration folder (for KAVBOOK.INI), its own
 // program folder, scripted messages, dialogs and help, and a pretended screen size.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Common dialogs and help for tests: file names, fonts and colours come from a script; help
 // requests are recorded.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A message seam for tests: records every message, answers from a script, and fails the test
 // on a message nobody expected.

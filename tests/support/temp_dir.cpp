@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "support/temp_dir.h"
 
 #include <array>
@@ -21,11 +22,12 @@ TempDir::~TempDir()
     std::filesystem::remove_all(path_, ec);
 }
 
-std::filesystem::path sharedDir() { return BINDLOW_SHARED_DIR; }
+std::filesystem::path fixturesDir() { return BINDLOW_FIXTURES_DIR; }
+std::filesystem::path toolsDir() { return BINDLOW_TOOLS_DIR; }
 
 std::filesystem::path copyFixture(const std::string& relative, const std::filesystem::path& dir)
 {
-    std::filesystem::path from = sharedDir() / "fixtures" / "dbase" / relative;
+    std::filesystem::path from = fixturesDir() / relative;
     std::filesystem::path to = dir / from.filename();
     std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing);
     std::filesystem::permissions(to, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A fresh folder for one test, removed afterwards.
 #include <filesystem>
@@ -16,8 +17,10 @@ private:
     std::filesystem::path path_;
 };
 
-// The shared folder (fixtures and independent tools).
-std::filesystem::path sharedDir();
+// The dBASE files written by other software (tests/fixtures/dbase).
+std::filesystem::path fixturesDir();
+// The independent readers and the book generator (tests/tools).
+std::filesystem::path toolsDir();
 // Copies a fixture file (relative to fixtures/dbase) into dir, writable.
 std::filesystem::path copyFixture(const std::string& relative, const std::filesystem::path& dir);
 // Runs a shell command; returns its exit status and fills out with its standard output.
