@@ -1,11 +1,20 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include <QApplication>
+#include <cstdio>
 
+#include "app/command_line.h"
 #include "app/main_window.h"
 #include "ui/message_box.h"
 
 int main(int argc, char** argv)
 {
+    // --help and --version answer without a window (a packager's smoke test has no display)
+    QStringList parameters;
+    for (int i = 1; i < argc; ++i) parameters << QString::fromLocal8Bit(argv[i]);
+    if (auto text = app::informationRequested(parameters)) {
+        std::fputs(text->toLocal8Bit().constData(), stdout);
+        return 0;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Bindlow Books 97"));
     QApplication::setApplicationVersion(QStringLiteral("3.2b"));

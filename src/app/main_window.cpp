@@ -16,6 +16,8 @@
 #include <QToolButton>
 
 #include "app/browse_layout.h"
+#include "app/command_line.h"
+#include "app/program_paths.h"
 #include "dbase/error.h"
 #include "find/sort_expression.h"
 #include "ui/about_box.h"
@@ -39,18 +41,6 @@ QFont arialPixels(int pixels, bool bold = false)
     return f;
 }
 
-// The program directory, or the per-user data folder where the executable's folder cannot be
-// written (an installed copy).
-QString defaultProgramDirectory()
-{
-    QString dir = QCoreApplication::applicationDirPath();
-    QFileInfo info(dir);
-    if (!info.isWritable()) {
-        dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-        QDir().mkpath(dir);
-    }
-    return QDir::cleanPath(dir);
-}
 }  // namespace
 
 TMain::TMain(const StartOptions& options, QWidget* parent)
@@ -161,11 +151,15 @@ void TMain::FormCreate(const StartOptions& options)
     setWindowTitle(kTitle);
     ViewerLabel->setText(QStringLiteral("Book Viewer"));
     // 4.
-    programDirectory = options.programDirectory.isEmpty() ? defaultProgramDirectory()
-                                                          : QDir::cleanPath(options.programDirectory);
+    const QString executableFolder = options.executableDirectory.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                                          : options.executableDirectory;
+    programDirectory = options.programDirectory.isEmpty()
+                           ? app::programDirectoryFor(executableFolder, QStandardPaths::writableLocation(
+                                                                            QStandardPaths::AppDataLocation))
+                           : QDir::cleanPath(options.programDirectory);
     startDirectory = QDir::cleanPath(options.startDirectory.isEmpty() ? QDir::currentPath() : options.startDirectory);
     if (startDirectory.size() == 3 && startDirectory.endsWith(QStringLiteral(":/"))) startDirectory.chop(1);
-    ui::setHelpFile(QDir(programDirectory).filePath(QStringLiteral("KAVBOOK.HLP")));
+    ui::setHelpFile(app::helpFileFor(options.programDirectory.isEmpty() ? executableFolder : programDirectory));
     // 5.
     ViewerLabel->move((client_->width() - ViewerLabel->width()) / 2, ViewerLabel->y());
     // 6. the shared fonts are the settings' font records; 7. the report definitions file
@@ -217,7 +211,7 @@ void TMain::FormCreate(const StartOptions& options)
     SetMenuLastFiles();
     offerConversion();
     // 20.
-    if (!options.arguments.isEmpty() && options.arguments.first().toUpper() == QLatin1String("/BROWSE")) {
+    if (app::browseRequested(options.arguments)) {
         browseMode = true;
         storedFieldEditing_ = db.fieldEditing;
         db.fieldEditing = false;

@@ -39,7 +39,8 @@ class CellDelegate;
 
 struct StartOptions {
     QStringList arguments;  // the command-line parameters, without the program's name
-    QString programDirectory;  // empty: the executable's folder
+    QString programDirectory;  // empty: the executable's folder, or the user's data folder when it is read-only
+    QString executableDirectory;  // empty: the folder of the running executable
     QString startDirectory;    // empty: the current directory
 };
 

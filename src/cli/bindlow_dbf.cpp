@@ -5,6 +5,7 @@
 #include <iostream>
 #include <string>
 
+#include "cli/utf8_text.h"
 #include "dbase/check.h"
 #include "dbase/error.h"
 #include "dbase/table.h"
@@ -13,11 +14,22 @@ namespace {
 
 const char* kUsage =
     "usage: bindlow-dbf info FILE.DBF\n"
+    "       bindlow-dbf --help\n"
     "       bindlow-dbf dump FILE.DBF [--tag NAME]\n"
     "       bindlow-dbf check FILE.DBF\n"
     "       bindlow-dbf index FILE.DBF NAME EXPRESSION\n"
     "       bindlow-dbf reindex FILE.DBF\n"
-    "       bindlow-dbf pack FILE.DBF\n";
+    "       bindlow-dbf pack FILE.DBF\n"
+    "\n"
+    "  info     header, fields, record counts and index tags\n"
+    "  dump     one line per live record, tab-separated, in UTF-8 (in the tag's order with --tag)\n"
+    "  check    verifies the table and every index tag; faults go to standard error\n"
+    "  index    adds or replaces a tag of the production index\n"
+    "  reindex  rebuilds every tag from the table\n"
+    "  pack     removes deleted records and rebuilds the index\n"
+    "\n"
+    "Errors go to standard error with exit status 1, and the file stays as it was.\n"
+    "A wrong call prints this text to standard error with exit status 2.\n";
 
 struct Target {
     std::filesystem::path folder;
@@ -48,7 +60,7 @@ int info(const Target& t)
     std::printf("fields      %d\n", table.fieldCount());
     for (int i = 0; i < table.fieldCount(); ++i) {
         const auto& f = table.field(i);
-        std::printf("  %3d %-10s %c %3d %2d\n", i + 1, table.fieldName(i).c_str(), f.type, f.width, f.decimals);
+        std::printf("  %3d %-10s %c %3d %2d\n", i + 1, cli::cp1252ToUtf8(table.fieldName(i)).c_str(), f.type, f.width, f.decimals);
     }
     auto tags = table.tags();
     std::printf("tags        %zu%s\n", tags.size(), tags.empty() ? "" : (" in " + table.indexPath().filename().string()).c_str());
@@ -73,6 +85,7 @@ int dump(const Target& t, const std::string& tag)
             line += v;
         }
         line += '\n';
+        line = cli::cp1252ToUtf8(line);
         std::fwrite(line.data(), 1, line.size(), stdout);
     }
     return 0;
@@ -90,6 +103,10 @@ int check(const Target& t)
 
 int main(int argc, char** argv)
 {
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
     if (argc < 3) {
         std::fputs(kUsage, stderr);
         return 2;

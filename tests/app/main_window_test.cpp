@@ -7,6 +7,8 @@
 #include <QTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QDir>
+#include <QStandardPaths>
 #include <QMenu>
 #include <QPushButton>
 #include <QTableView>
@@ -18,6 +20,7 @@
 #include "store/book_table.h"
 #include "store/profile.h"
 #include "support/gui_env.h"
+#include "ui/help.h"
 #include "ui/navigator.h"
 #include "ui/tip_dialog.h"
 
@@ -232,4 +235,41 @@ TEST(MainWindow, TheTipOfTheDayShowsAtStartAndRemembersItsCheckBox)
     main->close();
     store::ProfileFile ini(env.iniPath());
     EXPECT_EQ(ini.read("Misc", "Show Tips", "", 14), "No");
+}
+
+// The first start of a copied program (its folder writable) and of an installed one (read-only).
+TEST(MainWindow, FirstStartKeepsTheFilesBesideTheProgramOrInTheUsersDataFolder)
+{
+    {
+        GuiEnv env;
+        StartOptions o;
+        o.executableDirectory = env.programDir();
+        o.startDirectory = env.programDir();
+        TMain main(o);
+        ASSERT_TRUE(main.started());
+        EXPECT_EQ(main.programDirectory, env.programDir());
+        EXPECT_EQ(main.currentDatabase, env.programDir() + "/MASTER.DBF");
+        EXPECT_TRUE(QFileInfo::exists(env.programDir() + "/MASTER.DBF"));
+    }
+    {
+        GuiEnv env;
+        const QString data = env.configDir() + "/../data";
+        qputenv("XDG_DATA_HOME", data.toLocal8Bit());
+        const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        ASSERT_TRUE(userFolder.startsWith(data));
+        StartOptions o;
+        o.executableDirectory = QStringLiteral("/proc");  // no one, the superuser included, writes here
+        o.startDirectory = env.programDir();
+        TMain main(o);
+        qunsetenv("XDG_DATA_HOME");
+        ASSERT_TRUE(main.started());
+        EXPECT_EQ(main.programDirectory, QDir::cleanPath(userFolder));
+        EXPECT_EQ(main.currentDatabase, QDir::cleanPath(userFolder) + "/MASTER.DBF");
+        EXPECT_TRUE(QFileInfo::exists(main.currentDatabase));
+        // the help file is looked for where the program was installed, never among the user's files
+        EXPECT_EQ(ui::helpFile(), "/proc/KAVBOOK.HLP");
+        main.close();
+        store::ProfileFile ini(env.iniPath());
+        EXPECT_EQ(ini.read("Misc", "Last Database", "", 249), main.currentDatabase);
+    }
 }

@@ -103,3 +103,32 @@ TEST(Cli, ErrorsLeaveTheFileAsItWas)
     EXPECT_EQ(status, 1);
     EXPECT_NE(out.find("record 1: field YEARPUB holds no number"), std::string::npos) << out;
 }
+
+TEST(Cli, SpeaksUtf8AndExplainsItself)
+{
+    TempDir dir;
+    createSmallTable(dir.path());
+    {
+        Table t;
+        t.open(dir.path(), "BOOKS");
+        addBook(t, "Caf\xE9 \x80 \x96", "Bront\xEB", 3);  // Windows-1252: é, €, en dash; ë
+    }
+    int status = 0;
+    std::string out;
+    status = run(kTool + " dump '" + (dir / "BOOKS.DBF").string() + "'", &out);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(out, "1\tCaf\xC3\xA9 \xE2\x82\xAC \xE2\x80\x93\tBront\xC3\xAB\t1997\t3.0000\t\t\n");
+
+    // --help: the usage on standard output, status 0; a wrong call: the usage on standard error, status 2
+    status = run(kTool + " --help 2>/dev/null", &out);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(out.rfind("usage: bindlow-dbf info FILE.DBF\n", 0), 0u) << out;
+    EXPECT_NE(out.find("bindlow-dbf pack FILE.DBF"), std::string::npos);
+    std::string err;
+    status = run(kTool + " 2>&1 >/dev/null", &err);
+    EXPECT_EQ(status, 2);
+    EXPECT_EQ(err.rfind("usage: bindlow-dbf", 0), 0u);
+    status = run(kTool + " info 2>/dev/null", &out);
+    EXPECT_EQ(status, 2);
+    EXPECT_EQ(out, "");
+}

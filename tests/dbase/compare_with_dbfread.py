@@ -10,13 +10,26 @@ import sys
 
 from dbfread import DBF
 
+
+
+def windows_1252(latin1_text):
+    """Table text as Windows-1252 shows it; the five bytes it leaves undefined keep their code points."""
+    out = []
+    for c in latin1_text:
+        try:
+            out.append(bytes([ord(c)]).decode("cp1252"))
+        except UnicodeDecodeError:
+            out.append(c)
+    return "".join(out)
+
+
 ours_path, table_path = sys.argv[1], sys.argv[2]
 table = DBF(table_path, encoding="latin-1", char_decode_errors="strict", ignore_missing_memofile=True,
             raw=False, load=False, recfactory=None)
 fields = table.fields
 ours = []
 with open(ours_path, "rb") as f:
-    for line in f.read().decode("latin-1").split("\n"):
+    for line in f.read().decode("utf-8").split("\n"):  # the tool prints UTF-8
         if line:
             ours.append(line.split("\t"))
 
@@ -35,7 +48,7 @@ for row, rec in zip(ours, theirs):
         if t == "M":
             continue  # memo readers differ; the engine's memo reading is tested on its own
         if t == "C":
-            ok = ours_text == (theirs_value or "").rstrip(" \0")
+            ok = ours_text == windows_1252((theirs_value or "").rstrip(" \0"))
         elif t in "NF":
             ok = (ours_text == "" and theirs_value is None) or (
                 theirs_value is not None and ours_text != "" and float(ours_text) == float(theirs_value))

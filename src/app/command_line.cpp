@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "app/command_line.h"
+
+namespace app {
+
+bool browseRequested(const QStringList& parameters)
+{
+    if (parameters.isEmpty()) return false;
+    const QString first = parameters.first().toUpper();
+    return first == QLatin1String("/BROWSE") || first == QLatin1String("--BROWSE");
+}
+
+std::optional<QString> informationRequested(const QStringList& parameters)
+{
+    if (parameters.size() != 1) return std::nullopt;
+    const QString& p = parameters.first();
+    const QString version = QStringLiteral("Bindlow Books 97 3.2b\n");
+    if (p == QLatin1String("--version") || p == QLatin1String("-v")) return version;
+    if (p == QLatin1String("--help") || p == QLatin1String("-h"))
+        return version + QStringLiteral(
+                             "A catalogue of a private library of books.\n"
+                             "\n"
+                             "usage: bindlow [/BROWSE | --browse]\n"
+                             "       bindlow --help | --version\n"
+                             "\n"
+                             "  /BROWSE, --browse  browse mode: the books can be viewed, searched, reported\n"
+                             "                     and exported, but not changed\n"
+                             "  --help, -h         this text\n"
+                             "  --version, -v      the program's name and version\n"
+                             "\n"
+                             "The program opens the database it used last, or MASTER.DBF in its folder.\n");
+    return std::nullopt;
+}
+
+}  // namespace app

@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+// Where the program keeps its files and finds its help file.
+#include <QString>
+
+namespace app {
+
+// True when a file can be created in the folder (tried, not judged from permission bits, which
+// the superuser ignores and read-only mounts do not show).
+bool folderAcceptsFiles(const QString& folder);
+
+// The program directory: the executable's folder, or — where that folder cannot be written (an
+// installed copy) — the user's data folder, created when missing.
+QString programDirectoryFor(const QString& executableFolder, const QString& userDataFolder);
+
+// The help file: beside the executable when it is there (a build tree, a copied folder),
+// otherwise in the installation's data folder (PREFIX/share/bindlow beside PREFIX/bin). Never the
+// user's data folder, which holds only the user's files.
+QString helpFileFor(const QString& executableFolder);
+
+}  // namespace app
