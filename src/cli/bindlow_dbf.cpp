@@ -20,13 +20,15 @@ const char* kUsage =
     "       bindlow-dbf index FILE.DBF NAME EXPRESSION\n"
     "       bindlow-dbf reindex FILE.DBF\n"
     "       bindlow-dbf pack FILE.DBF\n"
+    "       bindlow-dbf recover FILE.DBF\n"
     "\n"
     "  info     header, fields, record counts and index tags\n"
     "  dump     one line per live record, tab-separated, in UTF-8 (in the tag's order with --tag)\n"
     "  check    verifies the table and every index tag; faults go to standard error\n"
     "  index    adds or replaces a tag of the production index\n"
-    "  reindex  rebuilds every tag from the table\n"
+    "  reindex  rebuilds the index from the table, keeping every tag it can still read\n"
     "  pack     removes deleted records and rebuilds the index\n"
+    "  recover  adds the whole records that lie past the header's count, rebuilds the index\n"
     "\n"
     "Errors go to standard error with exit status 1, and the file stays as it was.\n"
     "A wrong call prints this text to standard error with exit status 2.\n";
@@ -54,6 +56,7 @@ int info(const Target& t)
     std::printf("version     0x%02X%s\n", h.version, h.hasMemo() ? " (memo fields: read-only)" : "");
     std::printf("updated     %04d-%02d-%02d\n", h.updated.year, h.updated.month, h.updated.day);
     std::printf("records     %u (%u live, %u deleted)\n", table.physicalCount(), table.physicalCount() - deleted, deleted);
+    if (table.recordsPastCount() != 0) std::printf("            %s\n", table.recordsPastCountMessage().c_str());
     std::printf("header      %u bytes, record %u bytes\n", unsigned(h.headerLength), unsigned(h.recordLength));
     std::printf("language    0x%02X\n", h.languageDriver);
     std::printf("index flag  %u\n", unsigned(h.mdxFlag));
@@ -91,6 +94,39 @@ int dump(const Target& t, const std::string& tag)
     return 0;
 }
 
+int reindex(const Target& t)
+{
+    dbase::Table table;
+    table.open(t.folder, t.name, {true, false, {}, true});
+    auto report = table.rebuildIndex();
+    if (!report.unreadable.empty()) std::printf("the old index could not be read: %s\n", report.unreadable.c_str());
+    for (const auto& lost : report.lost) std::printf("tag not kept: %s\n", lost.c_str());
+    if (report.kept.empty()) {
+        std::printf("no tags: the table has no index now\n");
+    } else {
+        std::string names;
+        for (const auto& k : report.kept) names += (names.empty() ? "" : ", ") + k;
+        std::printf("rebuilt: %s\n", names.c_str());
+    }
+    return 0;
+}
+
+int recover(const Target& t)
+{
+    dbase::Table table;
+    table.open(t.folder, t.name, {true, false, {}, true});
+    const std::uint32_t past = table.recordsPastCount();
+    if (past == 0) {
+        std::printf("no records lie past the header's count; nothing to recover\n");
+        return 0;
+    }
+    std::printf("adding %u records that lie past the header's count of %u\n", past, table.physicalCount());
+    std::fflush(stdout);
+    table.recover();
+    std::printf("the table holds %u records now\n", table.physicalCount());
+    return 0;
+}
+
 int check(const Target& t)
 {
     auto faults = dbase::checkTable(t.folder, t.name);
@@ -124,13 +160,12 @@ int main(int argc, char** argv)
             table.addTag(argv[3], argv[4]);
             return 0;
         }
-        if ((cmd == "reindex" || cmd == "pack") && argc == 3) {
+        if (cmd == "reindex" && argc == 3) return reindex(t);
+        if (cmd == "recover" && argc == 3) return recover(t);
+        if (cmd == "pack" && argc == 3) {
             dbase::Table table;
             table.open(t.folder, t.name, {true, false, {}});
-            if (cmd == "pack")
-                table.pack();
-            else
-                table.reindex();
+            table.pack();
             return 0;
         }
     } catch (const dbase::DatabaseError& e) {

@@ -4,6 +4,7 @@
 // never by laying a struct over them.
 #include <cstdint>
 #include <cstring>
+#include <string>
 
 namespace dbase {
 
@@ -24,6 +25,14 @@ inline void put32(unsigned char* p, std::uint32_t v)
     p[1] = std::uint8_t(v >> 8);
     p[2] = std::uint8_t(v >> 16);
     p[3] = std::uint8_t(v >> 24);
+}
+
+// Names of fields and tags compare in ASCII capitals.
+inline std::string upperAscii(std::string s)
+{
+    for (auto& c : s)
+        if (c >= 'a' && c <= 'z') c = char(c - 32);
+    return s;
 }
 
 }  // namespace dbase

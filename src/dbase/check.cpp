@@ -23,6 +23,7 @@ std::vector<std::string> checkTable(const std::filesystem::path& folder, const s
     auto fault = [&](const std::string& s) {
         if (faults.size() < 200) faults.push_back(s);
     };
+    if (t.recordsPastCount() != 0) fault(t.path().string() + ": " + t.recordsPastCountMessage());
     for (std::uint32_t r = 1; r <= n; ++r) {
         RecordView v = t.record(r);
         unsigned char flag = v.data()[0];

@@ -3,6 +3,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <functional>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,7 +16,22 @@ void fail(const std::string& file, const std::string& what) { throw DatabaseErro
 
 namespace {
 std::string sysError() { return std::strerror(errno); }
+
+std::function<void(const char*)>& stepHook()
+{
+    static std::function<void(const char*)> hook;
+    return hook;
+}
+
+// Every write, flush and rename passes here first, so that tests can fail or stop the program
+// at each of them.
+void step(const char* what)
+{
+    if (const auto& hook = stepHook()) hook(what);
+}
 }  // namespace
+
+void setFileStepHookForTests(std::function<void(const char*)> hook) { stepHook() = std::move(hook); }
 
 File::File(const std::filesystem::path& path, Mode mode) : name_(path.string())
 {
@@ -25,14 +41,16 @@ File::File(const std::filesystem::path& path, Mode mode) : name_(path.string())
     case Mode::ReadWrite: flags |= O_RDWR; break;
     case Mode::Create: flags |= O_RDWR | O_CREAT | O_TRUNC; break;
     }
-    fd_ = ::open(name_.c_str(), flags, 0666);
+    // without waiting: opening a FIFO for reading would block until someone writes to it
+    fd_ = ::open(name_.c_str(), flags | O_NONBLOCK, 0666);
     if (fd_ < 0) fail(name_, "cannot open the file (" + sysError() + ")");
     struct stat st {};
-    if (::fstat(fd_, &st) == 0 && !S_ISREG(st.st_mode)) {
+    if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd_);
         fd_ = -1;
         fail(name_, "is not a regular file");
     }
+    ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
     writable_ = mode != Mode::ReadOnly;
 }
 
@@ -93,6 +111,7 @@ void File::readAt(std::uint64_t offset, void* buffer, std::size_t len) const
 void File::writeAt(std::uint64_t offset, const void* buffer, std::size_t len)
 {
     if (!writable_) fail(name_, "the file is open read-only");
+    step("write");
     const auto* p = static_cast<const char*>(buffer);
     std::size_t done = 0;
     while (done < len) {
@@ -112,6 +131,7 @@ void File::truncate(std::uint64_t size)
 
 void File::sync()
 {
+    step("sync");
     if (::fsync(fd_) != 0) fail(name_, "cannot flush the file (" + sysError() + ")");
 }
 
@@ -182,8 +202,25 @@ bool existsCaseless(const std::filesystem::path& folder, const std::string& name
 
 void replaceFile(const std::filesystem::path& source, const std::filesystem::path& target)
 {
+    step("rename");
     if (::rename(source.c_str(), target.c_str()) != 0)
         fail(target.string(), "cannot replace the file (" + sysError() + ")");
+    syncFolder(target);
+}
+
+void syncFolder(const std::filesystem::path& file)
+{
+    std::filesystem::path folder = file.parent_path();
+    int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;  // nothing more can be done; the rename itself has happened
+    ::fsync(fd);
+    ::close(fd);
+}
+
+void removeQuietly(const std::filesystem::path& file)
+{
+    std::error_code ec;
+    std::filesystem::remove(file, ec);
 }
 
 }  // namespace dbase

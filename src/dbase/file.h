@@ -5,6 +5,7 @@
 // whether they are in one process or in two.
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 namespace dbase {
@@ -53,8 +54,17 @@ private:
 std::filesystem::path findCaseless(const std::filesystem::path& folder, const std::string& name);
 bool existsCaseless(const std::filesystem::path& folder, const std::string& name);
 
-// Replaces target with source (both in one folder), atomically.
+// Replaces target with source (both in one folder), atomically, and makes the rename durable.
+// The caller has synced source.
 void replaceFile(const std::filesystem::path& source, const std::filesystem::path& target);
+// Flushes the folder that holds file, so that a rename or a new name in it survives a crash.
+void syncFolder(const std::filesystem::path& file);
+// Removes a file if it is there; failures are ignored (cleaning up after another failure).
+void removeQuietly(const std::filesystem::path& file);
+
+// Tests only: called with "write", "sync" or "rename" before each of them; the hook may throw
+// (a failing disk) or end the process (a crash). An empty hook removes it.
+void setFileStepHookForTests(std::function<void(const char*)> hook);
 
 // Lock offsets shared by every open of a table (far beyond the data, as dBASE engines do).
 inline constexpr std::uint64_t kLockBase = 0xEFFFFFFEull;

@@ -555,10 +555,22 @@ void Mdx::write(const std::filesystem::path& path, const std::string& tableBase,
                 const std::vector<BuildTag>& tags)
 {
     if (tags.size() > std::size_t(kMaxTags)) fail(path.string(), "an index holds at most 47 tags");
+    const std::string tmpName = path.string() + ".tmp";
+    try {
+        writeTo(tmpName, tableBase, languageDriver, tags);
+    } catch (...) {
+        removeQuietly(tmpName);  // a full disk or a size limit leaves no half-written index behind
+        throw;
+    }
+    replaceFile(tmpName, path);
+}
+
+void Mdx::writeTo(const std::string& tmpName, const std::string& tableBase, std::uint8_t languageDriver,
+                  const std::vector<BuildTag>& tags)
+{
     constexpr int kBlock = 1024, kPages = 2;
     const Date now = today();
     std::vector<unsigned char> header(kHeaderBytes, 0);
-    std::string tmpName = path.string() + ".tmp";
     File out(tmpName, File::Mode::Create);
     std::uint32_t page = 4;
     std::vector<std::uint32_t> tagPages;
@@ -695,8 +707,8 @@ void Mdx::write(const std::filesystem::path& path, const std::string& tableBase,
         }
     }
     out.writeAt(0, header.data(), header.size());
+    out.sync();
     out.close();
-    replaceFile(tmpName, path);
 }
 
 }  // namespace dbase

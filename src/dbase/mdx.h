@@ -74,6 +74,8 @@ public:
     void unlockShared();
 
 private:
+    static void writeTo(const std::string& tmpName, const std::string& tableBase, std::uint8_t languageDriver,
+                        const std::vector<BuildTag>& tags);
     struct Node;
     Node readNode(const TagInfo& tag, std::uint32_t page) const;
     void writeNode(const TagInfo& tag, const Node& node);

@@ -14,13 +14,6 @@ namespace dbase {
 
 namespace {
 constexpr std::size_t kMapSlack = 64u << 20;  // room to grow before the file is mapped again
-
-std::string upperAscii(std::string s)
-{
-    for (auto& c : s)
-        if (c >= 'a' && c <= 'z') c = char(c - 32);
-    return s;
-}
 }  // namespace
 
 Table::Table() = default;
@@ -70,19 +63,22 @@ void Table::openFiles()
     // count only after it has written the record, and changes the index only while it holds it
     f.lock(kUpdateLock, 1, false);
     file_ = std::move(f);
+    if (file_.writable()) removeLeftovers();
     try {
         const std::uint64_t size = file_.size();
         std::vector<unsigned char> head(static_cast<std::size_t>(std::min<std::uint64_t>(size, kMaxHeader)));
         file_.readAt(0, head.data(), head.size());
         header_ = parseHeader(file, head.data(), head.size(), size);
         count_ = header_.recordCount;
+        const std::uint64_t whole = (size - header_.headerLength) / header_.recordLength;
+        pastCount_ = whole > std::uint64_t(count_) + 1 ? std::uint32_t(std::min<std::uint64_t>(whole - count_, 0xFFFFFFFFu)) : 0;
         if (header_.hasMemo()) {
             readOnly_ = true;  // memo fields are read, never written
             std::filesystem::path dbt = findCaseless(folder_, tableName_ + ".DBT");
             std::error_code ec;
             if (std::filesystem::exists(dbt, ec)) memo_ = std::make_unique<MemoFile>(dbt, header_.version == 0x8B);
         }
-        if (header_.mdxFlag != 0) {
+        if (header_.mdxFlag != 0 && !options_.skipIndex) {
             std::filesystem::path mdx = indexPath();
             std::error_code ec;
             if (!std::filesystem::exists(mdx, ec))
@@ -125,6 +121,7 @@ void Table::close()
     modified_ = false;
     editRec_ = 0;
     count_ = 0;
+    pastCount_ = 0;
 }
 
 void Table::mapFile()

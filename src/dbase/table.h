@@ -23,6 +23,14 @@ struct OpenOptions {
     bool exclusive = false;
     bool readOnly = false;
     std::string indexTag;  // empty: record order
+    bool skipIndex = false;  // the production index is not read (looking at the header; rebuilding the index)
+};
+
+// What rebuilding a production index kept of the old one.
+struct IndexRebuild {
+    std::vector<std::string> kept;  // the tags of the new index
+    std::vector<std::string> lost;  // "NAME: why" for each old tag that could not be kept
+    std::string unreadable;         // why the old index could not be read at all, if it could not
 };
 
 // A field of a new table.
@@ -134,6 +142,19 @@ public:
     void reindex();
     void pack();
 
+    // Whole records that lie past the header's record count when there are two or more of them
+    // (an append killed between its record and its count leaves at most one). Such a table holds
+    // books the count does not show: every change and rewrite is refused until recover().
+    std::uint32_t recordsPastCount() const { return pastCount_; }
+    std::string recordsPastCountMessage() const;
+    // Sets the count to the whole records present and rebuilds the index; exclusive use.
+    // Returns how many records it added.
+    std::uint32_t recover();
+    // Builds the production index anew from the table alone (exclusive use; the table may be
+    // opened with skipIndex, so a damaged index is no obstacle): the old tags whose definitions
+    // can still be read and evaluated, then wanted (which replace old tags of the same name).
+    IndexRebuild rebuildIndex(const std::vector<std::pair<std::string, std::string>>& wanted = {});
+
     // True when another open holds the table file, so that an exclusive open would be refused.
     // Looks only at the locks: the file is not read.
     static bool heldElsewhere(const std::filesystem::path& file);
@@ -166,7 +187,8 @@ private:
                                     const std::function<const unsigned char*(std::uint32_t)>& rec,
                                     std::uint32_t count) const;
     void writeIndex(const std::vector<std::pair<std::string, std::string>>& defs);
-    void reopenAfterReplace();
+    void reopenAfterReplace(File locked);
+    void removeLeftovers();
     std::uint32_t diskRecordCount() const;
     void setHeaderByte28(std::uint8_t value);
     void placeAfterChange(std::uint32_t recno, bool keyChanged, const std::vector<unsigned char>& oldKey);
@@ -208,6 +230,7 @@ private:
     std::vector<unsigned char> buffer_, original_;
     bool modified_ = false;
     bool recordLocked_ = false;
+    std::uint32_t pastCount_ = 0;
 };
 
 }  // namespace dbase

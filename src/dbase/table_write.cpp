@@ -14,13 +14,6 @@ namespace dbase {
 
 namespace {
 
-std::string upperAscii(std::string s)
-{
-    for (auto& c : s)
-        if (c >= 'a' && c <= 'z') c = char(c - 32);
-    return s;
-}
-
 bool validName(const std::string& n, std::size_t max)
 {
     if (n.empty() || n.size() > max) return false;
@@ -36,6 +29,7 @@ void Table::requireWritable() const
 {
     if (state_ == TableState::Inactive) throw DatabaseError("the table is not open");
     if (readOnly_) fail(path_.string(), header_.hasMemo() ? "tables with memo fields open read-only" : "the table is open read-only");
+    if (pastCount_ != 0) fail(path_.string(), recordsPastCountMessage());
 }
 
 void Table::requireEditing(int field) const
@@ -527,10 +521,9 @@ void Table::reindex()
     downgradeLock();
 }
 
-void Table::reopenAfterReplace()
+void Table::reopenAfterReplace(File locked)
 {
-    File f(path_, File::Mode::ReadWrite);
-    if (!f.tryLock(kOpenLock, 1, exclusive_)) fail(path_.string(), "the table was taken by another program");
+    File f = std::move(locked);
     std::uint64_t size = f.size();
     std::vector<unsigned char> head(static_cast<std::size_t>(std::min<std::uint64_t>(size, kMaxHeader)));
     f.readAt(0, head.data(), head.size());
@@ -561,7 +554,10 @@ void Table::pack()
         if (recordPtr(r)[0] != '*') live.push_back(r);
 
     const std::string fresh = path_.string() + ".new";
-    {
+    const std::filesystem::path mdxPath = mdx_ ? indexPath() : std::filesystem::path();
+    const std::string freshIndex = mdx_ ? mdxPath.string() + ".new" : std::string();
+    File locked;
+    try {
         TableHeader h = header_;
         h.recordCount = std::uint32_t(live.size());
         h.updated = today();
@@ -583,19 +579,29 @@ void Table::pack()
         }
         block.push_back(0x1A);
         out.writeAt(at, block.data(), block.size());
+        out.sync();
+        if (mdx_) {
+            std::vector<std::pair<std::string, std::string>> defs;
+            for (const TagInfo& t : tags()) defs.emplace_back(t.name, t.expression);
+            auto built = buildTags(defs, [&](std::uint32_t r) { return recordPtr(live[r - 1]); }, std::uint32_t(live.size()));
+            Mdx::write(freshIndex, tableName_, header_.languageDriver, built);
+        }
+        // no other open may use the new table between the renames: it is locked before it
+        // takes the old one's place
+        locked = File(fresh, File::Mode::ReadWrite);
+        if (!locked.tryLock(kOpenLock, 1, true)) fail(path_.string(), "the new table was taken by another program");
+    } catch (...) {
+        locked.close();
+        removeQuietly(fresh);
+        if (!freshIndex.empty()) removeQuietly(freshIndex);
+        throw;
     }
-    std::filesystem::path mdxPath;
-    if (mdx_) {
-        std::vector<std::pair<std::string, std::string>> defs;
-        for (const TagInfo& t : tags()) defs.emplace_back(t.name, t.expression);
-        auto built = buildTags(defs, [&](std::uint32_t r) { return recordPtr(live[r - 1]); }, std::uint32_t(live.size()));
-        mdxPath = indexPath();
-        Mdx::write(mdxPath.string() + ".new", tableName_, header_.languageDriver, built);
-    }
-    // both new files are complete: now they take the old ones' places
+    // both new files are complete and on disk: now they take the old ones' places. Should the
+    // program die between the renames, the next open finds the new index waiting and puts it
+    // in place.
     replaceFile(fresh, path_);
-    if (!mdxPath.empty()) replaceFile(mdxPath.string() + ".new", mdxPath);
-    reopenAfterReplace();
+    if (!freshIndex.empty()) replaceFile(freshIndex, mdxPath);
+    reopenAfterReplace(std::move(locked));
     locate(0);
     bof_ = true;
 }

@@ -132,3 +132,46 @@ TEST(Cli, SpeaksUtf8AndExplainsItself)
     EXPECT_EQ(status, 2);
     EXPECT_EQ(out, "");
 }
+
+TEST(Cli, RecoverAddsRecordsPastTheCountAndReindexMendsABrokenIndex)
+{
+    TempDir dir;
+    createSmallTable(dir.path());
+    {
+        Table t;
+        t.open(dir.path(), "BOOKS");
+        for (int i = 0; i < 12; ++i) addBook(t, "B" + std::to_string(i), "A", i);
+        t.addTag("BYTITLE", "Upper(Title)");
+    }
+    const std::string dbf = "'" + (dir / "BOOKS.DBF").string() + "'";
+    {
+        std::fstream f(dir / "BOOKS.DBF", std::ios::in | std::ios::out | std::ios::binary);
+        f.seekp(4);
+        f.write("\x02\0\0\0", 4);  // the header counts 2 of 12
+    }
+    int status = 0;
+    EXPECT_NE(tool("info " + dbf, &status).find("10 whole records lie past the header's count"), std::string::npos);
+    EXPECT_NE(tool("check " + dbf, &status).find("10 whole records lie past the header's count"), std::string::npos);
+    EXPECT_EQ(status, 1);
+    std::string out = tool("pack " + dbf, &status);
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(out.find("bindlow-dbf recover"), std::string::npos) << out;
+    EXPECT_EQ(tool("recover " + dbf, &status),
+              "adding 10 records that lie past the header's count of 2\nthe table holds 12 records now\n");
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(tool("check " + dbf, &status), "ok\n");
+    EXPECT_EQ(tool("recover " + dbf, &status), "no records lie past the header's count; nothing to recover\n");
+
+    // an index whose tag table is nonsense: reindex rebuilds what it can and says what it lost
+    {
+        std::fstream f(dir / "BOOKS.MDX", std::ios::in | std::ios::out | std::ios::binary);
+        f.seekp(28);
+        f.write("\xFF\xFF", 2);
+    }
+    out = tool("reindex " + dbf, &status);
+    EXPECT_EQ(status, 0);
+    EXPECT_NE(out.find("the old index could not be read: "), std::string::npos) << out;
+    EXPECT_NE(out.find("no tags: the table has no index now"), std::string::npos) << out;
+    EXPECT_EQ(tool("check " + dbf, &status), "ok\n");
+    EXPECT_FALSE(std::filesystem::exists(dir / "BOOKS.MDX"));
+}

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
+#include <functional>
 #include <random>
+#include <sys/stat.h>
 
 #include "dbase/check.h"
 #include "dbase/error.h"
@@ -178,4 +181,174 @@ TEST(Damage, FuzzerFindingsStayFixed)
         ++seen;
     }
     EXPECT_GT(seen, 0);
+}
+
+namespace {
+std::string slurp(const std::filesystem::path& p)
+{
+    std::ifstream f(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), {}};
+}
+
+std::string errorOf(const std::function<void()>& f)
+{
+    try {
+        f();
+        return {};
+    } catch (const DatabaseError& e) {
+        return e.what();
+    }
+}
+}  // namespace
+
+// Records past the header's count may be a user's books: nothing discards them, recover adds them.
+TEST(Damage, RecordsPastTheHeadersCountAreKeptUntilRecovered)
+{
+    TempDir dir;
+    makeIndexedTable(dir, 200);
+    poke(dir / "BOOKS.DBF", 4, le32(0));
+    const std::string table = slurp(dir / "BOOKS.DBF"), index = slurp(dir / "BOOKS.MDX");
+
+    auto faults = checkTable(dir.path(), "BOOKS");
+    ASSERT_FALSE(faults.empty());
+    EXPECT_NE(faults.front().find("200 whole records lie past the header's count"), std::string::npos) << faults.front();
+    {
+        Table t;
+        t.open(dir.path(), "BOOKS", {true, false, {}, true});
+        EXPECT_EQ(t.recordsPastCount(), 200u);
+        for (auto change : std::vector<std::function<void()>> {[&] { t.pack(); }, [&] { t.reindex(); },
+                                                               [&] { t.rebuildIndex(); }, [&] { t.append(); },
+                                                               [&] { t.addTag("X", "Title"); }})
+            EXPECT_NE(errorOf(change).find("200 whole records lie past the header's count"), std::string::npos);
+    }
+    EXPECT_EQ(slurp(dir / "BOOKS.DBF"), table);
+    EXPECT_EQ(slurp(dir / "BOOKS.MDX"), index);
+
+    {
+        Table t;
+        t.open(dir.path(), "BOOKS", {true, false, {}, true});
+        EXPECT_EQ(t.recover(), 200u);
+    }
+    EXPECT_TRUE(checkTable(dir.path(), "BOOKS").empty());
+    Table t;
+    t.open(dir.path(), "BOOKS", {false, true, "NEWINDEX"});
+    EXPECT_EQ(t.recordCount(), 200u);
+    EXPECT_EQ(t.recordsPastCount(), 0u);
+
+    // one record past the count is what an append killed before its count leaves: not reported
+    t.close();
+    poke(dir / "BOOKS.DBF", 4, le32(199));
+    t.open(dir.path(), "BOOKS", {true, false, {}});
+    EXPECT_EQ(t.recordsPastCount(), 0u);
+    EXPECT_NO_THROW(t.pack());
+}
+
+TEST(Damage, SpecialFilesAreRefusedWithoutWaiting)
+{
+    TempDir dir;
+    ASSERT_EQ(::mkfifo((dir / "BOOKS.DBF").c_str(), 0600), 0);
+    EXPECT_NE(openError(dir).find("is not a regular file"), std::string::npos);  // no writer: would hang if it waited
+    std::filesystem::remove(dir / "BOOKS.DBF");
+    makeIndexedTable(dir, 5);
+    std::filesystem::remove(dir / "BOOKS.MDX");
+    ASSERT_EQ(::mkfifo((dir / "BOOKS.MDX").c_str(), 0600), 0);
+    EXPECT_NE(openError(dir).find("is not a regular file"), std::string::npos);
+}
+
+// The index is derived data: whatever became of it, rebuilding it from the table works and says
+// which tags could not be kept.
+TEST(Damage, ADamagedIndexIsRebuiltFromTheTableAlone)
+{
+    struct Case {
+        const char* what;
+        std::function<void(const TempDir&)> damage;
+        bool tagsReadable;
+    };
+    const std::vector<Case> cases {
+        {"truncated", [](const TempDir& d) { std::filesystem::resize_file(d / "BOOKS.MDX", 700); }, false},
+        {"zeroed", [](const TempDir& d) { poke(d / "BOOKS.MDX", 0, std::string(2048, '\0')); }, false},
+        {"tag count 65535", [](const TempDir& d) { poke(d / "BOOKS.MDX", 28, "\xFF\xFF"); }, false},
+        {"missing", [](const TempDir& d) { std::filesystem::remove(d / "BOOKS.MDX"); }, false},
+        {"root outside the file", [](const TempDir& d) { poke(d / "BOOKS.MDX", 4 * 512, le32(999999)); }, true},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        makeIndexedTable(dir, 300);
+        c.damage(dir);
+        EXPECT_NE(openError(dir, "NEWINDEX"), "") << c.what;
+        Table t;
+        ASSERT_NO_THROW(t.open(dir.path(), "BOOKS", {true, false, {}, true})) << c.what;
+        IndexRebuild r = t.rebuildIndex({{"NEWINDEX", testing_support::kSortKey}});
+        EXPECT_EQ(r.kept, std::vector<std::string> {"NEWINDEX"}) << c.what;
+        t.close();
+        EXPECT_EQ(openError(dir, "NEWINDEX"), "") << c.what;
+        EXPECT_TRUE(checkTable(dir.path(), "BOOKS").empty()) << c.what;
+    }
+
+    // a tag whose key names no field cannot be kept; the others are, and it is said which
+    TempDir dir;
+    makeIndexedTable(dir, 50);
+    {
+        Table t;
+        t.open(dir.path(), "BOOKS", {true, false, {}});
+        t.addTag("BYTITLE", "Upper(Title)");
+    }
+    const std::string mdx = slurp(dir / "BOOKS.MDX");
+    const auto at = mdx.find("Upper(Title)");
+    ASSERT_NE(at, std::string::npos);
+    poke(dir / "BOOKS.MDX", at, "Upper(Tytle)");
+    Table t;
+    t.open(dir.path(), "BOOKS", {true, false, {}, true});
+    IndexRebuild r = t.rebuildIndex();
+    EXPECT_EQ(r.kept, std::vector<std::string> {"NEWINDEX"});
+    ASSERT_EQ(r.lost.size(), 1u);
+    EXPECT_EQ(r.lost[0].rfind("BYTITLE: ", 0), 0u) << r.lost[0];
+    t.close();
+    EXPECT_TRUE(checkTable(dir.path(), "BOOKS").empty());
+}
+
+// A write that fails (a full disk, a size limit) leaves the old files and no temporary ones.
+TEST(Damage, FailedRewritesLeaveNoTemporaryFiles)
+{
+    for (int n = 1; n < 60; ++n) {
+        TempDir dir;
+        makeIndexedTable(dir, 40);
+        const std::string table = slurp(dir / "BOOKS.DBF"), index = slurp(dir / "BOOKS.MDX");
+        bool failed = false;
+        {
+            Table t;
+            t.open(dir.path(), "BOOKS", {true, false, {}});
+            int steps = 0;
+            setFileStepHookForTests([&](const char* what) {
+                if (++steps == n && std::string(what) == "write") throw DatabaseError("no space left on device");
+            });
+            try {
+                if (n % 2) t.pack(); else t.reindex();
+            } catch (const DatabaseError&) {
+                failed = true;
+            }
+            setFileStepHookForTests({});
+        }
+        std::vector<std::string> names;
+        for (const auto& e : std::filesystem::directory_iterator(dir.path())) names.push_back(e.path().filename());
+        std::sort(names.begin(), names.end());
+        EXPECT_EQ(names, (std::vector<std::string> {"BOOKS.DBF", "BOOKS.MDX"})) << "step " << n;
+        if (failed) {
+            EXPECT_EQ(slurp(dir / "BOOKS.DBF"), table) << "step " << n;
+            EXPECT_TRUE(checkTable(dir.path(), "BOOKS").empty()) << "step " << n;
+        }
+    }
+    // and leftovers of a writer that died are removed by the next exclusive open
+    TempDir dir;
+    makeIndexedTable(dir, 5);
+    for (const char* junk : {"BOOKS.MDX.tmp", "BOOKS.MDX.new.tmp", "BOOKS.DBF.new", "BOOKS.MDX.new"})
+        std::ofstream(dir / junk) << "half";
+    Table t;
+    t.open(dir.path(), "BOOKS", {true, false, {}});
+    t.close();
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(dir.path())) names.push_back(e.path().filename());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string> {"BOOKS.DBF", "BOOKS.MDX"}));
+    EXPECT_TRUE(checkTable(dir.path(), "BOOKS").empty());
 }

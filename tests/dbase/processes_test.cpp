@@ -111,3 +111,91 @@ TEST(Processes, AProgramKilledWhileAppendingLosesNoPostedRecord)
         for (const auto& p : posted) ASSERT_TRUE(present.count(p)) << p << " was posted but is gone";
     }
 }
+
+namespace {
+// A table of 60 books with a two-tag index, every third one deleted; the titles that live.
+std::set<std::string> packableTable(const TempDir& dir)
+{
+    createSmallTable(dir.path());
+    Table t;
+    t.open(dir.path(), "BOOKS", {true, false, {}});
+    std::set<std::string> live;
+    for (int i = 0; i < 60; ++i) {
+        testing_support::addBook(t, "P" + std::to_string(i), "A" + std::to_string(i % 7), i);
+        if (i % 3 != 0) live.insert("P" + std::to_string(i));
+    }
+    for (int i = 57; i >= 0; i -= 3) {  // from the end, so that the rows before stay where they are
+        t.goToPosition(std::size_t(i));
+        t.deleteRecord();
+    }
+    t.addTag("NEWINDEX", testing_support::kSortKey);
+    t.addTag("BYTITLE", "Upper(Title)");
+    return live;
+}
+
+std::set<std::string> liveTitles(const TempDir& dir)
+{
+    Table t;
+    t.open(dir.path(), "BOOKS", {false, true, "NEWINDEX"});
+    std::set<std::string> out;
+    for (t.first(); !t.eof(); t.next()) out.insert(t.getText(0));
+    return out;
+}
+
+std::vector<std::string> leftovers(const TempDir& dir)
+{
+    std::vector<std::string> out;
+    for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+        if (e.path().extension() != ".DBF" && e.path().extension() != ".MDX") out.push_back(e.path().filename());
+    return out;
+}
+}  // namespace
+
+// The pack is killed before each of its writes, flushes and renames in turn: whatever moment it
+// dies, the next open has a table and an index that belong together, and no live book is lost.
+TEST(Processes, APackKilledAtAnyStepLosesNothing)
+{
+    int completed = 0;
+    for (int n = 1; n < 400 && completed == 0; ++n) {
+        TempDir dir;
+        const auto live = packableTable(dir);
+        Child c({kWriter, "pack", dir.path().string(), "BOOKS", "kill", std::to_string(n)});
+        std::string line;
+        while (c.readLine(line)) {
+        }
+        const int status = c.wait();
+        if (status == 0) ++completed;  // n is past the last step: the pack ran to its end
+        else ASSERT_EQ(status, 9) << "step " << n;
+
+        {
+            Table t;
+            ASSERT_NO_THROW(t.open(dir.path(), "BOOKS", {true, false, {}})) << "step " << n;  // tidies up
+        }
+        auto faults = checkTable(dir.path(), "BOOKS");
+        ASSERT_TRUE(faults.empty()) << "step " << n << ": " << faults.front();
+        ASSERT_EQ(liveTitles(dir), live) << "step " << n;
+        ASSERT_EQ(leftovers(dir), std::vector<std::string>()) << "step " << n;
+    }
+    EXPECT_EQ(completed, 1);
+}
+
+// Between the renames that put the new table and index in place no other open may use them.
+TEST(Processes, NoOtherOpenSeesAPackHalfway)
+{
+    TempDir dir;
+    const auto live = packableTable(dir);
+    Child c({kWriter, "pack", dir.path().string(), "BOOKS", "pause-rename", "2"});  // table renamed, index not yet
+    std::string line;
+    ASSERT_TRUE(c.readLine(line));
+    ASSERT_EQ(line, "paused");
+    for (bool exclusive : {false, true}) {
+        Table t;
+        EXPECT_THROW(t.open(dir.path(), "BOOKS", {exclusive, !exclusive, "NEWINDEX"}), TableInUse);
+    }
+    c.closeInput();
+    ASSERT_TRUE(c.readLine(line));
+    EXPECT_EQ(line, "packed");
+    EXPECT_EQ(c.wait(), 0);
+    EXPECT_TRUE(checkTable(dir.path(), "BOOKS").empty());
+    EXPECT_EQ(liveTitles(dir), live);
+}

@@ -4,7 +4,12 @@
 //                                                     printing "posted PREFIX-i" after each post
 //   dbase_writer hold DIR TABLE [exclusive]           opens the table, prints "ready", and keeps
 //                                                     it open until its input closes
+//   dbase_writer pack DIR TABLE kill N                packs the table and dies at once at the
+//                                                     Nth write, flush or rename (exit status 9)
+//   dbase_writer pack DIR TABLE pause-rename K        packs, and before the Kth rename prints
+//                                                     "paused" and waits until its input closes
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <string>
@@ -32,6 +37,25 @@ int main(int argc, char** argv)
                 std::printf("posted %s\n", title.c_str());
                 std::fflush(stdout);
             }
+            return 0;
+        }
+        if (mode == "pack" && argc == 6) {
+            t.open(argv[2], argv[3], {true, false, {}});
+            const std::string how = argv[4];
+            const int n = std::stoi(argv[5]);
+            int steps = 0, renames = 0;
+            dbase::setFileStepHookForTests([&](const char* what) {
+                if (how == "kill" && ++steps == n) std::_Exit(9);
+                if (how == "pause-rename" && std::strcmp(what, "rename") == 0 && ++renames == n) {
+                    std::printf("paused\n");
+                    std::fflush(stdout);
+                    std::string line;
+                    while (std::getline(std::cin, line)) {
+                    }
+                }
+            });
+            t.pack();
+            std::printf("packed\n");
             return 0;
         }
         if (mode == "hold") {

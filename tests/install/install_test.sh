@@ -23,7 +23,7 @@ appstreamcli validate --no-net "$prefix/share/metainfo/org.bindlow.Books97.metai
 
 # the tool's usage, and the same commands in its manual page
 usage=$("$prefix/bin/bindlow-dbf" --help) || fail "bindlow-dbf --help exits $?"
-for cmd in info dump check index reindex pack; do
+for cmd in info dump check index reindex pack recover; do
   grep -q "bindlow-dbf $cmd FILE.DBF" <<<"$usage" || fail "usage lacks $cmd"
   grep -q "^\.B bindlow-dbf $cmd\$" "$prefix/share/man/man1/bindlow-dbf.1" || fail "manual page lacks $cmd"
 done
