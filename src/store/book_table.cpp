@@ -7,6 +7,7 @@
 
 #include "dbase/error.h"
 #include "dbase/file.h"
+#include "dbase/header.h"
 #include "dbase/mdx.h"
 #include "store/field_table.h"
 #include "ui/messages.h"
@@ -55,12 +56,16 @@ bool BookTableFiles::CheckDBaseFormat(QObject* owner, const QString& path)
     QFileInfo info(QFileInfo(path).absoluteFilePath());
     MyCheckTable.close();
     aim(MyCheckTable, info.absoluteFilePath());
-    const QString base = info.completeBaseName();
-    if (!dbase::existsCaseless(toPath(info.absolutePath()), QFile::encodeName(base + QStringLiteral(".MDX")).toStdString()))
-        RemoveMDXByte(info.absoluteFilePath());
+    // only the header and the fields are looked at: nothing is written, and a damaged index is
+    // no reason to refuse the books (opening the table rebuilds it)
     MyCheckTable.setReadOnly(true);
     MyCheckTable.setExclusive(false);
     MyCheckTable.setIndexName({});
+    MyCheckTable.setSkipIndex(true);
+    struct Restore {
+        Dataset& t;
+        ~Restore() { t.setSkipIndex(false); }
+    } restore {MyCheckTable};
     MyCheckTable.open();
     bool valid = MyCheckTable.fieldCount() == kFieldCount;
     for (int i = 0; valid && i < kFieldCount; ++i)
@@ -69,22 +74,34 @@ bool BookTableFiles::CheckDBaseFormat(QObject* owner, const QString& path)
     if (!valid) {
         ui::showError(owner, QStringLiteral("This DBase file was not created with Bindlow Books 97.  It cannot be opened.  "
                                             "You may, however, import data from this file using the import function."));
+        return false;
     }
-    return valid;
+    // a book table copied without its index: its flag is cleared, so that it opens in record order
+    const QString base = info.completeBaseName();
+    if (!dbase::existsCaseless(toPath(info.absolutePath()), QFile::encodeName(base + QStringLiteral(".MDX")).toStdString()))
+        RemoveMDXByte(info.absoluteFilePath());
+    return true;
 }
 
 void BookTableFiles::RemoveMDXByte(const QString& path)
 {
     QFile f(path);
-    if (!f.open(QIODevice::ReadWrite | QIODevice::ExistingOnly)) return;
-    if (f.size() < 32) return;  // no table header to mend
-    if (f.seek(28)) f.write("\0", 1);
+    if (!QFileInfo(path).isFile() || !f.open(QIODevice::ReadWrite | QIODevice::ExistingOnly)) return;
+    // only a dBASE table's own header byte is ever cleared
+    const QByteArray head = f.read(qint64(dbase::kMaxHeader));
+    try {
+        dbase::parseHeader(QFile::encodeName(path).toStdString(), reinterpret_cast<const unsigned char*>(head.constData()),
+                           std::size_t(head.size()), std::uint64_t(f.size()));
+    } catch (const dbase::DatabaseError&) {
+        return;
+    }
+    if (head[28] != 0 && f.seek(28)) f.write("\0", 1);
 }
 
 bool BookTableFiles::HasSortTag(const QString& path)
 {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return false;
+    if (!QFileInfo(path).isFile() || !f.open(QIODevice::ReadOnly)) return false;
     const QByteArray head = f.read(32);
     if (head.size() < 32 || head[28] == 0) return false;  // no production index belongs to the table
     QFileInfo info(path);

@@ -20,7 +20,7 @@ void Dataset::open()
 {
     if (active()) return;
     table_.open(toPath(databaseName_), QFile::encodeName(tableName_).toStdString(),
-                {exclusive_, readOnly_, indexName_.toStdString()});
+                {exclusive_, readOnly_, indexName_.toStdString(), skipIndex_});
     if (filter_) table_.setFilter(filter_);  // a search in force outlives closing and opening
     emit opened();
     emit recordsChanged();

@@ -28,6 +28,9 @@ public:
     void setReadOnly(bool on) { readOnly_ = on; }
     QString indexName() const { return indexName_; }
     void setIndexName(const QString& tag) { indexName_ = tag; }
+    // Opens without reading the production index (looking at the header only).
+    bool skipIndex() const { return skipIndex_; }
+    void setSkipIndex(bool on) { skipIndex_ = on; }
 
     void open();  // throws dbase::DatabaseError
     void close();
@@ -78,7 +81,7 @@ signals:
 
 private:
     QString databaseName_, tableName_, indexName_;
-    bool exclusive_ = false, readOnly_ = false;
+    bool exclusive_ = false, readOnly_ = false, skipIndex_ = false;
     std::vector<dbase::FieldSpec> fieldDefs_;
     dbase::Table::Filter filter_;  // kept across closing and opening
     dbase::Table table_;

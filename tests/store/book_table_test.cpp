@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QFile>
 #include <fstream>
@@ -224,8 +225,22 @@ TEST(BookTable, DamagedOrForeignFilesAreNotInUseButDoNotPassTheCheck)
     std::ofstream(dir / "JUNK.DBF") << std::string(200, 'x');
     EXPECT_FALSE(files.DBaseInUse(qpath(dir / "JUNK.DBF")));
     EXPECT_FALSE(files.DBaseInUse(qpath(dir / "ABSENT.DBF")));
-    // an engine error reaches the caller of the check
+    // an engine error reaches the caller of the check, and nothing was written into the file
     EXPECT_THROW(files.CheckDBaseFormat(nullptr, qpath(dir / "JUNK.DBF")), dbase::DatabaseError);
+    EXPECT_EQ(slurp(dir / "JUNK.DBF"), std::string(200, 'x'));
+    // a foreign table with an index flag and no index keeps its flag when it is refused
+    auto fewer = bookFields();
+    fewer.pop_back();
+    makeTable(dir.path(), "FOREIGN", fewer);
+    poke(dir / "FOREIGN.DBF", 28, "\x01");
+    msgs.expect();
+    EXPECT_FALSE(files.CheckDBaseFormat(nullptr, qpath(dir / "FOREIGN.DBF")));
+    EXPECT_EQ(slurp(dir / "FOREIGN.DBF")[28], '\x01');
+    // a FIFO or device named as the table is refused at once, not waited on
+    ASSERT_EQ(::mkfifo((dir / "PIPE.DBF").c_str(), 0600), 0);
+    EXPECT_THROW(files.CheckDBaseFormat(nullptr, qpath(dir / "PIPE.DBF")), dbase::DatabaseError);
+    EXPECT_FALSE(BookTableFiles::HasSortTag(qpath(dir / "PIPE.DBF")));
+    BookTableFiles::RemoveMDXByte(qpath(dir / "PIPE.DBF"));
     // and a new table may replace the damaged file
     EXPECT_TRUE(files.MakeNewDB(qpath(dir / "JUNK.DBF")));
     EXPECT_TRUE(files.CheckDBaseFormat(nullptr, qpath(dir / "JUNK.DBF")));
