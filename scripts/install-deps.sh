@@ -12,6 +12,7 @@ packages=(
   fonts-liberation2 fontconfig
   xvfb xauth imagemagick
   clang libclang-rt-14-dev
+  locales-all
 )
 
 missing=()

@@ -7,7 +7,10 @@
 #include <QKeyEvent>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
+#include <QTest>
+#include <clocale>
 
 #include "app/main_window.h"
 #include "app/regional.h"
@@ -46,7 +49,37 @@ struct Editor {
         e.show();  // shown, not executed
     }
     void type(const char* box, const QString& text) { e.setText(QString::fromLatin1(box), text); }
+    // Keys and focus changes reach the boxes only in the active window.
+    void activate()
+    {
+        e.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&e));
+    }
 };
+
+// The C locale of the process (and so the operating system's separators) for one test; the
+// currency format follows the operating system.
+struct SystemLocale {
+    explicit SystemLocale(const char* name)
+    {
+        ok = std::setlocale(LC_ALL, name) != nullptr;
+        app::regional().system = app::systemRegionalValues();
+        app::regional().currencyFormat = 2;
+    }
+    ~SystemLocale()
+    {
+        std::setlocale(LC_ALL, "C");
+        app::regional().system = app::systemRegionalValues();
+        app::regional().currencyFormat = 1;
+    }
+    bool ok = false;
+};
+
+void pressEnter(QWidget* w)
+{
+    QKeyEvent k(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(w, &k);
+}
 }  // namespace
 
 TEST(RecordEditor, AddStartsEmptyAndLeavesQuietly)
@@ -294,4 +327,151 @@ TEST(RecordEditor, BrowseModeChangesNothing)
     e.DoExit();
     EXPECT_TRUE(env.messages.shown.isEmpty());
     EXPECT_EQ(main->MyTable.table().record(1).text(0), "Look only");
+}
+
+TEST(RecordEditor, ARefusedInsertStaysAnInsert)
+{
+    Editor ed;
+    addBook(*ed.main, "Kept", "K", "1");
+    ed.show(1);
+    ed.type("Title", "New book");
+    // a value only the engine refuses: more digits than the field holds
+    ed.e.box("YearPub")->setMaxLength(9);
+    ed.type("YearPub", "123456");
+    ed.env.messages.expect();
+    EXPECT_FALSE(ed.e.DoUpdate());
+    EXPECT_TRUE(ed.env.messages.shown.back().text.contains("does not fit"));
+    EXPECT_EQ(ed.main->editorMode, 1);
+    EXPECT_EQ(ed.main->MyTable.table().state(), dbase::TableState::Browse);
+    ed.type("YearPub", "1999");
+    ASSERT_TRUE(ed.e.DoUpdate());
+    EXPECT_EQ(ed.main->editorMode, 2);
+    dbase::Table& t = ed.main->MyTable.table();
+    ASSERT_EQ(t.physicalCount(), 2u);
+    EXPECT_EQ(t.record(1).text(0), "Kept");
+    EXPECT_FALSE(t.record(1).number(2).has_value());
+    EXPECT_EQ(t.record(2).text(0), "New book");
+    EXPECT_DOUBLE_EQ(t.record(2).number(2).value(), 1999);
+}
+
+TEST(RecordEditor, MoneyUnderTheOperatingSystemsSeparators)
+{
+    {
+        SystemLocale de("de_DE.UTF-8");
+        ASSERT_TRUE(de.ok) << "the de_DE.UTF-8 locale is missing";
+        Editor ed;
+        addBook(*ed.main, "Emma", "Austen", "12.5");
+        ed.show(2);
+        EXPECT_EQ(ed.e.text("Cost"), "12,50");
+        EXPECT_FALSE(ed.e.ValuesChanged());
+        ed.type("Value", "1.234,5");
+        emit ed.e.box("Value")->editingFinished();
+        EXPECT_EQ(ed.e.text("Value"), "1.234,50");
+        ASSERT_TRUE(ed.e.DoUpdate());
+        EXPECT_DOUBLE_EQ(ed.main->MyTable.table().record(1).number(6).value(), 12.5);
+        EXPECT_DOUBLE_EQ(ed.main->MyTable.table().record(1).number(7).value(), 1234.5);
+    }
+    {
+        SystemLocale fr("fr_FR.UTF-8");
+        ASSERT_TRUE(fr.ok) << "the fr_FR.UTF-8 locale is missing";
+        const QChar space = app::regional().system.thousand;
+        EXPECT_TRUE(space == QChar(0x00A0) || space == QChar(0x202F)) << space.unicode();
+        Editor ed;
+        addBook(*ed.main, "Emma", "Austen", "1234567.5");
+        ed.show(2);
+        EXPECT_EQ(ed.e.text("Cost"), QString("1%1234%1567,50").arg(space));
+        ASSERT_TRUE(ed.e.DoUpdate());
+        EXPECT_DOUBLE_EQ(ed.main->MyTable.table().record(1).number(6).value(), 1234567.5);
+    }
+}
+
+TEST(RecordEditor, MoneyBoxesHoldEveryAmountTheFieldCanStore)
+{
+    Editor ed;
+    addBook(*ed.main, "Dear", "X", "12345678.91");
+    ed.show(2);
+    EXPECT_EQ(ed.e.text("Cost"), "12,345,678.91");
+    ASSERT_TRUE(ed.e.DoUpdate());
+    EXPECT_DOUBLE_EQ(ed.main->MyTable.table().record(1).number(6).value(), 12345678.91);
+    // too large for the field: refused, never cut
+    ed.type("Cost", "1000000000");
+    emit ed.e.box("Cost")->editingFinished();
+    EXPECT_EQ(ed.e.text("Cost"), "1,000,000,000.00");
+    ed.env.messages.expect();
+    EXPECT_FALSE(ed.e.DoUpdate());
+    EXPECT_EQ(ed.env.messages.shown.back().text, "Invalid cost specified.  Please correct.");
+    EXPECT_EQ(ed.e.notebook()->currentIndex(), 2);
+    ed.type("Cost", "1");
+    ed.type("HighMarket", "-99999999999");
+    ed.env.messages.expect();
+    EXPECT_FALSE(ed.e.DoUpdate());
+    EXPECT_EQ(ed.env.messages.shown.back().text, "Invalid high market value specified.  Please correct.");
+    EXPECT_DOUBLE_EQ(ed.main->MyTable.table().record(1).number(6).value(), 12345678.91);
+}
+
+TEST(RecordEditor, KeysInTheBoxes)
+{
+    Editor ed;
+    addBook(*ed.main, "Kept", "K", "1");
+    ed.show(2);
+    ed.activate();
+    // Esc is Exit: the same question and answers
+    ed.type("Title", "Kept, changed");
+    ed.e.box("Title")->setFocus();
+    ed.env.messages.expect(ui::No);
+    QTest::keyClick(ed.e.box("Title"), Qt::Key_Escape);
+    ASSERT_EQ(ed.env.messages.shown.size(), 1);
+    EXPECT_EQ(ed.env.messages.shown.back().text, "Data has changed.  Do you want to exit without updating?");
+    EXPECT_TRUE(ed.e.isVisible());
+    // the menu's shortcuts win over the text box's own bindings
+    ed.env.messages.expect(ui::Cancel);
+    QTest::keyClick(ed.e.box("Title"), Qt::Key_E, Qt::ControlModifier);
+    ASSERT_EQ(ed.env.messages.shown.size(), 2);
+    EXPECT_EQ(ed.env.messages.shown.back().text, "Data has changed.  Update this record before creating new one?");
+    ed.e.combo("Author")->setFocus();
+    QTest::keyClick(ed.e.combo("Author")->lineEdit(), Qt::Key_U, Qt::ControlModifier);
+    EXPECT_FALSE(ed.e.isVisible());
+    EXPECT_EQ(ed.main->MyTable.table().record(1).text(0), "Kept, changed");
+    EXPECT_EQ(ed.main->MyTable.table().record(1).text(1), "K");
+
+    ed.show(2);
+    ed.activate();
+    ed.e.box("Title")->setFocus();
+    ed.env.messages.expect(ui::Yes);
+    ed.type("Title", "typed again");
+    QTest::keyClick(ed.e.box("Title"), Qt::Key_Escape);
+    EXPECT_FALSE(ed.e.isVisible());
+    EXPECT_EQ(ed.main->MyTable.table().record(1).text(0), "Kept, changed");
+}
+
+TEST(RecordEditor, ADateIsTypedAfterEnterAndNoButtonTakesEnter)
+{
+    Editor ed;
+    ed.show(1);
+    ed.activate();
+    for (QPushButton* b : ed.e.findChildren<QPushButton*>()) {
+        EXPECT_FALSE(b->autoDefault()) << b->objectName().toStdString();
+        EXPECT_FALSE(b->isDefault()) << b->objectName().toStdString();
+    }
+    ed.e.box("Pages")->setFocus();
+    pressEnter(ed.e.box("Pages"));
+    ASSERT_EQ(QApplication::focusWidget(), ed.e.box("PurchDate"));
+    QTest::keyClicks(ed.e.box("PurchDate"), "03011997");
+    EXPECT_EQ(ed.e.text("PurchDate"), "03/01/1997");
+    // Enter on the Blank button, or on the tab bar, leaves the date alone
+    QWidget* blank = ed.e.findChild<QPushButton*>("BlankButton");
+    blank->setFocus();
+    QTest::keyClick(blank, Qt::Key_Return);
+    QTest::keyClick(ed.e.notebook()->tabBar(), Qt::Key_Return);
+    EXPECT_EQ(ed.e.text("PurchDate"), "03/01/1997");
+    // by Tab too
+    ed.e.box("PurchDate")->setText("");
+    ed.e.box("Pages")->setFocus();
+    QTest::keyClick(ed.e.box("Pages"), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), ed.e.box("PurchDate"));
+    QTest::keyClicks(ed.e.box("PurchDate"), "12312004");
+    ed.type("Title", "Dated");
+    ASSERT_TRUE(ed.e.DoUpdate());
+    EXPECT_EQ(ed.main->MyTable.table().record(1).text(11), "20041231");
+    ed.e.hide();
 }
