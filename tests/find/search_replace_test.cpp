@@ -96,7 +96,12 @@ TEST(SearchReplace, TheWindowChecksItsValues)
     b.env.messages.expect();
     w.StartButtonClick();
     EXPECT_EQ(b.env.messages.shown.back().text, "Invalid search value entered.  Please correct.");
+    w.SearchText->setText("1,000");  // no group separators
+    b.env.messages.expect();
+    w.StartButtonClick();
+    EXPECT_EQ(b.env.messages.shown.back().text, "Invalid search value entered.  Please correct.");
     w.SearchText->setText("1");
+    w.ReplaceText->setText("2,500");
     b.env.messages.expect();
     w.StartButtonClick();
     EXPECT_EQ(b.env.messages.shown.back().text, "Invalid replacement value entered.  Please correct.");
