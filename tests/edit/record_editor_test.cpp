@@ -473,6 +473,12 @@ TEST(RecordEditor, ADateIsTypedAfterEnterAndNoButtonTakesEnter)
     QTest::keyClick(blank, Qt::Key_Return);
     QTest::keyClick(ed.e.notebook()->tabBar(), Qt::Key_Return);
     EXPECT_EQ(ed.e.text("PurchDate"), "03/01/1997");
+    // by a click, wherever it lands
+    ed.e.box("Title")->setFocus();
+    QTest::mouseClick(ed.e.box("PurchDate"), Qt::LeftButton, {}, QPoint(ed.e.box("PurchDate")->width() - 4, 10));
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), ed.e.box("PurchDate"));
+    EXPECT_EQ(ed.e.box("PurchDate")->cursorPosition(), 0);
     // by Tab too
     ed.e.box("PurchDate")->setText("");
     ed.e.box("Pages")->setFocus();
