@@ -532,7 +532,9 @@ bool TMyEdit::DoUpdate()
         const QString name = QString::fromLatin1(kMoney[i]);
         const store::FieldDef& def = store::fieldDef(fields_[name]);
         auto v = readMoneyBox(text(name), r);
-        if (!v || !dbase::formatNumber(*v, def.width, def.decimals)) return fail(QString::fromLatin1(moneyMessages[i]), Worth, QString::fromLatin1(kMoney[i]));
+        // an amount the field cannot hold is refused here, never cut
+        if (!v || !dbase::formatNumber(*v, def.width, def.decimals))
+            return fail(QString::fromLatin1(moneyMessages[i]), Worth, name);
         money[i] = *v;
     }
     if (!validWholeNumber(text(QStringLiteral("YearPub"))))
@@ -710,7 +712,7 @@ bool TMyEdit::eventFilter(QObject* o, QEvent* e)
         e->ignore();
         return true;
     }
-    // A date box is entered at the start of its mask; elsewhere typed digits are lost
+    // A date box is entered at the start of its mask: at its end every digit typed is dropped
     if (e->type() == QEvent::FocusIn && isDateBox(o->objectName())) {
         auto* box = static_cast<QLineEdit*>(o);
         if (static_cast<QFocusEvent*>(e)->reason() == Qt::MouseFocusReason) {

@@ -28,5 +28,4 @@ ReplaceCounts replaceAll(dbase::Table& table, const ReplaceRequest& request,
                          const std::function<bool(const QString& title)>& confirm,
                          const std::function<void(const ReplaceCounts&)>& progress);
 
-
 }  // namespace find

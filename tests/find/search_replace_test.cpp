@@ -128,3 +128,19 @@ TEST(SearchReplace, NeedsTheTableToItself)
     holder.closeInput();
     holder.wait();
 }
+
+TEST(SearchReplace, ValuesAreFoldedAsTheFieldsAre)
+{
+    Books b;
+    dbase::Table& t = b.main->MyTable.table();
+    t.append();
+    t.setText(1, "Strau\xDF");  // Windows-1252
+    t.post();
+    auto none = [](const find::ReplaceCounts&) {};
+    auto yes = [](const QString&) { return true; };
+    // "ß" is no "SS": the fold is the code page's, not the language's
+    find::replaceAll(t, b.request(1, "strauss", "Wrong"), yes, none);
+    EXPECT_EQ(b.author(5), "Strau\xDF");
+    find::replaceAll(t, b.request(1, "STRAUß", "Strauss"), yes, none);
+    EXPECT_EQ(b.author(5), "Strauss");
+}
