@@ -437,6 +437,12 @@ TEST(RecordEditor, KeysInTheBoxes)
     QTest::keyClick(ed.e.box("Title"), Qt::Key_E, Qt::ControlModifier);
     ASSERT_EQ(ed.env.messages.shown.size(), 2);
     EXPECT_EQ(ed.env.messages.shown.back().text, "Data has changed.  Update this record before creating new one?");
+    // Ctrl+Y is the box's own Redo in the Windows key scheme, Ctrl+U and Ctrl+E its line keys in X11's
+    ed.env.messages.expect(ui::Cancel);
+    QTest::keyClick(ed.e.box("Title"), Qt::Key_Y, Qt::ControlModifier);
+    ASSERT_EQ(ed.env.messages.shown.size(), 3);
+    EXPECT_EQ(ed.env.messages.shown.back().text,
+              "Data has changed.  Update this record before creating new one with the current data?");
     ed.e.combo("Author")->setFocus();
     QTest::keyClick(ed.e.combo("Author")->lineEdit(), Qt::Key_U, Qt::ControlModifier);
     EXPECT_FALSE(ed.e.isVisible());
