@@ -13,6 +13,7 @@ packages=(
   xvfb xauth imagemagick
   clang libclang-rt-14-dev
   desktop-file-utils appstream dpkg-dev man-db librsvg2-bin
+  locales-all
 )
 
 missing=()

@@ -44,6 +44,33 @@ void TMain::openChosen(const QString& path)
     }
 }
 
+// The start-up's forced choice: asked again and again until a valid book table is chosen, with
+// the same tests as Open and the refused database put on the recently used list; false when the
+// user gives up.
+bool TMain::chooseDatabaseAtStart()
+{
+    for (;;) {
+        const QString chosen = ui::dialogs().openFileName(this, QStringLiteral("Open Database File"),
+                                                          QFileInfo(currentDatabase).absolutePath(), kFilter);
+        if (chosen.isEmpty()) return false;
+        if (!dbfExtension(chosen)) {
+            ui::showError(this, QStringLiteral("Invalid file type selected."));
+            continue;
+        }
+        bool valid = false;
+        try {
+            valid = CheckDBaseFormat(this, chosen);
+        } catch (const dbase::DatabaseError& e) {
+            ui::showError(this, QString::fromLocal8Bit(e.what()));
+        }
+        if (!valid) continue;
+        const QString path = QFileInfo(chosen).absoluteFilePath();
+        DoLastFiles(currentDatabase, path);
+        currentDatabase = path;
+        return true;
+    }
+}
+
 void TMain::DoNew()
 {
     const QString chosen = ui::dialogs().saveFileName(this, QStringLiteral("New Database File"),

@@ -25,7 +25,6 @@ const QStringList kNotInBrowse = {
     QStringLiteral("DoAdd"), QStringLiteral("DoCopy"), QStringLiteral("DoDelete"), QStringLiteral("DoBackup"),
     QStringLiteral("DoRestore"), QStringLiteral("DoViewer"), QStringLiteral("DoImport"), QStringLiteral("Maintain"),
     QStringLiteral("SearchReplace"),
-    QStringLiteral("DoSearch"),
 };
 }  // namespace
 

@@ -185,17 +185,7 @@ void TMain::FormCreate(const StartOptions& options)
     if (!valid) {
         ui::showError(this, QStringLiteral("The last database used as recorded in the INI file is not a valid "
                                            "Bindlow Books 97 file.  You will need to choose a new file."));
-        while (!valid) {
-            QString chosen = ui::dialogs().openFileName(this, QStringLiteral("Open Database"), programDirectory,
-                                                        QStringLiteral("dBASE Files (*.DBF)"));
-            if (chosen.isEmpty()) return;  // no database chosen: the program ends
-            try {
-                valid = CheckDBaseFormat(this, chosen);
-            } catch (const dbase::DatabaseError& e) {
-                ui::showError(this, QString::fromLocal8Bit(e.what()));
-            }
-            if (valid) currentDatabase = QFileInfo(chosen).absoluteFilePath();
-        }
+        if (!chooseDatabaseAtStart()) return;  // no database chosen: the program ends
     }
     openDatabase(currentDatabase);
     // 14.
@@ -212,9 +202,8 @@ void TMain::FormCreate(const StartOptions& options)
     offerConversion();
     // 20.
     if (app::browseRequested(options.arguments)) {
+        // field editing is masked where the grid is set up; the stored setting stays as it is
         browseMode = true;
-        storedFieldEditing_ = db.fieldEditing;
-        db.fieldEditing = false;
         MyNavigator->setVisibleButtons({true, true, true, true, false, false, false, false, false, false});
     }
     updateCommands();
@@ -413,7 +402,6 @@ void TMain::FormClose()
     settings.top = g.y();
     settings.width = g.width();
     settings.height = g.height();
-    if (browseMode) db.fieldEditing = storedFieldEditing_;
     settings.lastDatabase = currentDatabase;
     store::writeProgramSettings(settings);
     store::writeDatabaseSettings(db, settingsPath);

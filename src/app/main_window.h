@@ -164,6 +164,7 @@ private:
     void createSearchWindow();
     find::LocateResult runLocate(const find::LocateRequest& r, bool fromStart);
     void openChosen(const QString& path);
+    bool chooseDatabaseAtStart();
     void switchDatabase(const QString& path, bool created);
     void showEditor(int mode);
     void exclusiveWork(const QString& question, const QString& failure,
@@ -180,7 +181,6 @@ private:
     bool shownOnce_ = false;
     bool closing_ = false;
     bool syncing_ = false;
-    bool storedFieldEditing_ = false;
     QMap<QString, QAction*> actions_;
     QMap<QString, QWidget*> commandButtons_;
     QLabel* ViewerLabel = nullptr;

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <QLocale>
 #include <clocale>
+#include <cstring>
+#include <cwchar>
 #include <cmath>
 
 namespace app {
@@ -26,9 +28,18 @@ constexpr DateFormatRow kRows[kDateFormats] = {
     {"dd.mm.yyyy", "MenuDateDMYDotYr", u'.', "dd.mm.yyyy", "d.m.yyyy"},
 };
 
+// The first character of a C locale string, however many bytes it takes in the locale's
+// encoding (the no-break space of fr_FR.UTF-8 takes two or three).
 QChar separatorOf(const char* text, QChar fallback)
 {
-    return (text && *text) ? QChar::fromLatin1(*text) : fallback;
+    if (!text || !*text) return fallback;
+    std::mbstate_t state {};
+    wchar_t wc = 0;
+    const std::size_t n = std::mbrtowc(&wc, text, std::strlen(text), &state);
+    if (n != std::size_t(-1) && n != std::size_t(-2) && n > 0 && wc > 0 && wc <= 0xFFFF) return QChar(char16_t(wc));
+    const QString utf8 = QString::fromUtf8(text);
+    if (!utf8.isEmpty() && utf8[0] != QChar::ReplacementCharacter) return utf8[0];
+    return QChar::fromLatin1(*text);
 }
 }  // namespace
 

@@ -346,16 +346,16 @@ void TViewConfig::CellColorClick()
 
 void TViewConfig::TitleFontClick()
 {
-    if (auto f = ui::dialogs().chooseFont(this, ui::toFont(s_.titleFont), true)) {
-        s_.titleFont = ui::fromFont(*f, s_.titleFont.color);
+    if (auto f = ui::chooseFontSetting(this, s_.titleFont)) {
+        s_.titleFont = *f;
         TitleFont->setText(fontBox(s_.titleFont));
     }
 }
 
 void TViewConfig::CellFontClick()
 {
-    if (auto f = ui::dialogs().chooseFont(this, ui::toFont(s_.gridFont), true)) {
-        s_.gridFont = ui::fromFont(*f, s_.gridFont.color);
+    if (auto f = ui::chooseFontSetting(this, s_.gridFont)) {
+        s_.gridFont = *f;
         GridFont->setText(fontBox(s_.gridFont));
     }
 }

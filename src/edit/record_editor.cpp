@@ -12,6 +12,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
+#include <algorithm>
 
 #include "app/regional.h"
 #include "dbase/error.h"
@@ -55,6 +57,7 @@ const char* const kHeaderBoxes[] = {"Title", "Editor", "Catalog", "SubCat1", "Su
                                     "Description", "UserDef1", "UserDef2", "UserDef3", "UserDef4", "UserDef5",
                                     "UserDef6"};
 const char* const kMoney[] = {"Cost", "Value", "LowMarket", "HighMarket"};
+constexpr int kMoneyBoxLength = 64;
 
 int pageOf(const QString& box)
 {
@@ -84,6 +87,11 @@ QString dateMask()
 }
 
 bool isDateBox(const QString& name) { return name == QLatin1String("PurchDate") || name == QLatin1String("CheckDate"); }
+
+bool isMoneyBox(const QString& name)
+{
+    return std::any_of(std::begin(kMoney), std::end(kMoney), [&](const char* m) { return name == QLatin1String(m); });
+}
 }  // namespace
 
 TMyEdit::TMyEdit(const EditorHost& host, QWidget* parent) : QDialog(parent), host_(host)
@@ -216,6 +224,7 @@ void TMyEdit::buildPages()
     addBox(p, "PurchDate", 12, 440, 10 + 7 * R, 96, false, 160);
     auto* blank = new QPushButton(QStringLiteral("Blan&k"), p);
     blank->setObjectName(QStringLiteral("BlankButton"));
+    blank->setAutoDefault(false);
     blank->setGeometry(542, 10 + 7 * R, 64, 24);
     connect(blank, &QPushButton::clicked, this, &TMyEdit::BlankClick);
     addBox(p, "WherePurch", 6, X, 10 + 8 * R, 300, true);
@@ -240,6 +249,9 @@ void TMyEdit::buildPages()
     for (int i = 0; i < 4; ++i) {
         const int fieldNumbers[4] = {7, 8, 29, 30};
         QWidget* w = addBox(p, kMoney[i], fieldNumbers[i], X, 10 + i * R, 150, false);
+        // the box holds the formatted amount, separators included: no cut at the field width;
+        // an amount the field cannot hold is refused by the update
+        static_cast<QLineEdit*>(w)->setMaxLength(kMoneyBoxLength);
         static_cast<QLineEdit*>(w)->setAlignment(Qt::AlignRight);
         connect(static_cast<QLineEdit*>(w), &QLineEdit::editingFinished, this,
                 [this, n = QString::fromLatin1(kMoney[i])] { moneyExit(n); });
@@ -256,6 +268,7 @@ void TMyEdit::buildPages()
     addBox(p, "CheckDate", 18, X, 10 + R, 96, false);
     auto* blankDate = new QPushButton(QStringLiteral("Blan&k Date"), p);
     blankDate->setObjectName(QStringLiteral("BlankDateButton"));
+    blankDate->setAutoDefault(false);
     blankDate->setGeometry(X + 104, 10 + R, 96, 24);
     connect(blankDate, &QPushButton::clicked, this, &TMyEdit::BlankDateClick);
     addBox(p, "CheckName", 19, X, 10 + 2 * R, 300, true);
@@ -414,7 +427,12 @@ void TMyEdit::LoadInData()
                 value = d ? dateBoxText(*d, app::regional()) : QString();
             } else if (info.type == 'N' || info.type == 'F') {
                 auto v = t.getDouble(field);
-                value = v ? QString::number(*v, 'g', 15) : QString();
+                if (!v)
+                    value = QString();
+                else if (isMoneyBox(name))  // never through a text read by the user's separators
+                    value = app::regional().money(1, *v);
+                else
+                    value = QString::number(*v, 'g', 15);
             } else {
                 value = store::fromCp1252(t.getText(field));
             }
@@ -424,11 +442,6 @@ void TMyEdit::LoadInData()
     checkOut_->setChecked(t.isOpen() && !t.isEmpty() && store::fromCp1252(t.getText(16)) == QLatin1String("Yes"));
     memoryDate_ = text(QStringLiteral("CheckDate"));
     memoryName_ = text(QStringLiteral("CheckName"));
-    for (const char* m : kMoney) {
-        const QString name = QString::fromLatin1(m);
-        if (text(name).isEmpty()) continue;
-        if (auto v = readMoneyBox(text(name), app::regional())) setText(name, app::regional().money(1, *v));
-    }
     SetCaptions();
 }
 
@@ -516,8 +529,12 @@ bool TMyEdit::DoUpdate()
                                     "Invalid high market value specified.  Please correct."};
     double money[4];
     for (int i = 0; i < 4; ++i) {
-        auto v = readMoneyBox(text(QString::fromLatin1(kMoney[i])), r);
-        if (!v) return fail(QString::fromLatin1(moneyMessages[i]), Worth, QString::fromLatin1(kMoney[i]));
+        const QString name = QString::fromLatin1(kMoney[i]);
+        const store::FieldDef& def = store::fieldDef(fields_[name]);
+        auto v = readMoneyBox(text(name), r);
+        // an amount the field cannot hold is refused here, never cut
+        if (!v || !dbase::formatNumber(*v, def.width, def.decimals))
+            return fail(QString::fromLatin1(moneyMessages[i]), Worth, name);
         money[i] = *v;
     }
     if (!validWholeNumber(text(QStringLiteral("YearPub"))))
@@ -527,6 +544,7 @@ bool TMyEdit::DoUpdate()
     // text the table cannot hold is refused where it was typed
     for (const char* name : kEnterOrder) {
         const QString n = QString::fromLatin1(name);
+        if (isMoneyBox(n)) continue;  // stored as numbers: their separators (a no-break space) never reach the file
         const QString bad = store::unencodable(text(n));
         if (!bad.isEmpty()) {
             return fail(QStringLiteral("The characters \"%1\" of %2 cannot be stored.  Please correct.")
@@ -551,7 +569,6 @@ bool TMyEdit::DoUpdate()
             t.append();
         else
             t.edit();
-        *host_.editorMode = 2;
         auto set = [&](const char* name, const QString& value) { t.setText(fields_[QString::fromLatin1(name)] - 1, value); };
         for (const char* name : {"Title", "Author", "YearPub", "Publisher", "Category", "WherePurch", "Description",
                                  "ISBN", "PersRating", "BookType", "Catalog", "SubCat1", "SubCat2", "CheckName",
@@ -571,8 +588,10 @@ bool TMyEdit::DoUpdate()
             t.setText(fields_[n] - 1, text(n).trimmed());
         }
         t.post();
+        *host_.editorMode = 2;
     } catch (const dbase::DatabaseError& e) {
-        // nothing half made stays behind
+        // nothing half made stays behind, and the editor keeps its mode: a refused insert is
+        // still an insert, never an edit of the record the table went back to
         if (t.table().state() != dbase::TableState::Browse) t.cancel();
         ui::showError(this, QString::fromLocal8Bit(e.what()));
         return false;
@@ -668,8 +687,43 @@ void TMyEdit::move(bool next)
 void TMyEdit::DoPreviousRecord() { move(false); }
 void TMyEdit::DoNextRecord() { move(true); }
 
+bool TMyEdit::isMenuShortcut(const QKeyEvent* k) const
+{
+    const QKeySequence pressed(k->keyCombination());
+    for (const QAction* a : actions_)
+        if (a->isEnabled() && !a->shortcut().isEmpty() && a->shortcut() == pressed) return true;
+    return false;
+}
+
+void TMyEdit::keyPressEvent(QKeyEvent* e)
+{
+    // Esc is Exit, with its question, not a silent reject
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+        DoExit();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
 bool TMyEdit::eventFilter(QObject* o, QEvent* e)
 {
+    // The menu's shortcuts come before the text boxes' own key bindings (Ctrl+U, Ctrl+E, ...)
+    if (e->type() == QEvent::ShortcutOverride && isMenuShortcut(static_cast<QKeyEvent*>(e))) {
+        e->ignore();
+        return true;
+    }
+    // A date box is entered at the start of its mask: at its end every digit typed is dropped
+    if (e->type() == QEvent::FocusIn && isDateBox(o->objectName())) {
+        auto* box = static_cast<QLineEdit*>(o);
+        if (static_cast<QFocusEvent*>(e)->reason() == Qt::MouseFocusReason) {
+            // the click itself places the cursor after this event
+            QTimer::singleShot(0, box, [box] {
+                if (box->hasFocus() && !box->hasSelectedText()) box->setCursorPosition(0);
+            });
+        } else {
+            box->setCursorPosition(0);
+        }
+    }
     if (e->type() == QEvent::KeyPress) {
         auto* k = static_cast<QKeyEvent*>(e);
         if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {

@@ -12,6 +12,7 @@
 
 class QAction;
 class QCheckBox;
+class QKeyEvent;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -74,6 +75,7 @@ public:
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
     void done(int result) override;  // every close saves the lists
 
 private:
@@ -87,6 +89,7 @@ private:
     void move(bool next);
     void fillCombos();
     QStringList snapshot() const;
+    bool isMenuShortcut(const QKeyEvent* k) const;
 
     EditorHost host_;
     QTabWidget* notebook_ = nullptr;

@@ -10,6 +10,7 @@
 
 #include "app/regional.h"
 #include "dbase/values.h"
+#include "find/plain_number.h"
 #include "store/codepage.h"
 
 namespace find {
@@ -67,10 +68,8 @@ bool recordMatches(const dbase::Table& table, const dbase::RecordView& record, i
     if (info.type == 'N' || info.type == 'F') {
         auto number = record.number(field);
         if (r.match == MatchType::Exact) {
-            bool ok = false;
-            double wanted = QLocale::c().toDouble(r.value.trimmed(), &ok);
-            if (!ok) return false;
-            return number && *number == wanted;
+            const auto wanted = plainNumber(r.value);
+            return number && wanted && *number == *wanted;
         }
         return stringMatches(number ? QString::number(*number, 'g', 15) : QString(), r.value, r.match, r.caseSensitive);
     }

@@ -27,7 +27,9 @@ TMyLocateDlg::TMyLocateDlg(TMyLocateDialog& settings, std::vector<Field> fields,
     FieldNameComboBox->setObjectName(QStringLiteral("FieldNameComboBox"));
     FieldNameComboBox->setToolTip(QStringLiteral("Select the field to search on"));
     FieldNameComboBox->setGeometry(8, 20, 202, 24);
-    std::stable_sort(fields_.begin(), fields_.end(), [](const Field& a, const Field& b) { return a.label < b.label; });
+    std::stable_sort(fields_.begin(), fields_.end(), [](const Field& a, const Field& b) {
+        return QString::compare(a.label, b.label, Qt::CaseInsensitive) < 0;
+    });
     for (const Field& fd : fields_) FieldNameComboBox->addItem(fd.label);
     FieldNameComboBox->setCurrentIndex(-1);
     FieldNameComboBox->installEventFilter(this);

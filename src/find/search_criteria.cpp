@@ -7,6 +7,7 @@
 #include "app/regional.h"
 #include "dbase/values.h"
 #include "edit/record_values.h"
+#include "find/plain_number.h"
 #include "store/codepage.h"
 
 namespace find {
@@ -19,13 +20,7 @@ double serialDate(int year, int month, int day)
 }
 
 namespace {
-std::optional<double> number(const QString& t)
-{
-    bool ok = false;
-    double v = QLocale::c().toDouble(t.trimmed(), &ok);
-    if (!ok) return std::nullopt;
-    return v;
-}
+std::optional<double> number(const QString& t) { return plainNumber(t); }
 
 std::optional<double> date(const QString& t)
 {
@@ -102,7 +97,7 @@ SaveResult SearchCriteria::SaveFields(const std::array<QString, store::kFieldCou
             }
             continue;
         }
-        text = text.trimmed().toUpper();
+        text = store::upperCp1252(text.trimmed());  // the fold the fields get
         if (text.isEmpty()) continue;
         Criterion c;
         c.fieldIndex = row;

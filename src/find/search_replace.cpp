@@ -9,20 +9,12 @@
 
 namespace find {
 
-std::optional<double> plainNumber(const QString& text)
-{
-    bool ok = false;
-    double v = QLocale::c().toDouble(text.trimmed(), &ok);
-    if (!ok || text.trimmed().isEmpty()) return std::nullopt;
-    return v;
-}
-
 ReplaceCounts replaceAll(dbase::Table& t, const ReplaceRequest& r, const std::function<bool(const QString&)>& confirm,
                          const std::function<void(const ReplaceCounts&)>& progress)
 {
     ReplaceCounts counts;
     const dbase::FieldInfo& info = t.field(r.field);
-    const QString wantedText = r.search.toUpper();
+    const QString wantedText = store::upperCp1252(r.search);
     const std::optional<double> wantedNumber = plainNumber(r.search);
     const std::optional<dbase::Date> wantedDate = info.type == 'D' ? app::regional().parseDate(r.search) : std::nullopt;
     const std::optional<dbase::Date> newDate = info.type == 'D' ? app::regional().parseDate(r.replace) : std::nullopt;
@@ -36,7 +28,7 @@ ReplaceCounts replaceAll(dbase::Table& t, const ReplaceRequest& r, const std::fu
             auto d = rec.date(r.field);
             match = d && wantedDate && d->year == wantedDate->year && d->month == wantedDate->month && d->day == wantedDate->day;
         } else {
-            match = store::fromCp1252(rec.text(r.field)).toUpper() == wantedText;
+            match = store::upperCp1252(store::fromCp1252(rec.text(r.field))) == wantedText;
         }
         if (match) {
             const QString title = store::fromCp1252(rec.text(0));

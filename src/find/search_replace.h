@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "dbase/table.h"
+#include "find/plain_number.h"
 
 namespace find {
 
@@ -26,8 +27,5 @@ struct ReplaceCounts {
 ReplaceCounts replaceAll(dbase::Table& table, const ReplaceRequest& request,
                          const std::function<bool(const QString& title)>& confirm,
                          const std::function<void(const ReplaceCounts&)>& progress);
-
-// A number as the search and replace window takes it: "." as the decimal point.
-std::optional<double> plainNumber(const QString& text);
 
 }  // namespace find

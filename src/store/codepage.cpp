@@ -3,6 +3,8 @@
 
 #include <QList>
 
+#include "dbase/values.h"
+
 namespace store {
 
 namespace {
@@ -56,6 +58,20 @@ QString unencodable(const QString& text)
         if (encode(c)) continue;
         QString ch = QString::fromUcs4(&c, 1);
         if (!out.contains(ch)) out += ch;
+    }
+    return out;
+}
+
+QString upperCp1252(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        auto b = encode(c.unicode());
+        if (b && !c.isSurrogate())
+            out += fromCp1252(std::string(1, char(dbase::upper1252(static_cast<unsigned char>(*b)))));
+        else
+            out += c;
     }
     return out;
 }

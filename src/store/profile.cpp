@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 #include "store/codepage.h"
 
@@ -31,8 +32,10 @@ ProfileFile::ProfileFile(const QString& path) : path_(path)
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return;
     exists_ = true;
-    QByteArray bytes = f.readAll();
-    QString text = fromCp1252(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    const QByteArray bytes = f.readAll();
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError()) text = fromCp1252(std::string_view(bytes.constData(), std::size_t(bytes.size())));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(u'\r', u'\n');
     lines_ = text.split(u'\n');
@@ -100,15 +103,14 @@ bool ProfileFile::save() const
 {
     QSaveFile f(path_);
     if (!f.open(QIODevice::WriteOnly)) return false;
-    QString text = lines_.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
-    // text the file cannot hold is written as '?' rather than losing the whole file
-    std::string bytes;
-    bytes.reserve(std::size_t(text.size()));
-    for (const QChar c : text) {
-        auto b = toCp1252(QString(c));
-        bytes += b ? *b : std::string("?");
+    const QString text = lines_.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+    // Windows-1252 for the programs that read these files; UTF-8 when some text needs it
+    if (auto cp1252 = toCp1252(text)) {
+        f.write(cp1252->data(), qint64(cp1252->size()));
+    } else {
+        const QByteArray utf8 = text.toUtf8();
+        f.write(utf8);
     }
-    f.write(bytes.data(), qint64(bytes.size()));
     return f.commit();
 }
 

@@ -3,8 +3,9 @@
 // Initialisation files with the semantics of the Windows profile functions: section and key
 // names compared without case, the first match wins, a write replaces the key's line in place
 // or adds it at the end of its section (creating section and file as needed), and every other
-// line is kept. The file is Windows-1252 text with CR LF line ends, rewritten whole through a
-// temporary file so that a failed write leaves the old file.
+// line is kept. The file is text with CR LF line ends, rewritten whole through a temporary file
+// so that a failed write leaves the old file. It is read as UTF-8 when it is valid UTF-8 and as
+// Windows-1252 otherwise, and written in Windows-1252 when all of its text fits, else in UTF-8.
 #include <QString>
 #include <QStringList>
 

@@ -12,6 +12,8 @@
 #include <QRadioButton>
 #include <QTableView>
 
+#include "ui/dialogs.h"
+
 namespace ui {
 
 QColor toColor(int v) { return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF); }
@@ -94,6 +96,15 @@ store::FontSetting fromFont(const QFont& f, int color)
     s.underline = f.underline();
     s.strikeout = f.strikeOut();
     return s;
+}
+
+std::optional<store::FontSetting> chooseFontSetting(QWidget* parent, const store::FontSetting& current)
+{
+    auto f = dialogs().chooseFont(parent, toFont(current), true);
+    if (!f) return std::nullopt;
+    int color = current.color;
+    if (auto c = dialogs().chooseColor(parent, toColor(current.color))) color = fromColor(*c);
+    return fromFont(*f, color);
 }
 
 }  // namespace ui

@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QFont>
 #include <QWidget>
+#include <optional>
 
 #include "store/settings.h"
 
@@ -27,5 +28,10 @@ void setWindowBackground(QWidget* w, const store::ColorSet& set);
 // A font setting (name, size, colour and styles) as a font and back.
 QFont toFont(const store::FontSetting& s);
 store::FontSetting fromFont(const QFont& f, int color);
+
+// The font dialog preset to the setting, then the colour dialog preset to its colour: the whole
+// font with its colour. nullopt when the font dialog is cancelled; cancelling the colour dialog
+// keeps the colour the font had.
+std::optional<store::FontSetting> chooseFontSetting(QWidget* parent, const store::FontSetting& current);
 
 }  // namespace ui

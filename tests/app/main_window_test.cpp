@@ -134,6 +134,9 @@ TEST(MainWindow, BrowseModeComesOnlyFromTheFirstParameter)
             EXPECT_FALSE(main->action(m)->isEnabled()) << m;
         EXPECT_FALSE(main->findChild<QMenu*>("MenuMaintain")->isEnabled());
         EXPECT_TRUE(main->action("MenuExit")->isEnabled());
+        // a lookup copy is searched like any other
+        EXPECT_TRUE(main->action("MenuSearch")->isEnabled());
+        EXPECT_TRUE(main->findChild<QWidget*>("SearchSpeed")->isEnabled());
         auto* nav = main->findChild<ui::TNavigator*>("MyNavigator");
         EXPECT_FALSE(nav->button(ui::TNavigator::First)->isHidden());
         EXPECT_TRUE(nav->button(ui::TNavigator::Insert)->isHidden());
@@ -155,9 +158,11 @@ TEST(MainWindow, ClosingInBrowseModeKeepsTheStoredFieldEditing)
         main->close();
     }
     auto main = env.start({"/browse"});
-    EXPECT_FALSE(main->db.fieldEditing);  // off for the run
+    EXPECT_TRUE(main->db.fieldEditing);  // masked in the grid, never changed in the settings
     main->show();
     EXPECT_EQ(main->ViewerGrid->editTriggers(), QAbstractItemView::NoEditTriggers);
+    main->MenuUpdateDatabaseClick();  // writes the settings while the run goes on
+    EXPECT_EQ(store::ProfileFile(env.programDir() + "/MASTER.INI").read("Grid Options", "Field Editing", "", 14), "Yes");
     main->close();
     store::ProfileFile ini(env.programDir() + "/MASTER.INI");
     EXPECT_EQ(ini.read("Grid Options", "Field Editing", "", 14), "Yes");
@@ -177,10 +182,14 @@ TEST(MainWindow, AnInvalidLastDatabaseForcesTheChoiceOfAnother)
     env.messages.expect();  // the rejection of OTHER.DBF
     env.messages.expect();  // you will need to choose a new file
     env.messages.expect();  // the rejection of the first choice
-    env.dialogs.fileNames = {bad, good};
+    env.messages.expect();  // a file that is no .DBF: Open's own test
+    env.dialogs.fileNames = {bad, env.programDir() + "/NOTES.TXT", good};
     auto main = env.start();
     ASSERT_TRUE(main->started());
-    ASSERT_EQ(env.messages.shown.size(), 3);
+    ASSERT_EQ(env.messages.shown.size(), 4);
+    EXPECT_EQ(env.messages.shown[3].text, "Invalid file type selected.");
+    EXPECT_EQ(env.dialogs.captions.back(), "Open Database File");
+    EXPECT_EQ(main->settings.lastFiles[0], bad);  // as Open leaves the recently used list
     EXPECT_EQ(env.messages.shown[1].caption, "Error");
     EXPECT_EQ(env.messages.shown[1].text,
               "The last database used as recorded in the INI file is not a valid Bindlow Books 97 file.  You will "

@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -125,4 +126,33 @@ TEST(ViewConfig, DefaultsAskFirstAndHelpFollowsThePage)
     v.w.Notebook->setCurrentIndex(3);
     v.w.HelpClick();
     EXPECT_EQ(v.env.help.keywords, QStringList {"Viewer Configuration Widths"});
+}
+
+TEST(ViewConfig, NewFontOffersTheColourToo)
+{
+    Window v;
+    v.s.gridFont.color = 0x0000FF;  // red
+    QFont courier(QStringLiteral("Courier New"));
+    courier.setPointSize(14);
+    courier.setBold(true);
+    v.env.dialogs.fonts = {courier};
+    v.env.dialogs.colors = {QColor(0, 0, 255)};
+    v.w.findChild<QPushButton*>("CellFontButton")->click();
+    ASSERT_EQ(v.env.dialogs.colorPresets.size(), 1);
+    EXPECT_EQ(v.env.dialogs.colorPresets[0], QColor(255, 0, 0));  // preset to the current colour
+    EXPECT_EQ(v.s.gridFont.name, "Courier New");
+    EXPECT_EQ(v.s.gridFont.size, 14);
+    EXPECT_TRUE(v.s.gridFont.bold);
+    EXPECT_EQ(v.s.gridFont.color, 0xFF0000);  // blue
+    EXPECT_EQ(v.w.GridFont->text(), "14pt Courier New");
+    // a cancelled colour keeps the colour; a cancelled font changes nothing
+    const int titleColor = v.s.titleFont.color;
+    QFont times(QStringLiteral("Times New Roman"));
+    times.setPointSize(9);
+    v.env.dialogs.fonts = {times};
+    v.w.findChild<QPushButton*>("TitleFontButton")->click();
+    EXPECT_EQ(v.s.titleFont.name, "Times New Roman");
+    EXPECT_EQ(v.s.titleFont.color, titleColor);
+    v.w.findChild<QPushButton*>("TitleFontButton")->click();
+    EXPECT_EQ(v.env.dialogs.colorPresets.size(), 2);  // no colour dialog after a cancelled font
 }

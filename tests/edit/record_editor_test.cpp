@@ -7,13 +7,17 @@
 #include <QKeyEvent>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
+#include <QTest>
+#include <clocale>
 
 #include "app/main_window.h"
 #include "app/regional.h"
 #include "dbase/table.h"
 #include "edit/record_editor.h"
 #include "edit/record_print.h"
+#include "store/field_table.h"
 #include <QFile>
 #include "support/gui_env.h"
 
@@ -46,7 +50,35 @@ struct Editor {
         e.show();  // shown, not executed
     }
     void type(const char* box, const QString& text) { e.setText(QString::fromLatin1(box), text); }
+    // Keys and focus changes reach the boxes only in the active window.
+    void activate()
+    {
+        e.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&e));
+    }
 };
+
+// The C locale of the process (and so the operating system's separators) for one test.
+struct SystemLocale {
+    explicit SystemLocale(const char* name)
+    {
+        ok = std::setlocale(LC_ALL, name) != nullptr;
+        app::regional().system = app::systemRegionalValues();
+    }
+    ~SystemLocale()
+    {
+        std::setlocale(LC_ALL, "C");
+        app::regional().system = app::systemRegionalValues();
+        app::regional().currencyFormat = 1;
+    }
+    bool ok = false;
+};
+
+void pressEnter(QWidget* w)
+{
+    QKeyEvent k(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(w, &k);
+}
 }  // namespace
 
 TEST(RecordEditor, AddStartsEmptyAndLeavesQuietly)
@@ -294,4 +326,173 @@ TEST(RecordEditor, BrowseModeChangesNothing)
     e.DoExit();
     EXPECT_TRUE(env.messages.shown.isEmpty());
     EXPECT_EQ(main->MyTable.table().record(1).text(0), "Look only");
+}
+
+TEST(RecordEditor, ARefusedInsertStaysAnInsert)
+{
+    // a book table made by another program, with a narrower Title than the editor's box
+    GuiEnv env;
+    std::vector<dbase::FieldSpec> fields;
+    for (const store::FieldDef& f : store::fieldTable()) {
+        if (f.type == 'C') fields.push_back(dbase::FieldSpec::string(f.name, f.number == 1 ? 20 : f.width));
+        else if (f.type == 'D') fields.push_back(dbase::FieldSpec::date(f.name));
+        else fields.push_back(dbase::FieldSpec::floating(f.name));
+    }
+    dbase::Table::create(env.programDir().toStdString(), "NARROW", fields);
+    env.writeIni("Last Database=" + env.programDir() + "/NARROW.DBF\n");
+    auto main = env.start();
+    ASSERT_EQ(main->currentDatabase, env.programDir() + "/NARROW.DBF");
+    addBook(*main, "Kept", "K", "1");
+    edit::TMyEdit& e = *main->MyEdit;
+    main->editorMode = 1;
+    e.FormShow();
+    e.setText("Title", "A title longer than twenty");
+    env.messages.expect();
+    EXPECT_FALSE(e.DoUpdate());  // refused by the table itself
+    EXPECT_TRUE(env.messages.shown.back().text.contains("longer than 20"));
+    EXPECT_EQ(main->editorMode, 1);
+    EXPECT_EQ(main->MyTable.table().state(), dbase::TableState::Browse);
+    e.setText("Title", "New book");
+    ASSERT_TRUE(e.DoUpdate());
+    EXPECT_EQ(main->editorMode, 2);
+    dbase::Table& t = main->MyTable.table();
+    ASSERT_EQ(t.physicalCount(), 2u);
+    EXPECT_EQ(t.record(1).text(0), "Kept");
+    EXPECT_EQ(t.record(2).text(0), "New book");
+}
+
+TEST(RecordEditor, MoneyUnderTheOperatingSystemsSeparators)
+{
+    {
+        SystemLocale de("de_DE.UTF-8");
+        ASSERT_TRUE(de.ok) << "the de_DE.UTF-8 locale is missing";
+        Editor ed;
+        app::regional().currencyFormat = 2;  // the operating system's
+        addBook(*ed.main, "Emma", "Austen", "12.5");
+        ed.show(2);
+        EXPECT_EQ(ed.e.text("Cost"), "12,50");
+        EXPECT_FALSE(ed.e.ValuesChanged());
+        ed.type("Value", "1.234,5");
+        emit ed.e.box("Value")->editingFinished();
+        EXPECT_EQ(ed.e.text("Value"), "1.234,50");
+        ASSERT_TRUE(ed.e.DoUpdate());
+        EXPECT_DOUBLE_EQ(ed.main->MyTable.table().record(1).number(6).value(), 12.5);
+        EXPECT_DOUBLE_EQ(ed.main->MyTable.table().record(1).number(7).value(), 1234.5);
+    }
+    {
+        SystemLocale fr("fr_FR.UTF-8");
+        ASSERT_TRUE(fr.ok) << "the fr_FR.UTF-8 locale is missing";
+        const QChar space = app::regional().system.thousand;
+        EXPECT_TRUE(space == QChar(0x00A0) || space == QChar(0x202F)) << int(space.unicode());
+        Editor ed;
+        app::regional().currencyFormat = 2;
+        addBook(*ed.main, "Emma", "Austen", "1234567.5");
+        ed.show(2);
+        EXPECT_EQ(ed.e.text("Cost"), "1" + QString(space) + "234" + QString(space) + "567,50");
+        ASSERT_TRUE(ed.e.DoUpdate());
+        EXPECT_DOUBLE_EQ(ed.main->MyTable.table().record(1).number(6).value(), 1234567.5);
+    }
+}
+
+TEST(RecordEditor, MoneyBoxesHoldEveryAmountTheFieldCanStore)
+{
+    Editor ed;
+    addBook(*ed.main, "Dear", "X", "12345678.91");
+    ed.show(2);
+    EXPECT_EQ(ed.e.text("Cost"), "12,345,678.91");
+    ASSERT_TRUE(ed.e.DoUpdate());
+    EXPECT_DOUBLE_EQ(ed.main->MyTable.table().record(1).number(6).value(), 12345678.91);
+    // too large for the field: refused, never cut
+    ed.type("Cost", "1000000000");
+    emit ed.e.box("Cost")->editingFinished();
+    EXPECT_EQ(ed.e.text("Cost"), "1,000,000,000.00");
+    ed.env.messages.expect();
+    EXPECT_FALSE(ed.e.DoUpdate());
+    EXPECT_EQ(ed.env.messages.shown.back().text, "Invalid cost specified.  Please correct.");
+    EXPECT_EQ(ed.e.notebook()->currentIndex(), 2);
+    ed.type("Cost", "1");
+    ed.type("HighMarket", "-99999999999");
+    ed.env.messages.expect();
+    EXPECT_FALSE(ed.e.DoUpdate());
+    EXPECT_EQ(ed.env.messages.shown.back().text, "Invalid high market value specified.  Please correct.");
+    EXPECT_DOUBLE_EQ(ed.main->MyTable.table().record(1).number(6).value(), 12345678.91);
+}
+
+TEST(RecordEditor, KeysInTheBoxes)
+{
+    Editor ed;
+    addBook(*ed.main, "Kept", "K", "1");
+    ed.show(2);
+    ed.activate();
+    // Esc is Exit: the same question and answers
+    ed.type("Title", "Kept, changed");
+    ed.e.box("Title")->setFocus();
+    ed.env.messages.expect(ui::No);
+    QTest::keyClick(ed.e.box("Title"), Qt::Key_Escape);
+    ASSERT_EQ(ed.env.messages.shown.size(), 1);
+    EXPECT_EQ(ed.env.messages.shown.back().text, "Data has changed.  Do you want to exit without updating?");
+    EXPECT_TRUE(ed.e.isVisible());
+    // the menu's shortcuts win over the text box's own bindings
+    ed.env.messages.expect(ui::Cancel);
+    QTest::keyClick(ed.e.box("Title"), Qt::Key_E, Qt::ControlModifier);
+    ASSERT_EQ(ed.env.messages.shown.size(), 2);
+    EXPECT_EQ(ed.env.messages.shown.back().text, "Data has changed.  Update this record before creating new one?");
+    // Ctrl+Y is the box's own Redo in the Windows key scheme, Ctrl+U and Ctrl+E its line keys in X11's
+    ed.env.messages.expect(ui::Cancel);
+    QTest::keyClick(ed.e.box("Title"), Qt::Key_Y, Qt::ControlModifier);
+    ASSERT_EQ(ed.env.messages.shown.size(), 3);
+    EXPECT_EQ(ed.env.messages.shown.back().text,
+              "Data has changed.  Update this record before creating new one with the current data?");
+    ed.e.combo("Author")->setFocus();
+    QTest::keyClick(ed.e.combo("Author")->lineEdit(), Qt::Key_U, Qt::ControlModifier);
+    EXPECT_FALSE(ed.e.isVisible());
+    EXPECT_EQ(ed.main->MyTable.table().record(1).text(0), "Kept, changed");
+    EXPECT_EQ(ed.main->MyTable.table().record(1).text(1), "K");
+
+    ed.show(2);
+    ed.activate();
+    ed.e.box("Title")->setFocus();
+    ed.env.messages.expect(ui::Yes);
+    ed.type("Title", "typed again");
+    QTest::keyClick(ed.e.box("Title"), Qt::Key_Escape);
+    EXPECT_FALSE(ed.e.isVisible());
+    EXPECT_EQ(ed.main->MyTable.table().record(1).text(0), "Kept, changed");
+}
+
+TEST(RecordEditor, ADateIsTypedAfterEnterAndNoButtonTakesEnter)
+{
+    Editor ed;
+    ed.show(1);
+    ed.activate();
+    for (QPushButton* b : ed.e.findChildren<QPushButton*>()) {
+        EXPECT_FALSE(b->autoDefault()) << b->objectName().toStdString();
+        EXPECT_FALSE(b->isDefault()) << b->objectName().toStdString();
+    }
+    ed.e.box("Pages")->setFocus();
+    pressEnter(ed.e.box("Pages"));
+    ASSERT_EQ(QApplication::focusWidget(), ed.e.box("PurchDate"));
+    QTest::keyClicks(ed.e.box("PurchDate"), "03011997");
+    EXPECT_EQ(ed.e.text("PurchDate"), "03/01/1997");
+    // Enter on the Blank button, or on the tab bar, leaves the date alone
+    QWidget* blank = ed.e.findChild<QPushButton*>("BlankButton");
+    blank->setFocus();
+    QTest::keyClick(blank, Qt::Key_Return);
+    QTest::keyClick(ed.e.notebook()->tabBar(), Qt::Key_Return);
+    EXPECT_EQ(ed.e.text("PurchDate"), "03/01/1997");
+    // by a click, wherever it lands
+    ed.e.box("Title")->setFocus();
+    QTest::mouseClick(ed.e.box("PurchDate"), Qt::LeftButton, {}, QPoint(ed.e.box("PurchDate")->width() - 4, 10));
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), ed.e.box("PurchDate"));
+    EXPECT_EQ(ed.e.box("PurchDate")->cursorPosition(), 0);
+    // by Tab too
+    ed.e.box("PurchDate")->setText("");
+    ed.e.box("Pages")->setFocus();
+    QTest::keyClick(ed.e.box("Pages"), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), ed.e.box("PurchDate"));
+    QTest::keyClicks(ed.e.box("PurchDate"), "12312004");
+    ed.type("Title", "Dated");
+    ASSERT_TRUE(ed.e.DoUpdate());
+    EXPECT_EQ(ed.main->MyTable.table().record(1).text(11), "20041231");
+    ed.e.hide();
 }

@@ -63,6 +63,16 @@ TEST(Locate, MatchRules)
     EXPECT_EQ(b.run("Cost", "12.5", M::Exact, false), find::LocateResult::Found);
     EXPECT_EQ(b.author(), "Smith, A.");
     EXPECT_EQ(b.run("Cost", "abc", M::Exact, true), find::LocateResult::NotFound);
+    {
+        dbase::Table& t = b.main->MyTable.table();
+        t.append();
+        t.setText(1, "Zed");
+        t.setText(6, "1000");
+        t.post();
+        b.main->MyTable.refresh();
+    }
+    EXPECT_EQ(b.run("Cost", "1000", M::Exact, true), find::LocateResult::Found);
+    EXPECT_EQ(b.run("Cost", "1,000", M::Exact, true), find::LocateResult::NotFound);  // no group separators
     EXPECT_EQ(b.run("Nope", "x", M::Exact, true), find::LocateResult::NoSuchField);
     // during a search only the result is visited
     b.main->MyTable.setFilter([](const dbase::RecordView& r) { return r.text(1) != "Smith, A."; });
@@ -117,4 +127,23 @@ TEST(Locate, TheWindowOffersTheLastLocateAgain)
     EXPECT_FALSE(b.main->DoFind());
     EXPECT_EQ(b.author(), "Goldsmith, A.");
     EXPECT_EQ(b.main->locateSettings.FieldValue, "zzz");  // kept whichever way the window closed
+}
+
+TEST(Locate, TheFieldListIsSortedWithoutRegardToCase)
+{
+    Books b;
+    b.main->db.fieldNames[0] = "title of the book";
+    b.main->db.fieldNames[1] = "author";
+    QStringList items;
+    QTimer::singleShot(0, [&] {
+        auto* w = qobject_cast<TMyLocateDlg*>(QApplication::activeModalWidget());
+        ASSERT_NE(w, nullptr);
+        for (int i = 0; i < w->FieldNameComboBox->count(); ++i) items << w->FieldNameComboBox->itemText(i);
+        w->reject();
+    });
+    b.main->DoFind();
+    ASSERT_EQ(items.size(), 36);
+    EXPECT_EQ(items.first(), "author");
+    EXPECT_LT(items.indexOf("title of the book"), items.indexOf("User Defined 1"));
+    EXPECT_EQ(items.last(), "Year Pub");
 }

@@ -92,6 +92,25 @@ TEST(SearchCriteria, TextNumbersRangesAndWords)
     EXPECT_EQ(b.pass(c), (QStringList {"Lane", "Smith"}));
 }
 
+TEST(SearchCriteria, TextIsFoldedAsTheFieldsAre)
+{
+    Books b;
+    b.t.append();
+    b.t.setText(1, "Strau\xDF, J.");  // Windows-1252
+    b.t.setText(22, "\xB5SCOPE");
+    b.t.post();
+    SearchCriteria c;
+    ASSERT_EQ(c.SaveFields(page({{2, "strauß"}}), ones()), SaveResult::Saved);
+    EXPECT_EQ(c.criteria()[0].text, QStringLiteral("STRAU\u00df"));
+    EXPECT_EQ(b.pass(c).size(), 1);
+    c.clear();
+    ASSERT_EQ(c.SaveFields(page({{23, "µscope"}}), ones()), SaveResult::Saved);
+    EXPECT_EQ(b.pass(c).size(), 1);
+    c.clear();
+    ASSERT_EQ(c.SaveFields(page({{2, "éa"}}), ones()), SaveResult::Saved);
+    EXPECT_EQ(c.criteria()[0].text, QStringLiteral("\u00c9A"));
+}
+
 TEST(SearchCriteria, LevelsAreJoinedByOr)
 {
     Books b;
@@ -115,6 +134,8 @@ TEST(SearchCriteria, RefusalsAndLimits)
     EXPECT_EQ(c.count(), 1);  // this page dropped, the earlier level kept
     EXPECT_EQ(c.SaveFields(page({{3, "= 19x7"}}), ones(), &row), SaveResult::Refused);
     EXPECT_EQ(row, 3);
+    EXPECT_EQ(c.SaveFields(page({{7, "= 1,000"}}), ones(), &row), SaveResult::Refused);  // no group separators
+    EXPECT_EQ(row, 7);
     app::regional().setDateFormat(1, false);
     Page many;
     for (int f = 1; f <= store::kFieldCount; ++f)

@@ -96,7 +96,12 @@ TEST(SearchReplace, TheWindowChecksItsValues)
     b.env.messages.expect();
     w.StartButtonClick();
     EXPECT_EQ(b.env.messages.shown.back().text, "Invalid search value entered.  Please correct.");
+    w.SearchText->setText("1,000");  // no group separators
+    b.env.messages.expect();
+    w.StartButtonClick();
+    EXPECT_EQ(b.env.messages.shown.back().text, "Invalid search value entered.  Please correct.");
     w.SearchText->setText("1");
+    w.ReplaceText->setText("2,500");
     b.env.messages.expect();
     w.StartButtonClick();
     EXPECT_EQ(b.env.messages.shown.back().text, "Invalid replacement value entered.  Please correct.");
@@ -122,4 +127,20 @@ TEST(SearchReplace, NeedsTheTableToItself)
     EXPECT_TRUE(b.main->MyTable.active());
     holder.closeInput();
     holder.wait();
+}
+
+TEST(SearchReplace, ValuesAreFoldedAsTheFieldsAre)
+{
+    Books b;
+    dbase::Table& t = b.main->MyTable.table();
+    t.append();
+    t.setText(1, "Strau\xDF");  // Windows-1252
+    t.post();
+    auto none = [](const find::ReplaceCounts&) {};
+    auto yes = [](const QString&) { return true; };
+    // "ß" is no "SS": the fold is the code page's, not the language's
+    find::replaceAll(t, b.request(1, "strauss", "Wrong"), yes, none);
+    EXPECT_EQ(b.author(5), "Strau\xDF");
+    find::replaceAll(t, b.request(1, "STRAUß", "Strauss"), yes, none);
+    EXPECT_EQ(b.author(5), "Strauss");
 }

@@ -71,6 +71,49 @@ TEST(Profile, ReadLimitsAndTextTheFileCannotHold)
     EXPECT_TRUE(slurp(path).contains("Caf\xE9=\xE9t\xE9\r\n"));
 }
 
+TEST(Profile, TextOutsideWindows1252IsKeptInUtf8)
+{
+    TempDir dir;
+    const QString path = qpath(dir / "T.INI");
+    const QString books = QStringLiteral("/home/\u041a\u043d\u0438\u0433\u0438/MASTER.DBF");
+    {
+        ProfileFile f(path);
+        f.write("Misc", "Last Database", books);
+        f.write("Misc", "Owner", QStringLiteral("Ren\u00e9e"));
+        ASSERT_TRUE(f.save());
+    }
+    EXPECT_TRUE(slurp(path).contains(books.toUtf8()));
+    EXPECT_TRUE(slurp(path).contains("Ren\xC3\xA9" "e"));
+    ProfileFile g(path);
+    EXPECT_EQ(g.read("Misc", "Last Database", "", 260), books);
+    EXPECT_EQ(g.read("Misc", "Owner", "", 20), QStringLiteral("Ren\u00e9e"));
+    // once every text fits again, the file is Windows-1252 again
+    g.write("Misc", "Last Database", QStringLiteral("/home/M\u00fcller/MASTER.DBF"));
+    ASSERT_TRUE(g.save());
+    EXPECT_TRUE(slurp(path).contains("M\xFCller"));
+    EXPECT_TRUE(slurp(path).contains("Ren\xE9" "e"));
+    EXPECT_EQ(ProfileFile(path).read("Misc", "Last Database", "", 260), QStringLiteral("/home/M\u00fcller/MASTER.DBF"));
+}
+
+TEST(Settings, PathsOutsideWindows1252AndOldWindows1252Files)
+{
+    ConfigHome home;
+    // an old file in Windows-1252 with accented names
+    spit(programSettingsPath(), "[Misc]\r\nLast Database=/b\xFC" "cher/MASTER.DBF\r\nLast File 1=/caf\xE9/A.DBF\r\n");
+    ProgramSettings s = readProgramSettings("/start");
+    EXPECT_EQ(s.lastDatabase, QStringLiteral("/b\u00fccher/MASTER.DBF"));
+    EXPECT_EQ(s.lastFiles[0], QStringLiteral("/caf\u00e9/A.DBF"));
+    s.lastDatabase = QStringLiteral("/home/\u041a\u043d\u0438\u0433\u0438/MASTER.DBF");
+    s.lastFiles[1] = s.lastDatabase;
+    s.lastImportFile = QStringLiteral("/\u4e66/books.txt");
+    writeProgramSettings(s);
+    const ProgramSettings back = readProgramSettings("/start");
+    EXPECT_EQ(back.lastDatabase, s.lastDatabase);
+    EXPECT_EQ(back.lastFiles[0], QStringLiteral("/caf\u00e9/A.DBF"));
+    EXPECT_EQ(back.lastFiles[1], s.lastDatabase);
+    EXPECT_EQ(back.lastImportFile, s.lastImportFile);
+}
+
 TEST(Settings, FirstRunGivesTheDefaults)
 {
     ConfigHome home;

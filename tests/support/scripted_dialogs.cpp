@@ -37,6 +37,25 @@ QString ScriptedDialogs::saveFileName(QWidget*, const QString& caption, const QS
     return next(caption);
 }
 
+std::optional<QFont> ScriptedDialogs::chooseFont(QWidget*, const QFont&, bool)
+{
+    captions << QStringLiteral("Font");
+    if (fonts.empty()) return std::nullopt;
+    QFont f = fonts.front();
+    fonts.pop_front();
+    return f;
+}
+
+std::optional<QColor> ScriptedDialogs::chooseColor(QWidget*, const QColor& initial)
+{
+    captions << QStringLiteral("Color");
+    colorPresets << initial;
+    if (colors.empty()) return std::nullopt;
+    QColor c = colors.front();
+    colors.pop_front();
+    return c;
+}
+
 bool ScriptedDialogs::print(QWidget*, QPrinter& printer)
 {
     captions << QStringLiteral("Print");

@@ -20,8 +20,12 @@ public:
 
     QString openFileName(QWidget*, const QString& caption, const QString&, const QString&) override;
     QString saveFileName(QWidget*, const QString& caption, const QString&, const QString&) override;
-    std::optional<QFont> chooseFont(QWidget*, const QFont&, bool) override { return std::nullopt; }
-    std::optional<QColor> chooseColor(QWidget*, const QColor&) override { return std::nullopt; }
+    // answers to the font and colour dialogs, in order; none left = cancel
+    std::deque<QFont> fonts;
+    std::deque<QColor> colors;
+    QList<QColor> colorPresets;  // the colour each colour dialog opened with
+    std::optional<QFont> chooseFont(QWidget*, const QFont&, bool) override;
+    std::optional<QColor> chooseColor(QWidget*, const QColor& initial) override;
     // The print dialog prints to this PDF file with this many copies; an empty name cancels.
     QString printTo;
     int copies = 1;
