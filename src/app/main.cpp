@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include <QApplication>
 #include <cstdio>
 
 #include "app/command_line.h"
 #include "app/main_window.h"
 #include "ui/message_box.h"
+#include "ui/safe_application.h"
 
 int main(int argc, char** argv)
 {
@@ -15,7 +15,7 @@ int main(int argc, char** argv)
         std::fputs(text->toLocal8Bit().constData(), stdout);
         return 0;
     }
-    QApplication app(argc, argv);
+    ui::SafeApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Bindlow Books 97"));
     QApplication::setApplicationVersion(QStringLiteral("3.2b"));
     ui::MessageBoxMessages boxes;

@@ -46,7 +46,9 @@ void TMain::updateCommands()
 {
     auto enabled = [this](const QString& command) {
         if (!commandBuilt(command)) return false;
-        if (browseMode && kNotInBrowse.contains(command)) return false;
+        if (changesRefused() && kNotInBrowse.contains(command)) return false;
+        // a table that can only be read cannot take a new sort tag either
+        if (!readOnlyReason.isEmpty() && command == QLatin1String("DoSortOrder")) return false;
         if (command == QLatin1String("DoEndSearch")) return searchOn;
         return true;
     };

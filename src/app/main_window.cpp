@@ -6,8 +6,8 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDir>
-#include <QStandardPaths>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QPushButton>
@@ -20,6 +20,7 @@
 #include "app/program_paths.h"
 #include "dbase/error.h"
 #include "find/sort_expression.h"
+#include "store/profile.h"
 #include "ui/about_box.h"
 #include "ui/appearance.h"
 #include "ui/bevel.h"
@@ -167,24 +168,21 @@ void TMain::FormCreate(const StartOptions& options)
     // 8., 9.
     settings = store::readProgramSettings(startDirectory);
     setGeometry(settings.left, settings.top, settings.width, settings.height);
+    if (options.programDirectory.isEmpty()) noticeDataFolder(executableFolder);
     // 10.
     applyFormats();
     // 11.
     currentDatabase = settings.lastDatabase;
-    if (currentDatabase.isEmpty() || !QFileInfo::exists(currentDatabase)) {
+    if (currentDatabase.isEmpty() || !QFileInfo(currentDatabase).isFile()) {  // missing, or a folder
         currentDatabase = QDir(programDirectory).filePath(QStringLiteral("MASTER.DBF"));
         if (!QFileInfo::exists(currentDatabase) && !MakeNewDB(currentDatabase)) return;  // the program ends
     }
     // 12., 13.
-    bool valid = false;
-    try {
-        valid = CheckDBaseFormat(this, currentDatabase);
-    } catch (const dbase::DatabaseError& e) {
-        ui::showError(this, QString::fromLocal8Bit(e.what()));
-    }
-    if (!valid) {
-        ui::showError(this, QStringLiteral("The last database used as recorded in the INI file is not a valid "
-                                           "Bindlow Books 97 file.  You will need to choose a new file."));
+    const StartCheck check = checkDatabaseAtStart(currentDatabase);
+    if (check != StartCheck::Valid) {
+        if (check == StartCheck::Invalid)
+            ui::showError(this, QStringLiteral("The last database used as recorded in the INI file is not a valid "
+                                               "Bindlow Books 97 file.  You will need to choose a new file."));
         if (!chooseDatabaseAtStart()) return;  // no database chosen: the program ends
     }
     openDatabase(currentDatabase);
@@ -214,65 +212,18 @@ void TMain::FormCreate(const StartOptions& options)
 
 void TMain::ensureReportDefinitions() {}
 
-void TMain::offerConversion() {}
-
-void TMain::openDatabase(const QString& path)
+void TMain::noticeDataFolder(const QString& executableFolder)
 {
-    // building the sort tag of a large table takes a moment
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    struct RestoreCursor {
-        ~RestoreCursor() { QGuiApplication::restoreOverrideCursor(); }
-    } restore;
-    MyTable.close();
-    QFileInfo info(path);
-    currentDatabase = info.absoluteFilePath();
-    MyTable.setDatabaseName(info.absolutePath());
-    MyTable.setTableName(info.fileName());
-    const QString base = info.completeBaseName();
-    setWindowTitle(kTitle + QStringLiteral(" (") + base + QStringLiteral(")"));
-    basePath = QDir(info.absolutePath()).filePath(base);
-    indexPath = basePath + QStringLiteral(".MDX");
-    settingsPath = basePath + QStringLiteral(".INI");
-    db = store::readDatabaseSettings(settingsPath);
-    dataLists.LoadAllList(basePath, programDirectory);
-    sortExpression = BuildSortString();
-    MyTable.setExclusive(false);
-    MyTable.setReadOnly(false);
-    MyTable.setIndexName({});
-    if (!sortExpression.isEmpty()) {
-        try {
-            // an index file without the sort tag gets it, as a missing one does
-            if (!store::BookTableFiles::HasSortTag(currentDatabase)) {
-                dbase::Table t;
-                t.open(store::toPath(info.absolutePath()), QFile::encodeName(info.fileName()).toStdString(),
-                       {false, false, {}});
-                t.addTag("NewIndex", sortExpression.toStdString());
-            }
-            MyTable.setIndexName(QStringLiteral("NewIndex"));
-        } catch (const dbase::DatabaseError& e) {
-            ui::showError(this, QString::fromLocal8Bit(e.what()));
-        }
-    }
-    try {
-        MyTable.open();
-    } catch (const dbase::DatabaseError& e) {
-        // a damaged sort tag is built again from the table; failing that the books show unsorted
-        MyTable.setIndexName({});
-        try {
-            dbase::Table repair;
-            repair.open(store::toPath(info.absolutePath()), QFile::encodeName(info.fileName()).toStdString(),
-                        {true, false, {}});
-            repair.reindex();
-            repair.close();
-            if (!sortExpression.isEmpty()) MyTable.setIndexName(QStringLiteral("NewIndex"));
-            MyTable.open();
-        } catch (const dbase::DatabaseError&) {
-            ui::showError(this, QString::fromLocal8Bit(e.what()));
-            MyTable.setIndexName({});
-            MyTable.open();
-        }
-    }
+    const QStringList left = app::tablesLeftBehind(executableFolder, programDirectory);
+    if (left.isEmpty()) return;
+    store::ProfileFile ini(store::programSettingsPath());
+    if (ini.read(QStringLiteral("Misc"), QStringLiteral("Data Folder Notice"), {}, 3) == QLatin1String("Yes")) return;
+    ui::showNotice(this, QStringLiteral("Information"), app::dataFolderNotice(executableFolder, programDirectory, left));
+    ini.write(QStringLiteral("Misc"), QStringLiteral("Data Folder Notice"), QStringLiteral("Yes"));
+    ini.save();
 }
+
+void TMain::offerConversion() {}
 
 QString TMain::BuildSortString() const { return find::BuildSortString(db.sortOrder); }
 

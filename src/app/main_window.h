@@ -64,6 +64,11 @@ public:
     QString currentDatabase, indexPath, settingsPath, basePath, sortExpression;
     bool searchOn = false;
     bool browseMode = false;
+    // Why the open table can only be read (its files cannot be written, its index could not be
+    // rebuilt, it holds records past its count); empty when it can be changed.
+    QString readOnlyReason;
+    // Browse mode, or a table that can only be read: the commands that change books are off.
+    bool changesRefused() const { return browseMode || !readOnlyReason.isEmpty(); }
     int editorMode = 1;
     double factor = 1.0;
     int preset = 640;
@@ -158,6 +163,8 @@ private:
     void updateCommands();
     void openDatabase(const QString& path);
     void ensureReportDefinitions();
+    // Once: where an installed program keeps its files when books stay in its own folder.
+    void noticeDataFolder(const QString& executableFolder);
     void createEditor();
     // After closing MyTable: when another program holds the file, reopen it and say why not.
     bool refuseWhenInUse(const QString& message);
@@ -165,6 +172,9 @@ private:
     find::LocateResult runLocate(const find::LocateRequest& r, bool fromStart);
     void openChosen(const QString& path);
     bool chooseDatabaseAtStart();
+    enum class StartCheck { Valid, Invalid, InUse };
+    StartCheck checkDatabaseAtStart(const QString& path);
+    void applyTableAccess();
     void switchDatabase(const QString& path, bool created);
     void showEditor(int mode);
     void exclusiveWork(const QString& question, const QString& failure,

@@ -35,4 +35,26 @@ QString helpFileFor(const QString& executableFolder)
     return QDir::cleanPath(beside);  // missing: the help window says so, naming this path
 }
 
+QStringList tablesLeftBehind(const QString& executableFolder, const QString& programDirectory)
+{
+    if (QDir::cleanPath(executableFolder) == QDir::cleanPath(programDirectory)) return {};
+    QStringList present;
+    for (const QString& n : QDir(programDirectory).entryList(QDir::Files)) present << n.toUpper();
+    QStringList left;
+    for (const QFileInfo& f : QDir(executableFolder).entryInfoList(QDir::Files, QDir::Name)) {
+        if (f.suffix().compare(QLatin1String("DBF"), Qt::CaseInsensitive) != 0) continue;
+        if (!present.contains(f.fileName().toUpper())) left << f.fileName();
+    }
+    return left;
+}
+
+QString dataFolderNotice(const QString& executableFolder, const QString& programDirectory, const QStringList& tables)
+{
+    return QStringLiteral("Bindlow Books 97 cannot write in its program folder \"%1\", so it keeps its databases, "
+                          "lists and reports in \"%2\".  The databases in the program folder (%3) stay where they "
+                          "are: open them there with Open Database.")
+        .arg(QDir::toNativeSeparators(executableFolder), QDir::toNativeSeparators(programDirectory),
+             tables.join(QStringLiteral(", ")));
+}
+
 }  // namespace app

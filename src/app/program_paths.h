@@ -2,6 +2,7 @@
 #pragma once
 // Where the program keeps its files and finds its help file.
 #include <QString>
+#include <QStringList>
 
 namespace app {
 
@@ -17,5 +18,14 @@ QString programDirectoryFor(const QString& executableFolder, const QString& user
 // otherwise in the installation's data folder (PREFIX/share/bindlow beside PREFIX/bin). Never the
 // user's data folder, which holds only the user's files.
 QString helpFileFor(const QString& executableFolder);
+
+// The dBASE tables (.DBF) in the executable's folder that the program directory does not hold:
+// the books of an earlier copy, left behind when the program moved to the user's data folder.
+// Sorted; empty when the program directory is the executable's folder.
+QStringList tablesLeftBehind(const QString& executableFolder, const QString& programDirectory);
+
+// The message that says once where the program now keeps its files and how to reach the books
+// left behind.
+QString dataFolderNotice(const QString& executableFolder, const QString& programDirectory, const QStringList& tables);
 
 }  // namespace app

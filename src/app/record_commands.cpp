@@ -26,7 +26,7 @@ void TMain::createEditor()
     host.settings = &db;
     host.lists = &dataLists;
     host.editorMode = &editorMode;
-    host.browseMode = browseMode;
+    host.browseMode = changesRefused();
     host.factor = [this] { return factor; };
     host.basePath = [this] { return basePath; };
     MyEdit = new edit::TMyEdit(host, this);

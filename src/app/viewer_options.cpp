@@ -38,7 +38,7 @@ void TMain::SetViewerOptions()
     g->verticalHeader()->setVisible(db.rowIndicator);
     g->horizontalHeader()->setVisible(db.showTitles);
     MyDataSource->setRowIndicator(db.rowIndicator);
-    const bool editing = db.fieldEditing && !browseMode;
+    const bool editing = db.fieldEditing && !changesRefused();
     MyDataSource->setEditable(editing);
     g->setSelectionBehavior(editing ? QAbstractItemView::SelectItems : QAbstractItemView::SelectRows);
     g->setSelectionMode(QAbstractItemView::SingleSelection);

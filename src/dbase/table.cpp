@@ -70,8 +70,7 @@ void Table::openFiles()
         file_.readAt(0, head.data(), head.size());
         header_ = parseHeader(file, head.data(), head.size(), size);
         count_ = header_.recordCount;
-        const std::uint64_t whole = (size - header_.headerLength) / header_.recordLength;
-        pastCount_ = whole > std::uint64_t(count_) + 1 ? std::uint32_t(std::min<std::uint64_t>(whole - count_, 0xFFFFFFFFu)) : 0;
+        countPastRecords(size);
         if (header_.hasMemo()) {
             readOnly_ = true;  // memo fields are read, never written
             std::filesystem::path dbt = findCaseless(folder_, tableName_ + ".DBT");
@@ -200,10 +199,20 @@ std::size_t Table::lowerBound(const std::vector<std::uint32_t>& v, std::uint32_t
 void Table::syncRecordCount()
 {
     std::uint32_t n = diskRecordCount();
-    if (header_.recordOffset(n + 1) > file_.size())
+    const std::uint64_t size = file_.size();
+    if (header_.recordOffset(n + 1) > size)
         fail(path_.string(), "the header says " + std::to_string(n) + " records but the file is shorter");
     header_.recordCount = count_ = n;
+    countPastRecords(size);
     mapFile();
+}
+
+void Table::countPastRecords(std::uint64_t fileSize)
+{
+    const std::uint32_t counted = header_.recordCount;
+    const std::uint64_t whole = (fileSize - header_.headerLength) / header_.recordLength;
+    pastCount_ = whole > std::uint64_t(counted) + 1 ? std::uint32_t(std::min<std::uint64_t>(whole - counted, 0xFFFFFFFFu)) : 0;
+    count_ = counted + (readOnly_ ? pastCount_ : 0);  // a reader sees every book; writers are refused until recover
 }
 
 void Table::loadOrder()

@@ -144,7 +144,8 @@ public:
 
     // Whole records that lie past the header's record count when there are two or more of them
     // (an append killed between its record and its count leaves at most one). Such a table holds
-    // books the count does not show: every change and rewrite is refused until recover().
+    // books the count does not show: every change and rewrite is refused until recover(). A
+    // read-only open shows them (physicalCount() includes them).
     std::uint32_t recordsPastCount() const { return pastCount_; }
     std::string recordsPastCountMessage() const;
     // Sets the count to the whole records present and rebuilds the index; exclusive use.
@@ -169,6 +170,7 @@ private:
     const unsigned char* recordPtr(std::uint32_t recno) const;
     void loadOrder();
     void syncRecordCount();  // the update lock is held
+    void countPastRecords(std::uint64_t fileSize);  // from the header's count
     void walkActiveTag();
     void rebuildVisible();
     bool passes(std::uint32_t recno) const;

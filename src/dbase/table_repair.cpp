@@ -66,7 +66,9 @@ std::uint32_t Table::recover()
 
 IndexRebuild Table::rebuildIndex(const std::vector<std::pair<std::string, std::string>>& wanted)
 {
-    requireWritable();
+    if (state_ == TableState::Inactive) throw DatabaseError("the table is not open");
+    if (readOnly_) fail(path_.string(), "the table is open read-only");
+    if (pastCount_ != 0) fail(path_.string(), recordsPastCountMessage());
     checkBrowseMode();
     if (!exclusive_) fail(path_.string(), "rebuilding the index needs exclusive use of the table");
     IndexRebuild report;

@@ -30,6 +30,9 @@ void Table::requireWritable() const
     if (state_ == TableState::Inactive) throw DatabaseError("the table is not open");
     if (readOnly_) fail(path_.string(), header_.hasMemo() ? "tables with memo fields open read-only" : "the table is open read-only");
     if (pastCount_ != 0) fail(path_.string(), recordsPastCountMessage());
+    // a change would leave the unread index behind the table
+    if (options_.skipIndex && header_.mdxFlag != 0 && !mdx_)
+        fail(path_.string(), "the table was opened without its index, so it cannot be changed");
 }
 
 void Table::requireEditing(int field) const

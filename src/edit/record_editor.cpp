@@ -111,13 +111,17 @@ TMyEdit::TMyEdit(const EditorHost& host, QWidget* parent) : QDialog(parent), hos
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     design_ = ui::recordWindowDimensions(this);
     fillCombos();
-    if (host_.browseMode) {
-        for (const char* a : {"MenuNewRecord", "MenuClearRecord", "MenuUpdateRecord", "MenuUpdateExit", "MenuCut",
-                              "MenuCopy", "MenuPaste", "MenuDelete"})
-            actions_[a]->setEnabled(false);
-        for (const char* b : {"UpdateExitButton", "UpdateButton", "ClearButton"})
-            findChild<QPushButton*>(b)->setEnabled(false);
-    }
+    setChangesRefused(host_.browseMode);
+}
+
+void TMyEdit::setChangesRefused(bool refused)
+{
+    host_.browseMode = refused;
+    for (const char* a : {"MenuNewRecord", "MenuClearRecord", "MenuUpdateRecord", "MenuUpdateExit", "MenuCut",
+                          "MenuCopy", "MenuPaste", "MenuDelete"})
+        actions_[a]->setEnabled(!refused);
+    for (const char* b : {"UpdateExitButton", "UpdateButton", "ClearButton"})
+        findChild<QPushButton*>(b)->setEnabled(!refused);
 }
 
 void TMyEdit::buildMenu()

@@ -39,6 +39,8 @@ public:
 
     // Shows the window modally as the editor mode says.
     int ShowModal();
+    // Browse mode, or a table that can only be read: the commands that write are off.
+    void setChangesRefused(bool refused);
 
     // Commands
     void DoClear();

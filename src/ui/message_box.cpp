@@ -15,6 +15,7 @@ QMessageBox::StandardButton toQt(int b)
     case Cancel: return QMessageBox::Cancel;
     case Yes: return QMessageBox::Yes;
     case No: return QMessageBox::No;
+    case Retry: return QMessageBox::Retry;
     default: return QMessageBox::NoButton;
     }
 }
@@ -35,7 +36,7 @@ MsgButton MessageBoxMessages::show(const Message& m)
     case MsgIcon::None: break;
     }
     QMessageBox::StandardButtons buttons;
-    for (int b : {Ok, Yes, No, Cancel})
+    for (int b : {Ok, Retry, Yes, No, Cancel})
         if (m.buttons & b) buttons |= toQt(b);
     box.setStandardButtons(buttons);
     box.setDefaultButton(toQt(m.defaultButton));
@@ -45,6 +46,7 @@ MsgButton MessageBoxMessages::show(const Message& m)
     case QMessageBox::Yes: return Yes;
     case QMessageBox::No: return No;
     case QMessageBox::Cancel: return Cancel;
+    case QMessageBox::Retry: return Retry;
     default: return (m.buttons & Cancel) ? Cancel : (m.buttons & No) ? No : Ok;
     }
 }

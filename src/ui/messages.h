@@ -10,7 +10,7 @@ namespace ui {
 
 enum class MsgIcon { None, Information, Warning, Error, Question };
 
-enum MsgButton : int { NoButton = 0, Ok = 1, Cancel = 2, Yes = 4, No = 8 };
+enum MsgButton : int { NoButton = 0, Ok = 1, Cancel = 2, Yes = 4, No = 8, Retry = 16 };
 
 struct Message {
     QObject* owner = nullptr;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QAction>
 #include <QApplication>
@@ -16,9 +17,11 @@
 
 #include "app/main_window.h"
 #include "app/regional.h"
+#include "dbase/error.h"
 #include "dbase/table.h"
 #include "store/book_table.h"
 #include "store/profile.h"
+#include "support/child.h"
 #include "support/gui_env.h"
 #include "ui/help.h"
 #include "ui/navigator.h"
@@ -281,4 +284,149 @@ TEST(MainWindow, FirstStartKeepsTheFilesBesideTheProgramOrInTheUsersDataFolder)
         store::ProfileFile ini(env.iniPath());
         EXPECT_EQ(ini.read("Misc", "Last Database", "", 249), main.currentDatabase);
     }
+}
+
+namespace {
+std::string bytesOf(const QString& path)
+{
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll().toStdString();
+}
+
+void setHeaderCount(const QString& dbf, quint32 count)
+{
+    QFile f(dbf);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    f.seek(4);
+    const char b[4] = {char(count), char(count >> 8), char(count >> 16), char(count >> 24)};
+    f.write(b, 4);
+}
+
+// A first start that makes MASTER.DBF with n books.
+void makeMaster(GuiEnv& env, int n)
+{
+    env.start()->close();
+    addBooks(env.programDir() + "/MASTER.DBF", n);
+}
+}  // namespace
+
+// An error no command caught is shown, and the program goes on.
+TEST(MainWindow, ACommandThatFailsLeavesTheProgramRunning)
+{
+    GuiEnv env;
+    auto main = env.start();
+    env.messages.expect();
+    QTimer::singleShot(0, main.get(), [] { throw dbase::DatabaseError("MASTER.DBF: write error (No space left on device)"); });
+    QCoreApplication::processEvents();
+    ASSERT_EQ(env.messages.shown.size(), 1);
+    EXPECT_EQ(env.messages.shown[0].caption, "Error");
+    EXPECT_EQ(env.messages.shown[0].text, "MASTER.DBF: write error (No space left on device)");
+    EXPECT_TRUE(main->MyTable.active());
+    main->MyTable.last();  // and goes on working
+}
+
+// Books past the header's count are shown to be there, and nothing is allowed to write over them.
+TEST(MainWindow, ATableWithBooksPastItsCountOpensReadOnly)
+{
+    GuiEnv env;
+    makeMaster(env, 6);
+    const QString master = env.programDir() + "/MASTER.DBF";
+    setHeaderCount(master, 0);
+    const std::string before = bytesOf(master);
+    env.messages.expect();
+    auto main = env.start();
+    ASSERT_TRUE(main->started());
+    ASSERT_EQ(env.messages.shown.size(), 1) << env.messages.shown[0].text.toStdString();
+    EXPECT_EQ(env.messages.shown[0].caption, "Warning");
+    EXPECT_EQ(env.messages.shown[0].text,
+              "The database \"" + master + "\" holds 6 books past the record count in its header, which a change "
+              "would lose.  The command \"bindlow-dbf recover " + master + "\" adds them to the database.  It is "
+              "opened read-only: the books can be viewed, searched and reported, but not changed.");
+    EXPECT_TRUE(main->MyTable.readOnly());
+    EXPECT_EQ(main->MyTable.recordCount(), 6u);  // every book is shown
+    for (const char* m : {"MenuAdd", "MenuCopy", "MenuDelete", "MenuSearchReplace", "MenuSortOrder"})
+        EXPECT_FALSE(main->action(m)->isEnabled()) << m;
+    EXPECT_TRUE(main->action("MenuSearch")->isEnabled());
+    main->close();
+    EXPECT_EQ(bytesOf(master), before);
+
+    // once recovered, the same database opens for changes again
+    {
+        dbase::Table t;
+        t.open(env.programDir().toStdString(), "MASTER", {true, false, {}, true});
+        EXPECT_EQ(t.recover(), 6u);
+    }
+    auto again = env.start();
+    EXPECT_FALSE(again->MyTable.readOnly());
+    EXPECT_EQ(again->MyTable.recordCount(), 6u);
+    EXPECT_TRUE(again->action("MenuAdd")->isEnabled());
+}
+
+// The index is derived data: a damaged one is built again, sorted, without a word.
+TEST(MainWindow, ADamagedIndexIsBuiltAgainAtStart)
+{
+    GuiEnv env;
+    makeMaster(env, 30);
+    {
+        QFile f(env.programDir() + "/MASTER.MDX");
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        f.seek(28);
+        f.write("\xFF\xFF", 2);  // 65535 tags
+    }
+    auto main = env.start();
+    ASSERT_TRUE(main->MyTable.active());
+    EXPECT_TRUE(env.messages.shown.isEmpty());
+    EXPECT_FALSE(main->MyTable.readOnly());
+    EXPECT_EQ(main->MyTable.table().activeTag(), "NEWINDEX");
+    EXPECT_EQ(main->MyTable.recordCount(), 30u);
+    EXPECT_TRUE(main->action("MenuAdd")->isEnabled());
+}
+
+TEST(MainWindow, StartUpFallsBackFromAFolderAndRefusesSpecialFiles)
+{
+    {
+        GuiEnv env;
+        env.writeIni("Last Database=" + env.programDir() + "\n");  // a folder, not a file
+        auto main = env.start();
+        EXPECT_TRUE(env.messages.shown.isEmpty());
+        EXPECT_EQ(main->currentDatabase, env.programDir() + "/MASTER.DBF");
+    }
+    {
+        GuiEnv env;
+        ASSERT_EQ(::mkfifo(QFile::encodeName(env.programDir() + "/MASTER.DBF").constData(), 0600), 0);
+        env.messages.expect();  // is not a regular file
+        env.messages.expect();  // you will need to choose a new file
+        env.dialogs.fileNames = {QString()};
+        auto main = env.start();  // without hanging
+        EXPECT_FALSE(main->started());
+        ASSERT_EQ(env.messages.shown.size(), 2);
+        EXPECT_TRUE(env.messages.shown[0].text.endsWith("is not a regular file")) << env.messages.shown[0].text.toStdString();
+    }
+}
+
+// A database another program holds for itself: wait for it, or choose another file.
+TEST(MainWindow, ADatabaseInUseAtStartOffersToWait)
+{
+    GuiEnv env;
+    makeMaster(env, 2);
+    testing_support::Child holder({BINDLOW_WRITER, "hold", env.programDir().toStdString(), "MASTER", "exclusive"});
+    std::string line;
+    ASSERT_TRUE(holder.readLine(line));
+    env.messages.expect(ui::Retry);
+    env.messages.expect(ui::Cancel);
+    env.dialogs.fileNames = {QString()};
+    auto main = env.start();
+    EXPECT_FALSE(main->started());
+    ASSERT_EQ(env.messages.shown.size(), 2);  // no "not a valid file" after it
+    EXPECT_EQ(env.messages.shown[0].text, "The database \"" + env.programDir() +
+                                              "/MASTER.DBF\" is in use by another program that does not share it.  "
+                                              "Choose Retry when that program has closed it, or Cancel to choose another file.");
+    EXPECT_EQ(env.messages.shown[0].buttons, ui::Retry | ui::Cancel);
+    EXPECT_EQ(env.messages.shown[1].text, env.messages.shown[0].text);
+    holder.closeInput();
+    holder.wait();
+    // free again: it opens
+    auto later = env.start();
+    EXPECT_TRUE(later->started());
 }

@@ -92,3 +92,18 @@ TEST(CommandLine, TheProgramAnswersWithoutADisplay)
     EXPECT_EQ(status, 0);
     EXPECT_NE(out.find("--browse"), std::string::npos);
 }
+
+// An installed program that moved to the user's data folder says where, when books stay behind.
+TEST(ProgramPaths, TheBooksLeftInTheProgramFolderAreNamed)
+{
+    TempDir dir;
+    const QString exe = qs(dir / "bin"), data = qs(dir / "data");
+    for (const char* f : {"MASTER.DBF", "MASTER.MDX", "old.dbf", "NOTES.TXT", "SHARED.DBF"}) touch(exe + "/" + f);
+    touch(data + "/shared.dbf");
+    EXPECT_EQ(app::tablesLeftBehind(exe, data), (QStringList {"MASTER.DBF", "old.dbf"}));
+    EXPECT_TRUE(app::tablesLeftBehind(exe, exe).isEmpty());
+    EXPECT_EQ(app::dataFolderNotice("/opt/bindlow/bin", "/home/u/.local/share/Bindlow Books 97", {"MASTER.DBF", "OLD.DBF"}),
+              "Bindlow Books 97 cannot write in its program folder \"/opt/bindlow/bin\", so it keeps its databases, "
+              "lists and reports in \"/home/u/.local/share/Bindlow Books 97\".  The databases in the program folder "
+              "(MASTER.DBF, OLD.DBF) stay where they are: open them there with Open Database.");
+}

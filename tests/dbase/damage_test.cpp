@@ -278,6 +278,9 @@ TEST(Damage, ADamagedIndexIsRebuiltFromTheTableAlone)
         EXPECT_NE(openError(dir, "NEWINDEX"), "") << c.what;
         Table t;
         ASSERT_NO_THROW(t.open(dir.path(), "BOOKS", {true, false, {}, true})) << c.what;
+        // changes would leave the index it did not read behind
+        EXPECT_NE(errorOf([&] { t.append(); }).find("opened without its index"), std::string::npos) << c.what;
+        EXPECT_NE(errorOf([&] { t.pack(); }).find("opened without its index"), std::string::npos) << c.what;
         IndexRebuild r = t.rebuildIndex({{"NEWINDEX", testing_support::kSortKey}});
         EXPECT_EQ(r.kept, std::vector<std::string> {"NEWINDEX"}) << c.what;
         t.close();

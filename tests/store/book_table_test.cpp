@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QFile>
 #include <fstream>
 
 #include "dbase/error.h"
 #include "store/book_table.h"
+#include "store/table_access.h"
 #include "store/field_table.h"
 #include "support/child.h"
 #include "support/scripted_messages.h"
@@ -269,4 +271,35 @@ TEST(BookTable, TheSortTagIsFoundWithoutReadingTheRecords)
     poke(dbf, 28, std::string(1, '\0'));  // the table no longer claims its index
     EXPECT_FALSE(BookTableFiles::HasSortTag(qpath(dbf)));
     EXPECT_FALSE(BookTableFiles::HasSortTag(qpath(dir / "NONE.DBF")));
+}
+
+TEST(BookTable, WhyATableCanOnlyBeRead)
+{
+    TempDir dir;
+    ScriptedMessages msgs;
+    BookTableFiles files;
+    const auto dbf = dir / "BOOKS.DBF";
+    ASSERT_TRUE(files.MakeNewDB(qpath(dbf)));
+    {
+        dbase::Table t;
+        t.open(dir.path(), "BOOKS");
+        for (int i = 0; i < 3; ++i) {
+            t.append();
+            t.setText(0, "B" + std::to_string(i));
+            t.post();
+        }
+    }
+    EXPECT_EQ(store::readOnlyReason(qpath(dbf)), "");
+    EXPECT_EQ(store::readOnlyReason(qpath(dir / "ABSENT.DBF")), "");  // opening it says what is wrong
+
+    poke(dbf, 4, std::string("\0\0\0\0", 4));
+    EXPECT_TRUE(store::readOnlyReason(qpath(dbf)).startsWith("The database \"" + qpath(dbf) + "\" holds 3 books past"));
+    poke(dbf, 4, std::string("\3\0\0\0", 4));
+
+    if (::geteuid() != 0) {  // the superuser writes whatever the permissions say
+        std::filesystem::permissions(dbf, std::filesystem::perms::owner_read);
+        EXPECT_EQ(store::readOnlyReason(qpath(dbf)),
+                  "The database \"" + qpath(dbf) + "\" cannot be changed (Permission denied).  It is opened read-only: "
+                  "the books can be viewed, searched and reported, but not changed.");
+    }
 }

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "store/table_access.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+
+#include "dbase/error.h"
+#include "dbase/table.h"
+#include "store/dataset.h"
+
+namespace store {
+
+namespace {
+const QString kReadOnlyTail =
+    QStringLiteral("  It is opened read-only: the books can be viewed, searched and reported, but not changed.");
+
+// The system's reason when the file cannot be written; empty when it can (or is not there).
+QString unwritable(const std::filesystem::path& file)
+{
+    std::error_code ec;
+    if (!std::filesystem::exists(file, ec)) return {};
+    if (::access(file.c_str(), W_OK) == 0) return {};
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+}  // namespace
+
+QString readOnlyReason(const QString& path)
+{
+    const QFileInfo info(QFileInfo(path).absoluteFilePath());
+    const QString shown = QDir::toNativeSeparators(info.absoluteFilePath());
+    dbase::Table t;
+    try {
+        t.open(toPath(info.absolutePath()), QFile::encodeName(info.fileName()).toStdString(), {false, true, {}, true});
+    } catch (const dbase::DatabaseError&) {
+        return {};
+    }
+    if (t.recordsPastCount() != 0) {
+        return QStringLiteral("The database \"%1\" holds %2 books past the record count in its header, which a change "
+                              "would lose.  The command \"bindlow-dbf recover %1\" adds them to the database.")
+                   .arg(shown)
+                   .arg(t.recordsPastCount()) +
+               kReadOnlyTail;
+    }
+    QString why = unwritable(t.path());
+    if (why.isEmpty() && t.header().mdxFlag != 0) why = unwritable(t.indexPath());
+    if (why.isEmpty()) return {};
+    return QStringLiteral("The database \"%1\" cannot be changed (%2).").arg(shown, why) + kReadOnlyTail;
+}
+
+}  // namespace store

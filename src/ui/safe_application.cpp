@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "ui/safe_application.h"
+
+#include <exception>
+
+#include "ui/messages.h"
+
+namespace ui {
+
+bool SafeApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& e) {
+        showError(nullptr, QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        showError(nullptr, QStringLiteral("An unexpected error occurred.  The last command was not completed."));
+    }
+    return false;
+}
+
+}  // namespace ui
