@@ -18,9 +18,20 @@ bool folderAcceptsFiles(const QString& folder)
     return probe.open();  // removed again when probe goes
 }
 
+namespace {
+// An installed program: its help file lies in the installation's data folder, not beside it.
+bool installed(const QString& executableFolder)
+{
+    QDir exe(executableFolder);
+    return !QFileInfo::exists(exe.filePath(kHelpFile)) &&
+           QFileInfo::exists(exe.filePath(QStringLiteral("../share/bindlow/") + kHelpFile));
+}
+}  // namespace
+
 QString programDirectoryFor(const QString& executableFolder, const QString& userDataFolder)
 {
-    if (folderAcceptsFiles(executableFolder)) return QDir::cleanPath(executableFolder);
+    // an installed copy never writes among the system's files, even when it could (the superuser)
+    if (!installed(executableFolder) && folderAcceptsFiles(executableFolder)) return QDir::cleanPath(executableFolder);
     QDir().mkpath(userDataFolder);
     return QDir::cleanPath(userDataFolder);
 }

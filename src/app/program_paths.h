@@ -10,8 +10,9 @@ namespace app {
 // the superuser ignores and read-only mounts do not show).
 bool folderAcceptsFiles(const QString& folder);
 
-// The program directory: the executable's folder, or — where that folder cannot be written (an
-// installed copy) — the user's data folder, created when missing.
+// The program directory: the executable's folder, or the user's data folder (created when
+// missing) where that folder cannot be written or the program is installed (its help file in
+// PREFIX/share/bindlow rather than beside it).
 QString programDirectoryFor(const QString& executableFolder, const QString& userDataFolder);
 
 // The help file: beside the executable when it is there (a build tree, a copied folder),

@@ -47,6 +47,14 @@ TEST(ProgramPaths, TheExecutablesFolderUnlessItCannotBeWritten)
     EXPECT_EQ(app::programDirectoryFor(readOnlyFolder(dir), data), data);
     EXPECT_TRUE(QFileInfo(data).isDir());
     EXPECT_FALSE(app::folderAcceptsFiles(qs(dir / "missing")));
+
+    // installed (help file in PREFIX/share/bindlow): the data folder, even where bin could be written
+    const QString bin = qs(dir / "usr" / "bin");
+    touch(qs(dir / "usr" / "share" / "bindlow" / "KAVBOOK.HLP"));
+    QDir().mkpath(bin);
+    EXPECT_EQ(app::programDirectoryFor(bin, data), data);
+    touch(bin + "/KAVBOOK.HLP");  // a copied folder with its help file beside the program
+    EXPECT_EQ(app::programDirectoryFor(bin, data), bin);
 }
 
 TEST(ProgramPaths, TheHelpFileBesideTheProgramOrInTheInstallationsDataFolder)
