@@ -178,7 +178,7 @@ private:
     void switchDatabase(const QString& path, bool created);
     void showEditor(int mode);
     void exclusiveWork(const QString& question, const QString& failure,
-                       const std::function<void(dbase::Table&)>& work);
+                       const std::function<void(dbase::Table&)>& work, bool withoutIndex = false);
     void offerConversion();
     void applyFormats();
     void checkPresetItems();

@@ -55,31 +55,43 @@ void TMain::DoDelete()
     DisplayCount();
 }
 
-void TMain::exclusiveWork(const QString& question, const QString& failure, const std::function<void(dbase::Table&)>& work)
+void TMain::exclusiveWork(const QString& question, const QString& failure, const std::function<void(dbase::Table&)>& work,
+                          bool withoutIndex)
 {
     if (!ui::askConfirm(this, question)) return;
     MyTable.close();
     MyTable.setExclusive(true);
-    try {
-        MyTable.open();
-    } catch (const dbase::DatabaseError&) {
-        MyTable.setExclusive(false);
-        MyTable.open();
-        SetViewerOptions();
-        ui::showError(this, failure);
-        return;
-    }
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    // a rebuild does not read the old index, so that it mends any damage to it
+    MyTable.setSkipIndex(withoutIndex);
+    const QString tag = MyTable.indexName();
+    if (withoutIndex) MyTable.setIndexName({});
     QString error;
     try {
-        work(MyTable.table());
+        MyTable.open();
+    } catch (const dbase::TableInUse&) {
+        error = failure;
     } catch (const dbase::DatabaseError& e) {
         error = QString::fromLocal8Bit(e.what());
     }
-    QGuiApplication::restoreOverrideCursor();
-    MyTable.close();
+    if (MyTable.active()) {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        try {
+            work(MyTable.table());
+        } catch (const dbase::DatabaseError& e) {
+            error = QString::fromLocal8Bit(e.what());
+        }
+        QGuiApplication::restoreOverrideCursor();
+        MyTable.close();
+    }
     MyTable.setExclusive(false);
-    MyTable.open();
+    MyTable.setSkipIndex(false);
+    MyTable.setIndexName(withoutIndex && !sortExpression.isEmpty() ? QStringLiteral("NewIndex") : tag);
+    try {
+        MyTable.open();
+    } catch (const dbase::DatabaseError&) {
+        MyTable.setIndexName({});  // the books show unsorted rather than not at all
+        MyTable.open();
+    }
     SetViewerOptions();
     DisplayCount();
     if (!error.isEmpty()) ui::showError(this, error);
@@ -99,7 +111,12 @@ void TMain::MenuRebuildClick()
                                  "not show up in the viewer or in reports.  This will rebuild your index files "
                                  "correctly.  Continue?"),
                   QStringLiteral("Unable to reindex table.  Reindexing ") + kExclusiveTail,
-                  [](dbase::Table& t) { t.reindex(); });
+                  [this](dbase::Table& t) {
+                      std::vector<std::pair<std::string, std::string>> wanted;
+                      if (!sortExpression.isEmpty()) wanted.emplace_back("NEWINDEX", sortExpression.toStdString());
+                      t.rebuildIndex(wanted);
+                  },
+                  true);
 }
 
 void TMain::EditAList(int list)

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 
 #include "app/list_edit_box.h"
 #include "app/main_window.h"
+#include "dbase/check.h"
 #include "dbase/table.h"
 #include "support/child.h"
 #include "support/gui_env.h"
@@ -118,4 +120,37 @@ TEST(RecordCommands, DefaultListsAreSavedAndLoadedAfterAWarning)
     env.messages.expect(ui::Yes);
     main->MenuLoadDefaultsClick();
     EXPECT_EQ(main->dataLists[edit::RatingList], QStringList {"*****"});
+}
+
+// Rebuild Indexes mends an index whatever became of it, and keeps the sort order.
+TEST(RecordCommands, RebuildIndexesMendsADamagedIndex)
+{
+    GuiEnv env;
+    auto main = env.start();
+    addBooks(*main, 12);
+    {
+        QFile f(env.programDir() + "/MASTER.MDX");
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        f.seek(28);
+        f.write("\xFF\xFF", 2);  // 65535 tags
+    }
+    env.messages.expect(ui::Yes);
+    main->MenuRebuildClick();
+    ASSERT_EQ(env.messages.shown.size(), 1);  // the question only: no error
+    EXPECT_TRUE(main->MyTable.active());
+    EXPECT_EQ(main->MyTable.table().activeTag(), "NEWINDEX");
+    EXPECT_EQ(main->MyTable.recordCount(), 12u);
+    EXPECT_TRUE(dbase::checkTable(env.programDir().toStdString(), "MASTER").empty());
+
+    // another program holding the database: the exclusive-use message, the books still shown
+    testing_support::Child holder({BINDLOW_WRITER, "hold", env.programDir().toStdString(), "MASTER"});
+    std::string line;
+    ASSERT_TRUE(holder.readLine(line));
+    env.messages.expect(ui::Yes);
+    env.messages.expect();
+    main->MenuRebuildClick();
+    EXPECT_TRUE(env.messages.shown.back().text.startsWith("Unable to reindex table.  Reindexing requires exclusive use"));
+    EXPECT_EQ(main->MyTable.recordCount(), 12u);
+    holder.closeInput();
+    holder.wait();
 }
