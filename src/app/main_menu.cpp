@@ -47,8 +47,10 @@ void TMain::updateCommands()
     auto enabled = [this](const QString& command) {
         if (!commandBuilt(command)) return false;
         if (changesRefused() && kNotInBrowse.contains(command)) return false;
-        // a table that can only be read cannot take a new sort tag either
-        if (!readOnlyReason.isEmpty() && command == QLatin1String("DoSortOrder")) return false;
+        // a table that can only be read cannot take a new sort tag, a pack or a new index either
+        if (!readOnlyReason.isEmpty() && (command == QLatin1String("DoSortOrder") || command == QLatin1String("Pack") ||
+                                          command == QLatin1String("Rebuild")))
+            return false;
         if (command == QLatin1String("DoEndSearch")) return searchOn;
         return true;
     };

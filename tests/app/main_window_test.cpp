@@ -345,7 +345,7 @@ TEST(MainWindow, ATableWithBooksPastItsCountOpensReadOnly)
               "opened read-only: the books can be viewed, searched and reported, but not changed.");
     EXPECT_TRUE(main->MyTable.readOnly());
     EXPECT_EQ(main->MyTable.recordCount(), 6u);  // every book is shown
-    for (const char* m : {"MenuAdd", "MenuCopy", "MenuDelete", "MenuSearchReplace", "MenuSortOrder"})
+    for (const char* m : {"MenuAdd", "MenuCopy", "MenuDelete", "MenuSearchReplace", "MenuSortOrder", "MenuPack", "MenuRebuild"})
         EXPECT_FALSE(main->action(m)->isEnabled()) << m;
     EXPECT_TRUE(main->action("MenuSearch")->isEnabled());
     main->close();
