@@ -56,7 +56,8 @@ int info(const Target& t)
     std::printf("version     0x%02X%s\n", h.version, h.hasMemo() ? " (memo fields: read-only)" : "");
     std::printf("updated     %04d-%02d-%02d\n", h.updated.year, h.updated.month, h.updated.day);
     std::printf("records     %u (%u live, %u deleted)\n", table.physicalCount(), table.physicalCount() - deleted, deleted);
-    if (table.recordsPastCount() != 0) std::printf("            %s\n", table.recordsPastCountMessage().c_str());
+    if (table.recordsPastCount() != 0)
+        std::printf("            the header counts %u: %s\n", h.recordCount, table.recordsPastCountMessage().c_str());
     std::printf("header      %u bytes, record %u bytes\n", unsigned(h.headerLength), unsigned(h.recordLength));
     std::printf("language    0x%02X\n", h.languageDriver);
     std::printf("index flag  %u\n", unsigned(h.mdxFlag));
