@@ -122,7 +122,11 @@ void TMain::syncGridToTable()
               : MyTable.recordCount()                              ? int(MyTable.row())
                                                                    : -1;
     if (row >= 0) {
-        int column = std::max(ViewerGrid->currentIndex().column(), 0);
+        // A reset of the model forgets the current cell, and while a cell's value is written the
+        // grid's current cell is the one its reset left: the column is the one last current.
+        const QModelIndex now = ViewerGrid->currentIndex();
+        const int column = now.isValid() && !MyDataSource->writing() ? now.column()
+                                                                       : std::min(gridColumn_, MyDataSource->columnCount() - 1);
         ViewerGrid->setCurrentIndex(MyDataSource->index(row, column));
         ViewerGrid->scrollTo(MyDataSource->index(row, column));
     }
@@ -131,6 +135,9 @@ void TMain::syncGridToTable()
 
 void TMain::syncTableToGrid(const QModelIndex& current)
 {
+    // the cell the grid falls back on while its model is reset under a written value is not the user's
+    if (MyDataSource->writing()) return;
+    if (current.isValid()) gridColumn_ = current.column();
     if (syncing_ || !current.isValid() || !MyTable.active()) return;
     if (current.row() == MyDataSource->insertRow()) return;
     syncing_ = true;
