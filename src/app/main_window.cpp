@@ -108,6 +108,9 @@ void TMain::buildWidgets()
             [this](const QModelIndex& now, const QModelIndex&) { syncTableToGrid(now); });
     connect(&MyTable, &store::Dataset::currentChanged, this, &TMain::syncGridToTable);
     connect(&MyTable, &store::Dataset::recordsChanged, this, &TMain::syncGridToTable);
+    connect(&MyTable, &store::Dataset::recordsChanged, this, &TMain::updateCommands);
+    connect(&MyTable, &store::Dataset::opened, this, &TMain::updateCommands);
+    connect(&MyTable, &store::Dataset::closed, this, &TMain::updateCommands);
     connect(ViewerGrid, &QTableView::doubleClicked, this, [this] { runCommand(QStringLiteral("DoEdit")); });
 
     MyNavigator = new ui::TNavigator(client_);

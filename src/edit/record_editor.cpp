@@ -391,6 +391,7 @@ void TMyEdit::FormShow()
         DoClear();
     SetCaptions();
     SaveValues();
+    box(QStringLiteral("Title"))->setFocus();  // every mode starts in the first box of the first page
 }
 
 void TMyEdit::SetColors()
