@@ -29,6 +29,7 @@
 #include "ui/messages.h"
 #include "ui/navigator.h"
 #include "ui/tip_dialog.h"
+#include "ui/tips.h"
 
 namespace {
 const QString kTitle = QStringLiteral("Bindlow Books 97");
@@ -328,11 +329,14 @@ void TMain::FormActivate()
 
 void TMain::ShowTips()
 {
-    ui::TTipDialog tip(settings.showTips, int(QDateTime::currentSecsSinceEpoch() / 86400), this);
+    // from the tip after the last one shown, leaving out those about commands not built yet
+    ui::TTipDialog tip(settings.showTips, ui::tipOrder(settings.nextTip, [this](const QString& c) { return commandBuilt(c); }),
+                       this);
     tip.adjustSize();
     ui::fitWindow(&tip, nullptr, factor, screen.isValid() ? screen : ui::screenSize());
     tip.exec();
     settings.showTips = tip.showAtStartup();
+    settings.nextTip = (tip.tip() + 1) % int(ui::tipsOfTheDay().size());
 }
 
 void TMain::ShowAbout()
