@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDateTime>
 #include <QDir>
 #include <QStandardPaths>
 #include <QFileInfo>
