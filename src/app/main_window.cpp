@@ -359,7 +359,7 @@ void TMain::FormResize()
     ViewerBevel->setGeometry(l.bevel);
     ViewerLabel->move((w - ViewerLabel->width()) / 2, l.viewerLabelTop);
     ViewerGrid->setGeometry(l.grid);
-    if (settings.buttonBar == app::NoButtons) MyNavigator->move(l.navigator.x(), MyNavigator->y());
+    MyNavigator->setGeometry(l.navigator);
     SpeedPanel->setGeometry(0, 0, w, 31);
 }
 
