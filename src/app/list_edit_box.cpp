@@ -6,11 +6,13 @@
 #include <QPushButton>
 
 #include "ui/messages.h"
+#include "ui/window_fit.h"
 
 TMyEditBox::TMyEditBox(const QString& title, int longest, const QStringList& items, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("MyEditBox"));
     setWindowTitle(QStringLiteral("Edit \"") + title + QStringLiteral("\" List"));
+    ui::makeFixedDialog(this);
     TheList = new QListWidget(this);
     TheList->setObjectName(QStringLiteral("TheList"));
     TheList->setGeometry(10, 10, 300, 220);

@@ -176,7 +176,8 @@ void TMain::FormCreate(const StartOptions& options)
     ensureReportDefinitions();
     // 8., 9.
     settings = store::readProgramSettings(startDirectory);
-    setGeometry(settings.left, settings.top, settings.width, settings.height);
+    resize(settings.width, settings.height);
+    move(ui::keptOnScreen(QPoint(settings.left, settings.top), size(), ui::screenSize()));  // where its frame goes
     // 10.
     applyFormats();
     // 11.
@@ -411,8 +412,8 @@ void TMain::FormClose()
     closing_ = true;
     searchOn = false;
     const QRect g = geometry();
-    settings.left = g.x();
-    settings.top = g.y();
+    settings.left = x();  // the frame's corner, as it is placed at the next start
+    settings.top = y();
     settings.width = g.width();
     settings.height = g.height();
     settings.lastDatabase = currentDatabase;

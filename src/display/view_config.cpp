@@ -52,6 +52,7 @@ TViewConfig::TViewConfig(store::DatabaseSettings& settings, double factor, std::
 {
     setObjectName(QStringLiteral("ViewConfig"));
     setWindowTitle(QStringLiteral("Viewer Configuration"));
+    ui::makeFixedDialog(this);
     resize(600, 440);
     Notebook = new QTabWidget(this);
     Notebook->setObjectName(QStringLiteral("Notebook"));

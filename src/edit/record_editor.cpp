@@ -98,7 +98,7 @@ TMyEdit::TMyEdit(const EditorHost& host, QWidget* parent) : QDialog(parent), hos
 {
     setObjectName(QStringLiteral("MyEdit"));
     setWindowTitle(QStringLiteral("Edit"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    ui::makeFixedDialog(this);
     QFont f(QStringLiteral("Arial"));
     f.setPixelSize(15);
     setFont(f);

@@ -20,6 +20,7 @@ TMyLocateDlg::TMyLocateDlg(TMyLocateDialog& settings, std::vector<Field> fields,
 {
     setObjectName(QStringLiteral("MyLocateDlg"));
     setWindowTitle(s_.Caption);
+    ui::makeFixedDialog(this);
     QFont f(QStringLiteral("Arial"));
     f.setPixelSize(12);
     setFont(f);
