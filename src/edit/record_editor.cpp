@@ -372,8 +372,8 @@ void TMyEdit::FormShow()
 {
     const store::DatabaseSettings& s = *host_.settings;
     ui::applyProgramFonts(this, s.labelFont, s.editFont, s.buttonFont);
-    ui::fitWindow(this, &design_, host_.factor ? host_.factor() : 1.0, ui::screenSize());
-    if (y() > 10) QWidget::move(x(), y() - 10);
+    const QPoint at = ui::fitWindow(this, &design_, host_.factor ? host_.factor() : 1.0, ui::screenSize());
+    if (at.y() > 10) QWidget::move(at.x(), at.y() - 10);
     for (auto it = labels_.begin(); it != labels_.end(); ++it)
         it.value()->setText(s.fieldNames[std::size_t(fields_[it.key()] - 1)]);
     checkOut_->setText(s.fieldNames[16]);

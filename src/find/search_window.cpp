@@ -136,8 +136,8 @@ void TMySearch::setHeader()
 void TMySearch::FormShow()
 {
     const double factor = host_.factor ? host_.factor() : 1.0;
-    ui::fitWindow(this, &design_, factor, ui::screenSize());
-    if (y() > 10) move(x(), y() - 10);
+    const QPoint at = ui::fitWindow(this, &design_, factor, ui::screenSize());
+    if (at.y() > 10) move(at.x(), at.y() - 10);
     level_ = 1;
     pending_.clear();
     MoreButton->setEnabled(true);

@@ -112,7 +112,7 @@ QPoint keptOnScreen(QPoint frame, QSize client, QSize screen)
     return {x, y};
 }
 
-void fitWindow(QWidget* window, const WindowDimensions* record, double factor, QSize screen)
+QPoint fitWindow(QWidget* window, const WindowDimensions* record, double factor, QSize screen)
 {
     // a fixed-size dialog is resized here only
     const bool fixed = window->windowFlags().testFlag(Qt::MSWindowsFixedSizeDialogHint);
@@ -156,7 +156,9 @@ void fitWindow(QWidget* window, const WindowDimensions* record, double factor, Q
     }
     if (fixed) window->setFixedSize(window->size());
     // centred by its frame, the same at every showing; move() places the frame
-    window->move(centredFramePosition(window->size(), frameMargins(window), screen));
+    const QPoint frame = centredFramePosition(window->size(), frameMargins(window), screen);
+    window->move(frame);
+    return frame;
 }
 
 }  // namespace ui

@@ -35,8 +35,10 @@ WindowDimensions recordWindowDimensions(QWidget* window);
 // scales the last showing's size again.
 // Restores the recorded dimensions (when there is a record), scales the window and all its
 // controls by the factor, and centres it by its frame on the screen of the given size. A window
-// with the fixed-size dialog hint keeps its fitted size fixed.
-void fitWindow(QWidget* window, const WindowDimensions* record, double factor, QSize screen);
+// with the fixed-size dialog hint keeps its fitted size fixed. Returns where the frame went: a
+// window that moves on from there starts from it, since x() and y() of a hidden window can
+// disagree with move() about the frame.
+QPoint fitWindow(QWidget* window, const WindowDimensions* record, double factor, QSize screen);
 
 // A dialog with a fixed border: a title and a close button, no minimise or maximise, and no
 // resizing (fitWindow fixes its size at each showing).
