@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev
   python3 python3-dbfread libdbd-xbase-perl perl
   fonts-liberation2 fontconfig
-  xvfb xauth imagemagick
+  xvfb xauth imagemagick openbox xdotool
   clang libclang-rt-14-dev
   desktop-file-utils appstream dpkg-dev man-db librsvg2-bin
   locales-all

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/browse_layout.h"
 
+#include <algorithm>
+
 namespace app {
 
 BrowseLayout layoutFor(int mode, int w, int h)
@@ -36,6 +38,9 @@ BrowseLayout layoutFor(int mode, int w, int h)
         l.grid = QRect(4, 70, w - 14, h - 77);
         break;
     }
+    // a narrow window narrows the navigator rather than cutting its last buttons off
+    const int room = w - l.navigator.left() - 2;
+    if (room < l.navigator.width()) l.navigator.setWidth(std::max(room, 0));
     return l;
 }
 

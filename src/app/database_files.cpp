@@ -12,6 +12,7 @@
 
 namespace {
 const QString kFilter = QStringLiteral("Database Files (*.DBF)");
+const QString kExtension = QStringLiteral("DBF");
 
 bool dbfExtension(const QString& path) { return path.right(4).toUpper() == QLatin1String(".DBF"); }
 }  // namespace
@@ -74,7 +75,7 @@ bool TMain::chooseDatabaseAtStart()
 void TMain::DoNew()
 {
     const QString chosen = ui::dialogs().saveFileName(this, QStringLiteral("New Database File"),
-                                                      QFileInfo(currentDatabase).absolutePath(), kFilter);
+                                                      QFileInfo(currentDatabase).absolutePath(), kFilter, kExtension);
     if (chosen.isEmpty()) return;
     if (searchOn) DoEndSearch();
     if (!dbfExtension(chosen)) {

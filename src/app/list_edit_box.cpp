@@ -6,11 +6,13 @@
 #include <QPushButton>
 
 #include "ui/messages.h"
+#include "ui/window_fit.h"
 
 TMyEditBox::TMyEditBox(const QString& title, int longest, const QStringList& items, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("MyEditBox"));
     setWindowTitle(QStringLiteral("Edit \"") + title + QStringLiteral("\" List"));
+    ui::makeFixedDialog(this);
     TheList = new QListWidget(this);
     TheList->setObjectName(QStringLiteral("TheList"));
     TheList->setGeometry(10, 10, 300, 220);
@@ -19,6 +21,7 @@ TMyEditBox::TMyEditBox(const QString& title, int longest, const QStringList& ite
     AddInfo->setObjectName(QStringLiteral("AddInfo"));
     AddInfo->setMaxLength(longest);
     AddInfo->setGeometry(10, 240, 220, 26);
+    connect(AddInfo, &QLineEdit::returnPressed, this, &TMyEditBox::AddButtonClick);  // Enter adds, as Add does
     auto button = [this](const char* name, const char* caption, QRect g, auto slot) {
         auto* b = new QPushButton(QString::fromLatin1(caption), this);
         b->setObjectName(QString::fromLatin1(name));

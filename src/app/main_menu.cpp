@@ -26,6 +26,8 @@ const QStringList kNotInBrowse = {
     QStringLiteral("DoRestore"), QStringLiteral("DoViewer"), QStringLiteral("DoImport"), QStringLiteral("Maintain"),
     QStringLiteral("SearchReplace"),
 };
+// Commands that work on the current book: nothing to do while the table (or the search) shows none.
+const QStringList kNeedABook = {QStringLiteral("DoEdit"), QStringLiteral("DoCopy"), QStringLiteral("DoDelete")};
 }  // namespace
 
 QAction* TMain::addAction(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& key,
@@ -52,6 +54,7 @@ void TMain::updateCommands()
                                           command == QLatin1String("Rebuild")))
             return false;
         if (command == QLatin1String("DoEndSearch")) return searchOn;
+        if (kNeedABook.contains(command)) return MyTable.recordCount() > 0;
         return true;
     };
     for (QAction* a : actions_) a->setEnabled(enabled(a->property("command").toString()));

@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -30,6 +29,7 @@
 #include "ui/messages.h"
 #include "ui/navigator.h"
 #include "ui/tip_dialog.h"
+#include "ui/tips.h"
 
 namespace {
 const QString kTitle = QStringLiteral("Bindlow Books 97");
@@ -109,6 +109,9 @@ void TMain::buildWidgets()
             [this](const QModelIndex& now, const QModelIndex&) { syncTableToGrid(now); });
     connect(&MyTable, &store::Dataset::currentChanged, this, &TMain::syncGridToTable);
     connect(&MyTable, &store::Dataset::recordsChanged, this, &TMain::syncGridToTable);
+    connect(&MyTable, &store::Dataset::recordsChanged, this, &TMain::updateCommands);
+    connect(&MyTable, &store::Dataset::opened, this, &TMain::updateCommands);
+    connect(&MyTable, &store::Dataset::closed, this, &TMain::updateCommands);
     connect(ViewerGrid, &QTableView::doubleClicked, this, [this] { runCommand(QStringLiteral("DoEdit")); });
 
     MyNavigator = new ui::TNavigator(client_);
@@ -123,7 +126,11 @@ void TMain::syncGridToTable()
               : MyTable.recordCount()                              ? int(MyTable.row())
                                                                    : -1;
     if (row >= 0) {
-        int column = std::max(ViewerGrid->currentIndex().column(), 0);
+        // A reset of the model forgets the current cell, and while a cell's value is written the
+        // grid's current cell is the one its reset left: the column is the one last current.
+        const QModelIndex now = ViewerGrid->currentIndex();
+        const int column = now.isValid() && !MyDataSource->writing() ? now.column()
+                                                                       : std::min(gridColumn_, MyDataSource->columnCount() - 1);
         ViewerGrid->setCurrentIndex(MyDataSource->index(row, column));
         ViewerGrid->scrollTo(MyDataSource->index(row, column));
     }
@@ -132,6 +139,9 @@ void TMain::syncGridToTable()
 
 void TMain::syncTableToGrid(const QModelIndex& current)
 {
+    // the cell the grid falls back on while its model is reset under a written value is not the user's
+    if (MyDataSource->writing()) return;
+    if (current.isValid()) gridColumn_ = current.column();
     if (syncing_ || !current.isValid() || !MyTable.active()) return;
     if (current.row() == MyDataSource->insertRow()) return;
     syncing_ = true;
@@ -167,7 +177,8 @@ void TMain::FormCreate(const StartOptions& options)
     ensureReportDefinitions();
     // 8., 9.
     settings = store::readProgramSettings(startDirectory);
-    setGeometry(settings.left, settings.top, settings.width, settings.height);
+    resize(settings.width, settings.height);
+    move(ui::keptOnScreen(QPoint(settings.left, settings.top), size(), ui::screenSize()));  // where its frame goes
     if (options.programDirectory.isEmpty()) noticeDataFolder(executableFolder);
     // 10.
     applyFormats();
@@ -269,11 +280,14 @@ void TMain::FormActivate()
 
 void TMain::ShowTips()
 {
-    ui::TTipDialog tip(settings.showTips, int(QDateTime::currentSecsSinceEpoch() / 86400), this);
+    // from the tip after the last one shown, leaving out those about commands not built yet
+    ui::TTipDialog tip(settings.showTips, ui::tipOrder(settings.nextTip, [this](const QString& c) { return commandBuilt(c); }),
+                       this);
     tip.adjustSize();
     ui::fitWindow(&tip, nullptr, factor, screen.isValid() ? screen : ui::screenSize());
     tip.exec();
     settings.showTips = tip.showAtStartup();
+    settings.nextTip = (tip.tip() + 1) % int(ui::tipsOfTheDay().size());
 }
 
 void TMain::ShowAbout()
@@ -297,7 +311,7 @@ void TMain::FormResize()
     ViewerBevel->setGeometry(l.bevel);
     ViewerLabel->move((w - ViewerLabel->width()) / 2, l.viewerLabelTop);
     ViewerGrid->setGeometry(l.grid);
-    if (settings.buttonBar == app::NoButtons) MyNavigator->move(l.navigator.x(), MyNavigator->y());
+    MyNavigator->setGeometry(l.navigator);
     SpeedPanel->setGeometry(0, 0, w, 31);
 }
 
@@ -349,8 +363,8 @@ void TMain::FormClose()
     closing_ = true;
     searchOn = false;
     const QRect g = geometry();
-    settings.left = g.x();
-    settings.top = g.y();
+    settings.left = x();  // the frame's corner, as it is placed at the next start
+    settings.top = y();
     settings.width = g.width();
     settings.height = g.height();
     settings.lastDatabase = currentDatabase;

@@ -191,6 +191,7 @@ private:
     bool shownOnce_ = false;
     bool closing_ = false;
     bool syncing_ = false;
+    int gridColumn_ = 0;  // the grid's current column, kept across the model's resets
     QMap<QString, QAction*> actions_;
     QMap<QString, QWidget*> commandButtons_;
     QLabel* ViewerLabel = nullptr;

@@ -50,6 +50,9 @@ void TMain::SetViewerOptions()
     // 2., 3. fonts and colours
     g->setFont(cellFont);
     g->horizontalHeader()->setFont(titleFont);
+    // the titles keep the chosen font whatever is selected (no bold highlighting)
+    g->horizontalHeader()->setHighlightSections(false);
+    g->verticalHeader()->setHighlightSections(false);
     const QColor cell = ui::toColor(db.cellColor), title = ui::toColor(db.titleColor);
     const QColor text = ui::toColor(db.gridFont.color), titleText = ui::toColor(db.titleFont.color);
     QPalette p = g->palette();

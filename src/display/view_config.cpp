@@ -52,6 +52,7 @@ TViewConfig::TViewConfig(store::DatabaseSettings& settings, double factor, std::
 {
     setObjectName(QStringLiteral("ViewConfig"));
     setWindowTitle(QStringLiteral("Viewer Configuration"));
+    ui::makeFixedDialog(this);
     resize(600, 440);
     Notebook = new QTabWidget(this);
     Notebook->setObjectName(QStringLiteral("Notebook"));
@@ -199,8 +200,8 @@ void TViewConfig::buildGrids()
 void TViewConfig::FormShow()
 {
     ui::applyProgramFonts(this, s_.labelFont, s_.editFont, s_.buttonFont);
-    ui::fitWindow(this, nullptr, factor_, ui::screenSize());
-    if (y() > 10) move(x(), y() - 10);
+    const QPoint at = ui::fitWindow(this, nullptr, factor_, ui::screenSize());
+    if (at.y() > 10) move(at.x(), at.y() - 10);
     TitleFont->setText(fontBox(s_.titleFont));
     GridFont->setText(fontBox(s_.gridFont));
     paintSamples();

@@ -98,7 +98,7 @@ TMyEdit::TMyEdit(const EditorHost& host, QWidget* parent) : QDialog(parent), hos
 {
     setObjectName(QStringLiteral("MyEdit"));
     setWindowTitle(QStringLiteral("Edit"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    ui::makeFixedDialog(this);
     QFont f(QStringLiteral("Arial"));
     f.setPixelSize(15);
     setFont(f);
@@ -376,8 +376,8 @@ void TMyEdit::FormShow()
 {
     const store::DatabaseSettings& s = *host_.settings;
     ui::applyProgramFonts(this, s.labelFont, s.editFont, s.buttonFont);
-    ui::fitWindow(this, &design_, host_.factor ? host_.factor() : 1.0, ui::screenSize());
-    if (y() > 10) QWidget::move(x(), y() - 10);
+    const QPoint at = ui::fitWindow(this, &design_, host_.factor ? host_.factor() : 1.0, ui::screenSize());
+    if (at.y() > 10) QWidget::move(at.x(), at.y() - 10);
     for (auto it = labels_.begin(); it != labels_.end(); ++it)
         it.value()->setText(s.fieldNames[std::size_t(fields_[it.key()] - 1)]);
     checkOut_->setText(s.fieldNames[16]);
@@ -395,6 +395,7 @@ void TMyEdit::FormShow()
         DoClear();
     SetCaptions();
     SaveValues();
+    box(QStringLiteral("Title"))->setFocus();  // every mode starts in the first box of the first page
 }
 
 void TMyEdit::SetColors()

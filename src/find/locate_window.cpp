@@ -3,13 +3,16 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 
 #include "ui/messages.h"
+#include "ui/window_fit.h"
 
 TMyLocateDlg::TMyLocateDlg(TMyLocateDialog& settings, std::vector<Field> fields,
                            std::function<find::LocateResult(const find::LocateRequest&, bool)> run, QWidget* parent)
@@ -17,6 +20,7 @@ TMyLocateDlg::TMyLocateDlg(TMyLocateDialog& settings, std::vector<Field> fields,
 {
     setObjectName(QStringLiteral("MyLocateDlg"));
     setWindowTitle(s_.Caption);
+    ui::makeFixedDialog(this);
     QFont f(QStringLiteral("Arial"));
     f.setPixelSize(12);
     setFont(f);
@@ -78,7 +82,9 @@ TMyLocateDlg::TMyLocateDlg(TMyLocateDialog& settings, std::vector<Field> fields,
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(FieldNameComboBox, &QComboBox::activated, this, [this] {
         SearchValue->clear();
-        SearchValue->setFocus();
+        // a field chosen from the open list moves on to its value; one found by typed letters or
+        // the arrow keys leaves the cursor in the list for the next letter
+        if (!keyInList_) SearchValue->setFocus();
     });
     resize(230, 259);
 
@@ -100,6 +106,11 @@ bool TMyLocateDlg::eventFilter(QObject* o, QEvent* e)
     // while the field list has the focus, Enter does not start a search
     if (o == FieldNameComboBox && e->type() == QEvent::FocusIn) NextButton->setDefault(false);
     if (o == FieldNameComboBox && e->type() == QEvent::FocusOut && s_.DefaultButtonNext) NextButton->setDefault(true);
+    if (o == FieldNameComboBox && e->type() == QEvent::KeyPress && !keyInList_) {
+        QScopedValueRollback<bool> inList(keyInList_, true);
+        QCoreApplication::sendEvent(o, e);
+        return true;
+    }
     return QDialog::eventFilter(o, e);
 }
 

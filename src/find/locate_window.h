@@ -63,4 +63,5 @@ private:
     std::vector<Field> fields_;
     std::function<find::LocateResult(const find::LocateRequest&, bool)> run_;
     bool found_ = false;
+    bool keyInList_ = false;  // a key typed in the closed field list is being handled
 };

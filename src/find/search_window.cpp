@@ -104,7 +104,9 @@ TMySearch::TMySearch(Host host, QWidget* parent) : QDialog(parent), host_(std::m
     connect(clear, &QPushButton::clicked, this, &TMySearch::ClearSearch);
     connect(exit, &QPushButton::clicked, this, &TMySearch::ExitButtonClick);
     connect(help, &QPushButton::clicked, this, &TMySearch::HelpButtonClick);
+    SearchGrid->setGeometry(10, 10, 620, 385);
     resize(632, 445);
+    design_ = ui::recordWindowDimensions(this);
 }
 
 bool TMySearch::hasOptions(int row) const
@@ -134,8 +136,8 @@ void TMySearch::setHeader()
 void TMySearch::FormShow()
 {
     const double factor = host_.factor ? host_.factor() : 1.0;
-    ui::fitWindow(this, nullptr, factor, ui::screenSize());
-    if (y() > 10) move(x(), y() - 10);
+    const QPoint at = ui::fitWindow(this, &design_, factor, ui::screenSize());
+    if (at.y() > 10) move(at.x(), at.y() - 10);
     level_ = 1;
     pending_.clear();
     MoreButton->setEnabled(true);
@@ -210,9 +212,12 @@ void TMySearch::applyOption(int row, int choice, const QString& value)
 
 bool TMySearch::SaveFields()
 {
-    if (SearchGrid->currentColumn() == 2) SearchGrid->setCurrentCell(SearchGrid->currentRow(), 0);  // commit an open editor
+    const int typedRow = SearchGrid->currentRow();
+    const bool typing = SearchGrid->currentColumn() == 2;
+    if (typing) SearchGrid->setCurrentCell(typedRow, 0);  // commit an open editor
     std::array<QString, store::kFieldCount> page;
     for (int row = 0; row < store::kFieldCount; ++row) page[std::size_t(row)] = SearchGrid->item(row, 2)->text();
+    if (typing) SearchGrid->setCurrentCell(typedRow, 2);  // back in the criteria, never in the names
     int refusedRow = 0;
     switch (pending_.SaveFields(page, operators_, &refusedRow)) {
     case find::SaveResult::Saved: return true;
@@ -240,6 +245,7 @@ void TMySearch::MoreButtonClick()
         ++level_;
         setHeader();
         if (level_ >= find::kMaxLevels) MoreButton->setEnabled(false);
+        SearchGrid->setCurrentCell(0, 2);  // the next level is typed from its first row
     }
     SearchGrid->setFocus();
 }

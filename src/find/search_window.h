@@ -7,6 +7,7 @@
 
 #include "find/search_criteria.h"
 #include "store/settings.h"
+#include "ui/window_fit.h"
 
 class QPushButton;
 class QTableWidget;
@@ -47,6 +48,7 @@ private:
     QStringList optionItems(int row) const;
 
     Host host_;
+    ui::WindowDimensions design_;  // as built, restored before each showing is scaled
     std::array<int, store::kFieldCount> operators_ {};
     find::SearchCriteria pending_;  // the levels of the search being put together
     int level_ = 1;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "find/sort_order_window.h"
+#include "ui/window_fit.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -13,6 +14,7 @@ TMySortOrder::TMySortOrder(const std::array<QString, 36>& displayNames, const st
 {
     setObjectName(QStringLiteral("MySortOrder"));
     setWindowTitle(QStringLiteral("Sort Order"));
+    ui::makeFixedDialog(this);
     const char* captions[4] = {"Primary Sort", "Secondary Sort", "Third Level Sort", "Fourth Level Sort"};
     QStringList items {QStringLiteral("<NONE>")};
     for (const QString& n : displayNames) items << n;

@@ -106,6 +106,7 @@ ProgramSettings readProgramSettings(const QString& startDirectory)
     s.lastDatabase = f.read(kMisc, "Last Database", {}, kPathLength);
     for (int i = 0; i < 5; ++i) s.lastFiles[std::size_t(i)] = f.read(kMisc, "Last File " + QString::number(i + 1), {}, kPathLength);
     s.showTips = readYes(f, kMisc, "Show Tips", true);
+    s.nextTip = readNumber(f, kMisc, "Next Tip", 0);
     s.windowSize = readNumber(f, kMisc, "Window Size", 640);
     s.dateFormat = readNumber(f, kMisc, "Date Format", 1);
     s.dateLeadingZeros = readYes(f, kMisc, "Date Leading Zeros", false);
@@ -127,6 +128,7 @@ void writeProgramSettings(const ProgramSettings& s)
     f.write(kMisc, "Last Database", s.lastDatabase);
     for (int i = 0; i < 5; ++i) f.write(kMisc, "Last File " + QString::number(i + 1), s.lastFiles[std::size_t(i)]);
     f.write(kMisc, "Show Tips", yesNo(s.showTips));
+    f.write(kMisc, "Next Tip", QString::number(s.nextTip));
     f.write(kMisc, "Window Size", QString::number(s.windowSize));
     f.write(kMisc, "Date Format", QString::number(s.dateFormat));
     f.write(kMisc, "Date Leading Zeros", yesNo(s.dateLeadingZeros));

@@ -23,6 +23,7 @@ struct ProgramSettings {
     QString lastDatabase;
     std::array<QString, 5> lastFiles;
     bool showTips = true;
+    int nextTip = 0;  // the tip the next Tip of the Day starts from
     int windowSize = 640;
     int dateFormat = 1;
     bool dateLeadingZeros = false;

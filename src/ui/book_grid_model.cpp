@@ -2,6 +2,7 @@
 #include "ui/book_grid_model.h"
 
 #include <QLocale>
+#include <QScopedValueRollback>
 
 #include "app/regional.h"
 #include "dbase/error.h"
@@ -128,6 +129,7 @@ bool BookGridModel::setData(const QModelIndex& index, const QVariant& value, int
     } else if (info.type == 'C') {
         stored = text;
     }
+    QScopedValueRollback<bool> writing(writing_, true);
     try {
         bool inserting = t.state() == dbase::TableState::Insert;
         if (!inserting) {

@@ -38,6 +38,9 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
+    // True while a value typed in the grid is being written (the model is reset under the view).
+    bool writing() const { return writing_; }
+
     // The row of the record being inserted, -1 when none.
     int insertRow() const;
 
@@ -52,6 +55,7 @@ private:
     bool indicator_ = true;
     int rows_ = 0;
     int lastCurrent_ = -1;
+    bool writing_ = false;
 };
 
 }  // namespace ui

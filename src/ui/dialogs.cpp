@@ -7,6 +7,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace ui {
 
@@ -17,9 +18,14 @@ public:
     {
         return QFileDialog::getOpenFileName(parent, caption, directory, caselessFilter(filter));
     }
-    QString saveFileName(QWidget* parent, const QString& caption, const QString& directory, const QString& filter) override
+    QString saveFileName(QWidget* parent, const QString& caption, const QString& directory, const QString& filter,
+                         const QString& defaultExtension) override
     {
-        return QFileDialog::getSaveFileName(parent, caption, directory, caselessFilter(filter));
+        QFileDialog dialog(parent, caption, directory, caselessFilter(filter));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(defaultExtension);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+        return withDefaultExtension(dialog.selectedFiles().constFirst(), defaultExtension);
     }
     std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial, bool effects) override
     {
@@ -69,6 +75,14 @@ QString caselessFilter(const QString& filter)
         if (!globs.isEmpty()) part = part.left(open + 1) + globs.join(u' ') + part.mid(close);
     }
     return parts.join(QStringLiteral(";;"));
+}
+
+QString withDefaultExtension(const QString& path, const QString& extension)
+{
+    if (extension.isEmpty() || path.isEmpty()) return path;
+    const int slash = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
+    if (path.indexOf(u'.', slash + 1) >= 0) return path;
+    return path + u'.' + extension;
 }
 
 }  // namespace ui

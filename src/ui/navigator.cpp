@@ -60,14 +60,14 @@ void TNavigator::resizeEvent(QResizeEvent*) { layoutButtons(); }
 
 void TNavigator::layoutButtons()
 {
-    int shown = 0;
-    for (bool v : visible_) shown += v;
+    // Every button is as wide as when all ten share the width: fewer buttons are not stretched,
+    // and a narrower navigator shrinks them all, so that none is ever cut at its right edge.
+    const int w = width() / kButtons;
     int x = 0;
     for (int i = 0; i < kButtons; ++i) {
         QToolButton* b = buttons_[std::size_t(i)];
         b->setVisible(visible_[std::size_t(i)]);
         if (!visible_[std::size_t(i)]) continue;
-        int w = shown ? (width() - x) / shown-- : 0;
         b->setGeometry(x, 0, w, height());
         x += w;
     }

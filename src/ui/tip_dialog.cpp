@@ -11,7 +11,8 @@
 
 namespace ui {
 
-TTipDialog::TTipDialog(bool showAtStartup, int firstTip, QWidget* parent) : QDialog(parent)
+TTipDialog::TTipDialog(bool showAtStartup, std::vector<int> order, QWidget* parent)
+    : QDialog(parent), order_(std::move(order))
 {
     setObjectName(QStringLiteral("TipDialog"));
     setWindowTitle(QStringLiteral("Tip of the Day"));
@@ -50,18 +51,17 @@ TTipDialog::TTipDialog(bool showAtStartup, int firstTip, QWidget* parent) : QDia
     layout->addWidget(heading);
     layout->addWidget(text_, 1);
     layout->addLayout(buttons);
-    const int n = int(tipsOfTheDay().size());
-    tip_ = ((firstTip % n) + n) % n;
+    if (order_.empty()) order_.push_back(0);
     text_->setText(tipText());
 }
 
 bool TTipDialog::showAtStartup() const { return showTips_->isChecked(); }
 
-QString TTipDialog::tipText() const { return tipsOfTheDay()[tip_]; }
+QString TTipDialog::tipText() const { return tipsOfTheDay()[std::size_t(tip())].text; }
 
 void TTipDialog::NextTipClick()
 {
-    tip_ = (tip_ + 1) % int(tipsOfTheDay().size());
+    shown_ = (shown_ + 1) % int(order_.size());
     text_->setText(tipText());
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 // The Tip of the Day.
 #include <QDialog>
+#include <vector>
 
 class QCheckBox;
 class QLabel;
@@ -11,16 +12,18 @@ namespace ui {
 class TTipDialog : public QDialog {
     Q_OBJECT
 public:
-    TTipDialog(bool showAtStartup, int firstTip, QWidget* parent = nullptr);
+    // order: the numbers of the tips to show, the first one first (never empty)
+    TTipDialog(bool showAtStartup, std::vector<int> order, QWidget* parent = nullptr);
     bool showAtStartup() const;
-    int tip() const { return tip_; }
+    int tip() const { return order_[std::size_t(shown_)]; }  // the number of the tip showing
     QString tipText() const;
     void NextTipClick();
 
 private:
     QLabel* text_;
     QCheckBox* showTips_;
-    int tip_ = 0;
+    std::vector<int> order_;
+    int shown_ = 0;
 };
 
 }  // namespace ui

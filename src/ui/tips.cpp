@@ -3,33 +3,46 @@
 
 namespace ui {
 
-const QStringList& tipsOfTheDay()
+const std::vector<Tip>& tipsOfTheDay()
 {
-    static const QStringList tips = {
-        QStringLiteral("Double-click a book in the Book Viewer to open it in the record editor."),
-        QStringLiteral("Press Ctrl+A to add a book and Ctrl+E to edit the one you are on."),
-        QStringLiteral("Search (Ctrl+S) finds books by up to 75 criteria.  Criteria on one level must all "
-                       "match; a book that matches any level is found."),
-        QStringLiteral("While \"SEARCH ON\" shows, the viewer, reports and exports see only the books "
-                       "found.  End Search (Ctrl+I) shows them all again."),
-        QStringLiteral("Locate (Ctrl+L) jumps to a book by the value of one field; Locate Next (Ctrl+N) "
-                       "finds the next one."),
-        QStringLiteral("Sort Order (Ctrl+Q) orders the viewer and your reports by up to four fields."),
-        QStringLiteral("The viewer's columns, their titles, widths and order are yours to choose under "
-                       "Navigate, Viewer (Ctrl+V)."),
-        QStringLiteral("Screen Size under Options makes every window larger for high screen "
-                       "resolutions."),
-        QStringLiteral("Options, Screen Access switches between speed buttons, lettered buttons and no "
-                       "buttons at all."),
-        QStringLiteral("Back up your books regularly with File, Back Up Data (Ctrl+B)."),
-        QStringLiteral("Dates can be shown in twelve formats, with or without leading zeros: see Options, "
-                       "Date Format."),
-        QStringLiteral("Start the program with /BROWSE to let others look up books without changing "
-                       "them."),
-        QStringLiteral("The drop-down lists of authors, publishers and the like grow as you add books; "
-                       "keep them tidy with Options, List Maintenance."),
+    static const std::vector<Tip> tips = {
+        {QStringLiteral("Double-click a book in the Book Viewer to open it in the record editor."), QStringLiteral("DoEdit")},
+        {QStringLiteral("Press Ctrl+A to add a book and Ctrl+E to edit the one you are on."), QStringLiteral("DoAdd")},
+        {QStringLiteral("Search (Ctrl+S) finds books by up to 75 criteria.  Criteria on one level must all "
+                       "match; a book that matches any level is found."), QStringLiteral("DoSearch")},
+        {QStringLiteral("While \"SEARCH ON\" shows, the viewer, reports and exports see only the books "
+                       "found.  End Search (Ctrl+I) shows them all again."), QStringLiteral("DoEndSearch")},
+        {QStringLiteral("Locate (Ctrl+L) jumps to a book by the value of one field; Locate Next (Ctrl+N) "
+                       "finds the next one."), QStringLiteral("DoFind")},
+        {QStringLiteral("Sort Order (Ctrl+Q) orders the viewer and your reports by up to four fields."), QStringLiteral("DoSortOrder")},
+        {QStringLiteral("The viewer's columns, their titles, widths and order are yours to choose under "
+                       "Navigate, Viewer (Ctrl+V)."), QStringLiteral("DoViewer")},
+        {QStringLiteral("Screen Size under Options makes every window larger for high screen "
+                       "resolutions."), QStringLiteral("ScreenSize")},
+        {QStringLiteral("Options, Screen Access switches between speed buttons, lettered buttons and no "
+                       "buttons at all."), QStringLiteral("ScreenAccess")},
+        {QStringLiteral("Back up your books regularly with File, Back Up Data (Ctrl+B)."), QStringLiteral("DoBackup")},
+        {QStringLiteral("Dates can be shown in twelve formats, with or without leading zeros: see Options, "
+                       "Date Format."), QStringLiteral("DateFormat")},
+        {QStringLiteral("Start the program with /BROWSE to let others look up books without changing "
+                       "them."), QString()},
+        {QStringLiteral("The drop-down lists of authors, publishers and the like grow as you add books; "
+                       "keep them tidy with Options, List Maintenance."), QStringLiteral("Maintain")},
     };
     return tips;
+}
+
+std::vector<int> tipOrder(int next, const std::function<bool(const QString& command)>& available)
+{
+    const int n = int(tipsOfTheDay().size());
+    std::vector<int> order;
+    const int start = ((next % n) + n) % n;
+    for (int i = 0; i < n; ++i) {
+        const int tip = (start + i) % n;
+        const QString& command = tipsOfTheDay()[std::size_t(tip)].command;
+        if (command.isEmpty() || (available && available(command))) order.push_back(tip);
+    }
+    return order;
 }
 
 }  // namespace ui

@@ -8,9 +8,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMargins>
 #include <QScreen>
 #include <QTabWidget>
 #include <QToolButton>
+#include <algorithm>
 #include <cmath>
 
 #include "ui/bevel.h"
@@ -74,8 +76,50 @@ WindowDimensions recordWindowDimensions(QWidget* window)
     return d;
 }
 
-void fitWindow(QWidget* window, const WindowDimensions* record, double factor, QSize screen)
+void makeFixedDialog(QWidget* dialog)
 {
+    dialog->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint);
+}
+
+QMargins frameMargins(const QWidget* window)
+{
+    auto margins = [](const QWidget* w) {
+        const QRect frame = w->frameGeometry(), client = w->geometry();
+        return QMargins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                        frame.bottom() - client.bottom());
+    };
+    if (window->isVisible() || window->testAttribute(Qt::WA_WState_Created)) {
+        const QMargins own = margins(window);
+        if (!own.isNull()) return own;
+    }
+    // not framed yet: the window manager frames it as it frames the program's other windows
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != window && w->isVisible() && !margins(w).isNull()) return margins(w);
+    return {};
+}
+
+QPoint centredFramePosition(QSize client, QMargins frame, QSize screen)
+{
+    const QSize outer = client.grownBy(frame);
+    return {std::max((screen.width() - outer.width()) / 2, 0), std::max((screen.height() - outer.height()) / 2, 0)};
+}
+
+QPoint keptOnScreen(QPoint frame, QSize client, QSize screen)
+{
+    const int x = std::clamp(frame.x(), 0, std::max(screen.width() - client.width(), 0));
+    const int y = std::clamp(frame.y(), 0, std::max(screen.height() - client.height(), 0));
+    return {x, y};
+}
+
+QPoint fitWindow(QWidget* window, const WindowDimensions* record, double factor, QSize screen)
+{
+    // a fixed-size dialog is resized here only
+    const bool fixed = window->windowFlags().testFlag(Qt::MSWindowsFixedSizeDialogHint);
+    if (fixed) {
+        window->setMinimumSize(0, 0);
+        window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
     if (record) {
         window->resize(record->client);
         QFont wf = window->font();
@@ -110,8 +154,11 @@ void fitWindow(QWidget* window, const WindowDimensions* record, double factor, Q
         f.setPointSizeF(pointSize(f) * ratio);
         window->setFont(f);
     }
-    const QSize frame = window->frameGeometry().size().isValid() ? window->frameGeometry().size() : window->size();
-    window->move((screen.width() - frame.width()) / 2, (screen.height() - frame.height()) / 2);
+    if (fixed) window->setFixedSize(window->size());
+    // centred by its frame, the same at every showing; move() places the frame
+    const QPoint frame = centredFramePosition(window->size(), frameMargins(window), screen);
+    window->move(frame);
+    return frame;
 }
 
 }  // namespace ui

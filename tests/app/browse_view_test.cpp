@@ -5,10 +5,15 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
+#include <QToolButton>
+#include <QHeaderView>
+#include <QImage>
+#include <QPixmap>
 
 #include "app/main_window.h"
 #include "dbase/table.h"
 #include "support/gui_env.h"
+#include "ui/book_grid_model.h"
 #include "ui/navigator.h"
 
 using testing_support::GuiEnv;
@@ -155,4 +160,69 @@ TEST(BrowseView, EndSearchShowsEveryBookAgain)
     EXPECT_FALSE(main->searchOn);
     EXPECT_FALSE(main->action("MenuEndSearch")->isEnabled());
     EXPECT_EQ(main->findChild<QLabel*>("CountLabel")->text(), "3");
+}
+
+namespace {
+// Every shown button of the navigator whole inside it, and the navigator inside the window.
+void expectWholeButtons(TMain& main, const char* when)
+{
+    QWidget* client = main.centralWidget();
+    ui::TNavigator* nav = main.MyNavigator;
+    EXPECT_LE(nav->geometry().right(), client->width() - 1) << when;
+    const int full = nav->width() / ui::TNavigator::kButtons;
+    for (int i = 0; i < ui::TNavigator::kButtons; ++i) {
+        QWidget* b = nav->button(ui::TNavigator::Button(i));
+        if (b->isHidden()) continue;
+        EXPECT_LE(b->geometry().right(), nav->width() - 1) << when << " button " << i;
+        EXPECT_EQ(b->width(), full) << when << " button " << i;  // never stretched
+        EXPECT_GE(b->width(), 16) << when << " button " << i;
+    }
+}
+}  // namespace
+
+TEST(BrowseView, TheNavigatorKeepsItsButtonsWhole)
+{
+    for (const QStringList& arguments : {QStringList(), QStringList {"/BROWSE"}}) {
+        GuiEnv env(QSize(640, 480));
+        auto main = env.start(arguments);
+        main->resize(640, 480);
+        main->show();
+        for (const char* mode : {"MenuSpeed", "MenuButtons", "MenuNoButtons"}) {
+            main->action(mode)->trigger();
+            expectWholeButtons(*main, mode);
+            main->resize(1000, 700);
+            expectWholeButtons(*main, mode);
+            main->resize(640, 480);
+            expectWholeButtons(*main, mode);
+        }
+        main->close();
+    }
+}
+
+TEST(BrowseView, ColumnTitlesKeepTheirFontWhenARowIsSelected)
+{
+    GuiEnv env;
+    auto main = env.start();
+    dbase::Table& t = main->MyTable.table();
+    for (const char* a : {"Smith", "Lane"}) {
+        t.append();
+        t.setText(1, a);
+        t.post();
+    }
+    main->MyTable.refresh();
+    main->show();
+    QHeaderView* titles = main->ViewerGrid->horizontalHeader();
+    main->ViewerGrid->clearSelection();
+    const QImage plain = titles->grab().toImage();
+    main->ViewerGrid->selectRow(1);
+    ASSERT_TRUE(main->ViewerGrid->selectionModel()->hasSelection());
+    EXPECT_EQ(titles->grab().toImage(), plain);
+    // editing in the grid selects single cells: the same
+    main->db.fieldEditing = true;
+    main->SetViewerOptions();
+    main->ViewerGrid->clearSelection();
+    const QImage editing = titles->grab().toImage();
+    main->ViewerGrid->setCurrentIndex(main->MyDataSource->index(0, 1));
+    main->ViewerGrid->selectionModel()->select(main->MyDataSource->index(0, 1), QItemSelectionModel::Select);
+    EXPECT_EQ(titles->grab().toImage(), editing);
 }

@@ -10,6 +10,7 @@
 #include "store/book_table.h"
 #include "store/profile.h"
 #include "support/gui_env.h"
+#include "ui/dialogs.h"
 
 using testing_support::GuiEnv;
 
@@ -143,4 +144,24 @@ TEST(DatabaseFiles, OpeningEntryThreeOfTheRecentList)
     main->close();
     store::ProfileFile ini(env.iniPath());
     EXPECT_EQ(ini.read("Misc", "Last File 1", "", 249), c);
+}
+
+TEST(DatabaseFiles, ANewDatabaseTypedWithoutExtensionIsADbfFile)
+{
+    GuiEnv env;
+    auto main = env.start();
+    env.dialogs.fileNames = {env.programDir() + "/second"};
+    main->action("MenuNew")->trigger();
+    EXPECT_TRUE(env.messages.shown.isEmpty());
+    EXPECT_EQ(main->currentDatabase, env.programDir() + "/second.DBF");
+    EXPECT_TRUE(QFileInfo::exists(env.programDir() + "/second.DBF"));
+    EXPECT_EQ(main->windowTitle(), "Bindlow Books 97 (second)");
+    // another extension is the user's choice, and still refused
+    env.dialogs.fileNames = {env.programDir() + "/third.txt"};
+    env.messages.expect();
+    main->DoNew();
+    EXPECT_EQ(env.messages.shown.back().text, "Invalid file type selected.");
+    EXPECT_EQ(ui::withDefaultExtension("/a.b/second", "DBF"), "/a.b/second.DBF");
+    EXPECT_EQ(ui::withDefaultExtension("/a/second.dbf", "DBF"), "/a/second.dbf");
+    EXPECT_EQ(ui::withDefaultExtension("", "DBF"), "");
 }

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QTimer>
+#include <algorithm>
 #include <QFile>
 #include <QFileInfo>
 #include <QDir>
@@ -26,6 +27,7 @@
 #include "ui/help.h"
 #include "ui/navigator.h"
 #include "ui/tip_dialog.h"
+#include "ui/tips.h"
 
 using testing_support::GuiEnv;
 
@@ -247,6 +249,56 @@ TEST(MainWindow, TheTipOfTheDayShowsAtStartAndRemembersItsCheckBox)
     main->close();
     store::ProfileFile ini(env.iniPath());
     EXPECT_EQ(ini.read("Misc", "Show Tips", "", 14), "No");
+}
+
+TEST(MainWindow, TheTipOfTheDayGoesOnFromTheTipAfterTheLastOneShown)
+{
+    GuiEnv env(QSize(1280, 1024), true);
+    env.writeIni("[Misc]\nNext Tip=8\n");
+    const auto& tips = ui::tipsOfTheDay();
+    ASSERT_EQ(tips[9].command, "DoBackup");  // not built: its tip is never shown
+    std::vector<int> seen;
+    auto look = [&](int clicks) {
+        QTimer::singleShot(0, [&, clicks] {
+            auto* tip = qobject_cast<ui::TTipDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(tip, nullptr);
+            seen.push_back(tip->tip());
+            for (int i = 0; i < clicks; ++i) {
+                tip->NextTipClick();
+                seen.push_back(tip->tip());
+            }
+            tip->accept();
+        });
+    };
+    {
+        auto main = env.start();
+        look(1);
+        main->FormActivate();
+        EXPECT_EQ(seen, (std::vector<int> {8, 10}));
+        EXPECT_EQ(main->settings.nextTip, 11);
+        main->close();
+    }
+    store::ProfileFile ini(env.iniPath());
+    EXPECT_EQ(ini.read("Misc", "Next Tip", "", 14), "11");
+    // the next start goes on from there, round past the last tip
+    seen.clear();
+    {
+        auto main = env.start();
+        look(2);
+        main->FormActivate();
+        EXPECT_EQ(seen, (std::vector<int> {11, 12, 0}));
+        // the menu's review goes on too
+        look(0);
+        main->ShowTips();
+        EXPECT_EQ(seen.back(), 1);
+        main->close();
+    }
+    for (int next : {-3, 9, 40}) {
+        const std::vector<int> order = ui::tipOrder(next, [](const QString& c) { return c != "DoBackup"; });
+        EXPECT_EQ(order.size(), tips.size() - 1);
+        EXPECT_EQ(std::count(order.begin(), order.end(), 9), 0);
+    }
+    EXPECT_EQ(ui::tipOrder(9, [](const QString& c) { return c != "DoBackup"; }).front(), 10);
 }
 
 // The first start of a copied program (its folder writable) and of an installed one (read-only).

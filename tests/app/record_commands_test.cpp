@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QTest>
 #include <QLineEdit>
 #include <QListWidget>
 
@@ -90,6 +92,18 @@ TEST(RecordCommands, TheListMaintenanceBox)
     box.AddButtonClick();
     EXPECT_EQ(box.items(), (QStringList {"b", "A", "c", "Zola"}));
     EXPECT_EQ(box.AddInfo->text(), "");
+    // Enter in the add box adds too, and leaves the box open for the next one
+    box.show();
+    box.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+    box.AddInfo->setFocus();
+    QTest::keyClicks(box.AddInfo, "Poe");
+    QTest::keyClick(box.AddInfo, Qt::Key_Return);
+    EXPECT_EQ(box.items(), (QStringList {"b", "A", "c", "Zola", "Poe"}));
+    EXPECT_TRUE(box.isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), box.AddInfo);
+    box.hide();
+    delete box.TheList->takeItem(4);
     box.TheList->setCurrentRow(3);
     box.DeleteButtonClick();  // the last one: the new last is selected
     EXPECT_EQ(box.TheList->currentRow(), 2);
@@ -153,4 +167,37 @@ TEST(RecordCommands, RebuildIndexesMendsADamagedIndex)
     EXPECT_EQ(main->MyTable.recordCount(), 12u);
     holder.closeInput();
     holder.wait();
+}
+
+TEST(RecordCommands, EditCopyAndDeleteWaitForABook)
+{
+    GuiEnv env;
+    auto main = env.start();
+    main->show();
+    auto enabled = [&](bool on) {
+        for (const char* a : {"MenuEdit", "MenuCopy", "MenuDelete"}) EXPECT_EQ(main->action(a)->isEnabled(), on) << a;
+        for (const char* b : {"EditSpeed", "CopySpeed", "DeleteSpeed"})
+            EXPECT_EQ(main->findChild<QWidget*>(b)->isEnabled(), on) << b;
+        EXPECT_TRUE(main->action("MenuAdd")->isEnabled());
+    };
+    enabled(false);
+    addBooks(*main, 1);
+    enabled(true);
+    main->MenuButtonsClick();
+    for (const char* b : {"EditButton", "CopyButton", "DeleteButton"})
+        EXPECT_TRUE(main->findChild<QWidget*>(b)->isEnabled()) << b;
+    // the last book deleted: the commands go with it
+    env.messages.expect(ui::Yes);
+    main->DoDelete();
+    ASSERT_EQ(main->MyTable.recordCount(), 0u);
+    for (const char* b : {"EditButton", "CopyButton", "DeleteButton"})
+        EXPECT_FALSE(main->findChild<QWidget*>(b)->isEnabled()) << b;
+    main->MenuSpeedClick();
+    enabled(false);
+    // a search that shows no book does the same, and ending it brings them back
+    addBooks(*main, 2);
+    main->MyTable.setFilter([](const dbase::RecordView&) { return false; });
+    enabled(false);
+    main->MyTable.setFilter(nullptr);
+    enabled(true);
 }

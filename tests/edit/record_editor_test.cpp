@@ -496,3 +496,24 @@ TEST(RecordEditor, ADateIsTypedAfterEnterAndNoButtonTakesEnter)
     EXPECT_EQ(ed.main->MyTable.table().record(1).text(11), "20041231");
     ed.e.hide();
 }
+
+TEST(RecordEditor, EveryModeOpensWithTheCursorInTitle)
+{
+    Editor ed;
+    addBook(*ed.main, "Kept", "K", "1");
+    ed.show(1);
+    ed.activate();
+    ASSERT_EQ(QApplication::focusWidget(), ed.e.box("Title"));
+    QTest::keyClicks(QApplication::focusWidget(), "Q");  // typing goes into the box at once
+    EXPECT_EQ(ed.e.text("Title"), "Q");
+    for (int mode : {2, 3, 1}) {
+        // the cursor left on the second page, the window closed and opened again
+        ed.e.notebook()->setCurrentIndex(1);
+        ed.e.box("Catalog")->setFocus();
+        ed.e.hide();
+        ed.show(mode);
+        EXPECT_EQ(ed.e.notebook()->currentIndex(), 0) << mode;
+        EXPECT_EQ(ed.e.focusWidget(), ed.e.box("Title")) << mode;
+    }
+    ed.e.hide();
+}

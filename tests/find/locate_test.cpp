@@ -6,7 +6,9 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTest>
 #include <QTimer>
+#include <QAbstractItemView>
 
 #include "app/main_window.h"
 #include "dbase/table.h"
@@ -146,4 +148,34 @@ TEST(Locate, TheFieldListIsSortedWithoutRegardToCase)
     EXPECT_EQ(items.first(), "author");
     EXPECT_LT(items.indexOf("title of the book"), items.indexOf("User Defined 1"));
     EXPECT_EQ(items.last(), "Year Pub");
+}
+
+TEST(Locate, LettersTypedInTheFieldListChooseByPrefixAndStayThere)
+{
+    Books b;
+    b.main->locateSettings.SearchField = "Author";
+    b.main->locateSettings.FieldValue = "gold";
+    QString field, value;
+    bool listKeptFocus = false;
+    QTimer::singleShot(0, [&] {
+        auto* w = qobject_cast<TMyLocateDlg*>(QApplication::activeModalWidget());
+        ASSERT_NE(w, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+        w->FieldNameComboBox->setFocus();
+        QTest::keyClicks(w->FieldNameComboBox, "Titl");
+        field = w->FieldNameComboBox->currentText();
+        value = w->SearchValue->text();
+        listKeptFocus = QApplication::focusWidget() == w->FieldNameComboBox;
+        // a choice from the open list still moves on to the value
+        w->FieldNameComboBox->showPopup();
+        QAbstractItemView* popup = w->FieldNameComboBox->view();
+        popup->setCurrentIndex(popup->model()->index(0, 0));
+        QTest::keyClick(popup, Qt::Key_Return);
+        EXPECT_EQ(QApplication::focusWidget(), w->SearchValue);
+        w->reject();
+    });
+    b.main->DoFind();
+    EXPECT_EQ(field, "Title");
+    EXPECT_EQ(value, "");  // another field: the old value goes, and no letters land in the box
+    EXPECT_TRUE(listKeptFocus);
 }

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTest>
 #include <QTimer>
 
 #include "app/main_window.h"
@@ -153,4 +154,63 @@ TEST(SearchWindow, TheOptionsWindowOffersOperatorsAndLists)
     EXPECT_TRUE(b.w.OptionClick(1));
     EXPECT_EQ(b.w.SearchGrid->item(1, 2)->text(), "King, S.");
     EXPECT_FALSE(b.w.OptionClick(0));  // Title: nothing to offer
+}
+
+TEST(SearchWindow, OpeningAgainAtAPresetKeepsTheSameSize)
+{
+    Books b;
+    b.main->ChoosePreset(1024);
+    auto* help = b.w.findChild<QPushButton*>("HelpButton");
+    QSize sizes[3];
+    QRect buttons[3];
+    for (int i = 0; i < 3; ++i) {
+        b.w.FormShow();
+        sizes[i] = b.w.size();
+        buttons[i] = help->geometry();
+    }
+    EXPECT_EQ(sizes[0], QSize(1011, 712));
+    EXPECT_EQ(sizes[1], sizes[0]);
+    EXPECT_EQ(sizes[2], sizes[0]);
+    EXPECT_EQ(buttons[2], buttons[0]);
+    EXPECT_NEAR(help->font().pointSizeF(), 10.5 * 1.6, 0.01);
+    EXPECT_LE(b.w.frameGeometry().bottom(), 1024);
+    // going back to 640 gives the window as designed
+    b.main->ChoosePreset(640);
+    b.w.FormShow();
+    EXPECT_EQ(b.w.size(), QSize(632, 445));
+    EXPECT_EQ(help->geometry(), QRect(510, 404, 112, 32));
+}
+
+TEST(SearchWindow, FindMoreLeavesTheCursorInTheFirstCriterion)
+{
+    Books b;
+    b.w.show();
+    b.w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&b.w));
+    EXPECT_EQ(b.w.SearchGrid->currentColumn(), 2);
+    b.w.SearchGrid->setFocus();
+    b.w.SearchGrid->setCurrentCell(4, 2);
+    QTest::keyClicks(b.w.SearchGrid, "f");  // the first key opens the cell's editor
+    QTest::keyClicks(QApplication::focusWidget(), "iction");
+    b.w.MoreButton->click();
+    EXPECT_EQ(b.w.level(), 2);
+    EXPECT_EQ(b.w.SearchGrid->currentRow(), 0);
+    EXPECT_EQ(b.w.SearchGrid->currentColumn(), 2);
+    EXPECT_TRUE(b.w.SearchGrid->hasFocus());
+    // typing goes into the criterion, not into the field's name
+    QTest::keyClicks(b.w.SearchGrid, "g");
+    ASSERT_NE(QApplication::focusWidget(), b.w.SearchGrid);
+    QTest::keyClicks(QApplication::focusWidget(), "old");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QApplication::processEvents();  // the cell editor commits from the event loop
+    EXPECT_EQ(b.w.SearchGrid->item(0, 2)->text(), "gold");
+    EXPECT_EQ(b.w.SearchGrid->item(0, 0)->text(), " Title");
+    // nothing typed: the message, and the cursor stays in the criteria
+    b.w.SearchGrid->setCurrentCell(3, 2);
+    b.w.SearchGrid->item(0, 2)->setText("");
+    b.env.messages.expect();
+    b.w.MoreButtonClick();
+    EXPECT_EQ(b.env.messages.shown.back().text, "No search criteria entered.");
+    EXPECT_EQ(b.w.SearchGrid->currentColumn(), 2);
+    b.w.hide();
 }

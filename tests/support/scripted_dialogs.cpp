@@ -32,9 +32,10 @@ QString ScriptedDialogs::openFileName(QWidget*, const QString& caption, const QS
     return next(caption);
 }
 
-QString ScriptedDialogs::saveFileName(QWidget*, const QString& caption, const QString&, const QString&)
+QString ScriptedDialogs::saveFileName(QWidget*, const QString& caption, const QString&, const QString&,
+                                      const QString& defaultExtension)
 {
-    return next(caption);
+    return ui::withDefaultExtension(next(caption), defaultExtension);
 }
 
 std::optional<QFont> ScriptedDialogs::chooseFont(QWidget*, const QFont&, bool)

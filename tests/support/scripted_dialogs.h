@@ -19,7 +19,9 @@ public:
     QStringList captions;           // every dialog's caption, in order
 
     QString openFileName(QWidget*, const QString& caption, const QString&, const QString&) override;
-    QString saveFileName(QWidget*, const QString& caption, const QString&, const QString&) override;
+    // The scripted name is what the user typed; the default extension is added as the real dialog does.
+    QString saveFileName(QWidget*, const QString& caption, const QString&, const QString&,
+                         const QString& defaultExtension) override;
     // answers to the font and colour dialogs, in order; none left = cancel
     std::deque<QFont> fonts;
     std::deque<QColor> colors;

@@ -4,6 +4,8 @@
 #include <QAbstractItemModelTester>
 #include <QHeaderView>
 #include <QTableView>
+#include <QTest>
+#include <QApplication>
 
 #include "app/main_window.h"
 #include "app/regional.h"
@@ -134,4 +136,58 @@ TEST(GridModel, BadValuesTypedInTheGridAreRefused)
     EXPECT_EQ(model.data(model.index(0, 0), Qt::DisplayRole).toString(), "Title 0");
     EXPECT_TRUE(model.setData(model.index(0, 11), "12/25/05", Qt::EditRole));
     EXPECT_EQ(main->MyTable.table().getText(11), "20051225");
+}
+
+namespace {
+// Replaces the value of the grid's current cell from the keyboard: F2, select all, type, Enter.
+void typeIntoGrid(QTableView* grid, const QString& text)
+{
+    QTest::keyClick(grid, Qt::Key_F2);
+    QWidget* editor = QApplication::focusWidget();
+    ASSERT_NE(editor, grid);
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(editor, text);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents();  // the cell editor commits from the event loop
+}
+}  // namespace
+
+TEST(GridModel, AnEditInTheGridKeepsTheCurrentRecordAndColumn)
+{
+    GuiEnv env;
+    auto main = env.start();
+    fill(*main, 40);
+    main->db.fieldEditing = true;
+    main->SetViewerOptions();
+    main->show();
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    QTableView* grid = main->ViewerGrid;
+    ui::BookGridModel& model = *main->MyDataSource;
+    grid->setFocus();
+    grid->setCurrentIndex(model.index(30, 0));
+    ASSERT_EQ(main->MyTable.row(), 30u);
+    const QString author = model.data(model.index(30, 1), Qt::DisplayRole).toString();
+
+    // a field outside the sort order: the same row and column
+    typeIntoGrid(grid, QStringLiteral("Renamed"));
+    EXPECT_EQ(grid->currentIndex().row(), 30);
+    EXPECT_EQ(grid->currentIndex().column(), 0);
+    EXPECT_EQ(main->MyTable.row(), 30u);
+    EXPECT_EQ(main->MyTable.text(0), "Renamed");
+    EXPECT_EQ(main->MyTable.text(1), author);
+
+    grid->setCurrentIndex(model.index(30, 6));
+    typeIntoGrid(grid, QStringLiteral("7.25"));
+    EXPECT_EQ(grid->currentIndex().row(), 30);
+    EXPECT_EQ(grid->currentIndex().column(), 6);
+    EXPECT_DOUBLE_EQ(main->MyTable.text(6).toDouble(), 7.25);
+
+    // the sort field: the record moves to its new place and the grid follows it
+    grid->setCurrentIndex(model.index(30, 1));
+    typeIntoGrid(grid, QStringLiteral("ZZ last"));
+    EXPECT_EQ(main->MyTable.text(0), "Renamed");
+    EXPECT_EQ(main->MyTable.row(), 39u);
+    EXPECT_EQ(grid->currentIndex().row(), 39);
+    EXPECT_EQ(grid->currentIndex().column(), 1);
 }
