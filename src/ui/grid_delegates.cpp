@@ -3,10 +3,15 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 
 namespace ui {
+
+namespace {
+const char* const kFreshEditor = "bindlowFreshEditor";
+}  // namespace
 
 void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
@@ -26,7 +31,28 @@ QWidget* ListCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
     box->setInsertPolicy(QComboBox::NoInsert);  // values typed in the grid stay out of the lists
     box->addItems(items_());
     box->setFont(editorFont_);
+    // the first key typed replaces the value, as in the other cells; the view has this delegate
+    // filter the box's events already, the line inside it is added here
+    box->setProperty(kFreshEditor, true);
+    if (QLineEdit* line = box->lineEdit()) line->installEventFilter(const_cast<ListCellDelegate*>(this));
     return box;
+}
+
+bool ListCellDelegate::eventFilter(QObject* object, QEvent* event)
+{
+    auto* box = qobject_cast<QComboBox*>(object);
+    const bool inLine = !box;
+    if (!box) box = qobject_cast<QComboBox*>(object->parent());
+    if (box && box->property(kFreshEditor).toBool() &&
+        (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress)) {
+        box->setProperty(kFreshEditor, false);
+        if (event->type() == QEvent::KeyPress) {
+            const QString text = static_cast<QKeyEvent*>(event)->text();
+            if (!text.isEmpty() && text.at(0).isPrint() && box->lineEdit()) box->lineEdit()->selectAll();
+        }
+    }
+    if (inLine) return false;  // the box itself is the editor the view knows
+    return CellDelegate::eventFilter(object, event);
 }
 
 void ListCellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const

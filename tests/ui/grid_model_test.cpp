@@ -186,8 +186,36 @@ TEST(GridModel, AnEditInTheGridKeepsTheCurrentRecordAndColumn)
     // the sort field: the record moves to its new place and the grid follows it
     grid->setCurrentIndex(model.index(30, 1));
     typeIntoGrid(grid, QStringLiteral("ZZ last"));
+    EXPECT_EQ(main->MyTable.text(1), "ZZ last");  // typing replaces the value, in list cells too
     EXPECT_EQ(main->MyTable.text(0), "Renamed");
     EXPECT_EQ(main->MyTable.row(), 39u);
     EXPECT_EQ(grid->currentIndex().row(), 39);
     EXPECT_EQ(grid->currentIndex().column(), 1);
+}
+
+// Typing on a cell replaces its value, in the cells with a drop-down list too.
+TEST(GridModel, TypingOnAListCellReplacesItsValue)
+{
+    GuiEnv env;
+    auto main = env.start();
+    fill(*main, 10);
+    main->db.fieldEditing = true;
+    main->SetViewerOptions();
+    main->show();
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    QTableView* grid = main->ViewerGrid;
+    ui::BookGridModel& model = *main->MyDataSource;
+    grid->setFocus();
+    grid->setCurrentIndex(model.index(4, 3));  // Publisher: a drop-down list
+    const auto rec = main->MyTable.table().recordNumber();
+    QTest::keyClicks(grid, QStringLiteral("Z"));  // opens the editor with this key
+    QTest::qWait(50);  // a user types the next key after the editor has settled
+    QWidget* editor = QApplication::focusWidget();
+    ASSERT_NE(editor, grid);
+    QTest::keyClicks(editor, QStringLiteral("ed"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents();
+    main->MyTable.table().gotoBookmark(rec);
+    EXPECT_EQ(main->MyTable.text(3), "Zed");
 }
