@@ -38,7 +38,7 @@ MUTATIONS = [
     ("bcd-exponent-compare-flipped", "src/dbase/expr.cpp", "dbase_tests",
      "if (a[0] != b[0]) return a[0] < b[0] ? -1 : 1;", "if (a[0] != b[0]) return a[0] > b[0] ? -1 : 1;"),
     ("key-nul-kept", "src/dbase/expr.cpp", "dbase_tests",
-     "if (out[i] == 0) out[i] = ' ';", ""),
+     "if (out[i] == 0) out[i] = ' ';", ";"),
     ("trim-nul-kept", "src/dbase/values.cpp", "dbase_tests",
      "while (!s.empty() && (s.back() == ' ' || s.back() == '\\0')) s.remove_suffix(1);",
      "while (!s.empty() && s.back() == ' ') s.remove_suffix(1);"),

@@ -144,6 +144,12 @@ TEST(KeyExpression, NumericKeyBytesForSignsFractionsZeroAndTheFieldsExtremes)
     EXPECT_EQ(yearKey("99999999999"), bytes({0x3F, 0x2D, 0x99, 0x99, 0x99, 0x99, 0x99, 0x90}));
     EXPECT_EQ(yearKey("-9999999999"), bytes({0x3E, 0xA9, 0x99, 0x99, 0x99, 0x99, 0x99}));
     EXPECT_EQ(yearKey("1997"), bytes({0x38, 0x11, 0x19, 0x97}));
+    // twenty digits, the most a key holds, in a whole-number field of twenty
+    std::vector<FieldInfo> wide = {{"AMOUNT", 'N', 20, 0, 1}};
+    KeyExpression amount("t", "AMOUNT", wide);
+    std::string k = key(amount, " 12345678901234567891");
+    EXPECT_EQ(std::vector<unsigned char>(k.begin(), k.end()),
+              bytes({0x48, 0x51, 0x12, 0x34, 0x56, 0x78, 0x90, 0x12, 0x34, 0x56, 0x78, 0x91}));
 }
 
 TEST(KeyExpression, NumericKeysOrderAsTheNumbersDo)
