@@ -67,6 +67,28 @@ TEST(Cli, InfoDumpIndexPackAndCheck)
     EXPECT_EQ(tool("check " + dbf, &status), "ok\n");
 }
 
+// The header's year byte counts from 1900; other writers store the year's last two digits, so a
+// byte below 80 is taken as 20xx.
+TEST(Cli, InfoReadsTheHeadersYearByteAsTheWritersMeantIt)
+{
+    TempDir dir;
+    createSmallTable(dir.path());
+    const auto file = dir / "BOOKS.DBF";
+    const std::string dbf = "'" + file.string() + "'";
+    for (auto [byte, year] : {std::pair {75, "2075-"}, {79, "2079-"}, {80, "1980-"}, {99, "1999-"},
+                              {0, "2000-"}, {126, "2026-"}}) {
+        {
+            std::fstream f(file, std::ios::in | std::ios::out | std::ios::binary);
+            f.seekp(1);
+            f.put(char(byte));
+        }
+        int status = 0;
+        std::string info = tool("info " + dbf, &status);
+        EXPECT_EQ(status, 0);
+        EXPECT_NE(info.find(std::string("updated     ") + year), std::string::npos) << byte << "\n" << info;
+    }
+}
+
 TEST(Cli, ErrorsLeaveTheFileAsItWas)
 {
     TempDir dir;

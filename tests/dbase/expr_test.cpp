@@ -97,6 +97,81 @@ TEST(KeyExpression, SingleNumericAndDateFieldsGiveNumericAndDateKeys)
     EXPECT_DOUBLE_EQ(v, 2451545.0);
 }
 
+namespace {
+std::vector<unsigned char> costKey(const std::string& cost)
+{
+    KeyExpression n("t", "COST", fields());
+    std::string s = key(n, record("", "", cost));
+    return std::vector<unsigned char>(s.begin(), s.end());
+}
+std::vector<unsigned char> bytes(std::initializer_list<int> head)
+{
+    std::vector<unsigned char> out(12, 0);
+    std::size_t i = 0;
+    for (int b : head) out[i++] = static_cast<unsigned char>(b);
+    return out;
+}
+}  // namespace
+
+// Numeric keys: exponent byte (0x34 + digits before the point), sign and count of significant
+// digits (trailing zeros dropped), then packed digits.
+TEST(KeyExpression, NumericKeyBytesForSignsFractionsZeroAndTheFieldsExtremes)
+{
+    EXPECT_EQ(costKey("1.0000"), bytes({0x35, 0x05, 0x10}));
+    EXPECT_EQ(costKey("10.0000"), bytes({0x36, 0x05, 0x10}));  // the same digit count as 1
+    EXPECT_EQ(costKey("100.0000"), bytes({0x37, 0x05, 0x10}));
+    EXPECT_EQ(costKey("1.5000"), bytes({0x35, 0x09, 0x15}));
+    EXPECT_EQ(costKey("0.5000"), bytes({0x34, 0x05, 0x50}));
+    EXPECT_EQ(costKey("0.0500"), bytes({0x33, 0x05, 0x50}));
+    EXPECT_EQ(costKey("0.0001"), bytes({0x31, 0x05, 0x10}));
+    EXPECT_EQ(costKey("-3.0000"), bytes({0x35, 0x85, 0x30}));
+    EXPECT_EQ(costKey("-120.0000"), bytes({0x37, 0x89, 0x12}));
+    EXPECT_EQ(costKey("-0.0500"), bytes({0x33, 0x85, 0x50}));
+    EXPECT_EQ(costKey("123.4560"), bytes({0x37, 0x19, 0x12, 0x34, 0x56}));
+    // zero has no sign and no digits, however it is written, and so has a blank field
+    for (const char* z : {"0.0000", "-0.0000", "0", ""}) EXPECT_EQ(costKey(z), bytes({0x34, 0x01})) << z;
+    // the largest and smallest amounts of N 20.4: 19 and 18 digits
+    EXPECT_EQ(costKey("999999999999999.9999"),
+              bytes({0x43, 0x4D, 0x99, 0x99, 0x99, 0x99, 0x99, 0x99, 0x99, 0x99, 0x99, 0x90}));
+    EXPECT_EQ(costKey("-99999999999999.9999"),
+              bytes({0x42, 0xC9, 0x99, 0x99, 0x99, 0x99, 0x99, 0x99, 0x99, 0x99, 0x99}));
+    // and of N 11: eleven nines, and ten behind a minus sign
+    KeyExpression year("t", "YEARPUB", fields());
+    auto yearKey = [&](const std::string& y) {
+        std::string s = key(year, record("", "", "", "", y));
+        return std::vector<unsigned char>(s.begin(), s.end());
+    };
+    EXPECT_EQ(yearKey("99999999999"), bytes({0x3F, 0x2D, 0x99, 0x99, 0x99, 0x99, 0x99, 0x90}));
+    EXPECT_EQ(yearKey("-9999999999"), bytes({0x3E, 0xA9, 0x99, 0x99, 0x99, 0x99, 0x99}));
+    EXPECT_EQ(yearKey("1997"), bytes({0x38, 0x11, 0x19, 0x97}));
+    // twenty digits, the most a key holds, in a whole-number field of twenty
+    std::vector<FieldInfo> wide = {{"AMOUNT", 'N', 20, 0, 1}};
+    KeyExpression amount("t", "AMOUNT", wide);
+    std::string k = key(amount, " 12345678901234567891");
+    EXPECT_EQ(std::vector<unsigned char>(k.begin(), k.end()),
+              bytes({0x48, 0x51, 0x12, 0x34, 0x56, 0x78, 0x90, 0x12, 0x34, 0x56, 0x78, 0x91}));
+}
+
+TEST(KeyExpression, NumericKeysOrderAsTheNumbersDo)
+{
+    const std::vector<std::string> ascending = {
+        "-99999999999999.9999", "-120.0000", "-100.0000", "-10.0000", "-3.0000", "-1.5000", "-1.0000",
+        "-0.5000", "-0.0500", "-0.0001", "0.0000", "0.0001", "0.0500", "0.5000", "1.0000", "1.5000",
+        "3.0000", "10.0000", "10.0500", "100.0000", "120.0000", "999999999999999.9999"};
+    for (std::size_t i = 0; i < ascending.size(); ++i) {
+        const auto a = costKey(ascending[i]);
+        EXPECT_EQ(compareKeys('N', a.data(), a.data(), 12), 0) << ascending[i];
+        for (std::size_t j = i + 1; j < ascending.size(); ++j) {
+            const auto b = costKey(ascending[j]);
+            EXPECT_LT(compareKeys('N', a.data(), b.data(), 12), 0) << ascending[i] << " < " << ascending[j];
+            EXPECT_GT(compareKeys('N', b.data(), a.data(), 12), 0) << ascending[j] << " > " << ascending[i];
+        }
+    }
+    // equal numbers written differently give equal keys
+    EXPECT_EQ(costKey("12.5000"), costKey("12.5"));
+    EXPECT_EQ(costKey("-0.0000"), costKey("0.0000"));
+}
+
 TEST(KeyExpression, BadExpressionsAreRefusedWithTheReason)
 {
     auto fails = [](const std::string& text, const std::string& part) {

@@ -3,9 +3,11 @@
 // Perl's XBase::Index (through mdx-dump.pl) for the index order.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
+#include "dbase/mdx.h"
 #include "dbase/table.h"
 #include "support/temp_dir.h"
 
@@ -137,6 +139,60 @@ TEST(Interop, PerlWalksTheIndexInTheEnginesOrder)
     std::string check;
     EXPECT_EQ(run(kTool + " check " + q(dbf) + " 2>&1", &check), 0) << check;
     expectDbfreadAgrees(dbf, dir);
+}
+
+// A numeric tag over a money field, as other programs' indexes hold them (the engine adds only
+// character tags itself): negative amounts, fractions, zero, blanks and the field's extremes,
+// inserted record by record, then built at once by a rebuild, then grown again. Perl walks it
+// in numeric order each time.
+TEST(Interop, PerlWalksANumericTagInNumericOrder)
+{
+    TempDir dir;
+    Table::create(dir.path(), "BOOKS", {FieldSpec::string("Title", 20), FieldSpec::floating("Cost")});
+    Mdx::write(dir / "BOOKS.MDX", "BOOKS", 0x57, {BuildTag {"BYCOST", "COST", 'N', 12, {}, {}}});
+    {
+        std::fstream f(dir / "BOOKS.DBF", std::ios::in | std::ios::out | std::ios::binary);
+        f.seekp(28);
+        f.put(1);  // the table has a production index
+    }
+    Table t;
+    t.open(dir.path(), "BOOKS", {true, false, "BYCOST"});
+    ASSERT_EQ(t.tags().size(), 1u);
+    ASSERT_EQ(t.tags()[0].keyType, 'N');
+    const std::vector<std::string> amounts = {
+        "-99999999999999.9999", "-120", "-100", "-10", "-3", "-1.5", "-1", "-0.5", "-0.05", "-0.0001", "0", "",
+        "0.0001", "0.05", "0.5", "1", "1.5", "3", "10", "10.05", "100", "120", "999999999999999.9999"};
+    auto add = [&](int i) {
+        t.append();
+        t.setText(0, "B" + std::to_string(i));
+        t.setText(1, amounts[std::size_t(i * 7) % amounts.size()]);  // scrambled, with many repeats
+        t.post();
+    };
+    // by the number (a blank reads as 0), ties by record number
+    auto expected = [&] {
+        std::vector<std::uint32_t> want(t.physicalCount());
+        for (std::uint32_t r = 1; r <= want.size(); ++r) want[r - 1] = r;
+        auto value = [&](std::uint32_t r) { return t.record(r).number(1).value_or(0.0); };
+        std::stable_sort(want.begin(), want.end(), [&](std::uint32_t a, std::uint32_t b) { return value(a) < value(b); });
+        return want;
+    };
+    auto expectPerlAgrees = [&](const char* stage) {
+        SCOPED_TRACE(stage);
+        const auto want = expected();
+        EXPECT_EQ(ourOrder(t), want);
+        int status = 0;
+        EXPECT_EQ(perlOrder(dir / "BOOKS.MDX", "BYCOST", &status), want);
+        EXPECT_EQ(status, 0);  // Perl's own order check of the decoded numbers
+    };
+    for (int i = 0; i < 400; ++i) add(i);  // inserted one at a time, splitting leaves
+    expectPerlAgrees("inserted");
+    t.reindex();
+    expectPerlAgrees("rebuilt");
+    for (int i = 400; i < 600; ++i) add(i);
+    expectPerlAgrees("grown again");
+    t.close();
+    std::string check;
+    EXPECT_EQ(run(kTool + " check " + q(dir / "BOOKS.DBF") + " 2>&1", &check), 0) << check;
 }
 
 TEST(Interop, TheEngineWalksDiscoLikePerlDoes)

@@ -61,6 +61,44 @@ TEST(Processes, TwoProgramsAppendToOneSharedTable)
     EXPECT_EQ(testing_support::run(std::string(BINDLOW_DBF_TOOL) + " check '" + (dir / "BOOKS.DBF").string() + "'", &out), 0);
 }
 
+// A record edited here while another program appends: the post neither drops the other
+// program's books nor leaves the index behind them.
+TEST(Processes, AnEditPostedWhileAnotherProgramAppendedLosesNoBook)
+{
+    TempDir dir;
+    createSmallTable(dir.path());
+    {
+        Table t;
+        t.open(dir.path(), "BOOKS", {true, false, {}});
+        t.addTag("NEWINDEX", testing_support::kSortKey);
+        testing_support::addBook(t, "mine", "M", 1);
+    }
+    Table t;
+    t.open(dir.path(), "BOOKS", {false, false, "NEWINDEX"});
+    t.first();
+    t.edit();
+    Child c({kWriter, "append", dir.path().string(), "BOOKS", "300", "W", "NEWINDEX"});
+    std::string line;
+    int posted = 0;
+    while (c.readLine(line)) ++posted;
+    ASSERT_EQ(c.wait(), 0);
+    ASSERT_EQ(posted, 300);
+    t.setText(1, "AAA first now");
+    t.post();
+    t.close();
+
+    auto all = titles(dir);
+    EXPECT_EQ(all.size(), 301u);
+    EXPECT_TRUE(all.count("mine") && all.count("W-0") && all.count("W-299"));
+    auto faults = checkTable(dir.path(), "BOOKS");
+    EXPECT_TRUE(faults.empty()) << faults.front();
+    Table r;
+    r.open(dir.path(), "BOOKS", {false, true, "NEWINDEX"});
+    EXPECT_EQ(r.recordCount(), 301u);
+    r.first();
+    EXPECT_EQ(r.getText(0), "mine");
+}
+
 TEST(Processes, AnotherProgramHoldingTheTableRefusesExclusiveUse)
 {
     TempDir dir;

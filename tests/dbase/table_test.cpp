@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 
+#include "dbase/check.h"
 #include "dbase/error.h"
 #include "dbase/table.h"
 #include "dbase/small_table.h"
@@ -259,6 +261,48 @@ TEST(Table, RefreshShowsWhatAnotherOpenAddedAndChanged)
     a.cancel();
     b.edit();
     b.cancel();
+}
+
+// An open that has not seen another open's appends edits and posts: the header keeps the count
+// on disk, not the stale one of the editing open, so no appended book is lost.
+TEST(Table, AnEditPostedAfterAnotherOpenAppendedKeepsTheAppendedBooks)
+{
+    TempDir dir;
+    createSmallTable(dir.path());
+    {
+        Table t;
+        t.open(dir.path(), "BOOKS", {true, false, {}});
+        t.addTag("NEWINDEX", testing_support::kSortKey);
+        addBook(t, "first", "M", 1);
+    }
+    Table a, b;
+    a.open(dir.path(), "BOOKS", {false, false, "NEWINDEX"});
+    b.open(dir.path(), "BOOKS", {false, false, "NEWINDEX"});
+    a.first();
+    a.edit();  // begun before the appends, posted after them
+    for (int i = 0; i < 40; ++i) addBook(b, "b" + std::to_string(i), "B" + std::to_string(i % 9), i);
+    a.setText(1, "Z moved");  // the key changes too
+    a.post();
+    b.first();
+    b.edit();  // and an edit in the open that appended, after a's post
+    b.setText(0, "b0 changed");
+    b.post();
+    a.refresh();
+    EXPECT_EQ(a.recordCount(), 41u);
+    a.close();
+    b.close();
+
+    Table t;
+    t.open(dir.path(), "BOOKS", {false, true, "NEWINDEX"});
+    EXPECT_EQ(t.physicalCount(), 41u);
+    EXPECT_EQ(t.header().recordCount, 41u);
+    auto all = titles(t);
+    EXPECT_EQ(all.back(), "first");  // Z moved sorts last
+    EXPECT_EQ(std::count(all.begin(), all.end(), "b39"), 1);
+    EXPECT_EQ(std::count(all.begin(), all.end(), "b0 changed"), 1);
+    t.close();
+    auto faults = checkTable(dir.path(), "BOOKS");
+    EXPECT_TRUE(faults.empty()) << faults.front();
 }
 
 TEST(Table, ReadOnlyOpensRefuseChanges)

@@ -202,6 +202,38 @@ TEST(RecordEditor, MoneyBoxesAreRewrittenAndCheckedBeforeAnythingIsWritten)
     EXPECT_EQ(r.text(16), "No");
 }
 
+// The boxes stop at the field's width, but the check behind them does not count on it: a year or
+// page count of ten digits is refused with the editor's own message before the table is touched.
+TEST(RecordEditor, TenDigitYearsAndPageCountsAreRefusedBeforeTheTableIsTouched)
+{
+    Editor ed;
+    ed.show(1);
+    ed.type("Pages", "1234567890");
+    EXPECT_EQ(ed.e.text("Pages"), "12345");  // the box itself takes five digits
+    for (const char* name : {"YearPub", "Pages"}) ed.e.box(name)->setMaxLength(32767);
+    ed.type("Title", "Ten digits");
+    ed.type("YearPub", "1234567890");
+    ed.env.messages.expect();
+    EXPECT_FALSE(ed.e.DoUpdate());
+    EXPECT_EQ(ed.env.messages.shown.back().text, "Invalid year published specified.  Please correct.");
+    EXPECT_EQ(ed.e.notebook()->currentIndex(), 0);
+    EXPECT_EQ(ed.main->editorMode, 1);
+    EXPECT_EQ(ed.main->MyTable.table().state(), dbase::TableState::Browse);
+    ed.type("YearPub", "1997");
+    ed.type("Pages", " -1234567890 ");
+    ed.env.messages.expect();
+    EXPECT_FALSE(ed.e.DoUpdate());
+    EXPECT_EQ(ed.env.messages.shown.back().text, "Invalid number of pages specified.  Please correct.");
+    EXPECT_EQ(ed.main->editorMode, 1);
+    EXPECT_EQ(ed.main->MyTable.table().state(), dbase::TableState::Browse);
+    EXPECT_EQ(ed.main->MyTable.table().physicalCount(), 0u);
+    ed.type("Pages", " 350 ");
+    ASSERT_TRUE(ed.e.DoUpdate());
+    dbase::RecordView r = ed.main->MyTable.table().record(1);
+    EXPECT_EQ(r.number(2).value(), 1997);
+    EXPECT_EQ(r.number(23).value(), 350);
+}
+
 TEST(RecordEditor, TheCheckOutMemory)
 {
     Editor ed;

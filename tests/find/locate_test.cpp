@@ -60,6 +60,9 @@ TEST(Locate, MatchRules)
     EXPECT_EQ(b.run("Author", "lane, b.", M::Exact, true), find::LocateResult::Found);
     EXPECT_EQ(b.run("Author", "lane", M::Exact, true), find::LocateResult::NotFound);
     EXPECT_EQ(b.run("Author", "", M::PartialAny, true), find::LocateResult::NotFound);
+    EXPECT_EQ(b.run("Author", "", M::PartialStart, true), find::LocateResult::NotFound);  // an empty value matches nothing
+    EXPECT_EQ(b.run("Cost", "", M::PartialStart, true), find::LocateResult::NotFound);
+    EXPECT_EQ(b.run("Cost", "", M::PartialAny, true), find::LocateResult::NotFound);
     EXPECT_EQ(b.run("Cost", "12.5", M::Exact, true), find::LocateResult::Found);
     EXPECT_EQ(b.author(), "Lane, B.");  // 12.50
     EXPECT_EQ(b.run("Cost", "12.5", M::Exact, false), find::LocateResult::Found);

@@ -78,6 +78,10 @@ TEST(SearchCriteria, TextNumbersRangesAndWords)
     ASSERT_EQ(c.SaveFields(page({{23, "war peace"}}), ones()), SaveResult::Saved);
     EXPECT_EQ(c.criteria()[0].op, AnyWord);
     EXPECT_EQ(b.pass(c), (QStringList {"Goldsmith", "King"}));
+    c.clear();
+    ASSERT_EQ(c.SaveFields(page({{23, " war  peace "}}), ones()), SaveResult::Saved);  // two blanks between
+    EXPECT_EQ(c.criteria()[0].words.size(), 2u);
+    EXPECT_EQ(b.pass(c), (QStringList {"Goldsmith", "King"}));  // no empty word that every record holds
 
     c.clear();
     ops = ones();
@@ -146,4 +150,41 @@ TEST(SearchCriteria, RefusalsAndLimits)
     EXPECT_EQ(d.SaveFields(many, ones()), SaveResult::Saved);
     EXPECT_EQ(d.SaveFields(many, ones()), SaveResult::TooMany);
     EXPECT_EQ(d.count(), 0);
+}
+
+TEST(SearchCriteria, SeventyFiveCriteriaAreAcceptedAndTheSeventySixthIsRefused)
+{
+    app::regional().setDateFormat(1, false);
+    Page many;
+    for (int f = 1; f <= store::kFieldCount; ++f)
+        many[std::size_t(f - 1)] = searchKind(f) == 'D' ? QStringLiteral("1/1/1997") : QStringLiteral("1");
+    auto first = [&](int n) {
+        Page p;
+        for (int f = 1; f <= n; ++f) p[std::size_t(f - 1)] = many[std::size_t(f - 1)];
+        return p;
+    };
+    SearchCriteria c;
+    ASSERT_EQ(c.SaveFields(many, ones()), SaveResult::Saved);
+    ASSERT_EQ(c.SaveFields(many, ones()), SaveResult::Saved);
+    ASSERT_EQ(c.count(), 72);
+    EXPECT_EQ(c.SaveFields(first(3), ones()), SaveResult::Saved);
+    EXPECT_EQ(c.count(), 75);
+    EXPECT_EQ(c.SaveFields(first(1), ones()), SaveResult::TooMany);
+    EXPECT_EQ(c.count(), 0);
+
+    SearchCriteria d;
+    d.SaveFields(many, ones());
+    d.SaveFields(many, ones());
+    EXPECT_EQ(d.SaveFields(first(4), ones()), SaveResult::TooMany);  // 76 on one page
+    EXPECT_EQ(d.count(), 0);
+
+    // a range counts twice: 74 and one range passes 75
+    SearchCriteria e;
+    e.SaveFields(many, ones());
+    e.SaveFields(many, ones());
+    ASSERT_EQ(e.SaveFields(first(2), ones()), SaveResult::Saved);
+    Ops ops = ones();
+    ops[6] = Range;
+    EXPECT_EQ(e.SaveFields(page({{7, "> 1 AND < 5"}}), ops), SaveResult::TooMany);
+    EXPECT_EQ(e.count(), 0);
 }

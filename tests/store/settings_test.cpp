@@ -56,6 +56,20 @@ TEST(Profile, WindowsProfileSemantics)
                            "[Other]\r\nx=1\r\n[MISC]\r\nlate=3\r\n[Fresh]\r\na=b\r\n");
 }
 
+TEST(Profile, BlanksInsideTheBracketsAreNotPartOfTheSectionName)
+{
+    TempDir dir;
+    const QString path = qpath(dir / "T.INI");
+    spit(path, "[ Misc ]\r\nButton Bar=2\r\n[\tOther Things  ]\r\nx = 1\r\n");
+    ProfileFile f(path);
+    EXPECT_EQ(f.read("Misc", "Button Bar", "1", 14), "2");
+    EXPECT_TRUE(f.contains("MISC", "button bar"));
+    EXPECT_EQ(f.read("Other Things", "x", "", 14), "1");
+    f.write("Misc", "Late", "3");  // into the section as it is written, not a second one
+    ASSERT_TRUE(f.save());
+    EXPECT_EQ(slurp(path), "[ Misc ]\r\nButton Bar=2\r\nLate=3\r\n[\tOther Things  ]\r\nx = 1\r\n");
+}
+
 TEST(Profile, ReadLimitsAndTextTheFileCannotHold)
 {
     TempDir dir;
@@ -188,6 +202,10 @@ TEST(Settings, RoundTripsKeepEveryValue)
     EXPECT_TRUE(q.dateLeadingZeros);
     EXPECT_EQ(q.currencyFormat, 2);
     EXPECT_TRUE(slurp(programSettingsPath()).contains("[Misc]\r\nButton Bar=3\r\n"));
+    // the program's own file as another editor may have left it
+    spit(programSettingsPath(), "[ Misc ]\r\nButton Bar=2\r\nLast Database = /x/B.DBF\r\n");
+    EXPECT_EQ(readProgramSettings("/start").buttonBar, 2);
+    EXPECT_EQ(readProgramSettings("/start").lastDatabase, "/x/B.DBF");
 
     DatabaseSettings d;
     d.fieldNames[1] = "Writer";

@@ -1,0 +1,128 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-2.0-or-later
+# A small mutation check, run by hand (not by CI): each mutation below puts one small plausible
+# fault into one source file (a flipped comparison, an off-by-one, a dropped statement), rebuilds
+# the test binary that covers that module, runs it, and puts the file back. A mutation is caught
+# when the binary fails.
+#
+#   scripts/mutate.py [--list] [NAME...]     all mutations, or only those named
+#
+# Needs a configured build/ with BINDLOW_TESTS=ON (scripts/build.sh -DBINDLOW_TESTS=ON). Builds
+# with -j2. The sharing and crash tests of dbase_tests take long and test other things; they are
+# left out of the runs (see SKIP).
+import argparse
+import os
+import subprocess
+import sys
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+BUILD = os.path.join(ROOT, "build")
+
+# the slow child-process tests (a pack killed at every step, a killed writer) stay out of the runs
+SKIP = {"dbase_tests": "-Processes.APackKilledAtAnyStepLosesNothing:Processes.AProgramKilledWhileAppendingLosesNoPostedRecord"}
+
+# name, source file, test binary, text to replace (must occur exactly once), replacement
+MUTATIONS = [
+    ("bcd-leading-zero-exponent", "src/dbase/expr.cpp", "dbase_tests",
+     "if (seenPoint) --exponent;", "if (seenPoint) {}"),
+    ("bcd-keep-trailing-zeros", "src/dbase/expr.cpp", "dbase_tests",
+     "while (nd > 0 && digits[nd - 1] == '0') --nd;", ""),
+    ("bcd-digit-count-shift", "src/dbase/expr.cpp", "dbase_tests",
+     "((nd & 0x1F) << 2) | 0x01", "((nd & 0x1F) << 2)"),
+    ("bcd-twenty-digits-off-by-one", "src/dbase/expr.cpp", "dbase_tests",
+     "if (nd < 20) digits[nd++] = c;", "if (nd < 19) digits[nd++] = c;"),
+    ("bcd-negative-magnitude-not-reversed", "src/dbase/expr.cpp", "dbase_tests",
+     "return sa > 0 ? m : -m;", "return m;"),
+    ("bcd-sign-order-flipped", "src/dbase/expr.cpp", "dbase_tests",
+     "if (sa != sb) return sa < sb ? -1 : 1;", "if (sa != sb) return sa > sb ? -1 : 1;"),
+    ("bcd-exponent-compare-flipped", "src/dbase/expr.cpp", "dbase_tests",
+     "if (a[0] != b[0]) return a[0] < b[0] ? -1 : 1;", "if (a[0] != b[0]) return a[0] > b[0] ? -1 : 1;"),
+    ("key-nul-kept", "src/dbase/expr.cpp", "dbase_tests",
+     "if (out[i] == 0) out[i] = ' ';", ";"),
+    ("trim-nul-kept", "src/dbase/values.cpp", "dbase_tests",
+     "while (!s.empty() && (s.back() == ' ' || s.back() == '\\0')) s.remove_suffix(1);",
+     "while (!s.empty() && s.back() == ' ') s.remove_suffix(1);"),
+    ("edit-writes-stale-count", "src/dbase/table_write.cpp", "dbase_tests",
+     "if (!inserting) put32(stamp + 4, diskRecordCount());", ""),
+    ("append-without-end-mark", "src/dbase/table_write.cpp", "dbase_tests",
+     "out.push_back(0x1A);", ""),
+    ("index-block-from-header-count", "src/dbase/mdx.cpp", "dbase_tests",
+     "page = filePages_;", "page = pageCount_;"),
+    ("header-year-window", "src/dbase/header.cpp", "dbase_tests",
+     "yy < 80 ? 2000 + yy", "yy <= 75 ? 2000 + yy"),
+    ("header-year-window-edge", "src/dbase/header.cpp", "dbase_tests",
+     "yy < 80 ? 2000 + yy", "yy <= 80 ? 2000 + yy"),
+    ("section-name-untrimmed", "src/store/profile.cpp", "store_tests",
+     "return (end < 0 ? t.mid(1) : t.mid(1, end - 1)).trimmed();", "return end < 0 ? t.mid(1) : t.mid(1, end - 1);"),
+    ("criteria-limit-off-by-one", "src/find/search_criteria.cpp", "store_tests",
+     "if (int(criteria_.size()) + 1 > kMaxCriteria) return false;",
+     "if (int(criteria_.size()) + 1 >= kMaxCriteria) return false;"),
+    ("criteria-limit-past", "src/find/search_criteria.cpp", "store_tests",
+     "if (int(criteria_.size()) + 1 > kMaxCriteria) return false;",
+     "if (int(criteria_.size()) > kMaxCriteria) return false;"),
+    ("any-word-empty-words", "src/find/search_criteria.cpp", "store_tests",
+     "c.text.split(u' ', Qt::SkipEmptyParts)", "c.text.split(u' ')"),
+    ("criteria-greater-inclusive", "src/find/search_criteria.cpp", "store_tests",
+     "c.op == Greater ? value > wanted", "c.op == Greater ? value >= wanted"),
+    ("locate-empty-start-matches", "src/find/locate.cpp", "gui_tests",
+     "case MatchType::PartialStart: return k && n >= k", "case MatchType::PartialStart: return n >= k"),
+    ("locate-empty-start-number", "src/find/locate.cpp", "gui_tests",
+     "case MatchType::PartialStart: return !value.isEmpty() && text.startsWith(value);",
+     "case MatchType::PartialStart: return text.startsWith(value);"),
+    ("whole-number-ten-digits", "src/edit/record_values.cpp", "gui_tests",
+     "-?\\\\d{1,9}", "-?\\\\d{1,10}"),
+    ("whole-number-check-dropped", "src/edit/record_editor.cpp", "gui_tests",
+     "if (!validWholeNumber(text(QStringLiteral(\"Pages\"))))", "if (false)"),
+]
+
+
+def run(cmd, **kw):
+    return subprocess.run(cmd, cwd=BUILD, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, **kw).returncode
+
+
+def main():
+    ap = argparse.ArgumentParser()
+    ap.add_argument("--list", action="store_true")
+    ap.add_argument("names", nargs="*")
+    args = ap.parse_args()
+    chosen = [m for m in MUTATIONS if not args.names or m[0] in args.names]
+    if args.list:
+        for m in chosen:
+            print(m[0], m[1], m[2])
+        return 0
+    caught = 0
+    results = []
+    for name, path, binary, old, new in chosen:
+        full = os.path.join(ROOT, path)
+        with open(full, encoding="utf-8") as f:
+            original = f.read()
+        if original.count(old) != 1:
+            print(f"{name}: the text to replace occurs {original.count(old)} times in {path}; skipped", flush=True)
+            results.append((name, "skipped"))
+            continue
+        try:
+            with open(full, "w", encoding="utf-8") as f:
+                f.write(original.replace(old, new))
+            if run(["cmake", "--build", ".", "--target", binary, "-j2"]) != 0:
+                verdict = "caught (does not build)"
+            else:
+                env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+                cmd = [os.path.join(BUILD, "tests", binary)]
+                if binary in SKIP:
+                    cmd.append("--gtest_filter=" + SKIP[binary])
+                verdict = "survived" if run(cmd, env=env, timeout=1800) == 0 else "caught"
+        finally:
+            with open(full, "w", encoding="utf-8") as f:
+                f.write(original)
+        if verdict.startswith("caught"):
+            caught += 1
+        results.append((name, verdict))
+        print(f"{name}: {verdict}", flush=True)
+    tried = sum(1 for _, v in results if v != "skipped")
+    print(f"caught {caught} of {tried}")
+    run(["cmake", "--build", ".", "-j2"])  # back to the sources as they are
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
