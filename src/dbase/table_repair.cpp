@@ -24,8 +24,12 @@ void Table::removeLeftovers()
         removeQuietly(mdx + ".new");
     } else if (std::filesystem::is_regular_file(mdx + ".new", ec)) {
         // the pack died between its two renames: its new index, complete on disk, belongs to
-        // the packed table
-        replaceFile(mdx + ".new", index);
+        // the packed table (should the rename fail, the old index is found wanting when its tag
+        // is walked, and is rebuilt)
+        try {
+            replaceFile(mdx + ".new", index);
+        } catch (const DatabaseError&) {
+        }
     }
     removeQuietly(mdx + ".new.tmp");
     removeQuietly(mdx + ".tmp");
