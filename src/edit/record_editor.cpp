@@ -366,6 +366,23 @@ void TMyEdit::fillCombos()
     }
 }
 
+void TMyEdit::fitBoxesToTable()
+{
+    // a book table another program made may have wider text fields than ours: a box never cuts
+    // a stored text, so that Update cannot save it shortened
+    const store::Dataset& table = *host_.table;
+    for (auto it = fields_.begin(); it != fields_.end(); ++it) {
+        const store::FieldDef& def = store::fieldDef(it.value());
+        if (def.kind != store::FieldKind::Text) continue;  // numbers and dates have boxes of their own
+        QLineEdit* line = box(it.key());
+        if (!line && combo(it.key())) line = combo(it.key())->lineEdit();
+        if (!line) continue;
+        const int index = it.value() - 1;
+        const int stored = table.active() && index < table.fieldCount() ? table.table().field(index).width : 0;
+        line->setMaxLength(std::max(def.width, stored));
+    }
+}
+
 int TMyEdit::ShowModal()
 {
     FormShow();
@@ -387,6 +404,7 @@ void TMyEdit::FormShow()
         box(d)->setText(keep);
     }
     fillCombos();
+    fitBoxesToTable();
     notebook_->setCurrentIndex(Description);
     SetColors();
     if (*host_.editorMode == 2 || *host_.editorMode == 3)

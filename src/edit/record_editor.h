@@ -67,6 +67,7 @@ public:
     void SetColors();
 
     QLineEdit* box(const QString& name) const;
+    void fitBoxesToTable();
     QComboBox* combo(const QString& name) const;
     QCheckBox* checkOut() const { return checkOut_; }
     QTabWidget* notebook() const { return notebook_; }

@@ -549,3 +549,40 @@ TEST(RecordEditor, EveryModeOpensWithTheCursorInTitle)
     }
     ed.e.hide();
 }
+
+// A book table another program made with wider fields than ours: the boxes show whole values, so
+// that an Update never saves one shortened.
+TEST(RecordEditor, WiderFieldsOfAnotherProgramAreNeverCut)
+{
+    GuiEnv env;
+    std::vector<dbase::FieldSpec> fields;
+    for (const store::FieldDef& f : store::fieldTable()) {
+        if (f.type == 'C') fields.push_back(dbase::FieldSpec::string(f.name, f.number <= 2 ? 120 : f.width));
+        else if (f.type == 'D') fields.push_back(dbase::FieldSpec::date(f.name));
+        else fields.push_back(dbase::FieldSpec::floating(f.name));
+    }
+    dbase::Table::create(env.programDir().toStdString(), "WIDE", fields);
+    const std::string title(110, 'T'), author = std::string(100, 'A');
+    {
+        dbase::Table t;
+        t.open(env.programDir().toStdString(), "WIDE");
+        t.append();
+        t.setText(0, title);
+        t.setText(1, author);
+        t.post();
+    }
+    env.writeIni("Last Database=" + env.programDir() + "/WIDE.DBF\n");
+    auto main = env.start();
+    ASSERT_EQ(main->currentDatabase, env.programDir() + "/WIDE.DBF");
+    edit::TMyEdit& e = *main->MyEdit;
+    main->editorMode = 2;
+    main->MyTable.first();
+    e.FormShow();
+    EXPECT_EQ(e.text("Title").toStdString(), title);
+    EXPECT_EQ(e.text("Author").toStdString(), author);
+    e.setText("Publisher", "Another");
+    ASSERT_TRUE(e.DoUpdate());
+    const dbase::Table& t = main->MyTable.table();
+    EXPECT_EQ(t.record(1).text(0), title);
+    EXPECT_EQ(t.record(1).text(1), author);
+}
