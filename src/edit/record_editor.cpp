@@ -373,10 +373,14 @@ void TMyEdit::fitBoxesToTable()
     const store::Dataset& table = *host_.table;
     for (auto it = fields_.begin(); it != fields_.end(); ++it) {
         const store::FieldDef& def = store::fieldDef(it.value());
-        if (def.kind != store::FieldKind::Text) continue;  // numbers and dates have boxes of their own
+        if (def.kind == store::FieldKind::Money || def.kind == store::FieldKind::Date) continue;
         QLineEdit* line = box(it.key());
         if (!line && combo(it.key())) line = combo(it.key())->lineEdit();
         if (!line) continue;
+        if (def.kind == store::FieldKind::WholeNumber) {  // widened by a long stored number, if need be
+            line->setMaxLength(def.width);
+            continue;
+        }
         const int index = it.value() - 1;
         const int stored = table.active() && index < table.fieldCount() ? table.table().field(index).width : 0;
         line->setMaxLength(std::max(def.width, stored));
@@ -456,6 +460,9 @@ void TMyEdit::LoadInData()
                     value = app::regional().money(1, *v);
                 else
                     value = QString::number(*v, 'g', 15);
+                // a number longer than its box (another program's table) is shown whole, so
+                // that it is refused on Update rather than saved cut
+                if (QLineEdit* e = box(name); e && value.size() > e->maxLength()) e->setMaxLength(int(value.size()));
             } else {
                 value = store::fromCp1252(t.getText(field));
             }

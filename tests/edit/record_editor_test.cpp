@@ -569,6 +569,7 @@ TEST(RecordEditor, WiderFieldsOfAnotherProgramAreNeverCut)
         t.append();
         t.setText(0, title);
         t.setText(1, author);
+        t.setInteger(23, 123456);  // Pages: more digits than its box takes
         t.post();
     }
     env.writeIni("Last Database=" + env.programDir() + "/WIDE.DBF\n");
@@ -580,9 +581,11 @@ TEST(RecordEditor, WiderFieldsOfAnotherProgramAreNeverCut)
     e.FormShow();
     EXPECT_EQ(e.text("Title").toStdString(), title);
     EXPECT_EQ(e.text("Author").toStdString(), author);
+    EXPECT_EQ(e.text("Pages"), "123456");
     e.setText("Publisher", "Another");
     ASSERT_TRUE(e.DoUpdate());
     const dbase::Table& t = main->MyTable.table();
     EXPECT_EQ(t.record(1).text(0), title);
     EXPECT_EQ(t.record(1).text(1), author);
+    EXPECT_DOUBLE_EQ(*t.record(1).number(23), 123456);
 }
