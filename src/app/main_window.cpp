@@ -6,10 +6,10 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>

@@ -9,16 +9,7 @@ namespace app {
 
 namespace {
 const QString kHelpFile = QStringLiteral("KAVBOOK.HLP");
-}
 
-bool folderAcceptsFiles(const QString& folder)
-{
-    if (!QFileInfo(folder).isDir()) return false;
-    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".bindlow-write-test-XXXXXX")));
-    return probe.open();  // removed again when probe goes
-}
-
-namespace {
 // An installed program: its help file lies in the installation's data folder, not beside it.
 bool installed(const QString& executableFolder)
 {
@@ -27,6 +18,13 @@ bool installed(const QString& executableFolder)
            QFileInfo::exists(exe.filePath(QStringLiteral("../share/bindlow/") + kHelpFile));
 }
 }  // namespace
+
+bool folderAcceptsFiles(const QString& folder)
+{
+    if (!QFileInfo(folder).isDir()) return false;
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".bindlow-write-test-XXXXXX")));
+    return probe.open();  // removed again when probe goes
+}
 
 QString programDirectoryFor(const QString& executableFolder, const QString& userDataFolder)
 {

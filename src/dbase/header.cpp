@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "dbase/header.h"
 
+#include <algorithm>
+
 #include <ctime>
 
 #include "dbase/bytes.h"
@@ -118,6 +120,13 @@ TableHeader parseHeader(const std::string& file, const unsigned char* data, std:
                        std::to_string(held));
     }
     return h;
+}
+
+std::uint32_t recordsPastCount(const TableHeader& h, std::uint64_t fileSize)
+{
+    const std::uint64_t whole = (fileSize - h.headerLength) / h.recordLength;
+    if (whole <= std::uint64_t(h.recordCount) + 1) return 0;
+    return std::uint32_t(std::min<std::uint64_t>(whole - h.recordCount, 0xFFFFFFFFu));
 }
 
 std::vector<unsigned char> encodeHeader(const TableHeader& h)

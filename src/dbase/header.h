@@ -43,6 +43,10 @@ inline constexpr std::size_t kMaxHeader = 32 + 255 * 32 + 1 + 4096;
 TableHeader parseHeader(const std::string& file, const unsigned char* data, std::size_t len,
                         std::uint64_t fileSize);
 
+// Whole records past the header's count when there are two or more (an append killed between
+// its record and its count leaves at most one); 0 otherwise.
+std::uint32_t recordsPastCount(const TableHeader& header, std::uint64_t fileSize);
+
 // Encodes the full header (32 bytes, descriptors, terminator) of a new table.
 std::vector<unsigned char> encodeHeader(const TableHeader& header);
 

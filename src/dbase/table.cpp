@@ -209,10 +209,24 @@ void Table::syncRecordCount()
 
 void Table::countPastRecords(std::uint64_t fileSize)
 {
-    const std::uint32_t counted = header_.recordCount;
-    const std::uint64_t whole = (fileSize - header_.headerLength) / header_.recordLength;
-    pastCount_ = whole > std::uint64_t(counted) + 1 ? std::uint32_t(std::min<std::uint64_t>(whole - counted, 0xFFFFFFFFu)) : 0;
-    count_ = counted + (readOnly_ ? pastCount_ : 0);  // a reader sees every book; writers are refused until recover
+    pastCount_ = dbase::recordsPastCount(header_, fileSize);
+    count_ = header_.recordCount + (readOnly_ ? pastCount_ : 0);  // a reader sees every book; writers are refused until recover
+}
+
+TableFacts inspectTable(const std::filesystem::path& folder, const std::string& tableName)
+{
+    std::string name = tableName;
+    if (std::filesystem::path(name).extension().empty()) name += ".DBF";
+    TableFacts facts;
+    facts.path = findCaseless(folder, name);
+    facts.indexPath = findCaseless(folder, facts.path.stem().string() + ".MDX");
+    File f(facts.path, File::Mode::ReadOnly);
+    const std::uint64_t size = f.size();
+    std::vector<unsigned char> head(static_cast<std::size_t>(std::min<std::uint64_t>(size, kMaxHeader)));
+    f.readAt(0, head.data(), head.size());
+    facts.header = parseHeader(facts.path.string(), head.data(), head.size(), size);
+    facts.recordsPastCount = recordsPastCount(facts.header, size);
+    return facts;
 }
 
 void Table::loadOrder()

@@ -47,6 +47,15 @@ struct FieldSpec {
     static FieldSpec logical(std::string name) { return {std::move(name), 'L', 1, 0}; }
 };
 
+// What a table's header says, read without opening the table (no record is read, no lock taken).
+struct TableFacts {
+    std::filesystem::path path, indexPath;  // as found, without regard to letter case
+    TableHeader header;
+    std::uint32_t recordsPastCount = 0;  // see Table::recordsPastCount()
+};
+// tableName may carry an extension; throws DatabaseError as opening would for a damaged header.
+TableFacts inspectTable(const std::filesystem::path& folder, const std::string& tableName);
+
 enum class TableState { Inactive, Browse, Edit, Insert };
 
 class MemoFile;

@@ -559,7 +559,9 @@ void Table::pack()
     const std::string fresh = path_.string() + ".new";
     const std::filesystem::path mdxPath = mdx_ ? indexPath() : std::filesystem::path();
     const std::string freshIndex = mdx_ ? mdxPath.string() + ".new" : std::string();
-    File locked;
+    // the new table is locked from its creation: no other open may use it between the renames
+    // that put it and its index in the old ones' places
+    File out;
     try {
         TableHeader h = header_;
         h.recordCount = std::uint32_t(live.size());
@@ -567,7 +569,8 @@ void Table::pack()
         std::vector<unsigned char> head(header_.headerLength);
         std::memcpy(head.data(), map_, head.size());  // keeps the header as it is, extra bytes too
         encodeCountAndDate(head.data(), h);
-        File out(fresh, File::Mode::Create);
+        out = File(fresh, File::Mode::Create);
+        if (!out.tryLock(kOpenLock, 1, true)) fail(path_.string(), "the new table was taken by another program");
         out.writeAt(0, head.data(), head.size());
         std::vector<unsigned char> block;
         block.reserve(std::size_t(1) << 20);
@@ -589,12 +592,8 @@ void Table::pack()
             auto built = buildTags(defs, [&](std::uint32_t r) { return recordPtr(live[r - 1]); }, std::uint32_t(live.size()));
             Mdx::write(freshIndex, tableName_, header_.languageDriver, built);
         }
-        // no other open may use the new table between the renames: it is locked before it
-        // takes the old one's place
-        locked = File(fresh, File::Mode::ReadWrite);
-        if (!locked.tryLock(kOpenLock, 1, true)) fail(path_.string(), "the new table was taken by another program");
     } catch (...) {
-        locked.close();
+        out.close();
         removeQuietly(fresh);
         if (!freshIndex.empty()) removeQuietly(freshIndex);
         throw;
@@ -604,7 +603,7 @@ void Table::pack()
     // in place.
     replaceFile(fresh, path_);
     if (!freshIndex.empty()) replaceFile(freshIndex, mdxPath);
-    reopenAfterReplace(std::move(locked));
+    reopenAfterReplace(std::move(out));
     locate(0);
     bof_ = true;
 }

@@ -14,7 +14,13 @@ ReplaceCounts replaceAll(dbase::Table& t, const ReplaceRequest& r, const std::fu
 {
     ReplaceCounts counts;
     const dbase::FieldInfo& info = t.field(r.field);
-    const QString wantedText = store::upperCp1252(r.search);
+    // text is compared as the table holds it, folded byte by byte: nothing is converted per record;
+    // a search text Windows-1252 cannot hold matches no field
+    std::optional<std::string> wantedText = store::toCp1252(r.search);
+    if (wantedText)
+        for (char& c : *wantedText) c = char(dbase::upper1252(static_cast<unsigned char>(c)));
+    std::string folded;
+    const std::string replacement = store::toCp1252(r.replace).value_or(std::string());
     const std::optional<double> wantedNumber = plainNumber(r.search);
     const std::optional<dbase::Date> wantedDate = info.type == 'D' ? app::regional().parseDate(r.search) : std::nullopt;
     const std::optional<dbase::Date> newDate = info.type == 'D' ? app::regional().parseDate(r.replace) : std::nullopt;
@@ -28,7 +34,9 @@ ReplaceCounts replaceAll(dbase::Table& t, const ReplaceRequest& r, const std::fu
             auto d = rec.date(r.field);
             match = d && wantedDate && d->year == wantedDate->year && d->month == wantedDate->month && d->day == wantedDate->day;
         } else {
-            match = store::upperCp1252(store::fromCp1252(rec.text(r.field))) == wantedText;
+            folded = rec.text(r.field);
+            for (char& c : folded) c = char(dbase::upper1252(static_cast<unsigned char>(c)));
+            match = wantedText && folded == *wantedText;
         }
         if (match) {
             const QString title = store::fromCp1252(rec.text(0));
@@ -39,8 +47,7 @@ ReplaceCounts replaceAll(dbase::Table& t, const ReplaceRequest& r, const std::fu
                 if (info.type == 'D') {
                     t.setDate(r.field, newDate);
                 } else {
-                    auto bytes = store::toCp1252(r.replace);
-                    t.setText(r.field, bytes ? *bytes : std::string());
+                    t.setText(r.field, replacement);
                 }
                 t.post();
                 ++counts.found;

@@ -10,7 +10,7 @@
 
 #include "dbase/error.h"
 #include "dbase/table.h"
-#include "store/dataset.h"
+#include "store/dataset.h"  // toPath
 
 namespace store {
 
@@ -32,21 +32,22 @@ QString readOnlyReason(const QString& path)
 {
     const QFileInfo info(QFileInfo(path).absoluteFilePath());
     const QString shown = QDir::toNativeSeparators(info.absoluteFilePath());
-    dbase::Table t;
+    // the header alone tells: no record is read
+    dbase::TableFacts t;
     try {
-        t.open(toPath(info.absolutePath()), QFile::encodeName(info.fileName()).toStdString(), {false, true, {}, true});
+        t = dbase::inspectTable(toPath(info.absolutePath()), QFile::encodeName(info.fileName()).toStdString());
     } catch (const dbase::DatabaseError&) {
         return {};
     }
-    if (t.recordsPastCount() != 0) {
+    if (t.recordsPastCount != 0) {
         return QStringLiteral("The database \"%1\" holds %2 books past the record count in its header, which a change "
                               "would lose.  The command \"bindlow-dbf recover %1\" adds them to the database.")
                    .arg(shown)
-                   .arg(t.recordsPastCount()) +
+                   .arg(t.recordsPastCount) +
                kReadOnlyTail;
     }
-    QString why = unwritable(t.path());
-    if (why.isEmpty() && t.header().mdxFlag != 0) why = unwritable(t.indexPath());
+    QString why = unwritable(t.path);
+    if (why.isEmpty() && t.header.mdxFlag != 0) why = unwritable(t.indexPath);
     if (why.isEmpty()) return {};
     return QStringLiteral("The database \"%1\" cannot be changed (%2).").arg(shown, why) + kReadOnlyTail;
 }
