@@ -150,21 +150,28 @@ void typeIntoGrid(QTableView* grid, const QString& text)
     QTest::keyClick(editor, Qt::Key_Return);
     QApplication::processEvents();  // the cell editor commits from the event loop
 }
+
+// The main window shown and active with n books, field editing on and the grid focused.
+bool editableGrid(TMain& main, int n)
+{
+    fill(main, n);
+    main.db.fieldEditing = true;
+    main.SetViewerOptions();
+    main.show();
+    main.activateWindow();
+    if (!QTest::qWaitForWindowActive(&main)) return false;
+    main.ViewerGrid->setFocus();
+    return true;
+}
 }  // namespace
 
 TEST(GridModel, AnEditInTheGridKeepsTheCurrentRecordAndColumn)
 {
     GuiEnv env;
     auto main = env.start();
-    fill(*main, 40);
-    main->db.fieldEditing = true;
-    main->SetViewerOptions();
-    main->show();
-    main->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    ASSERT_TRUE(editableGrid(*main, 40));
     QTableView* grid = main->ViewerGrid;
     ui::BookGridModel& model = *main->MyDataSource;
-    grid->setFocus();
     grid->setCurrentIndex(model.index(30, 0));
     ASSERT_EQ(main->MyTable.row(), 30u);
     const QString author = model.data(model.index(30, 1), Qt::DisplayRole).toString();
@@ -198,15 +205,9 @@ TEST(GridModel, TypingOnAListCellReplacesItsValue)
 {
     GuiEnv env;
     auto main = env.start();
-    fill(*main, 10);
-    main->db.fieldEditing = true;
-    main->SetViewerOptions();
-    main->show();
-    main->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    ASSERT_TRUE(editableGrid(*main, 10));
     QTableView* grid = main->ViewerGrid;
     ui::BookGridModel& model = *main->MyDataSource;
-    grid->setFocus();
     grid->setCurrentIndex(model.index(4, 3));  // Publisher: a drop-down list
     const auto rec = main->MyTable.table().recordNumber();
     QTest::keyClicks(grid, QStringLiteral("Z"));  // opens the editor with this key
