@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+// The report definitions file "KAVBOOK.URP": a plain sequence of report records with no header.
+// A record's position is the report's identity. Every change rewrites the file through a
+// temporary file renamed over the old one, so a failed write leaves every report as it was.
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <stdexcept>
+
+#include "reports/report_definition.h"
+
+namespace reports {
+
+inline constexpr const char* kReportFileName = "KAVBOOK.URP";
+inline constexpr const char* kOldReportFileName = "BOOK.URP";
+inline constexpr const char* kReportNotFound = "Report format could not be located.";
+
+// A read or write of the report file that failed; what() says why.
+class ReportFileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class ReportFile {
+public:
+    explicit ReportFile(QString path) : path_(std::move(path)) {}
+    const QString& path() const { return path_; }
+
+    // The names of the whole records in file order; empty when the file cannot be read.
+    QStringList listNames() const;
+    // Number of whole records; 0 when the file cannot be read.
+    int count() const;
+    // Record n, or nullopt when the file cannot be read or holds no record n.
+    std::optional<ReportDefinition> read(int n) const;
+    // Writes record n; n at or beyond the count appends. A missing file is created; an existing
+    // file that cannot be replaced is left whole and ReportFileError is thrown.
+    void overwrite(int n, const ReportDefinition& report);
+    // Appends and returns the new record's number.
+    int append(const ReportDefinition& report);
+    // Removes record n; n not below the count changes nothing.
+    void remove(int n);
+
+private:
+    QString path_;
+};
+
+// At start-up: builds the default file with the built-in reports when none exists in the
+// program folder, then takes over the reports of an earlier "BOOK.URP" and deletes it. Fails
+// silently.
+void ensureReportFile(const QString& programDirectory);
+
+}  // namespace reports
