@@ -1,10 +1,40 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
+#include <QDate>
+#include <QDir>
+#include <QGuiApplication>
+#include <QStandardPaths>
 #include <cstdio>
+#include <cstdlib>
 
 #include "app/command_line.h"
 #include "app/main_window.h"
+#include "app/program_paths.h"
+#include "app/report_command.h"
 #include "ui/message_box.h"
 #include "ui/safe_application.h"
+
+namespace {
+
+// A report without a window: no display is needed.
+int runReport(const app::ReportRequest& request, int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("Bindlow Books 97"));
+    app::ReportCommandPlaces places;
+    places.programDirectory = app::programDirectoryFor(QCoreApplication::applicationDirPath(),
+                                                       QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    places.startDirectory = QDir::currentPath();
+    const QDate d = QDate::currentDate();
+    QString error;
+    const int status = app::runReportCommand(request, places, dbase::Date {d.year(), d.month(), d.day()}, &error);
+    if (status != 0) std::fprintf(stderr, "%s\n", error.toLocal8Bit().constData());
+    return status;
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -14,6 +44,12 @@ int main(int argc, char** argv)
     if (auto text = app::informationRequested(parameters)) {
         std::fputs(text->toLocal8Bit().constData(), stdout);
         return 0;
+    }
+    QString wrong;
+    if (auto request = app::reportRequested(parameters, &wrong)) return runReport(*request, argc, argv);
+    if (!wrong.isEmpty()) {
+        std::fprintf(stderr, "%s\n", wrong.toLocal8Bit().constData());
+        return 2;
     }
     ui::SafeApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Bindlow Books 97"));

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "render/fonts.h"
+
+namespace render {
+
+QString familyFor(const QString& name)
+{
+    const QString n = name.trimmed();
+    if (n.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("Liberation Sans");
+    if (n.compare(QLatin1String("Courier New"), Qt::CaseInsensitive) == 0 ||
+        n.compare(QLatin1String("Courier"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("Liberation Mono");
+    if (n.compare(QLatin1String("Times New Roman"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("Liberation Serif");
+    return n.isEmpty() ? QStringLiteral("Liberation Sans") : n;
+}
+
+QFont qfontFor(const FontSpec& spec)
+{
+    QFont font(familyFor(spec.name));
+    font.setPointSizeF(spec.pointSize > 0 ? spec.pointSize : 10);
+    font.setBold(spec.bold);
+    font.setItalic(spec.italic);
+    font.setUnderline(spec.underline);
+    font.setStrikeOut(spec.strikeOut);
+    // keep widths as the font's metrics say, whatever the device's resolution
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+QColor colorFromWindowsRgb(int rgb)
+{
+    const auto v = unsigned(rgb);
+    return QColor(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF));
+}
+
+int windowsRgbFromColor(const QColor& color)
+{
+    return color.red() | (color.green() << 8) | (color.blue() << 16);
+}
+
+}  // namespace render

@@ -1,0 +1,505 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "reports/report_run.h"
+
+#include <QElapsedTimer>
+#include <QSaveFile>
+
+#include "app/regional.h"
+#include "reports/report_text.h"
+#include "store/codepage.h"
+#include "store/field_table.h"
+
+namespace reports {
+
+namespace {
+
+using render::Justify;
+using render::ReportEngine;
+
+const QString kSentinel = QStringLiteral("zzxkytrweq");
+constexpr int kGroupValueLength = 120;
+constexpr double kCaptionPad = 0.2;  // inches around a boxed caption's text
+constexpr double kHeaderTop = 0.5, kBodyTop = 1.25, kBodyGap = 0.75, kFooterHeight = 0.5;
+
+render::FontSpec fontSpec(const ReportFont& f)
+{
+    render::FontSpec s;
+    s.name = f.name;
+    s.pointSize = f.size;
+    s.bold = f.bold;
+    s.italic = f.italic;
+    s.underline = f.underline;
+    s.strikeOut = f.strikeOut;
+    s.color = render::colorFromWindowsRgb(f.color);
+    return s;
+}
+
+enum class LineKind { ColumnHeaders, OneLineBody, MultiLineBody, Totals };
+
+Justify justification(LineKind kind, const ReportItem& item, bool numericField)
+{
+    switch (kind) {
+    case LineKind::ColumnHeaders: return Justify::Center;
+    case LineKind::OneLineBody: return item.isField() && numericField ? Justify::Right : Justify::Left;
+    case LineKind::MultiLineBody:
+    case LineKind::Totals: return item.isLabel() ? Justify::Right : Justify::Left;
+    }
+    return Justify::Left;
+}
+
+class Run {
+public:
+    Run(const RunInput& in, ReportEngine& engine) : in_(in), r_(*in.report), table_(*in.table), e_(engine)
+    {
+        for (int n = 1; n <= store::kFieldCount; ++n)
+            fieldIndex_[std::size_t(n - 1)] = table_.fieldIndex(store::fieldDef(n).name);
+        lines_ = std::clamp(r_.numberOfLines, 0, kBodyLines);
+        textMode_ = in.mode == RunMode::TextFile;
+        const auto& reg = app::regional();
+        formatter_ = &reg;
+        todayText_ = in.today.year ? reg.formatDate(in.today) : QString();
+    }
+
+    RunResult go(render::PageDevice& device)
+    {
+        ReportEngine::Callbacks cb;
+        cb.beforeRun = [this](ReportEngine&) { beforeRun(); };
+        cb.header = [this](ReportEngine&) { header(); };
+        cb.body = [this](ReportEngine&) { return body(); };
+        cb.footer = [this](ReportEngine&) { footer(); };
+        cb.afterRun = [this](ReportEngine&) {};
+        e_.setMargins(r_.topMargin, r_.bottomMargin, r_.leftMargin, r_.rightMargin);
+        e_.setOrientation(r_.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+        clock_.start();
+        RunResult result;
+        result.completed = e_.run(device, cb);
+        result.pages = e_.pageNumber();
+        if (textMode_) {
+            if (result.completed) {
+                if (!file_.commit())
+                    throw ReportRunError(QStringLiteral("%1: %2").arg(in_.textFile, file_.errorString()).toStdString());
+            } else {
+                file_.cancelWriting();
+            }
+        }
+        return result;
+    }
+
+private:
+    // ---- set-up
+    void beforeRun()
+    {
+        cpl_ = r_.charsPerLine == 120 || r_.charsPerLine == 150 ? r_.charsPerLine : 90;
+        printable_ = e_.pageWidth() - r_.leftMargin - r_.rightMargin;
+        level1_ = level2_ = 0;
+        if (r_.groupLevel1) {
+            std::vector<int> used;
+            for (int f : in_.sortLevels)
+                if (f >= 1 && f <= store::kFieldCount) used.push_back(f);
+            if (!used.empty()) level1_ = used[0];
+            if (used.size() > 1 && r_.groupLevel2) level2_ = used[1];
+        }
+        value1_ = value2_ = kSentinel;
+        if (r_.verticalLines) borders_ |= render::LeftBorder | render::RightBorder;
+        if (r_.horizontalLines) borders_ |= render::TopBorder | render::BottomBorder;
+        if (textMode_) {
+            file_.setFileName(in_.textFile);
+            if (!file_.open(QIODevice::WriteOnly))
+                throw ReportRunError(QStringLiteral("%1: %2").arg(in_.textFile, file_.errorString()).toStdString());
+        }
+        row_ = 0;
+        count_ = table_.recordCount();
+    }
+
+    // ---- output shared by the modes
+    void writeLine(const QString& text)
+    {
+        if (textMode_) {
+            QByteArray bytes = encode1252(text);
+            bytes.append("\r\n");
+            if (file_.write(bytes) != bytes.size())
+                throw ReportRunError(QStringLiteral("%1: %2").arg(in_.textFile, file_.errorString()).toStdString());
+        }
+        e_.endLine();
+    }
+
+    void header()
+    {
+        e_.setSection(kHeaderTop, kBodyTop);
+        e_.setFont(fontSpec(r_.titleFont));
+        for (const QString& t : r_.titles) {
+            if (t.isEmpty()) continue;
+            if (!textMode_) e_.printCenter(t, e_.pageWidth() / 2);
+            writeLine(t);
+        }
+    }
+
+    void footer()
+    {
+        const double end = e_.pageHeight() - r_.bottomMargin;
+        e_.setSection(end - kFooterHeight, end);
+        e_.setFont(fontSpec(r_.footnoteFont));
+        const QString page = QStringLiteral("Page %1").arg(e_.pageNumber());
+        if (textMode_) {
+            writeLine(QString());
+            QString line = page + QStringLiteral("     ");
+            if (r_.dateOnPages) line += QStringLiteral("     ") + todayText_;
+            writeLine(line + QChar(12));
+            return;
+        }
+        e_.printLeft(page);
+        if (r_.dateOnPages) e_.printRight(todayText_);
+        e_.endLine();
+    }
+
+    // ---- the page body
+    bool body()
+    {
+        e_.setSection(kBodyTop, e_.pageHeight() - r_.bottomMargin - kBodyGap);
+        bodyEmpty_ = true;
+        if (lines_ == 1 && r_.columnHeaders) {
+            e_.setFont(fontSpec(r_.headerFont));
+            if (e_.linesLeft() < 1) throw noRoom();
+            columnHeaders();
+        }
+        e_.setFont(fontSpec(r_.bodyFont));
+        if (e_.linesLeft() < 1) throw noRoom();
+        if (lines_ == 1) bodyTabs();
+
+        bool newPage = false;
+        while (!newPage && row_ < count_ && !e_.aborted()) {
+            if (e_.linesLeft() < lines_ && !bodyEmpty_) break;
+            if (totalsPending_) newPage = groupTotals();
+            if (headerPending_) newPage = groupHeader();
+            if (level1_ && !newPage) newPage = checkGroup();
+            if (newPage) break;
+            const dbase::RecordView rec = current();
+            printRecord(rec);
+            if (r_.useTotals) addTotals(rec);
+            ++row_;
+            idle();
+        }
+        if (row_ >= count_ && !e_.aborted()) grandTotals();
+        return !(row_ >= count_ && !grandPending_);
+    }
+
+    ReportRunError noRoom() const
+    {
+        return ReportRunError("The margins and fonts of this report leave no room for a line on the page.  "
+                              "Make the margins or the fonts smaller.");
+    }
+
+    dbase::RecordView current() const { return table_.record(table_.recordAt(row_)); }
+
+    void idle()
+    {
+        if ((row_ & 63) == 0 && in_.idle && clock_.elapsed() >= 50) {
+            in_.idle();
+            clock_.restart();
+        }
+    }
+
+    // ---- values
+    int tableField(int number) const
+    {
+        return number >= 1 && number <= store::kFieldCount ? fieldIndex_[std::size_t(number - 1)] : -1;
+    }
+
+    QString value(const dbase::RecordView& rec, int number) const
+    {
+        const int i = tableField(number);
+        if (i < 0) return QString();
+        const store::FieldDef& f = store::fieldDef(number);
+        if (f.kind == store::FieldKind::Date) {
+            const auto d = rec.date(i);
+            return d ? formatter_->formatDate(*d) : QString();
+        }
+        if (f.type == 'N') {
+            const auto v = rec.number(i);
+            if (!v) return QString();
+            if (f.decimals == 2) return formatter_->money(1, *v);
+            if (f.decimals < 0) return formatter_->plain(1, 0, *v);
+            return formatter_->grouped(1, 0, *v);
+        }
+        return store::fromCp1252(rec.text(i));
+    }
+
+    bool numericField(int number) const
+    {
+        return number >= 1 && number <= store::kFieldCount && store::fieldDef(number).type == 'N';
+    }
+
+    QString totalText(const std::array<double, kTotalsFields + 1>& totals, int number) const
+    {
+        if (number < 1 || number > kTotalsFields) return QString();
+        const double v = totals[std::size_t(number)];
+        return number == kTotalsFields ? formatter_->grouped(1, 0, v) : formatter_->money(1, v);
+    }
+
+    void addTotals(const dbase::RecordView& rec)
+    {
+        static constexpr int kNumbers[4] = {7, 8, 29, 30};  // Cost, Value, LowMarket, HighMarket
+        for (int k = 0; k < 4; ++k) {
+            const int i = tableField(kNumbers[k]);
+            const double v = i >= 0 ? rec.number(i).value_or(0.0) : 0.0;
+            groupTotals_[std::size_t(k + 1)] += v;
+            grandTotals_[std::size_t(k + 1)] += v;
+        }
+        groupTotals_[kTotalsFields] += 1;
+        grandTotals_[kTotalsFields] += 1;
+    }
+
+    // ---- lines
+    void defineTabs(const ReportLine& line, LineKind kind, int borders)
+    {
+        e_.clearTabs();
+        const int used = line.usedItems();
+        for (int k = 0; k < used; ++k) {
+            const ReportItem& item = line.items[std::size_t(k)];
+            const bool numeric = kind != LineKind::Totals && numericField(item.fieldNumber);
+            e_.addTab(-1, double(item.width) / cpl_ * printable_, justification(kind, item, numeric), borders);
+        }
+    }
+
+    void bodyTabs() { defineTabs(r_.body[0], LineKind::OneLineBody, borders_); }
+
+    // Prints the cells of a line whose tab stops are defined, or writes them as one text line.
+    void printCells(const ReportLine& line, const std::function<QString(const ReportItem&)>& text,
+                    const std::function<bool(const ReportItem&)>& isNumber)
+    {
+        const int used = line.usedItems();
+        if (textMode_) {
+            QString out;
+            for (int k = 0; k < used; ++k) {
+                const ReportItem& item = line.items[std::size_t(k)];
+                if (item.isFiller()) out += QString(item.width, u' ');
+                else if (item.isLabel()) out += padLeft(item.label, item.width);
+                else out += isNumber(item) ? fitNumber(text(item), item.width) : padRight(text(item), item.width);
+            }
+            writeLine(out);
+            return;
+        }
+        for (int k = 0; k < used; ++k) {
+            const ReportItem& item = line.items[std::size_t(k)];
+            const QString t = item.isFiller() ? QString() : item.isLabel() ? item.label : text(item);
+            const double room = e_.tabTextWidth(k);
+            e_.printTab(item.isField() && isNumber(item) ? fitNumberWidth(t, room) : cutToWidth(t, room));
+        }
+        e_.endLine();
+    }
+
+    QString cutToWidth(const QString& text, double room) const
+    {
+        if (text.isEmpty() || e_.textWidth(text) <= room) return text;
+        // the longest beginning that fits
+        int lo = 0, hi = int(text.size());
+        while (lo < hi) {
+            const int mid = (lo + hi + 1) / 2;
+            if (e_.textWidth(text.left(mid)) <= room) lo = mid;
+            else hi = mid - 1;
+        }
+        return text.left(lo);
+    }
+
+    // A number is never cut into another number: what does not fit fills its cell with "#".
+    QString fitNumberWidth(const QString& text, double room) const
+    {
+        const QString t = text.trimmed();
+        if (t.isEmpty() || e_.textWidth(t) <= room) return t;
+        const double hash = e_.textWidth(QStringLiteral("#"));
+        const int n = hash > 0 ? int(room / hash) : 0;
+        return QString(std::max(n, 0), u'#');
+    }
+
+    void printRecord(const dbase::RecordView& rec)
+    {
+        bodyEmpty_ = false;
+        if (lines_ == 0) return;
+        auto text = [&](const ReportItem& item) { return value(rec, item.fieldNumber); };
+        auto isNumber = [&](const ReportItem& item) { return numericField(item.fieldNumber); };
+        if (lines_ == 1) {
+            printCells(r_.body[0], text, isNumber);
+            return;
+        }
+        for (int l = 0; l < lines_; ++l) {
+            if (!textMode_) defineTabs(r_.body[std::size_t(l)], LineKind::MultiLineBody, render::NoBorder);
+            printCells(r_.body[std::size_t(l)], text, isNumber);
+        }
+    }
+
+    void columnHeaders()
+    {
+        const ReportLine& line = r_.body[0];
+        auto caption = [&](const ReportItem& item) {
+            const int n = item.fieldNumber;
+            return n >= 1 && n <= store::kFieldCount ? in_.displayNames[std::size_t(n - 1)] : QString();
+        };
+        if (textMode_) {
+            QString out;
+            for (int k = 0; k < line.usedItems(); ++k) {
+                const ReportItem& item = line.items[std::size_t(k)];
+                out += item.isField() ? padRight(caption(item), item.width) : QString(item.width, u' ');
+            }
+            writeLine(out);
+            return;
+        }
+        defineTabs(line, LineKind::ColumnHeaders, borders_);
+        for (int k = 0; k < line.usedItems(); ++k) {
+            const ReportItem& item = line.items[std::size_t(k)];
+            e_.printTab(item.isField() ? cutToWidth(caption(item), e_.tabTextWidth(k)) : QString());
+        }
+        e_.endLine();
+    }
+
+    void printTotalsLine(const std::array<double, kTotalsFields + 1>& totals)
+    {
+        if (!textMode_) defineTabs(r_.totals, LineKind::Totals, render::NoBorder);
+        printCells(r_.totals, [&](const ReportItem& item) { return totalText(totals, item.fieldNumber); },
+                   [](const ReportItem&) { return true; });
+    }
+
+    // A caption centred in a cell with a border below ("TOTALS"), or boxed (a group's header).
+    void boxed(const QString& text, int borders)
+    {
+        if (textMode_) {
+            writeLine(QString(std::max(0, (cpl_ - int(text.size())) / 2), u' ') + text);
+            return;
+        }
+        const QString t = cutToWidth(text, printable_ - kCaptionPad);
+        const double w = std::min(e_.textWidth(t) + kCaptionPad, printable_);
+        e_.clearTabs();
+        e_.addTab((printable_ - w) / 2, w, Justify::Center, borders, render::kInnerMargin);
+        e_.printTab(t);
+        e_.endLine();
+    }
+
+    // ---- groups and totals; each returns whether a new page is needed
+    bool checkGroup()
+    {
+        const dbase::RecordView rec = current();
+        const QString v1 = value(rec, level1_).left(kGroupValueLength);
+        bool brk = false;
+        if (!level2_) {
+            brk = !sameGroup(v1, value1_);
+        } else {
+            const QString v2 = value(rec, level2_).left(kGroupValueLength);
+            if (!sameGroup(v2, value2_)) {
+                value2_ = v2;
+                brk = true;
+            } else if (!sameGroup(v1, value1_)) {
+                brk = true;
+            }
+        }
+        if (!brk) return false;
+        value1_ = v1;
+        if (groupTotals()) {
+            headerPending_ = true;
+            return true;
+        }
+        return groupHeader();
+    }
+
+    static bool sameGroup(const QString& a, const QString& b)
+    {
+        return a == b || store::upperCp1252(a) == store::upperCp1252(b);
+    }
+
+    bool groupTotals()
+    {
+        if (!r_.useTotals) {
+            totalsPending_ = false;
+            return false;
+        }
+        if (firstGroup_) {
+            firstGroup_ = false;
+            totalsPending_ = false;
+            return false;
+        }
+        if (e_.linesLeft() < lines_ + 3 && !bodyEmpty_) {
+            totalsPending_ = true;
+            return true;
+        }
+        totalsPending_ = false;
+        bodyEmpty_ = false;
+        boxed(QStringLiteral("TOTALS"), render::BottomBorder);
+        printTotalsLine(groupTotals_);
+        groupTotals_.fill(0);
+        if (lines_ == 1 && !textMode_) bodyTabs();
+        return false;
+    }
+
+    bool groupHeader()
+    {
+        if (e_.linesLeft() < lines_ + 2 && !bodyEmpty_) {
+            headerPending_ = true;
+            return true;
+        }
+        headerPending_ = false;
+        bodyEmpty_ = false;
+        const QString text = level2_ ? value1_ + QStringLiteral(", ") + value2_ : value1_;
+        writeLine(QString());
+        if (textMode_) {
+            const QString pad(std::max(0, (cpl_ - int(text.size())) / 2), u' ');
+            const QString dashes(text.size(), u'-');
+            writeLine(pad + dashes);
+            writeLine(pad + text);
+            writeLine(pad + dashes);
+        } else {
+            boxed(text, render::AllBorders);
+            if (lines_ == 1) bodyTabs();
+        }
+        return false;
+    }
+
+    void grandTotals()
+    {
+        if (grandDone_) return;
+        if (!r_.useTotals) {
+            grandDone_ = true;
+            grandPending_ = false;
+            return;
+        }
+        if (e_.linesLeft() < 5 && !bodyEmpty_) {
+            grandPending_ = true;
+            return;
+        }
+        grandPending_ = false;
+        grandDone_ = true;
+        bodyEmpty_ = false;
+        boxed(QStringLiteral("TOTALS"), render::BottomBorder);
+        printTotalsLine(groupTotals_);
+        writeLine(QString());
+        boxed(QStringLiteral("GRAND TOTALS"), render::BottomBorder);
+        printTotalsLine(grandTotals_);
+    }
+
+    const RunInput& in_;
+    const ReportDefinition& r_;
+    const dbase::Table& table_;
+    ReportEngine& e_;
+    const app::Regional* formatter_ = nullptr;
+    std::array<int, store::kFieldCount> fieldIndex_ {};
+    QString todayText_;
+    QElapsedTimer clock_;
+    QSaveFile file_;
+    bool textMode_ = false;
+    int lines_ = 1, cpl_ = 90;
+    double printable_ = 7.5;
+    int level1_ = 0, level2_ = 0;
+    QString value1_, value2_;
+    int borders_ = render::NoBorder;
+    bool headerPending_ = false, totalsPending_ = false, grandPending_ = false, grandDone_ = false;
+    bool firstGroup_ = true, bodyEmpty_ = true;
+    std::array<double, kTotalsFields + 1> groupTotals_ {}, grandTotals_ {};
+    std::size_t row_ = 0, count_ = 0;
+};
+
+}  // namespace
+
+RunResult runReport(const RunInput& input, ReportEngine& engine, render::PageDevice& device)
+{
+    Run run(input, engine);
+    return run.go(device);
+}
+
+}  // namespace reports

@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+// Cells of a report's text file: fixed widths in characters, Windows-1252 bytes.
+#include <QByteArray>
+#include <QString>
+
+namespace reports {
+
+// Cut to width characters and padded with blanks on the right (left).
+QString padRight(const QString& text, int width);
+QString padLeft(const QString& text, int width);
+// A number in a cell of width characters, left-aligned; one too long for the cell fills it
+// with "#" instead of being cut into another number.
+QString fitNumber(const QString& text, int width);
+// Windows-1252 bytes; a character the code page cannot hold is written as "?".
+QByteArray encode1252(const QString& text);
+
+}  // namespace reports

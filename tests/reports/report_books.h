@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+// A small book table for report tests: each book is a list of field number and text pairs.
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "dbase/table.h"
+
+namespace testing_support {
+
+using Book = std::map<int, std::string>;  // field number (1..36) → text as stored
+
+// Creates BOOKS.DBF in folder holding the books in this order.
+std::filesystem::path makeBookTable(const std::filesystem::path& folder, const std::vector<Book>& books);
+
+}  // namespace testing_support

@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// Reports from the command line, run as a user runs them: the program itself, no display.
+#include <QFile>
+#include <gtest/gtest.h>
+
+#include "app/report_command.h"
+#include "reports/report_books.h"
+#include "support/temp_dir.h"
+
+using testing_support::TempDir;
+
+namespace {
+
+int runProgram(const TempDir& dir, const std::string& arguments, std::string* out)
+{
+    // its own settings folder, no display, standard error caught
+    const std::string env = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME='" +
+                            dir.path().string() + "' XDG_DATA_HOME='" + dir.path().string() + "' ";
+    return testing_support::run(env + "'" BINDLOW_PROGRAM "' " + arguments + " 2>&1", out);
+}
+
+}  // namespace
+
+TEST(ReportCommand, WritesTextAndPdfAndSaysWhyItCannot)
+{
+    TempDir dir;
+    const auto dbf = testing_support::makeBookTable(dir.path(), {{{1, "Ink and Quill"}, {2, "Penn, Ada"}, {7, "3.00"}},
+                                                                 {{1, "Paper Boats"}, {2, "Hull, Ned"}}});
+    const std::string db = " --database '" + dbf.string() + "'";
+    std::string out;
+    const std::string txt = (dir / "short.txt").string();
+    ASSERT_EQ(runProgram(dir, "--report 'Short Narrow Report' --output '" + txt + "'" + db, &out) >> 8, 0) << out;
+    EXPECT_EQ(out, "");
+    QFile text(QString::fromStdString(txt));
+    ASSERT_TRUE(text.open(QIODevice::ReadOnly));
+    const QByteArray bytes = text.readAll();
+    EXPECT_TRUE(bytes.contains("Ink and Quill"));
+    EXPECT_TRUE(bytes.contains("GRAND TOTALS"));
+
+    const std::string pdf = (dir / "value.pdf").string();
+    ASSERT_EQ(runProgram(dir, "--report 'Value Report' --output '" + pdf + "'" + db, &out) >> 8, 0) << out;
+    ASSERT_EQ(testing_support::run("pdftotext '" + pdf + "' -", &out), 0);
+    EXPECT_NE(out.find("Paper Boats"), std::string::npos);
+
+    EXPECT_EQ(runProgram(dir, "--report 'No Such Report' --output '" + txt + "'" + db, &out) >> 8, 1);
+    EXPECT_EQ(out, "Report format could not be located.\n");
+
+    QFile bad(QString::fromStdString((dir / "BAD.DBF").string()));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("this is no table");
+    bad.close();
+    const std::string other = (dir / "other.txt").string();
+    EXPECT_EQ(runProgram(dir, "--report 'Full Report' --output '" + other + "' --database '" +
+                                  bad.fileName().toStdString() + "'", &out) >> 8, 1);
+    EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 1) << out;
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(other)));
+
+    EXPECT_EQ(runProgram(dir, "--report 'Full Report' --output out.doc", &out) >> 8, 2);
+    EXPECT_EQ(out, "The output file must end in .pdf or .txt: out.doc\n");
+}
+
+TEST(ReportCommand, ReadsItsParameters)
+{
+    QString error;
+    EXPECT_FALSE(app::reportRequested({QStringLiteral("/BROWSE")}, &error));
+    EXPECT_TRUE(error.isEmpty());
+    auto r = app::reportRequested({"--report", "Full Report", "--output", "a.TXT", "--database", "x.dbf"}, &error);
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->name, QStringLiteral("Full Report"));
+    EXPECT_EQ(r->database, QStringLiteral("x.dbf"));
+    EXPECT_FALSE(app::reportRequested({"--report", "Full Report"}, &error));
+    EXPECT_EQ(error, QStringLiteral("--report needs --output FILE (.pdf or .txt)."));
+    EXPECT_FALSE(app::reportRequested({"--report", "Full Report", "--output"}, &error));
+    EXPECT_EQ(error, QStringLiteral("--output needs a value."));
+}
