@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "reports/old_reports.h"
+
 namespace reports {
 
 namespace {
@@ -133,6 +135,8 @@ void ensureReportFile(const QString& programDirectory)
             const std::array<ReportDefinition, 8> builtIn = builtInReports();
             file.appendAll(std::vector<ReportDefinition>(builtIn.begin(), builtIn.end()));
         }
+        const QString old = dir.filePath(QLatin1String(kOldReportFileName));
+        if (QFileInfo::exists(old)) importOldReports(old, file);
     } catch (...) {
         // the program starts without its reports rather than not at all
     }
