@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <optional>
 #include <stdexcept>
+#include <vector>
 
 #include "reports/report_definition.h"
 
@@ -38,6 +39,9 @@ public:
     void overwrite(int n, const ReportDefinition& report);
     // Appends and returns the new record's number.
     int append(const ReportDefinition& report);
+    // Appends all of them in one write, so either every one is added or none; returns the first
+    // one's number.
+    int appendAll(const std::vector<ReportDefinition>& reports);
     // Removes record n; n not below the count changes nothing.
     void remove(int n);
 
