@@ -19,6 +19,7 @@
 #include "app/program_paths.h"
 #include "dbase/error.h"
 #include "find/sort_expression.h"
+#include "reports/report_file.h"
 #include "store/profile.h"
 #include "ui/about_box.h"
 #include "ui/appearance.h"
@@ -221,7 +222,7 @@ void TMain::FormCreate(const StartOptions& options)
     started_ = true;
 }
 
-void TMain::ensureReportDefinitions() {}
+void TMain::ensureReportDefinitions() { reports::ensureReportFile(programDirectory); }
 
 void TMain::noticeDataFolder(const QString& executableFolder)
 {

@@ -52,9 +52,10 @@ void putString(char* at, int chars, const QString& text)
     std::memcpy(at + 1, bytes.data(), bytes.size());  // the rest of the field stays zero
 }
 
+// A value past the field's range is stored as its nearest end rather than wrapped round.
 void putSmallint(char* at, int value)
 {
-    const auto v = static_cast<std::uint16_t>(static_cast<std::int16_t>(value));
+    const auto v = static_cast<std::uint16_t>(static_cast<std::int16_t>(std::clamp(value, -32768, 32767)));
     at[0] = char(v & 0xFF);
     at[1] = char(v >> 8);
 }
@@ -91,7 +92,7 @@ void putLine(char* at, const ReportLine& line)
         const ReportItem& item = line.items[std::size_t(k)];
         char* i = at + k * kItemSize;
         putString(i, kNameChars, item.name);
-        i[31] = char(static_cast<unsigned char>(item.fieldNumber));
+        i[31] = char(static_cast<unsigned char>(std::clamp(item.fieldNumber, 0, 255)));
         putSmallint(i + 32, item.width);
         putString(i + 34, kLabelChars, item.label);
     }

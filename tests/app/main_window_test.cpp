@@ -314,6 +314,7 @@ TEST(MainWindow, FirstStartKeepsTheFilesBesideTheProgramOrInTheUsersDataFolder)
         EXPECT_EQ(main.programDirectory, env.programDir());
         EXPECT_EQ(main.currentDatabase, env.programDir() + "/MASTER.DBF");
         EXPECT_TRUE(QFileInfo::exists(env.programDir() + "/MASTER.DBF"));
+        EXPECT_EQ(QFileInfo(env.programDir() + "/KAVBOOK.URP").size(), 8 * 20622);  // the built-in reports
     }
     {
         GuiEnv env;
@@ -330,6 +331,7 @@ TEST(MainWindow, FirstStartKeepsTheFilesBesideTheProgramOrInTheUsersDataFolder)
         EXPECT_EQ(main.programDirectory, QDir::cleanPath(userFolder));
         EXPECT_EQ(main.currentDatabase, QDir::cleanPath(userFolder) + "/MASTER.DBF");
         EXPECT_TRUE(QFileInfo::exists(main.currentDatabase));
+        EXPECT_TRUE(QFileInfo::exists(QDir::cleanPath(userFolder) + "/KAVBOOK.URP"));
         // the help file is looked for where the program was installed, never among the user's files
         EXPECT_EQ(ui::helpFile(), "/proc/KAVBOOK.HLP");
         main.close();
