@@ -112,15 +112,20 @@ private:
     }
 
     // ---- output shared by the modes
+    // A line of the text file that also takes a line of the page.
     void writeLine(const QString& text)
     {
-        if (textMode_) {
-            QByteArray bytes = encode1252(text);
-            bytes.append("\r\n");
-            if (file_.write(bytes) != bytes.size())
-                throw ReportRunError(QStringLiteral("%1: %2").arg(in_.textFile, file_.errorString()).toStdString());
-        }
+        writeText(text);
         e_.endLine();
+    }
+
+    void writeText(const QString& text)
+    {
+        if (!textMode_) return;
+        QByteArray bytes = encode1252(text);
+        bytes.append("\r\n");
+        if (file_.write(bytes) != bytes.size())
+            throw ReportRunError(QStringLiteral("%1: %2").arg(in_.textFile, file_.errorString()).toStdString());
     }
 
     void header()
@@ -439,11 +444,13 @@ private:
         const QString text = level2_ ? value1_ + QStringLiteral(", ") + value2_ : value1_;
         writeLine(QString());
         if (textMode_) {
+            // the rows of dashes stand for the box drawn round the text on paper: they take no
+            // line of the page, so that the pages break where they do on paper
             const QString pad(std::max(0, (cpl_ - int(text.size())) / 2), u' ');
             const QString dashes(text.size(), u'-');
-            writeLine(pad + dashes);
+            writeText(pad + dashes);
             writeLine(pad + text);
-            writeLine(pad + dashes);
+            writeText(pad + dashes);
         } else {
             boxed(text, render::AllBorders);
             if (lines_ == 1) bodyTabs();
