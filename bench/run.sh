@@ -18,3 +18,6 @@ cp "$work/COPY.DBF" "$work/program/MASTER.DBF"
 xvfb-run -a -s "-screen 0 1280x1024x24" build/bench/bench_startup "$work/program"
 # finding and ordering
 xvfb-run -a -s "-screen 0 1280x1024x24" build/bench/bench_find "$work/program"
+# reports: text file, recorded pages, PDF
+cp "$work/COPY.DBF" "$work/REPORTS.DBF"
+build/bench/bench_reports "$work/REPORTS.DBF"

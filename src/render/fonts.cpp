@@ -26,6 +26,8 @@ QFont qfontFor(const FontSpec& spec)
     font.setStrikeOut(spec.strikeOut);
     // keep widths as the font's metrics say, whatever the device's resolution
     font.setHintingPreference(QFont::PreferNoHinting);
+    // report text is plain text in a line: no shaping beyond the font's own advances
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 

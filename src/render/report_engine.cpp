@@ -13,16 +13,6 @@ namespace {
 constexpr int kMeasureDpi = 1200;
 constexpr double kBorderWidth = 0.01;  // inches
 
-int alignment(Justify j)
-{
-    switch (j) {
-    case Justify::Left: return Qt::AlignLeft;
-    case Justify::Center: return Qt::AlignHCenter;
-    case Justify::Right: return Qt::AlignRight;
-    }
-    return Qt::AlignLeft;
-}
-
 }  // namespace
 
 ReportEngine::ReportEngine() : measure_(1, 1, QImage::Format_RGB32)
@@ -67,6 +57,7 @@ bool ReportEngine::run(PageDevice& device, const Callbacks& callbacks)
             if (statusListener_)
                 statusListener_(statusText());
             painter_ = &device.startPage();
+            painterReady_ = false;
             pageOpen = true;
             dpiX_ = painter_->device()->logicalDpiX();
             dpiY_ = painter_->device()->logicalDpiY();
@@ -112,24 +103,55 @@ void ReportEngine::home()
     nextTab_ = 0;
 }
 
+namespace {
+bool sameFont(const FontSpec& a, const FontSpec& b)
+{
+    return a.pointSize == b.pointSize && a.bold == b.bold && a.italic == b.italic && a.underline == b.underline &&
+           a.strikeOut == b.strikeOut && a.name == b.name;
+}
+}  // namespace
+
 void ReportEngine::setFont(const FontSpec& font)
 {
     fontSpec_ = font;
-    font_ = qfontFor(font);
-    lineHeight_ = QFontMetricsF(font_, &measure_).lineSpacing() / kMeasureDpi;
+    painterReady_ = false;
+    for (const auto& m : measured_)
+        if (sameFont(m->spec, font)) {
+            current_ = m.get();
+            return;
+        }
+    const QFont qfont = qfontFor(font);
+    auto m = std::make_unique<Measured>(Measured {font, qfont, QFontMetricsF(qfont, &measure_)});
+    m->lineHeight = m->metrics.lineSpacing() / kMeasureDpi;
+    m->ascent = m->metrics.ascent() / kMeasureDpi;
+    m->descent = m->metrics.descent() / kMeasureDpi;
+    for (int c = 0; c < 256; ++c) m->advance[std::size_t(c)] = m->metrics.horizontalAdvance(QChar(c)) / kMeasureDpi;
+    current_ = m.get();
+    measured_.push_back(std::move(m));
 }
 
+// Widths add the characters' advances: reports fit thousands of cells a page, and shaping each
+// text to measure it would cost more than drawing it.
 double ReportEngine::textWidth(const QString& text) const
 {
-    return QFontMetricsF(font_, &measure_).horizontalAdvance(text) / kMeasureDpi;
+    double w = 0;
+    bool plain = true;
+    for (const QChar c : text) {
+        if (c.unicode() > 0xFF) {
+            plain = false;
+            break;
+        }
+        w += current_->advance[c.unicode()];
+    }
+    return plain ? w : current_->metrics.horizontalAdvance(text) / kMeasureDpi;
 }
 
 int ReportEngine::linesLeft() const
 {
-    if (lineHeight_ <= 0)
+    if (current_->lineHeight <= 0)
         return 0;
     const double room = sectionBottom_ - y_;
-    return room <= 0 ? 0 : int(std::floor(room / lineHeight_ + 1e-9));
+    return room <= 0 ? 0 : int(std::floor(room / current_->lineHeight + 1e-9));
 }
 
 void ReportEngine::addTab(double position, double width, Justify justify, int borders, double innerMargin)
@@ -170,56 +192,61 @@ void ReportEngine::printTab(const QString& text)
 
 void ReportEngine::endLine()
 {
-    y_ += lineHeight_;
+    y_ += current_->lineHeight;
     nextTab_ = 0;
 }
 
 void ReportEngine::printCenter(const QString& text, double x)
 {
-    const double w = textWidth(text) + 0.1;
-    paintText(QRectF(x - w / 2, y_, w, lineHeight_), Qt::AlignHCenter, text);
+    paintText(x - textWidth(text) / 2, text);
 }
 
-void ReportEngine::printLeft(const QString& text)
-{
-    paintText(QRectF(left_, y_, pageWidth_ - left_ - right_, lineHeight_), Qt::AlignLeft, text);
-}
+void ReportEngine::printLeft(const QString& text) { paintText(left_, text); }
 
 void ReportEngine::printCentre(const QString& text)
 {
-    paintText(QRectF(left_, y_, pageWidth_ - left_ - right_, lineHeight_), Qt::AlignHCenter, text);
+    paintText(left_ + (pageWidth_ - left_ - right_ - textWidth(text)) / 2, text);
 }
 
-void ReportEngine::printRight(const QString& text)
-{
-    paintText(QRectF(left_, y_, pageWidth_ - left_ - right_, lineHeight_), Qt::AlignRight, text);
-}
+void ReportEngine::printRight(const QString& text) { paintText(pageWidth_ - right_ - textWidth(text), text); }
 
 QRectF ReportEngine::toDevice(const QRectF& r) const
 {
     return QRectF(r.x() * dpiX_, r.y() * dpiY_, r.width() * dpiX_, r.height() * dpiY_);
 }
 
-void ReportEngine::paintText(const QRectF& inches, int flags, const QString& text)
+// Text on the current line from x inches, on the baseline that centres the font in the line.
+void ReportEngine::paintText(double x, const QString& text)
 {
     if (!painter_ || text.isEmpty())
         return;
-    painter_->setFont(font_);
-    painter_->setPen(fontSpec_.color);
-    painter_->drawText(toDevice(inches), flags | Qt::AlignVCenter | Qt::TextSingleLine, text);
+    const double baseline = y_ + (current_->lineHeight - current_->ascent - current_->descent) / 2 + current_->ascent;
+    if (!painterReady_) {  // set once after a change: each setting is recorded with the page
+        painter_->setFont(current_->font);
+        painter_->setPen(fontSpec_.color);
+        painterReady_ = true;
+    }
+    painter_->drawText(QPointF(x * dpiX_, baseline * dpiY_), text);
 }
 
 void ReportEngine::paintCell(const TabStop& stop, const QString& text)
 {
-    const QRectF cell(left_ + stop.position, y_, stop.width, lineHeight_);
-    const QRectF inner = cell.adjusted(stop.innerMargin, 0, -stop.innerMargin, 0);
-    if (inner.width() > 0)
-        paintText(inner, alignment(stop.justify), text);
+    const QRectF cell(left_ + stop.position, y_, stop.width, current_->lineHeight);
+    const double room = stop.width - 2 * stop.innerMargin;
+    if (room > 0 && !text.isEmpty()) {
+        const double x = cell.x() + stop.innerMargin;
+        switch (stop.justify) {
+        case Justify::Left: paintText(x, text); break;
+        case Justify::Center: paintText(x + (room - textWidth(text)) / 2, text); break;
+        case Justify::Right: paintText(x + room - textWidth(text), text); break;
+        }
+    }
     if (!painter_ || stop.borders == NoBorder)
         return;
     QPen pen(Qt::black);
     pen.setWidthF(kBorderWidth * dpiX_);
     painter_->setPen(pen);
+    painterReady_ = false;
     const QRectF d = toDevice(cell);
     if (stop.borders & LeftBorder)
         painter_->drawLine(d.topLeft(), d.bottomLeft());

@@ -4,9 +4,12 @@
 // justification and borders, lines, centred and aligned text, page numbers, abort. It knows
 // nothing of books: the caller's callbacks decide what goes on each page.
 #include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QString>
+#include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -79,7 +82,7 @@ public:
     const FontSpec& font() const { return fontSpec_; }
     // Width of text in the current font, in inches; the same on every device.
     double textWidth(const QString& text) const;
-    double lineHeight() const { return lineHeight_; }
+    double lineHeight() const { return current_->lineHeight; }
     // Whole lines of the current font that still fit between the current line and the section's end.
     int linesLeft() const;
 
@@ -104,7 +107,7 @@ public:
 
 private:
     void paintCell(const TabStop& stop, const QString& text);
-    void paintText(const QRectF& inches, int flags, const QString& text);
+    void paintText(double x, const QString& text);
     QRectF toDevice(const QRectF& inches) const;
 
     double top_ = 0.5, bottom_ = 0.5, left_ = 0.5, right_ = 0.5;
@@ -114,6 +117,7 @@ private:
     std::function<void(const QString&)> statusListener_;
 
     QPainter* painter_ = nullptr;
+    bool painterReady_ = false;  // the painter holds the current font and text colour
     double dpiX_ = 96, dpiY_ = 96;
     double pageWidth_ = 8.5, pageHeight_ = 11;
     int page_ = 0;
@@ -121,9 +125,17 @@ private:
 
     double sectionTop_ = 0, sectionBottom_ = 11, y_ = 0;
     FontSpec fontSpec_;
-    QFont font_;
-    double lineHeight_ = 0;
     QImage measure_;  // the fixed resolution every width and height is measured at
+    // The measures of a font, in inches; kept for each font a run uses, which it sets on every page.
+    struct Measured {
+        FontSpec spec;
+        QFont font;
+        QFontMetricsF metrics;
+        std::array<double, 256> advance {};  // by Latin-1 character
+        double lineHeight = 0, ascent = 0, descent = 0;
+    };
+    std::vector<std::unique_ptr<Measured>> measured_;
+    const Measured* current_ = nullptr;
     std::vector<TabStop> tabs_;
     int nextTab_ = 0;
 };

@@ -76,6 +76,7 @@ public:
         result.pages = e_.pageNumber();
         if (textMode_) {
             if (result.completed) {
+                flush();
                 if (!file_.commit())
                     throw ReportRunError(QStringLiteral("%1: %2").arg(in_.textFile, file_.errorString()).toStdString());
             } else {
@@ -100,6 +101,7 @@ private:
             if (used.size() > 1 && r_.groupLevel2) level2_ = used[1];
         }
         value1_ = value2_ = kSentinel;
+        upper1_ = upper2_ = store::upperCp1252(kSentinel);
         if (r_.verticalLines) borders_ |= render::LeftBorder | render::RightBorder;
         if (r_.horizontalLines) borders_ |= render::TopBorder | render::BottomBorder;
         if (textMode_) {
@@ -122,10 +124,16 @@ private:
     void writeText(const QString& text)
     {
         if (!textMode_) return;
-        QByteArray bytes = encode1252(text);
-        bytes.append("\r\n");
-        if (file_.write(bytes) != bytes.size())
+        appendEncoded1252(pending_, text);
+        pending_.append("\r\n");
+        if (pending_.size() >= 1 << 16) flush();
+    }
+
+    void flush()
+    {
+        if (file_.write(pending_) != pending_.size())
             throw ReportRunError(QStringLiteral("%1: %2").arg(in_.textFile, file_.errorString()).toStdString());
+        pending_.clear();
     }
 
     void header()
@@ -226,7 +234,9 @@ private:
             if (f.decimals < 0) return formatter_->plain(1, 0, *v);
             return formatter_->grouped(1, 0, *v);
         }
-        return store::fromCp1252(rec.text(i));
+        std::string_view raw = rec.raw(i);
+        while (!raw.empty() && (raw.back() == ' ' || raw.back() == '\0')) raw.remove_suffix(1);
+        return store::fromCp1252(raw);
     }
 
     bool numericField(int number) const
@@ -274,14 +284,15 @@ private:
     {
         const int used = line.usedItems();
         if (textMode_) {
-            QString out;
+            line_.clear();
             for (int k = 0; k < used; ++k) {
                 const ReportItem& item = line.items[std::size_t(k)];
-                if (item.isFiller()) out += QString(item.width, u' ');
-                else if (item.isLabel()) out += padLeft(item.label, item.width);
-                else out += isNumber(item) ? fitNumber(text(item), item.width) : padRight(text(item), item.width);
+                if (item.isFiller()) line_.append(QString(item.width, u' '));
+                else if (item.isLabel()) appendPadLeft(line_, item.label, item.width);
+                else if (isNumber(item)) line_.append(fitNumber(text(item), item.width));
+                else appendPadRight(line_, text(item), item.width);
             }
-            writeLine(out);
+            writeLine(line_);
             return;
         }
         for (int k = 0; k < used; ++k) {
@@ -385,18 +396,20 @@ private:
         const QString v1 = value(rec, level1_).left(kGroupValueLength);
         bool brk = false;
         if (!level2_) {
-            brk = !sameGroup(v1, value1_);
+            brk = !sameGroup(v1, value1_, upper1_);
         } else {
             const QString v2 = value(rec, level2_).left(kGroupValueLength);
-            if (!sameGroup(v2, value2_)) {
+            if (!sameGroup(v2, value2_, upper2_)) {
                 value2_ = v2;
+                upper2_ = store::upperCp1252(v2);
                 brk = true;
-            } else if (!sameGroup(v1, value1_)) {
+            } else if (!sameGroup(v1, value1_, upper1_)) {
                 brk = true;
             }
         }
         if (!brk) return false;
         value1_ = v1;
+        upper1_ = store::upperCp1252(v1);
         if (groupTotals()) {
             headerPending_ = true;
             return true;
@@ -404,9 +417,10 @@ private:
         return groupHeader();
     }
 
-    static bool sameGroup(const QString& a, const QString& b)
+    // Group values compare as the sort key orders them: without regard to case.
+    static bool sameGroup(const QString& value, const QString& current, const QString& currentUpper)
     {
-        return a == b || store::upperCp1252(a) == store::upperCp1252(b);
+        return value == current || store::upperCp1252(value) == currentUpper;
     }
 
     bool groupTotals()
@@ -489,11 +503,13 @@ private:
     QString todayText_;
     QElapsedTimer clock_;
     QSaveFile file_;
+    QByteArray pending_;  // text not yet written
+    QString line_;        // the text file's line being put together
     bool textMode_ = false;
     int lines_ = 1, cpl_ = 90;
     double printable_ = 7.5;
     int level1_ = 0, level2_ = 0;
-    QString value1_, value2_;
+    QString value1_, value2_, upper1_, upper2_;
     int borders_ = render::NoBorder;
     bool headerPending_ = false, totalsPending_ = false, grandPending_ = false, grandDone_ = false;
     bool firstGroup_ = true, bodyEmpty_ = true;

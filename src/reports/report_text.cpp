@@ -24,15 +24,42 @@ QString fitNumber(const QString& text, int width)
     return t.size() <= width ? t.leftJustified(width, u' ') : QString(width, u'#');
 }
 
+void appendPadRight(QString& out, const QString& text, int width)
+{
+    if (width <= 0) return;
+    const qsizetype n = std::min<qsizetype>(text.size(), width);
+    out.append(QStringView(text).left(n));
+    out.append(QString(width - n, u' '));
+}
+
+void appendPadLeft(QString& out, const QString& text, int width)
+{
+    if (width <= 0) return;
+    const qsizetype n = std::min<qsizetype>(text.size(), width);
+    out.append(QString(width - n, u' '));
+    out.append(QStringView(text).left(n));
+}
+
+void appendEncoded1252(QByteArray& out, const QString& text)
+{
+    const qsizetype start = out.size();
+    out.resize(start + text.size());
+    char* p = out.data() + start;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            *p++ = char(u);
+        } else {
+            const auto one = store::toCp1252(QString(c));
+            *p++ = one && one->size() == 1 ? (*one)[0] : '?';
+        }
+    }
+}
+
 QByteArray encode1252(const QString& text)
 {
-    if (auto bytes = store::toCp1252(text)) return QByteArray::fromStdString(*bytes);
     QByteArray out;
-    out.reserve(text.size());
-    for (const QChar c : text) {
-        auto one = store::toCp1252(QString(c));
-        out.append(one ? QByteArray::fromStdString(*one) : QByteArray("?"));
-    }
+    appendEncoded1252(out, text);
     return out;
 }
 

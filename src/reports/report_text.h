@@ -12,7 +12,11 @@ QString padLeft(const QString& text, int width);
 // A number in a cell of width characters, left-aligned; one too long for the cell fills it
 // with "#" instead of being cut into another number.
 QString fitNumber(const QString& text, int width);
+// Appends text cut to width characters and padded with blanks on the right (left).
+void appendPadRight(QString& out, const QString& text, int width);
+void appendPadLeft(QString& out, const QString& text, int width);
 // Windows-1252 bytes; a character the code page cannot hold is written as "?".
 QByteArray encode1252(const QString& text);
+void appendEncoded1252(QByteArray& out, const QString& text);
 
 }  // namespace reports
