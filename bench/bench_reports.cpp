@@ -3,7 +3,8 @@
 // "Full Report" to a text file, the "Short Narrow Report" to recorded pages and to a PDF file,
 // with how the time splits between reading the records, formatting their values and the rest
 // (laying out and drawing).
-//   bench_reports BOOKS.DBF     (a sort tag is added to the table when it has none)
+//   bench_reports BOOKS.DBF [full|narrow|pdf]    (a sort tag is added to the table when it has none;
+//                                                 one run alone when named)
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
@@ -96,7 +97,9 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 2) return 2;
+    if (argc != 2 && argc != 3) return 2;
+    const std::string only = argc == 3 ? argv[2] : "";
+    const auto wanted = [&](const char* run) { return only.empty() || only == run; };
     const std::filesystem::path file = argv[1];
     const std::array<int, 4> levels {2, 0, 0, 0};
     const std::string expression = find::BuildSortString(levels).toStdString();
@@ -126,7 +129,7 @@ int main(int argc, char** argv)
     in.report = &full;
     in.mode = reports::RunMode::TextFile;
     in.textFile = out.filePath(QStringLiteral("FULL.TXT"));
-    {
+    if (wanted("full")) {
         QElapsedTimer clock;
         clock.start();
         render::StreamDevice pagination;
@@ -142,7 +145,7 @@ int main(int argc, char** argv)
     in.report = &narrow;
     in.mode = reports::RunMode::View;
     const double read = readPass(table, narrow), format = formatPass(table, narrow);
-    {
+    if (wanted("narrow")) {
         const long before = residentKb("VmRSS:");
         QElapsedTimer clock;
         clock.start();
@@ -154,7 +157,7 @@ int main(int argc, char** argv)
                     total, r.pages, read, format - read, total - format, residentKb("VmRSS:") / 1024,
                     (residentKb("VmRSS:") - before) / 1024);
     }
-    {
+    if (wanted("pdf")) {
         in.mode = reports::RunMode::Print;
         QElapsedTimer clock;
         clock.start();

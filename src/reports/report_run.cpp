@@ -36,17 +36,6 @@ render::FontSpec fontSpec(const ReportFont& f)
 
 enum class LineKind { ColumnHeaders, OneLineBody, MultiLineBody, Totals };
 
-Justify justification(LineKind kind, const ReportItem& item, bool numericField)
-{
-    switch (kind) {
-    case LineKind::ColumnHeaders: return Justify::Center;
-    case LineKind::OneLineBody: return item.isField() && numericField ? Justify::Right : Justify::Left;
-    case LineKind::MultiLineBody:
-    case LineKind::Totals: return item.isLabel() ? Justify::Right : Justify::Left;
-    }
-    return Justify::Left;
-}
-
 class Run {
 public:
     Run(const RunInput& in, ReportEngine& engine) : in_(in), r_(*in.report), table_(*in.table), e_(engine)
@@ -100,12 +89,14 @@ private:
             if (!used.empty()) level1_ = used[0];
             if (used.size() > 1 && r_.groupLevel2) level2_ = used[1];
         }
+        planLines();
         value1_ = value2_ = kSentinel;
         upper1_ = upper2_ = store::upperCp1252(kSentinel);
         if (r_.verticalLines) borders_ |= render::LeftBorder | render::RightBorder;
         if (r_.horizontalLines) borders_ |= render::TopBorder | render::BottomBorder;
         if (textMode_) {
             file_.setFileName(in_.textFile);
+            pending_.reserve((1 << 16) + 4096);
             if (!file_.open(QIODevice::WriteOnly))
                 throw ReportRunError(QStringLiteral("%1: %2").arg(in_.textFile, file_.errorString()).toStdString());
         }
@@ -133,7 +124,7 @@ private:
     {
         if (file_.write(pending_) != pending_.size())
             throw ReportRunError(QStringLiteral("%1: %2").arg(in_.textFile, file_.errorString()).toStdString());
-        pending_.clear();
+        pending_.resize(0);  // keeps its room
     }
 
     void header()
@@ -265,41 +256,84 @@ private:
     }
 
     // ---- lines
-    void defineTabs(const ReportLine& line, LineKind kind, int borders)
+    // A line's cells as the run prints them, worked out once from the layout's items.
+    struct Cell {
+        enum Kind { Filler, Label, Field } kind = Filler;
+        int number = 0;  // field number of a Field cell
+        int width = 0;   // characters
+        QString label;
+        bool numeric = false;
+    };
+    using Cells = std::vector<Cell>;
+
+    Cells cellsOf(const ReportLine& line, bool totals) const
     {
-        e_.clearTabs();
-        const int used = line.usedItems();
-        for (int k = 0; k < used; ++k) {
+        Cells cells;
+        for (int k = 0; k < line.usedItems(); ++k) {
             const ReportItem& item = line.items[std::size_t(k)];
-            const bool numeric = kind != LineKind::Totals && numericField(item.fieldNumber);
-            e_.addTab(-1, double(item.width) / cpl_ * printable_, justification(kind, item, numeric), borders);
+            Cell c;
+            c.kind = item.isFiller() ? Cell::Filler : item.isLabel() ? Cell::Label : Cell::Field;
+            c.number = item.fieldNumber;
+            c.width = item.width;
+            c.label = item.label;
+            c.numeric = c.kind == Cell::Field && (totals || numericField(item.fieldNumber));
+            cells.push_back(std::move(c));
         }
+        return cells;
     }
 
-    void bodyTabs() { defineTabs(r_.body[0], LineKind::OneLineBody, borders_); }
+    void planLines()
+    {
+        for (int l = 0; l < kBodyLines; ++l) body_[std::size_t(l)] = cellsOf(r_.body[std::size_t(l)], false);
+        totalsCells_ = cellsOf(r_.totals, true);
+    }
+
+    static Justify justification(LineKind kind, const Cell& c)
+    {
+        switch (kind) {
+        case LineKind::ColumnHeaders: return Justify::Center;
+        case LineKind::OneLineBody: return c.numeric ? Justify::Right : Justify::Left;
+        case LineKind::MultiLineBody:
+        case LineKind::Totals: return c.kind == Cell::Label ? Justify::Right : Justify::Left;
+        }
+        return Justify::Left;
+    }
+
+    void defineTabs(const Cells& cells, LineKind kind, int borders)
+    {
+        e_.clearTabs();
+        for (const Cell& c : cells) e_.addTab(-1, double(c.width) / cpl_ * printable_, justification(kind, c), borders);
+    }
+
+    void bodyTabs() { defineTabs(body_[0], LineKind::OneLineBody, borders_); }
 
     // Prints the cells of a line whose tab stops are defined, or writes them as one text line.
-    void printCells(const ReportLine& line, const std::function<QString(const ReportItem&)>& text,
-                    const std::function<bool(const ReportItem&)>& isNumber)
+    template <typename Text>
+    void printCells(const Cells& cells, const Text& text)
     {
-        const int used = line.usedItems();
         if (textMode_) {
             line_.clear();
-            for (int k = 0; k < used; ++k) {
-                const ReportItem& item = line.items[std::size_t(k)];
-                if (item.isFiller()) line_.append(QString(item.width, u' '));
-                else if (item.isLabel()) appendPadLeft(line_, item.label, item.width);
-                else if (isNumber(item)) line_.append(fitNumber(text(item), item.width));
-                else appendPadRight(line_, text(item), item.width);
+            for (const Cell& c : cells) {
+                switch (c.kind) {
+                case Cell::Filler: line_.resize(line_.size() + c.width, u' '); break;
+                case Cell::Label: appendPadLeft(line_, c.label, c.width); break;
+                case Cell::Field:
+                    if (c.numeric) line_.append(fitNumber(text(c.number), c.width));
+                    else appendPadRight(line_, text(c.number), c.width);
+                    break;
+                }
             }
             writeLine(line_);
             return;
         }
-        for (int k = 0; k < used; ++k) {
-            const ReportItem& item = line.items[std::size_t(k)];
-            const QString t = item.isFiller() ? QString() : item.isLabel() ? item.label : text(item);
-            const double room = e_.tabTextWidth(k);
-            e_.printTab(item.isField() && isNumber(item) ? fitNumberWidth(t, room) : cutToWidth(t, room));
+        int k = 0;
+        for (const Cell& c : cells) {
+            const double room = e_.tabTextWidth(k++);
+            switch (c.kind) {
+            case Cell::Filler: e_.printTab(QString()); break;
+            case Cell::Label: e_.printTab(cutToWidth(c.label, room)); break;
+            case Cell::Field: e_.printTab(c.numeric ? fitNumberWidth(text(c.number), room) : cutToWidth(text(c.number), room)); break;
+            }
         }
         e_.endLine();
     }
@@ -331,47 +365,41 @@ private:
     {
         bodyEmpty_ = false;
         if (lines_ == 0) return;
-        auto text = [&](const ReportItem& item) { return value(rec, item.fieldNumber); };
-        auto isNumber = [&](const ReportItem& item) { return numericField(item.fieldNumber); };
+        const auto text = [&](int number) { return value(rec, number); };
         if (lines_ == 1) {
-            printCells(r_.body[0], text, isNumber);
+            printCells(body_[0], text);
             return;
         }
         for (int l = 0; l < lines_; ++l) {
-            if (!textMode_) defineTabs(r_.body[std::size_t(l)], LineKind::MultiLineBody, render::NoBorder);
-            printCells(r_.body[std::size_t(l)], text, isNumber);
+            if (!textMode_) defineTabs(body_[std::size_t(l)], LineKind::MultiLineBody, render::NoBorder);
+            printCells(body_[std::size_t(l)], text);
         }
     }
 
     void columnHeaders()
     {
-        const ReportLine& line = r_.body[0];
-        auto caption = [&](const ReportItem& item) {
-            const int n = item.fieldNumber;
-            return n >= 1 && n <= store::kFieldCount ? in_.displayNames[std::size_t(n - 1)] : QString();
+        const Cells& cells = body_[0];
+        auto caption = [&](const Cell& c) {
+            return c.kind == Cell::Field && c.number >= 1 && c.number <= store::kFieldCount
+                       ? in_.displayNames[std::size_t(c.number - 1)]
+                       : QString();
         };
         if (textMode_) {
             QString out;
-            for (int k = 0; k < line.usedItems(); ++k) {
-                const ReportItem& item = line.items[std::size_t(k)];
-                out += item.isField() ? padRight(caption(item), item.width) : QString(item.width, u' ');
-            }
+            for (const Cell& c : cells) appendPadRight(out, caption(c), c.width);
             writeLine(out);
             return;
         }
-        defineTabs(line, LineKind::ColumnHeaders, borders_);
-        for (int k = 0; k < line.usedItems(); ++k) {
-            const ReportItem& item = line.items[std::size_t(k)];
-            e_.printTab(item.isField() ? cutToWidth(caption(item), e_.tabTextWidth(k)) : QString());
-        }
+        defineTabs(cells, LineKind::ColumnHeaders, borders_);
+        int k = 0;
+        for (const Cell& c : cells) e_.printTab(cutToWidth(caption(c), e_.tabTextWidth(k++)));
         e_.endLine();
     }
 
     void printTotalsLine(const std::array<double, kTotalsFields + 1>& totals)
     {
-        if (!textMode_) defineTabs(r_.totals, LineKind::Totals, render::NoBorder);
-        printCells(r_.totals, [&](const ReportItem& item) { return totalText(totals, item.fieldNumber); },
-                   [](const ReportItem&) { return true; });
+        if (!textMode_) defineTabs(totalsCells_, LineKind::Totals, render::NoBorder);
+        printCells(totalsCells_, [&](int number) { return totalText(totals, number); });
     }
 
     // A caption centred in a cell with a border below ("TOTALS"), or boxed (a group's header).
@@ -505,6 +533,8 @@ private:
     QSaveFile file_;
     QByteArray pending_;  // text not yet written
     QString line_;        // the text file's line being put together
+    std::array<Cells, kBodyLines> body_;
+    Cells totalsCells_;
     bool textMode_ = false;
     int lines_ = 1, cpl_ = 90;
     double printable_ = 7.5;

@@ -29,14 +29,14 @@ void appendPadRight(QString& out, const QString& text, int width)
     if (width <= 0) return;
     const qsizetype n = std::min<qsizetype>(text.size(), width);
     out.append(QStringView(text).left(n));
-    out.append(QString(width - n, u' '));
+    out.resize(out.size() + width - n, u' ');
 }
 
 void appendPadLeft(QString& out, const QString& text, int width)
 {
     if (width <= 0) return;
     const qsizetype n = std::min<qsizetype>(text.size(), width);
-    out.append(QString(width - n, u' '));
+    out.resize(out.size() + width - n, u' ');
     out.append(QStringView(text).left(n));
 }
 
