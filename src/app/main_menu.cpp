@@ -18,7 +18,7 @@ const QStringList kBuilt = {
     QStringLiteral("Maintain"), QStringLiteral("DoOpen"), QStringLiteral("DoNew"), QStringLiteral("UpdateDatabase"),
     QStringLiteral("LastFile"), QStringLiteral("DoViewer"), QStringLiteral("DoSortOrder"),
     QStringLiteral("DoFind"), QStringLiteral("DoFindNext"), QStringLiteral("SearchReplace"),
-    QStringLiteral("DoSearch"),
+    QStringLiteral("DoSearch"), QStringLiteral("DoReports"),
 };
 // Commands that browse mode takes away.
 const QStringList kNotInBrowse = {
@@ -77,6 +77,7 @@ void TMain::runCommand(const QString& command)
     else if (command == QLatin1String("UpdateDatabase")) MenuUpdateDatabaseClick();
     else if (command == QLatin1String("DoViewer")) DoViewer();
     else if (command == QLatin1String("DoSortOrder")) DoSortOrder();
+    else if (command == QLatin1String("DoReports")) DoReports();
     else if (command == QLatin1String("DoFind")) DoFind();
     else if (command == QLatin1String("DoSearch")) DoSearch();
     else if (command == QLatin1String("SearchReplace")) DoSearchReplace();

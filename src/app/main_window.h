@@ -8,12 +8,14 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <memory>
 
 #include "app/regional.h"
 #include "edit/data_lists.h"
 #include "find/locate_window.h"
 #include "find/search_criteria.h"
 #include "find/search_replace.h"
+#include "reports/report_host.h"
 #include "store/book_table.h"
 #include "store/dataset.h"
 #include "store/settings.h"
@@ -43,6 +45,8 @@ struct StartOptions {
     QString executableDirectory;  // empty: the folder of the running executable
     QString startDirectory;    // empty: the current directory
 };
+
+class TMyReport;
 
 class TMain : public QMainWindow {
     Q_OBJECT
@@ -108,6 +112,8 @@ public:
     void SetMenuLastFiles();
     void DoViewer();
     void DoSortOrder();
+    void DoReports();
+    TMyReport* MyReport = nullptr;  // made at the first use, kept for the run
     void DoSearchReplace();
     // "&Start Search" of the search and replace window, once its values are checked
     bool runReplace(const find::ReplaceRequest& r, TSearchAndReplace& window);
@@ -175,6 +181,9 @@ private:
     enum class StartCheck { Valid, Invalid, InUse };
     StartCheck checkDatabaseAtStart(const QString& path);
     void applyTableAccess();
+    friend class MainReportHost;
+    std::unique_ptr<reports::ReportHost> reportHost_;
+    dbase::Table::Filter suspendedFilter_;  // a search set aside while a report prints every book
     void switchDatabase(const QString& path, bool created);
     void showEditor(int mode);
     void exclusiveWork(const QString& question, const QString& failure,

@@ -53,6 +53,25 @@ void StreamDevice::drawPage(QPainter& painter, std::size_t n) const
         painter.drawPicture(0, 0, pages_[n]);  // drawPicture scales from 96 dpi to the device
 }
 
+void StreamDevice::printPages(PageDevice& device, int first, int last) const
+{
+    first = std::max(first, 1);
+    last = std::min(last, int(pages_.size()));
+    device.setOrientation(orientation_);
+    device.begin();
+    try {
+        for (int n = first; n <= last; ++n) {
+            QPainter& painter = device.startPage();
+            drawPage(painter, std::size_t(n - 1));
+            device.finishPage();
+        }
+    } catch (...) {
+        device.end(false);
+        throw;
+    }
+    device.end(true);
+}
+
 PdfDevice::PdfDevice(QString fileName, const QPageSize& paper, QPageLayout::Orientation orientation)
     : fileName_(std::move(fileName)), paper_(paper), orientation_(orientation)
 {

@@ -54,6 +54,9 @@ public:
     const std::vector<QPicture>& pages() const { return pages_; }
     // Replays page n (0-based) onto a painter whose origin is the paper's top left corner.
     void drawPage(QPainter& painter, std::size_t n) const;
+    // Prints pages first..last (1-based, inclusive) of the recording on another device.
+    void printPages(PageDevice& device, int first, int last) const;
+    QPageLayout::Orientation orientation() const { return orientation_; }
 
 private:
     QPageSize paper_;

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// The report list from the main window: what the report windows need of it.
+#include <QDir>
+#include <QFileInfo>
+
+#include "app/main_window.h"
+#include "reports/report_file.h"
+#include "reports/report_list_window.h"
+#include "ui/appearance.h"
+
+class MainReportHost : public reports::ReportHost {
+public:
+    explicit MainReportHost(TMain& main) : main_(main) {}
+    const dbase::Table& bookTable() const override { return main_.MyTable.table(); }
+    bool searchActive() const override { return main_.searchOn; }
+    void suspendSearch() override
+    {
+        main_.suspendedFilter_ = main_.MyTable.filter();
+        main_.DoEndSearch();
+    }
+    void resumeSearch() override
+    {
+        main_.MyTable.setFilter(main_.suspendedFilter_);
+        main_.suspendedFilter_ = nullptr;
+        main_.EnableEndSearch();
+        main_.SetViewerOptions();
+        main_.DisplayCount();
+    }
+    store::DatabaseSettings& databaseSettings() override { return main_.db; }
+    QString programDirectory() const override { return main_.programDirectory; }
+    QStringList filesInUse() const override
+    {
+        QStringList files {main_.currentDatabase, main_.indexPath, main_.settingsPath, store::programSettingsPath(),
+                           QDir(main_.programDirectory).filePath(QString::fromLatin1(reports::kReportFileName))};
+        for (int n = 1; n <= 9; ++n) files << main_.basePath + QStringLiteral(".%1").arg(n, 3, 10, QChar(u'0'));
+        return files;
+    }
+    double windowFactor() const override { return main_.factor; }
+    QSize windowScreen() const override { return main_.screen; }
+
+private:
+    TMain& main_;
+};
+
+void TMain::DoReports()
+{
+    if (!reportHost_) reportHost_ = std::make_unique<MainReportHost>(*this);
+    if (!MyReport) MyReport = new TMyReport(*reportHost_, this);
+    MyReport->loadNames();  // the designer or a restore may have changed the file
+    MyReport->prepare();
+    ui::applyProgramFonts(MyReport, db.labelFont, db.editFont, db.buttonFont);
+    ui::setWindowBackground(MyReport, db.colors[store::ReportColors]);
+    ui::fitWindow(MyReport, &MyReport->designed, factor, screen);
+    MyReport->exec();
+    DisplayCount();
+}

@@ -1,0 +1,301 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "reports/report_list_window.h"
+
+#include <QDate>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "render/printer_device.h"
+#include "reports/preview_window.h"
+#include "reports/printer_select_window.h"
+#include "reports/report_file.h"
+#include "reports/report_form.h"
+#include "reports/report_list.h"
+#include "reports/report_printer.h"
+#include "ui/appearance.h"
+#include "ui/dialogs.h"
+#include "ui/help.h"
+#include "ui/messages.h"
+#include "ui/window_fit.h"
+
+namespace {
+
+// The report messages: caption "Error", warning icon, after a warning beep.
+void warn(QObject* owner, const QString& text)
+{
+    ui::messages().show({owner, QStringLiteral("Error"), text, ui::MsgIcon::Warning, ui::Ok, ui::Ok, true});
+}
+
+const QString kNoneSelected = QStringLiteral("No Report has been selected.  Please choose one.");
+
+}  // namespace
+
+TMyReport::TMyReport(reports::ReportHost& host, QWidget* parent) : QDialog(parent), host_(host)
+{
+    setObjectName(QStringLiteral("MyReport"));
+    setWindowTitle(QStringLiteral("Reports"));
+    ui::makeFixedDialog(this);
+    buildControls();
+    buildMenu();
+    resize(520, 366);
+    today = [] {
+        const QDate d = QDate::currentDate();
+        return dbase::Date {d.year(), d.month(), d.day()};
+    };
+    printSelect_ = new TPrintSelect(this);
+    designed = ui::recordWindowDimensions(this);
+    printSelectDesigned_ = ui::recordWindowDimensions(printSelect_);
+    loadNames();
+}
+
+TMyReport::~TMyReport() = default;
+
+void TMyReport::buildControls()
+{
+    auto* selection = new QGroupBox(QStringLiteral("Report Selection"), this);
+    selection->setGeometry(10, 30, 300, 240);
+    ReportBox = new QListWidget(selection);
+    ReportBox->setObjectName(QStringLiteral("ReportBox"));
+    ReportBox->setGeometry(10, 24, 280, 206);
+    connect(ReportBox, &QListWidget::itemDoubleClicked, this, &TMyReport::ViewButtonClick);
+
+    auto* order = new QGroupBox(QStringLiteral("Current Sort Order"), this);
+    order->setGeometry(320, 30, 190, 100);
+    SortOrderLabel = new QLabel(order);
+    SortOrderLabel->setObjectName(QStringLiteral("SortOrderLabel"));
+    SortOrderLabel->setWordWrap(true);
+    SortOrderLabel->setAlignment(Qt::AlignCenter);
+    SortOrderLabel->setGeometry(8, 22, 174, 70);
+
+    auto* what = new QGroupBox(QStringLiteral("What to Print"), this);
+    what->setGeometry(320, 140, 190, 84);
+    ExportEntire = new QRadioButton(QStringLiteral("Print Entire Database"), what);
+    ExportEntire->setObjectName(QStringLiteral("ExportEntire"));
+    ExportEntire->setGeometry(10, 24, 174, 24);
+    ExportSearch = new QRadioButton(QStringLiteral("Print Search Criteria"), what);
+    ExportSearch->setObjectName(QStringLiteral("ExportSearch"));
+    ExportSearch->setGeometry(10, 52, 174, 24);
+
+    auto button = [this](const char* name, const char* caption, QRect at) {
+        auto* b = new QPushButton(QString::fromLatin1(caption), this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setGeometry(at);
+        return b;
+    };
+    ViewButton = button("ViewButton", "&View", {10, 282, 96, 32});
+    ViewButton->setDefault(true);
+    PrintButton = button("PrintButton", "&Print", {114, 282, 96, 32});
+    FileButton = button("FileButton", "Print To &File", {218, 282, 120, 32});
+    HelpButton = button("HelpButton", "&Help", {346, 282, 78, 32});
+    ExitButton = button("ExitButton", "E&xit", {432, 282, 78, 32});
+    ModifyButton = button("ModifyButton", "&Modify Report", {10, 322, 150, 32});
+    NewButton = button("NewButton", "&New Report", {168, 322, 150, 32});
+    // the designer is not part of this version yet
+    ModifyButton->setEnabled(false);
+    NewButton->setEnabled(false);
+    connect(ViewButton, &QPushButton::clicked, this, &TMyReport::ViewButtonClick);
+    connect(PrintButton, &QPushButton::clicked, this, &TMyReport::PrintButtonClick);
+    connect(FileButton, &QPushButton::clicked, this, &TMyReport::FileButtonClick);
+    connect(HelpButton, &QPushButton::clicked, this, &TMyReport::HelpButtonClick);
+    connect(ExitButton, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TMyReport::buildMenu()
+{
+    auto* bar = new QMenuBar(this);
+    bar->setObjectName(QStringLiteral("ReportMenu"));
+    bar->setGeometry(0, 0, 520, 24);
+    const auto C = [](int key) { return QKeySequence(Qt::CTRL | Qt::Key(key)); };
+    auto add = [this](QMenu* menu, const char* name, const char* caption, const QKeySequence& key, auto slot) {
+        QAction* a = menu->addAction(QString::fromLatin1(caption));
+        a->setObjectName(QString::fromLatin1(name));
+        a->setShortcut(key);
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    add(file, "MenuView", "&View", C(Qt::Key_V), &TMyReport::ViewButtonClick);
+    add(file, "MenuPrint", "&Print", C(Qt::Key_P), &TMyReport::PrintButtonClick);
+    add(file, "MenuPrintFile", "Print To &File", C(Qt::Key_F), &TMyReport::FileButtonClick);
+    add(file, "MenuPrinterSetup", "Printer &Setup", C(Qt::Key_S), &TMyReport::PrinterSetupClick);
+    add(file, "MenuExit", "E&xit", C(Qt::Key_X), &QDialog::accept);
+    QMenu* options = bar->addMenu(QStringLiteral("&Options"));
+    add(options, "MenuModify", "&Modify Report", C(Qt::Key_M), [] {})->setEnabled(false);
+    add(options, "MenuNewReport", "&New Report", C(Qt::Key_N), [] {})->setEnabled(false);
+    QAction* help = bar->addAction(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("MenuHelp"));
+    connect(help, &QAction::triggered, this, &TMyReport::HelpButtonClick);
+}
+
+void TMyReport::loadNames()
+{
+    const int row = ReportBox->currentRow();
+    ReportBox->clear();
+    const reports::ReportFile file(QDir(host_.programDirectory()).filePath(QString::fromLatin1(reports::kReportFileName)));
+    ReportBox->addItems(file.listNames());
+    if (row >= 0 && row < ReportBox->count()) ReportBox->setCurrentRow(row);
+}
+
+void TMyReport::prepare()
+{
+    const bool search = host_.searchActive();
+    ExportSearch->setEnabled(search);
+    (search ? ExportSearch : ExportEntire)->setChecked(true);
+    const int last = host_.databaseSettings().lastReport;
+    if (last >= 0 && last < ReportBox->count()) {
+        ReportBox->setCurrentRow(last);
+    } else {
+        ReportBox->setCurrentRow(-1);
+        ReportBox->clearSelection();
+    }
+    ReportBox->setFocus();
+    const store::DatabaseSettings& db = host_.databaseSettings();
+    std::array<QString, 36> names;
+    std::copy(db.fieldNames.begin(), db.fieldNames.end(), names.begin());
+    SortOrderLabel->setText(reports::sortOrderText(db.sortOrder, names));
+}
+
+void TMyReport::done(int result)
+{
+    host_.databaseSettings().lastReport = ReportBox->currentRow();
+    QDialog::done(result);
+}
+
+void TMyReport::HelpButtonClick() { ui::help().showKeyword(this, QStringLiteral("Report Window")); }
+
+void TMyReport::PrinterSetupClick()
+{
+    store::DatabaseSettings& db = host_.databaseSettings();
+    printSelect_->load(db.defaultPrinter, db.printerIndex, render::installedPrinters());
+    ui::fitWindow(printSelect_, &printSelectDesigned_, host_.windowFactor(), host_.windowScreen());
+    if (execModal(*printSelect_) != QDialog::Accepted) return;
+    db.defaultPrinter = printSelect_->defaultPrinter();
+    db.printerIndex = printSelect_->printerIndex();
+}
+
+void TMyReport::FileButtonClick()
+{
+    if (ReportBox->currentRow() < 0) {
+        warn(this, kNoneSelected);
+        ReportBox->setFocus();
+        return;
+    }
+    const QString name = ui::dialogs().saveFileName(this, QStringLiteral("Save Report As a Text File"), QString(),
+                                                    ui::caselessFilter(QStringLiteral("Text Files (*.TXT)")),
+                                                    QStringLiteral("TXT"));
+    if (name.isEmpty()) return;
+    if (reports::isOneOf(name, host_.filesInUse())) {
+        warn(this, QStringLiteral("The file \"%1\" is in use by the program and cannot be written over.  "
+                                  "Please choose another name.")
+                       .arg(QDir::toNativeSeparators(name)));
+        return;
+    }
+    runReport(reports::RunMode::TextFile, name);
+}
+
+bool TMyReport::readSelected()
+{
+    const int n = ReportBox->currentRow();
+    if (n < 0) {
+        warn(this, kNoneSelected);
+        ReportBox->setFocus();
+        return false;
+    }
+    const reports::ReportFile file(QDir(host_.programDirectory()).filePath(QString::fromLatin1(reports::kReportFileName)));
+    const auto record = file.read(n);  // a list grown stale finds no record n
+    if (!record) {
+        warn(this, QString::fromLatin1(reports::kReportNotFound));
+        ReportBox->setFocus();
+        return false;
+    }
+    buffer_ = *record;
+    return true;
+}
+
+std::unique_ptr<render::PageDevice> TMyReport::printerDevice()
+{
+    const store::DatabaseSettings& db = host_.databaseSettings();
+    const reports::PrinterChoice choice = reports::choosePrinter(db.defaultPrinter, db.printerIndex, render::installedPrinters());
+    switch (choice.kind) {
+    case reports::PrinterChoice::NoPrinter:
+        warn(this, QStringLiteral("No printers are defined, aborting print job."));
+        return nullptr;
+    case reports::PrinterChoice::PdfFile: {
+        const QString name = ui::dialogs().saveFileName(this, QStringLiteral("Print To a PDF File"), QString(),
+                                                        ui::caselessFilter(QStringLiteral("PDF Files (*.PDF)")),
+                                                        QStringLiteral("PDF"));
+        if (name.isEmpty()) return nullptr;
+        if (reports::isOneOf(name, host_.filesInUse())) {
+            warn(this, QStringLiteral("The file \"%1\" is in use by the program and cannot be written over.  "
+                                      "Please choose another name.")
+                           .arg(QDir::toNativeSeparators(name)));
+            return nullptr;
+        }
+        return std::make_unique<render::PdfDevice>(name, choice.paper);
+    }
+    case reports::PrinterChoice::Printer:
+        try {
+            return std::make_unique<render::PrinterDevice>(choice.index);
+        } catch (const std::exception& e) {
+            warn(this, QString::fromLocal8Bit(e.what()));
+            return nullptr;
+        }
+    }
+    return nullptr;
+}
+
+void TMyReport::runReport(reports::RunMode mode, const QString& textFile)
+{
+    if (!readSelected()) return;
+    // the whole table, or the search result; the search comes back however the run ends
+    const bool suspend = host_.searchActive() && ExportEntire->isChecked();
+    if (suspend) host_.suspendSearch();
+    struct Resume {
+        reports::ReportHost& host;
+        bool on;
+        ~Resume()
+        {
+            if (on) host.resumeSearch();
+        }
+    } resume {host_, suspend};
+
+    const store::DatabaseSettings& db = host_.databaseSettings();
+    std::unique_ptr<render::PageDevice> printer;
+    std::unique_ptr<render::StreamDevice> stream;
+    if (mode == reports::RunMode::Print) {
+        printer = printerDevice();
+        if (!printer) return;
+    } else {
+        const auto choice = reports::choosePrinter(db.defaultPrinter, db.printerIndex, render::installedPrinters());
+        stream = std::make_unique<render::StreamDevice>(choice.paper);
+    }
+    reports::RunInput input;
+    input.report = &buffer_;
+    input.table = &host_.bookTable();
+    input.sortLevels = db.sortOrder;
+    std::copy(db.fieldNames.begin(), db.fieldNames.end(), input.displayNames.begin());
+    input.today = today();
+    input.mode = mode;
+    input.textFile = textFile;
+    render::PageDevice& device = printer ? *printer : static_cast<render::PageDevice&>(*stream);
+    TReportForm form(input, device, this);
+    ui::setWindowBackground(&form, db.colors[store::ReportColors]);
+    ui::fitWindow(&form, nullptr, host_.windowFactor(), host_.windowScreen());
+    execModal(form);
+    if (mode != reports::RunMode::View || form.aborted()) return;
+
+    TMyPreview preview(*stream, buffer_.name, [this] { return printerDevice(); }, this);
+    store::DatabaseSettings& settings = host_.databaseSettings();
+    preview.resize(std::max(settings.reportWidth, 320), std::max(settings.reportHeight, 240));
+    preview.move(ui::keptOnScreen(QPoint(settings.reportLeft, settings.reportTop), preview.size(), host_.windowScreen()));
+    execModal(preview);
+    settings.reportLeft = preview.x();
+    settings.reportTop = preview.y();
+    settings.reportWidth = preview.width();
+    settings.reportHeight = preview.height();
+}
