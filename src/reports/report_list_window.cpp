@@ -17,6 +17,7 @@
 #include "reports/report_form.h"
 #include "reports/report_list.h"
 #include "reports/report_printer.h"
+#include "reports/user_report_window.h"
 #include "ui/appearance.h"
 #include "ui/dialogs.h"
 #include "ui/help.h"
@@ -95,9 +96,8 @@ void TMyReport::buildControls()
     ExitButton = button("ExitButton", "E&xit", {432, 282, 78, 32});
     ModifyButton = button("ModifyButton", "&Modify Report", {10, 322, 150, 32});
     NewButton = button("NewButton", "&New Report", {168, 322, 150, 32});
-    // the designer is not part of this version yet
-    ModifyButton->setEnabled(false);
-    NewButton->setEnabled(false);
+    connect(ModifyButton, &QPushButton::clicked, this, &TMyReport::ModifyButtonClick);
+    connect(NewButton, &QPushButton::clicked, this, &TMyReport::NewButtonClick);
     connect(ViewButton, &QPushButton::clicked, this, &TMyReport::ViewButtonClick);
     connect(PrintButton, &QPushButton::clicked, this, &TMyReport::PrintButtonClick);
     connect(FileButton, &QPushButton::clicked, this, &TMyReport::FileButtonClick);
@@ -125,8 +125,8 @@ void TMyReport::buildMenu()
     add(file, "MenuPrinterSetup", "Printer &Setup", C(Qt::Key_S), &TMyReport::PrinterSetupClick);
     add(file, "MenuExit", "E&xit", C(Qt::Key_X), &QDialog::accept);
     QMenu* options = bar->addMenu(QStringLiteral("&Options"));
-    add(options, "MenuModify", "&Modify Report", C(Qt::Key_M), [] {})->setEnabled(false);
-    add(options, "MenuNewReport", "&New Report", C(Qt::Key_N), [] {})->setEnabled(false);
+    add(options, "MenuModify", "&Modify Report", C(Qt::Key_M), &TMyReport::ModifyButtonClick);
+    add(options, "MenuNewReport", "&New Report", C(Qt::Key_N), &TMyReport::NewButtonClick);
     QAction* help = bar->addAction(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("MenuHelp"));
     connect(help, &QAction::triggered, this, &TMyReport::HelpButtonClick);
@@ -196,6 +196,37 @@ void TMyReport::FileButtonClick()
         return;
     }
     runReport(reports::RunMode::TextFile, name);
+}
+
+void TMyReport::NewButtonClick()
+{
+    buffer_ = reports::newReport();
+    openDesigner(true, -1);
+}
+
+void TMyReport::ModifyButtonClick()
+{
+    // a report that cannot be read is not opened: "&Update" would write whatever the buffer holds
+    if (!readSelected()) return;
+    openDesigner(false, ReportBox->currentRow());
+}
+
+void TMyReport::openDesigner(bool newMode, int record)
+{
+    const store::DatabaseSettings& db = host_.databaseSettings();
+    std::array<QString, 36> names;
+    std::copy(db.fieldNames.begin(), db.fieldNames.end(), names.begin());
+    TUserReport designer(buffer_, newMode, record, names,
+                         QDir(host_.programDirectory()).filePath(QString::fromLatin1(reports::kReportFileName)),
+                         host_.windowFactor(), this);
+    designer.execModal = execModal;
+    ui::setWindowBackground(&designer, db.colors[store::ReportColors]);
+    ui::fitWindow(&designer, nullptr, host_.windowFactor(), host_.windowScreen());
+    execModal(designer);
+    if (!designer.fileChanged()) return;
+    loadNames();
+    const int select = designer.selectAfter();
+    ReportBox->setCurrentRow(select >= 0 && select < ReportBox->count() ? select : -1);
 }
 
 bool TMyReport::readSelected()

@@ -34,6 +34,8 @@ public:
     void FileButtonClick();
     void PrinterSetupClick();
     void HelpButtonClick();
+    void ModifyButtonClick();
+    void NewButtonClick();
 
     // The window as designed, for fitting it at each showing.
     ui::WindowDimensions designed;
@@ -66,6 +68,7 @@ private:
     void runReport(reports::RunMode mode, const QString& textFile = {});
     bool readSelected();
     std::unique_ptr<render::PageDevice> printerDevice();
+    void openDesigner(bool newMode, int record);
 
     reports::ReportHost& host_;
     reports::ReportDefinition buffer_;
