@@ -87,10 +87,13 @@ int runReportCommand(const ReportRequest& request, const ReportCommandPlaces& pl
         *error = QString::fromLatin1(reports::kReportNotFound);
         return 1;
     }
+    // the table named, or the one the program would open
     QString database = request.database;
-    if (database.isEmpty()) database = settings.lastDatabase;
-    if (database.isEmpty() || !QFileInfo(database).isFile())
-        database = QDir(places.programDirectory).filePath(QStringLiteral("MASTER.DBF"));
+    if (database.isEmpty()) {
+        database = settings.lastDatabase;
+        if (database.isEmpty() || !QFileInfo(database).isFile())
+            database = QDir(places.programDirectory).filePath(QStringLiteral("MASTER.DBF"));
+    }
     const QFileInfo info(database);
     const QString basePath = QDir(info.absolutePath()).filePath(info.completeBaseName());
     const store::DatabaseSettings db = store::readDatabaseSettings(basePath + QStringLiteral(".INI"));
@@ -112,10 +115,10 @@ int runReportCommand(const ReportRequest& request, const ReportCommandPlaces& pl
         input.table = &table;
         render::ReportEngine engine;
         if (pdf) {
-            render::PdfDevice device(request.output);
+            render::PdfDevice device(request.output, render::usualPaper());
             reports::runReport(input, engine, device);
         } else {
-            render::StreamDevice device;
+            render::StreamDevice device(render::usualPaper());
             reports::runReport(input, engine, device);
         }
     } catch (const dbase::DatabaseError& e) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "render/page_device.h"
 
+#include <QLocale>
 #include <QPdfWriter>
 
 namespace render {
@@ -16,6 +17,12 @@ QSizeF turned(const QPageSize& paper, QPageLayout::Orientation orientation)
 constexpr int kPictureDpi = 96;
 
 }  // namespace
+
+QPageSize usualPaper()
+{
+    return QPageSize(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                                        : QPageSize::A4);
+}
 
 StreamDevice::StreamDevice(const QPageSize& paper, QPageLayout::Orientation orientation)
     : paper_(paper), orientation_(orientation)

@@ -23,6 +23,10 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The paper of a PDF file, or of recorded pages with no printer: the locale's usual size
+// (Letter where inches are the measure, A4 elsewhere).
+QPageSize usualPaper();
+
 class PageDevice {
 public:
     virtual ~PageDevice() = default;

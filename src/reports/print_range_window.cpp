@@ -27,14 +27,16 @@ TPrintRange::TPrintRange(int pageCount, QWidget* parent) : QDialog(parent), page
     startLabel->setGeometry(16, 16, 110, 24);
     StartPage = new QLineEdit(QStringLiteral("1"), this);
     StartPage->setObjectName(QStringLiteral("StartPage"));
-    StartPage->setMaxLength(3);
+    // three digits, or as many as the last page has: a report of 2,945 pages prints to its end
+    const int digits = std::max(3, int(QString::number(pageCount).size()));
+    StartPage->setMaxLength(digits);
     StartPage->setGeometry(136, 16, 60, 24);
     startLabel->setBuddy(StartPage);
     auto* endLabel = new QLabel(QStringLiteral("Ending Page"), this);
     endLabel->setGeometry(16, 52, 110, 24);
     EndPage = new QLineEdit(QString::number(pageCount), this);
     EndPage->setObjectName(QStringLiteral("EndPage"));
-    EndPage->setMaxLength(3);
+    EndPage->setMaxLength(digits);
     EndPage->setGeometry(136, 52, 60, 24);
     endLabel->setBuddy(EndPage);
     auto* print = new QPushButton(QStringLiteral("&Print"), this);

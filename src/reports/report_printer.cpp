@@ -1,21 +1,15 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "reports/report_printer.h"
 
-#include <QLocale>
+#include "render/page_device.h"
 #include <QPrinterInfo>
 
 namespace reports {
 
-QPageSize usualPaper()
-{
-    return QPageSize(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
-                                                                                        : QPageSize::A4);
-}
-
 PrinterChoice choosePrinter(bool defaultPrinter, int printerIndex, const QStringList& installed)
 {
     PrinterChoice c;
-    c.paper = usualPaper();
+    c.paper = render::usualPaper();
     if (!defaultPrinter && printerIndex == installed.size()) {
         c.kind = PrinterChoice::PdfFile;
         return c;

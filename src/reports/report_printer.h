@@ -15,7 +15,5 @@ struct PrinterChoice {
 // "Default Printer" and "Printer Index" as stored: an index out of the list, or -1, means the
 // default printer; the position after the last printer is a PDF file.
 PrinterChoice choosePrinter(bool defaultPrinter, int printerIndex, const QStringList& installed);
-// The paper of a PDF file, or of recorded pages with no printer: the locale's usual size.
-QPageSize usualPaper();
 
 }  // namespace reports

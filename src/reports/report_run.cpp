@@ -143,7 +143,8 @@ private:
         const double end = e_.pageHeight() - r_.bottomMargin;
         e_.setSection(end - kFooterHeight, end);
         e_.setFont(fontSpec(r_.footnoteFont));
-        const QString page = QStringLiteral("Page %1").arg(e_.pageNumber());
+        // "Page Numbers" off leaves the number out; the footer keeps its lines, so pages break alike
+        const QString page = r_.pageNumbers ? QStringLiteral("Page %1").arg(e_.pageNumber()) : QString();
         if (textMode_) {
             writeLine(QString());
             QString line = page + QStringLiteral("     ");

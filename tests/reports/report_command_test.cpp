@@ -59,6 +59,11 @@ TEST(ReportCommand, WritesTextAndPdfAndSaysWhyItCannot)
     EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 1) << out;
     EXPECT_FALSE(QFile::exists(QString::fromStdString(other)));
 
+    // a table named but missing is an error, never another table's report
+    EXPECT_EQ(runProgram(dir, "--report 'Full Report' --output '" + other + "' --database '" +
+                                  (dir / "MISSING.DBF").string() + "'", &out), 1);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(other)));
+
     EXPECT_EQ(runProgram(dir, "--report 'Full Report' --output out.doc", &out), 2);
     EXPECT_EQ(out, "The output file must end in .pdf or .txt: out.doc\n");
 }

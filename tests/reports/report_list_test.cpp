@@ -22,58 +22,13 @@
 #include "reports/report_list_window.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_messages.h"
+#include "reports/fake_report_host.h"
 #include "support/temp_dir.h"
 
+using testing_support::FakeHost;
 using testing_support::TempDir;
 
 namespace {
-
-class FakeHost : public reports::ReportHost {
-public:
-    TempDir dir;
-    dbase::Table table;
-    store::DatabaseSettings settings;
-    bool searchOn = false;
-    int suspended = 0, resumed = 0;
-    dbase::Table::Filter search;
-
-    FakeHost()
-    {
-        std::vector<testing_support::Book> books;
-        for (int i = 0; i < 30; ++i)
-            books.push_back({{1, "Book " + std::to_string(i)}, {2, i % 3 == 0 ? "Found" : "Other"}, {7, "1.00"}});
-        testing_support::makeBookTable(dir.path(), books);
-        table.open(dir.path(), "BOOKS.DBF", {false, true, {}});
-        reports::ensureReportFile(programDirectory());
-        settings.sortOrder = {0, 0, 0, 0};
-    }
-    void startSearch()
-    {
-        const int author = table.fieldIndex("AUTHOR");
-        search = [author](const dbase::RecordView& r) { return r.text(author) == "Found"; };
-        table.setFilter(search);
-        searchOn = true;
-    }
-    const dbase::Table& bookTable() const override { return table; }
-    bool searchActive() const override { return searchOn; }
-    void suspendSearch() override
-    {
-        ++suspended;
-        table.setFilter(nullptr);
-        searchOn = false;
-    }
-    void resumeSearch() override
-    {
-        ++resumed;
-        table.setFilter(search);
-        searchOn = true;
-    }
-    store::DatabaseSettings& databaseSettings() override { return settings; }
-    QString programDirectory() const override { return QString::fromStdString(dir.path().string()); }
-    QStringList filesInUse() const override { return {QString::fromStdString((dir / "BOOKS.DBF").string())}; }
-    double windowFactor() const override { return 1.0; }
-    QSize windowScreen() const override { return {1024, 768}; }
-};
 
 // Runs the status window to its end and records the preview instead of waiting on the user.
 struct Driver {
@@ -256,6 +211,8 @@ TEST(ReportList, PrinterSelectionAndPageRange)
     select.OkButtonClick();
     EXPECT_TRUE(select.defaultPrinter());
     EXPECT_EQ(select.printerIndex(), 1);
+
+    EXPECT_EQ(TPrintRange(2945).EndPage->text(), QStringLiteral("2945"));  // as many digits as the last page
 
     testing_support::ScriptedMessages messages;
     TPrintRange range(12);

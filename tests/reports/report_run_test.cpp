@@ -169,6 +169,14 @@ TEST(ReportText, EmptyTableStillPrintsItsHeadersAndZeroTotals)
     EXPECT_TRUE(out.text.contains(QStringLiteral("GRAND TOTALS")));
     EXPECT_TRUE(out.text.contains(QStringLiteral("     Cost: 0.00          Value: 0.00 ")));
     EXPECT_TRUE(out.text.endsWith(QStringLiteral("Page 1          3/1/97") + QChar(12) + QStringLiteral("\r\n")));
+
+    // "Page Numbers" off: the footer leaves the number out and keeps its place
+    ReportDefinition r = builtInReports()[0];
+    r.pageNumbers = false;
+    TempDir other;
+    const TextRun unnumbered = textRun(other, r, {});
+    EXPECT_FALSE(unnumbered.text.contains(QStringLiteral("Page ")));
+    EXPECT_TRUE(unnumbered.text.endsWith(QStringLiteral("          3/1/97") + QChar(12) + QStringLiteral("\r\n")));
 }
 
 TEST(ReportText, GrandTotalsThatDoNotFitGetAPageOfTheirOwn)
