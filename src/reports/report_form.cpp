@@ -9,6 +9,7 @@
 
 #include "dbase/error.h"
 #include "ui/messages.h"
+#include "ui/window_fit.h"
 
 TReportForm::TReportForm(const reports::RunInput& input, render::PageDevice& device, QWidget* parent)
     : QDialog(parent), input_(input), device_(device)
@@ -26,6 +27,8 @@ TReportForm::TReportForm(const reports::RunInput& input, render::PageDevice& dev
     CancelButton->setDefault(true);
     layout->addWidget(CancelButton, 0, Qt::AlignHCenter);
     connect(CancelButton, &QPushButton::clicked, this, &TReportForm::CancelButtonClick);
+    ui::makeFixedDialog(this);
+    resize(300, 140);
     engine_.setStatusFormat(QStringLiteral("Printing Page %p"));
     engine_.setStatusListener([this](const QString& status) { StatusLabel->setText(status + QStringLiteral("\n\n")); });
 }

@@ -68,6 +68,7 @@ void TRepLayout::editCell(const LayoutCell& cell)
     const bool totals = cell.line == kTotalsLine;
     ReportLine& line = totals ? copy_.totals : copy_.body[std::size_t(cell.line - 1)];
     TReportPart part(line, cell.line, cell.item, chars_, names_, this);
+    dress(&part);
     ui::fitWindow(&part, nullptr, factor_, ui::screenSize());
     if (execModal(part) != QDialog::Accepted) return;
     line = part.line();

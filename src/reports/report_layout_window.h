@@ -19,6 +19,7 @@ public:
     const reports::ReportDefinition& report() const { return copy_; }
     // Opens the item window for a cell (as a click on it does).
     void editCell(const reports::LayoutCell& cell);
+    std::function<void(QWidget*)> dress = [](QWidget*) {};
     // Shows a window modally; tests answer for the user.
     std::function<int(QDialog&)> execModal = [](QDialog& d) { return d.exec(); };
 

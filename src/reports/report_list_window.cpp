@@ -172,6 +172,8 @@ void TMyReport::PrinterSetupClick()
 {
     store::DatabaseSettings& db = host_.databaseSettings();
     printSelect_->load(db.defaultPrinter, db.printerIndex, render::installedPrinters());
+    ui::applyProgramFonts(printSelect_, db.labelFont, db.editFont, db.buttonFont);
+    ui::setWindowBackground(printSelect_, db.colors[store::ReportColors]);
     ui::fitWindow(printSelect_, &printSelectDesigned_, host_.windowFactor(), host_.windowScreen());
     if (execModal(*printSelect_) != QDialog::Accepted) return;
     db.defaultPrinter = printSelect_->defaultPrinter();
@@ -220,7 +222,12 @@ void TMyReport::openDesigner(bool newMode, int record)
                          QDir(host_.programDirectory()).filePath(QString::fromLatin1(reports::kReportFileName)),
                          host_.windowFactor(), this);
     designer.execModal = execModal;
-    ui::setWindowBackground(&designer, db.colors[store::ReportColors]);
+    designer.dress = [this](QWidget* w) {
+        const store::DatabaseSettings& s = host_.databaseSettings();
+        ui::applyProgramFonts(w, s.labelFont, s.editFont, s.buttonFont);
+        ui::setWindowBackground(w, s.colors[store::ReportColors]);
+    };
+    designer.dress(&designer);
     ui::fitWindow(&designer, nullptr, host_.windowFactor(), host_.windowScreen());
     execModal(designer);
     if (!designer.fileChanged()) return;
@@ -315,6 +322,7 @@ void TMyReport::runReport(reports::RunMode mode, const QString& textFile)
     input.textFile = textFile;
     render::PageDevice& device = printer ? *printer : static_cast<render::PageDevice&>(*stream);
     TReportForm form(input, device, this);
+    ui::applyProgramFonts(&form, db.labelFont, db.editFont, db.buttonFont);
     ui::setWindowBackground(&form, db.colors[store::ReportColors]);
     ui::fitWindow(&form, nullptr, host_.windowFactor(), host_.windowScreen());
     execModal(form);

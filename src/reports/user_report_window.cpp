@@ -45,7 +45,7 @@ TUserReport::TUserReport(reports::ReportDefinition& buffer, bool newMode, int re
     setWindowTitle(QStringLiteral("Report Definition"));
     ui::makeFixedDialog(this);
     buildControls();
-    resize(600, 522);
+    resize(600, 436);
     fill();
     ReportName->setFocus();
 }
@@ -78,10 +78,10 @@ void TUserReport::buildControls()
         return b;
     };
 
-    ReportName = edit(this, "ReportName", {110, 16, 256, 26}, 30);
-    label(this, "Report &Name", {10, 16, 98, 26}, ReportName);
+    ReportName = edit(this, "ReportName", {110, 14, 200, 24}, 30);
+    label(this, "Report &Name", {10, 14, 98, 24}, ReportName);
     auto* width = new QGroupBox(QStringLiteral("Report Width"), this);
-    width->setGeometry(380, 4, 210, 58);
+    width->setGeometry(322, 0, 268, 54);
     Chars90 = new QRadioButton(QStringLiteral("90 Chars"), width);
     Chars120 = new QRadioButton(QStringLiteral("120 Chars"), width);
     Chars150 = new QRadioButton(QStringLiteral("150 Chars"), width);
@@ -89,64 +89,64 @@ void TUserReport::buildControls()
     for (auto [r, name, chars] : {std::tuple {Chars90, "Chars90", 90}, std::tuple {Chars120, "Chars120", 120},
                                   std::tuple {Chars150, "Chars150", 150}}) {
         r->setObjectName(QString::fromLatin1(name));
-        r->setGeometry(x, 24, 68, 26);
-        x += 68;
+        r->setGeometry(x, 22, 86, 24);
+        x += 86;
         connect(r, &QRadioButton::clicked, this, [this, chars = chars] { CharsClick(chars); });
     }
 
     auto* fonts = new QGroupBox(QStringLiteral("Report Fonts"), this);
-    fonts->setGeometry(10, 68, 360, 172);
+    fonts->setGeometry(10, 58, 360, 150);
     const char* fontLabels[4] = {"Title Lines", "Column Headers", "Report Body", "Footnotes"};
     const char* fontNames[4] = {"TitleLineFont", "ColumnHeaderFont", "RepBodyDataFont", "FootnoteFont"};
     QLineEdit** fontBoxes[4] = {&TitleLineFont, &ColumnHeaderFont, &RepBodyDataFont, &FootnoteFont};
     for (int i = 0; i < 4; ++i) {
-        *fontBoxes[i] = edit(fonts, fontNames[i], {120, 22 + i * 28, 230, 24}, 80);
+        *fontBoxes[i] = edit(fonts, fontNames[i], {120, 20 + i * 26, 230, 22}, 80);
         (*fontBoxes[i])->setReadOnly(true);
-        label(fonts, fontLabels[i], {10, 22 + i * 28, 108, 24}, *fontBoxes[i]);
+        label(fonts, fontLabels[i], {10, 20 + i * 26, 108, 22}, *fontBoxes[i]);
     }
     auto* setFonts = new QPushButton(QStringLiteral("&Set Fonts"), fonts);
     setFonts->setObjectName(QStringLiteral("SetFonts"));
-    setFonts->setGeometry(120, 136, 120, 28);
+    setFonts->setGeometry(120, 122, 120, 24);
     connect(setFonts, &QPushButton::clicked, this, &TUserReport::SetFontsClick);
 
-    Level1Group = check(this, "Level1Group", "Group by Level 1 Sort", {384, 70, 206, 24});
-    Level2Group = check(this, "Level2Group", "Group by Level 2 Sort", {384, 94, 206, 24});
-    ColumnHeaders = check(this, "ColumnHeaders", "Column Headers", {384, 118, 206, 24});
-    HorzLines = check(this, "HorzLines", "Horizontal Lines", {384, 142, 206, 24});
-    VertLines = check(this, "VertLines", "Vertical Lines", {384, 166, 206, 24});
-    DateOnPage = check(this, "DateOnPage", "Date On Pages", {384, 190, 206, 24});
-    PageNumbers = check(this, "PageNumbers", "Page Numbers", {384, 214, 206, 24});
-    LandOrient = check(this, "LandOrient", "Print Landscape", {384, 238, 206, 24});
-    UseTotals = check(this, "UseTotals", "Use Totals", {384, 262, 206, 24});
+    Level1Group = check(this, "Level1Group", "Group by Level 1 Sort", {384, 58, 206, 19});
+    Level2Group = check(this, "Level2Group", "Group by Level 2 Sort", {384, 77, 206, 19});
+    ColumnHeaders = check(this, "ColumnHeaders", "Column Headers", {384, 96, 206, 19});
+    HorzLines = check(this, "HorzLines", "Horizontal Lines", {384, 115, 206, 19});
+    VertLines = check(this, "VertLines", "Vertical Lines", {384, 134, 206, 19});
+    DateOnPage = check(this, "DateOnPage", "Date On Pages", {384, 153, 206, 19});
+    PageNumbers = check(this, "PageNumbers", "Page Numbers", {384, 172, 206, 19});
+    LandOrient = check(this, "LandOrient", "Print Landscape", {384, 191, 206, 19});
+    UseTotals = check(this, "UseTotals", "Use Totals", {384, 210, 206, 19});
     connect(Level1Group, &QCheckBox::clicked, this, &TUserReport::Level1GroupClick);
 
     auto* titles = new QGroupBox(QStringLiteral("Report Titles"), this);
-    titles->setGeometry(10, 292, 580, 112);
-    Title1 = edit(titles, "Title1", {10, 22, 560, 24}, 80);
-    Title2 = edit(titles, "Title2", {10, 50, 560, 24}, 80);
-    Title3 = edit(titles, "Title3", {10, 78, 560, 24}, 80);
+    titles->setGeometry(10, 232, 580, 92);
+    Title1 = edit(titles, "Title1", {10, 20, 560, 22}, 80);
+    Title2 = edit(titles, "Title2", {10, 44, 560, 22}, 80);
+    Title3 = edit(titles, "Title3", {10, 68, 560, 22}, 80);
 
     auto* margins = new QGroupBox(QStringLiteral("Margins (in inches)"), this);
-    margins->setGeometry(10, 410, 360, 58);
+    margins->setGeometry(10, 328, 360, 62);
     const char* marginLabels[4] = {"Top", "Bottom", "Left", "Right"};
     const char* marginNames[4] = {"TopMargin", "BottomMargin", "LeftMargin", "RightMargin"};
     QLineEdit** marginBoxes[4] = {&TopMargin, &BottomMargin, &LeftMargin, &RightMargin};
     for (int i = 0; i < 4; ++i) {
-        *marginBoxes[i] = edit(margins, marginNames[i], {48 + i * 88, 24, 38, 24}, 5);
-        label(margins, marginLabels[i], {4 + i * 88, 24, 44, 24}, *marginBoxes[i])->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        *marginBoxes[i] = edit(margins, marginNames[i], {12 + i * 88, 36, 56, 22}, 5);
+        label(margins, marginLabels[i], {12 + i * 88, 17, 76, 18}, *marginBoxes[i]);
         connect(*marginBoxes[i], &QLineEdit::editingFinished, this, &TUserReport::NumLinesExit);
     }
-    NumLines = edit(this, "NumLines", {510, 420, 40, 26}, 2);
-    label(this, "Number of &Lines", {384, 420, 124, 26}, NumLines);
+    NumLines = edit(this, "NumLines", {510, 350, 40, 24}, 2);
+    label(this, "Number of &Lines", {384, 350, 124, 24}, NumLines);
     connect(NumLines, &QLineEdit::editingFinished, this, &TUserReport::NumLinesExit);
     connect(ReportName, &QLineEdit::editingFinished, this, &TUserReport::ReportNameExit);
 
-    auto* specify = button("SpecifyButton", "&Specify Report Content", {10, 480, 196, 32});
-    auto* update = button("UpdateButton", "&Update", {214, 480, 88, 32});
+    auto* specify = button("SpecifyButton", "&Specify Report Content", {10, 398, 196, 30});
+    auto* update = button("UpdateButton", "&Update", {214, 398, 88, 30});
     update->setDefault(true);
-    auto* cancel = button("CancelButton", "&Cancel", {310, 480, 88, 32});
-    DeleteButton_ = button("DeleteButton", "&Delete", {406, 480, 88, 32});
-    auto* help = button("HelpButton", "&Help", {502, 480, 88, 32});
+    auto* cancel = button("CancelButton", "&Cancel", {310, 398, 88, 30});
+    DeleteButton_ = button("DeleteButton", "&Delete", {406, 398, 88, 30});
+    auto* help = button("HelpButton", "&Help", {502, 398, 88, 30});
     connect(specify, &QPushButton::clicked, this, &TUserReport::SpecifyButtonClick);
     connect(update, &QPushButton::clicked, this, &TUserReport::UpdateButtonClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -240,6 +240,7 @@ void TUserReport::CharsClick(int chars)
 void TUserReport::SetFontsClick()
 {
     TReportFonts fonts(buffer_, this);
+    dress(&fonts);
     ui::fitWindow(&fonts, nullptr, factor_, ui::screenSize());
     execModal(fonts);
     showFonts();
@@ -266,6 +267,9 @@ void TUserReport::SpecifyButtonClick()
 {
     if (!checkLines()) return;
     TRepLayout layout(buffer_, chosenChars(), UseTotals->isChecked(), names_, factor_, this);
+    layout.execModal = execModal;
+    layout.dress = dress;
+    dress(&layout);
     ui::fitWindow(&layout, nullptr, factor_, ui::screenSize());
     if (execModal(layout) == QDialog::Accepted) buffer_ = layout.report();
 }

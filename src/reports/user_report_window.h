@@ -35,6 +35,8 @@ public:
     // After "&Update" or "&Delete": the file changed, and the record to select in the list (-1 none).
     bool fileChanged() const { return changed_; }
     int selectAfter() const { return select_; }
+    // Gives a window of the designer the look of the report windows (fonts, colours).
+    std::function<void(QWidget*)> dress = [](QWidget*) {};
     // Shows a window modally; tests answer for the user.
     std::function<int(QDialog&)> execModal = [](QDialog& d) { return d.exec(); };
 

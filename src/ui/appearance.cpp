@@ -69,7 +69,12 @@ void setColors(QWidget* w, const QColor& background, const QColor& text)
 void setWindowBackground(QWidget* w, const store::ColorSet& set)
 {
     QPalette p = w->palette();
-    p.setColor(QPalette::Window, toColor(set[store::MainBackground]));
+    const QColor background = toColor(set[store::MainBackground]);
+    p.setColor(QPalette::Window, background);
+    // greyed-out captions stay readable on any background (the style's grey vanishes on silver)
+    const QColor greyed = background.lightness() > 128 ? background.darker(170) : background.lighter(170);
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(QPalette::Disabled, role, greyed);
     w->setPalette(p);
     w->setAutoFillBackground(true);
 }
