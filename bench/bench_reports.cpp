@@ -7,7 +7,7 @@
 //                                                 one run alone when named)
 #include <QElapsedTimer>
 #include <QFile>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <fstream>
@@ -17,6 +17,7 @@
 #include "dbase/table.h"
 #include "find/sort_expression.h"
 #include "render/page_device.h"
+#include "reports/preview_window.h"
 #include "reports/report_run.h"
 #include "store/codepage.h"
 #include "store/field_table.h"
@@ -96,7 +97,7 @@ double formatPass(const dbase::Table& t, const reports::ReportDefinition& r)
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     if (argc != 2 && argc != 3) return 2;
     const std::string only = argc == 3 ? argv[2] : "";
     const auto wanted = [&](const char* run) { return only.empty() || only == run; };
@@ -156,6 +157,25 @@ int main(int argc, char** argv)
                     "laying out and drawing %.0f ms); resident %ld MB, %ld MB more than before\n",
                     total, r.pages, read, format - read, total - format, residentKb("VmRSS:") / 1024,
                     (residentKb("VmRSS:") - before) / 1024);
+        // the preview on those pages: page 1 shown, pages turned at the page-width zoom, a range printed
+        clock.restart();
+        TMyPreview preview(stream, narrow.name, nullptr);
+        preview.resize(800, 600);
+        preview.show();
+        app.processEvents();
+        std::printf("preview: page 1 shown %.0f ms after the run\n", ms(clock));
+        preview.ZoomPageWidth();
+        app.processEvents();
+        clock.restart();
+        for (int i = 0; i < 20; ++i) {
+            preview.NextPage();
+            app.processEvents();
+        }
+        std::printf("preview: a page turned at the page-width zoom in %.1f ms\n", ms(clock) / 20);
+        clock.restart();
+        render::PdfDevice range(out.filePath(QStringLiteral("RANGE.PDF")));
+        stream.printPages(range, 100, 120);
+        std::printf("preview: pages 100-120 printed into a PDF file in %.0f ms\n", ms(clock));
     }
     if (wanted("pdf")) {
         in.mode = reports::RunMode::Print;

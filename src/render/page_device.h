@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-// Where a report's pages go: a device hands the engine a painter for each page. The stream
-// device records every page for the preview and for printing pages later; the PDF device writes
-// a PDF file; the printer device (with the windows) prints.
+// Where a report's pages go. The engine draws text and lines in inches from the paper's top left
+// corner; a device puts them on paper, into a PDF file, or records them: the stream device keeps
+// every page for the preview and for printing pages later, at any resolution.
+#include <QColor>
+#include <QFont>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
-#include <QPicture>
 #include <QSaveFile>
 #include <QSizeF>
 #include <memory>
@@ -36,43 +37,84 @@ public:
     virtual void setJobTitle(const QString&) {}
     // Opens the device for a run; throws RenderError.
     virtual void begin() = 0;
-    // A painter for the next page, its origin at the paper's top left corner.
-    virtual QPainter& startPage() = 0;
+    virtual void startPage() = 0;
     virtual void finishPage() = 0;
     // Ends the run: what was printed is delivered (false: thrown away, as after an abort).
     virtual void end(bool deliver) = 0;
+
+    // Drawing on the current page, in inches from the paper's top left corner. Text stands on its
+    // baseline at `at`; a font's size is in points.
+    virtual void drawText(QPointF at, const QString& text, const QFont& font, const QColor& color) = 0;
+    virtual void drawLine(QPointF from, QPointF to, double width) = 0;
 };
 
-// Records each page as a picture at the screen's 96 dots per inch.
+// A device drawing through a QPainter: positions are turned into the painter's device units, the
+// font and pen are set only when they change.
+class PainterDevice : public PageDevice {
+public:
+    void drawText(QPointF at, const QString& text, const QFont& font, const QColor& color) override;
+    void drawLine(QPointF from, QPointF to, double width) override;
+
+protected:
+    // Starts drawing through painter at dots per inch (the device's own, or more to zoom).
+    void attach(QPainter* painter, double dpiX, double dpiY);
+    void detach() { painter_ = nullptr; }
+
+private:
+    QPainter* painter_ = nullptr;
+    double dpiX_ = 96, dpiY_ = 96;
+    QFont font_;
+    QColor color_;
+    double penWidth_ = -1;
+    bool textPen_ = false;
+};
+
+// Records each page: its texts and lines, the fonts kept once for all pages.
 class StreamDevice : public PageDevice {
 public:
     explicit StreamDevice(const QPageSize& paper = QPageSize(QPageSize::Letter),
                           QPageLayout::Orientation orientation = QPageLayout::Portrait);
+    ~StreamDevice() override;
     QSizeF pageSizeInches() const override;
     void setOrientation(QPageLayout::Orientation orientation) override { orientation_ = orientation; }
-    void begin() override;
-    QPainter& startPage() override;
-    void finishPage() override;
-    void end(bool deliver) override;
-
-    const std::vector<QPicture>& pages() const { return pages_; }
-    // Replays page n (0-based) onto a painter whose origin is the paper's top left corner.
-    void drawPage(QPainter& painter, std::size_t n) const;
-    // Prints pages first..last (1-based, inclusive) of the recording on another device.
-    void printPages(PageDevice& device, int first, int last) const;
     QPageLayout::Orientation orientation() const { return orientation_; }
+    void begin() override;
+    void startPage() override;
+    void finishPage() override {}
+    void end(bool) override {}
+    void drawText(QPointF at, const QString& text, const QFont& font, const QColor& color) override;
+    void drawLine(QPointF from, QPointF to, double width) override;
+
+    int pageCount() const { return int(pages_.size()); }
+    // Draws page n (0-based) on another device's current page.
+    void replay(PageDevice& device, int n) const;
+    // Draws page n (0-based) through a painter at dpi dots per inch (96 x zoom for the screen).
+    void drawPage(QPainter& painter, int n, double dpi) const;
+    // Prints pages first..last (1-based, inclusive) on another device, as one job.
+    void printPages(PageDevice& device, int first, int last) const;
 
 private:
+    struct Op {
+        QPointF a, b;     // text: position; line: its two ends
+        QString text;     // empty for a line
+        int style = 0;    // text: font and colour; line: unused
+        double width = 0; // line width
+    };
+    struct Style {
+        QFont font;
+        QColor color;
+    };
+    int styleOf(const QFont& font, const QColor& color);
+
     QPageSize paper_;
     QPageLayout::Orientation orientation_;
-    std::vector<QPicture> pages_;
-    QPicture current_;
-    QPainter painter_;
+    std::vector<std::vector<Op>> pages_;
+    std::vector<Style> styles_;
 };
 
 // Writes the pages into a PDF file; the file appears under its name only when the run ends
 // delivered, so an aborted or failed run leaves nothing half written.
-class PdfDevice : public PageDevice {
+class PdfDevice : public PainterDevice {
 public:
     explicit PdfDevice(QString fileName, const QPageSize& paper = QPageSize(QPageSize::Letter),
                        QPageLayout::Orientation orientation = QPageLayout::Portrait);
@@ -81,7 +123,7 @@ public:
     void setOrientation(QPageLayout::Orientation orientation) override { orientation_ = orientation; }
     void setJobTitle(const QString& title) override { title_ = title; }
     void begin() override;
-    QPainter& startPage() override;
+    void startPage() override;
     void finishPage() override {}
     void end(bool deliver) override;
 

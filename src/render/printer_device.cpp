@@ -31,19 +31,20 @@ void PrinterDevice::setOrientation(QPageLayout::Orientation orientation)
 
 void PrinterDevice::begin() { pages_ = 0; }
 
-QPainter& PrinterDevice::startPage()
+void PrinterDevice::startPage()
 {
     if (pages_++ == 0) {
         if (!painter_.begin(printer_.get()))
             throw RenderError(QStringLiteral("The printer %1 could not be started.").arg(printer_->printerName()).toStdString());
+        attach(&painter_, printer_->logicalDpiX(), printer_->logicalDpiY());
     } else if (!printer_->newPage()) {
         throw RenderError(QStringLiteral("The printer %1 did not take the next page.").arg(printer_->printerName()).toStdString());
     }
-    return painter_;
 }
 
 void PrinterDevice::end(bool)
 {
+    detach();
     if (painter_.isActive()) painter_.end();
 }
 

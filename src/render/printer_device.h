@@ -12,7 +12,7 @@ namespace render {
 // The installed printers' names, in the order a printer index counts them.
 QStringList installedPrinters();
 
-class PrinterDevice : public PageDevice {
+class PrinterDevice : public PainterDevice {
 public:
     // index -1 (or one no longer installed) is the default printer. Throws RenderError when no
     // printer is installed.
@@ -21,7 +21,7 @@ public:
     void setOrientation(QPageLayout::Orientation orientation) override;
     void setJobTitle(const QString& title) override { printer_->setDocName(title); }
     void begin() override;
-    QPainter& startPage() override;
+    void startPage() override;
     void finishPage() override {}
     // Pages already sent stay sent, also after an abort.
     void end(bool deliver) override;

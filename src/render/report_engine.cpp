@@ -56,11 +56,9 @@ bool ReportEngine::run(PageDevice& device, const Callbacks& callbacks)
             ++page_;
             if (statusListener_)
                 statusListener_(statusText());
-            painter_ = &device.startPage();
-            painterReady_ = false;
+            device.startPage();
+            device_ = &device;
             pageOpen = true;
-            dpiX_ = painter_->device()->logicalDpiX();
-            dpiY_ = painter_->device()->logicalDpiY();
             setSection(0, pageHeight_);
             clearTabs();
             if (callbacks.header)
@@ -70,13 +68,13 @@ bool ReportEngine::run(PageDevice& device, const Callbacks& callbacks)
                 callbacks.footer(*this);
             device.finishPage();
             pageOpen = false;
-            painter_ = nullptr;
+            device_ = nullptr;
         }
         device.end(!aborted_);
     } catch (...) {
         if (pageOpen)
             device.finishPage();
-        painter_ = nullptr;
+        device_ = nullptr;
         try {
             device.end(false);
         } catch (...) {
@@ -114,7 +112,6 @@ bool sameFont(const FontSpec& a, const FontSpec& b)
 void ReportEngine::setFont(const FontSpec& font)
 {
     fontSpec_ = font;
-    painterReady_ = false;
     for (const auto& m : measured_)
         if (sameFont(m->spec, font)) {
             current_ = m.get();
@@ -210,23 +207,13 @@ void ReportEngine::printCentre(const QString& text)
 
 void ReportEngine::printRight(const QString& text) { paintText(pageWidth_ - right_ - textWidth(text), text); }
 
-QRectF ReportEngine::toDevice(const QRectF& r) const
-{
-    return QRectF(r.x() * dpiX_, r.y() * dpiY_, r.width() * dpiX_, r.height() * dpiY_);
-}
-
 // Text on the current line from x inches, on the baseline that centres the font in the line.
 void ReportEngine::paintText(double x, const QString& text)
 {
-    if (!painter_ || text.isEmpty())
+    if (!device_ || text.isEmpty())
         return;
     const double baseline = y_ + (current_->lineHeight - current_->ascent - current_->descent) / 2 + current_->ascent;
-    if (!painterReady_) {  // set once after a change: each setting is recorded with the page
-        painter_->setFont(current_->font);
-        painter_->setPen(fontSpec_.color);
-        painterReady_ = true;
-    }
-    painter_->drawText(QPointF(x * dpiX_, baseline * dpiY_), text);
+    device_->drawText(QPointF(x, baseline), text, current_->font, fontSpec_.color);
 }
 
 void ReportEngine::paintCell(const TabStop& stop, const QString& text)
@@ -241,21 +228,16 @@ void ReportEngine::paintCell(const TabStop& stop, const QString& text)
         case Justify::Right: paintText(x + room - textWidth(text), text); break;
         }
     }
-    if (!painter_ || stop.borders == NoBorder)
+    if (!device_ || stop.borders == NoBorder)
         return;
-    QPen pen(Qt::black);
-    pen.setWidthF(kBorderWidth * dpiX_);
-    painter_->setPen(pen);
-    painterReady_ = false;
-    const QRectF d = toDevice(cell);
     if (stop.borders & LeftBorder)
-        painter_->drawLine(d.topLeft(), d.bottomLeft());
+        device_->drawLine(cell.topLeft(), cell.bottomLeft(), kBorderWidth);
     if (stop.borders & RightBorder)
-        painter_->drawLine(d.topRight(), d.bottomRight());
+        device_->drawLine(cell.topRight(), cell.bottomRight(), kBorderWidth);
     if (stop.borders & TopBorder)
-        painter_->drawLine(d.topLeft(), d.topRight());
+        device_->drawLine(cell.topLeft(), cell.topRight(), kBorderWidth);
     if (stop.borders & BottomBorder)
-        painter_->drawLine(d.bottomLeft(), d.bottomRight());
+        device_->drawLine(cell.bottomLeft(), cell.bottomRight(), kBorderWidth);
 }
 
 }  // namespace render

@@ -108,7 +108,6 @@ public:
 private:
     void paintCell(const TabStop& stop, const QString& text);
     void paintText(double x, const QString& text);
-    QRectF toDevice(const QRectF& inches) const;
 
     double top_ = 0.5, bottom_ = 0.5, left_ = 0.5, right_ = 0.5;
     QPageLayout::Orientation orientation_ = QPageLayout::Portrait;
@@ -116,9 +115,7 @@ private:
     QString statusFormat_ = QStringLiteral("Printing Page %p");
     std::function<void(const QString&)> statusListener_;
 
-    QPainter* painter_ = nullptr;
-    bool painterReady_ = false;  // the painter holds the current font and text colour
-    double dpiX_ = 96, dpiY_ = 96;
+    PageDevice* device_ = nullptr;  // during a page
     double pageWidth_ = 8.5, pageHeight_ = 11;
     int page_ = 0;
     bool aborted_ = false;

@@ -29,12 +29,15 @@ void PageView::show(int page, double zoom, bool color)
     const QSizeF size = pageSize() * (zoom / 100);
     image_ = QImage(qMax(1, qRound(size.width())), qMax(1, qRound(size.height())), QImage::Format_RGB32);
     image_.fill(Qt::white);
+    // the page's fonts, sized in points, grow with the zoom as its positions do
+    const int dotsPerMeter = qRound(96 * zoom / 100 / 0.0254);
+    image_.setDotsPerMeterX(dotsPerMeter);
+    image_.setDotsPerMeterY(dotsPerMeter);
     {
         QPainter p(&image_);
         p.setRenderHint(QPainter::Antialiasing);
         p.setRenderHint(QPainter::TextAntialiasing);
-        p.scale(zoom / 100, zoom / 100);
-        pages_.drawPage(p, std::size_t(page - 1));
+        pages_.drawPage(p, page - 1, 96 * zoom / 100);
     }
     if (!color) image_ = image_.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32);
     setFixedSize(image_.width() + 2 * kGap, image_.height() + 2 * kGap);

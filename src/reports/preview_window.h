@@ -28,7 +28,7 @@ public:
     TMyPreview(const render::StreamDevice& pages, const QString& reportName, PrinterMaker printer,
                QWidget* parent = nullptr);
 
-    int pageCount() const { return int(pages_.pages().size()); }
+    int pageCount() const { return pages_.pageCount(); }
     int page() const { return page_; }  // 1-based
     double zoom() const { return zoom_; }
     bool useColor() const { return color_; }

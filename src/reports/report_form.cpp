@@ -30,7 +30,11 @@ TReportForm::TReportForm(const reports::RunInput& input, render::PageDevice& dev
     ui::makeFixedDialog(this);
     resize(300, 140);
     engine_.setStatusFormat(QStringLiteral("Printing Page %p"));
-    engine_.setStatusListener([this](const QString& status) { StatusLabel->setText(status + QStringLiteral("\n\n")); });
+    engine_.setStatusListener([this](const QString& status) {
+        StatusLabel->setText(status + QStringLiteral("\n\n"));
+        // each new page shows its number and lets Cancel through
+        if (running_) QApplication::processEvents();
+    });
 }
 
 void TReportForm::showEvent(QShowEvent* event)

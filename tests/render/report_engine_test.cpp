@@ -10,7 +10,7 @@ using namespace render;
 namespace {
 
 // One page painted into an image at 100 dots per inch.
-class ImageDevice : public PageDevice {
+class ImageDevice : public PainterDevice {
 public:
     static constexpr int kDpi = 100;
     ImageDevice() : image_(850, 1100, QImage::Format_RGB32)
@@ -22,12 +22,16 @@ public:
     QSizeF pageSizeInches() const override { return {8.5, 11}; }
     void setOrientation(QPageLayout::Orientation) override {}
     void begin() override { image_.fill(Qt::white); }
-    QPainter& startPage() override
+    void startPage() override
     {
         painter_.begin(&image_);
-        return painter_;
+        attach(&painter_, kDpi, kDpi);
     }
-    void finishPage() override { painter_.end(); }
+    void finishPage() override
+    {
+        detach();
+        painter_.end();
+    }
     void end(bool) override {}
     const QImage& image() const { return image_; }
 

@@ -235,7 +235,7 @@ TEST(ReportPages, TextFileAndRecordedPagesBreakAtTheSamePlaces)
         render::ReportEngine engine;
         render::StreamDevice device;
         const RunResult viewed = runReport(in, engine, device);
-        EXPECT_EQ(int(device.pages().size()), viewed.pages);
+        EXPECT_EQ(device.pageCount(), viewed.pages);
         EXPECT_EQ(viewed.pages, pagesOf(text.text).size()) << r.name.toStdString();
         EXPECT_EQ(viewed.pages, text.result.pages) << r.name.toStdString();
     }
