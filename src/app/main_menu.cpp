@@ -18,7 +18,7 @@ const QStringList kBuilt = {
     QStringLiteral("Maintain"), QStringLiteral("DoOpen"), QStringLiteral("DoNew"), QStringLiteral("UpdateDatabase"),
     QStringLiteral("LastFile"), QStringLiteral("DoViewer"), QStringLiteral("DoSortOrder"),
     QStringLiteral("DoFind"), QStringLiteral("DoFindNext"), QStringLiteral("SearchReplace"),
-    QStringLiteral("DoSearch"), QStringLiteral("DoReports"),
+    QStringLiteral("DoSearch"), QStringLiteral("DoReports"), QStringLiteral("DoBackup"), QStringLiteral("DoRestore"),
 };
 // Commands that browse mode takes away.
 const QStringList kNotInBrowse = {
@@ -78,6 +78,8 @@ void TMain::runCommand(const QString& command)
     else if (command == QLatin1String("DoViewer")) DoViewer();
     else if (command == QLatin1String("DoSortOrder")) DoSortOrder();
     else if (command == QLatin1String("DoReports")) DoReports();
+    else if (command == QLatin1String("DoBackup")) DoBackup();
+    else if (command == QLatin1String("DoRestore")) DoRestore();
     else if (command == QLatin1String("DoFind")) DoFind();
     else if (command == QLatin1String("DoSearch")) DoSearch();
     else if (command == QLatin1String("SearchReplace")) DoSearchReplace();

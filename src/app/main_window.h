@@ -15,6 +15,7 @@
 #include "find/locate_window.h"
 #include "find/search_criteria.h"
 #include "find/search_replace.h"
+#include "backup/backup_host.h"
 #include "reports/report_host.h"
 #include "store/book_table.h"
 #include "store/dataset.h"
@@ -113,6 +114,8 @@ public:
     void DoViewer();
     void DoSortOrder();
     void DoReports();
+    void DoBackup();
+    void DoRestore();
     TMyReport* MyReport = nullptr;  // made at the first use, kept for the run
     void DoSearchReplace();
     // "&Start Search" of the search and replace window, once its values are checked
@@ -182,6 +185,8 @@ private:
     StartCheck checkDatabaseAtStart(const QString& path);
     void applyTableAccess();
     friend class MainReportHost;
+    friend class MainBackupHost;
+    std::unique_ptr<backup::BackupHost> backupHost_;
     std::unique_ptr<reports::ReportHost> reportHost_;
     dbase::Table::Filter suspendedFilter_;  // a search set aside while a report prints every book
     void switchDatabase(const QString& path, bool created);

@@ -51,7 +51,7 @@ bool BookTableFiles::MakeNewDB(const QString& path)
     return QFileInfo::exists(path);
 }
 
-bool BookTableFiles::CheckDBaseFormat(QObject* owner, const QString& path)
+bool BookTableFiles::CheckDBaseFormat(QObject* owner, const QString& path, bool clearIndexFlag)
 {
     QFileInfo info(QFileInfo(path).absoluteFilePath());
     MyCheckTable.close();
@@ -76,6 +76,7 @@ bool BookTableFiles::CheckDBaseFormat(QObject* owner, const QString& path)
                                             "You may, however, import data from this file using the import function."));
         return false;
     }
+    if (!clearIndexFlag) return true;
     // a book table copied without its index: its flag is cleared, so that it opens in record order
     const QString base = info.completeBaseName();
     if (!dbase::existsCaseless(toPath(info.absolutePath()), QFile::encodeName(base + QStringLiteral(".MDX")).toStdString()))

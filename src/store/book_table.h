@@ -19,7 +19,9 @@ public:
     bool MakeNewDB(const QString& path);
     // True if path is a book table of this layout; otherwise tells the user and returns false.
     // Engine errors (a file that is no table at all) reach the caller.
-    bool CheckDBaseFormat(QObject* owner, const QString& path);
+    // clearIndexFlag: a table found without its index gets its index flag cleared (never on a
+    // file that is only read, such as a backup to restore from).
+    bool CheckDBaseFormat(QObject* owner, const QString& path, bool clearIndexFlag = true);
     // Clears byte 28 of the table file; says nothing when it cannot.
     static void RemoveMDXByte(const QString& path);
     // True if the table at path has a production index holding the sort tag "NewIndex". Reads

@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// Backup and restore from the main window: what their windows need of it.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "app/main_window.h"
+#include "backup/backup_window.h"
+#include "backup/restore_window.h"
+#include "dbase/error.h"
+#include "dbase/file.h"
+#include "reports/report_list_window.h"
+#include "store/book_table.h"
+#include "ui/appearance.h"
+#include "ui/messages.h"
+
+class MainBackupHost : public backup::BackupHost {
+public:
+    explicit MainBackupHost(TMain& main) : main_(main) {}
+    QString databasePath() const override { return main_.currentDatabase; }
+    QString basePath() const override { return main_.basePath; }
+    QString tableName() const override { return QFileInfo(main_.currentDatabase).completeBaseName(); }
+    QString programDirectory() const override { return main_.programDirectory; }
+    bool searchActive() const override { return main_.searchOn; }
+    void suspendSearch() override
+    {
+        main_.suspendedFilter_ = main_.MyTable.filter();
+        main_.DoEndSearch();
+    }
+    void resumeSearch() override
+    {
+        main_.MyTable.setFilter(main_.suspendedFilter_);
+        main_.suspendedFilter_ = nullptr;
+        main_.EnableEndSearch();
+        main_.SetViewerOptions();
+        main_.DisplayCount();
+    }
+    void endSearch() override { main_.DoEndSearch(); }
+    bool testExclusive() override
+    {
+        main_.MyTable.close();
+        return !main_.DBaseInUse(main_.currentDatabase);
+    }
+    void closeTable() override { main_.MyTable.close(); }
+    void reopenTable() override
+    {
+        if (main_.MyTable.active()) return;
+        try {
+            main_.MyTable.open();
+        } catch (const dbase::DatabaseError& e) {
+            ui::showError(&main_, QString::fromLocal8Bit(e.what()));
+        }
+        main_.SetViewerOptions();
+        main_.DisplayCount();
+    }
+    void saveLists() override { main_.dataLists.SaveAllLists(main_.basePath); }
+    void saveSettings() override { store::writeDatabaseSettings(main_.db, main_.settingsPath); }
+    void reloadLists() override { main_.dataLists.LoadAllList(main_.basePath, main_.programDirectory); }
+    void reloadSettings() override
+    {
+        main_.db = store::readDatabaseSettings(main_.settingsPath);
+        main_.DoFileSpecific();
+    }
+    void reloadReports() override
+    {
+        if (main_.MyReport) main_.MyReport->loadNames();
+    }
+    bool checkBookTable(const QString& path) override
+    {
+        try {
+            return main_.files_.CheckDBaseFormat(&main_, path, false);
+        } catch (const dbase::DatabaseError& e) {
+            ui::showError(&main_, QString::fromLocal8Bit(e.what()));
+            return false;
+        }
+    }
+    void openRestored(const QString& path) override
+    {
+        // a new index from the restored books alone: the old one belongs to other books
+        const QFileInfo info(path);
+        const QString index = QString::fromStdString(
+            dbase::findCaseless(store::toPath(info.absolutePath()),
+                                QFile::encodeName(info.completeBaseName() + QStringLiteral(".MDX")).toStdString())
+                .string());
+        QFile::remove(index);
+        store::BookTableFiles::RemoveMDXByte(path);
+        main_.switchDatabase(path, false);
+    }
+    double windowFactor() const override { return main_.factor; }
+    QSize windowScreen() const override { return main_.screen; }
+
+private:
+    TMain& main_;
+};
+
+namespace {
+template <typename Window>
+void showModal(TMain& main, Window& window, const store::DatabaseSettings& db, double factor, QSize screen)
+{
+    ui::applyProgramFonts(&window, db.labelFont, db.editFont, db.buttonFont);
+    ui::setWindowBackground(&window, db.colors[store::ConfigureColors]);
+    ui::fitWindow(&window, nullptr, factor, screen);
+    window.exec();
+    main.DisplayCount();
+}
+}  // namespace
+
+void TMain::DoBackup()
+{
+    if (!backupHost_) backupHost_ = std::make_unique<MainBackupHost>(*this);
+    TMyBackup window(*backupHost_, this);
+    showModal(*this, window, db, factor, screen);
+}
+
+void TMain::DoRestore()
+{
+    if (!backupHost_) backupHost_ = std::make_unique<MainBackupHost>(*this);
+    TMyRestore window(*backupHost_, this);
+    showModal(*this, window, db, factor, screen);
+}

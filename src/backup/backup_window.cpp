@@ -1,0 +1,263 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "backup/backup_window.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStorageInfo>
+#include <QTreeView>
+
+#include "backup/file_copy.h"
+#include "ui/help.h"
+#include "ui/messages.h"
+#include "ui/window_fit.h"
+
+namespace {
+
+const QString kFailed = QStringLiteral("An error occurred during backup.  Backup not completed.");
+const QString kDone = QStringLiteral("Backup completed successfully.");
+const QString kSameFile = QStringLiteral("Destination File and Source File are identical.  You cannot copy a file  over "
+                                         "top of itself.  Please choose a different directory/folder to backup to.");
+
+// The busy cursor for as long as it lives, and a window that still repaints while a copy runs.
+struct Busy {
+    Busy() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~Busy() { QApplication::restoreOverrideCursor(); }
+    backup::Progress progress()
+    {
+        clock.start();
+        return [this](qint64, qint64) {
+            if (clock.elapsed() < 100) return;
+            QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            clock.restart();
+        };
+    }
+    QElapsedTimer clock;
+};
+
+QString listExtension(int n) { return QStringLiteral(".%1").arg(n, 3, 10, QChar(u'0')); }
+
+}  // namespace
+
+TMyBackup::TMyBackup(backup::BackupHost& host, QWidget* parent) : QDialog(parent), host_(host)
+{
+    setObjectName(QStringLiteral("MyBackup"));
+    setWindowTitle(QStringLiteral("Backup"));
+    ui::makeFixedDialog(this);
+    auto* what = new QGroupBox(QStringLiteral("What To Back Up"), this);
+    what->setGeometry(10, 8, 330, 132);
+    auto radio = [what](const char* name, const char* caption, int y) {
+        auto* r = new QRadioButton(QString::fromLatin1(caption), what);
+        r->setObjectName(QString::fromLatin1(name));
+        r->setGeometry(10, y, 312, 24);
+        return r;
+    };
+    BackDBF = radio("BackDBF", "Current &Database (*.DBF)", 22);
+    BackLST = radio("BackLST", "Data &Lists of Current Database (*.0xx)", 48);
+    BackINI = radio("BackINI", "Config &File of Current Database (*.INI)", 74);
+    BackURP = radio("BackURP", "Global &Report Definitions (*.URP)", 100);
+    BackDBF->setChecked(true);
+
+    auto* where = new QGroupBox(QStringLiteral("Where To Back Up To"), this);
+    where->setGeometry(350, 8, 280, 300);
+    DriveBox = new QComboBox(where);
+    DriveBox->setObjectName(QStringLiteral("DriveBox"));
+    DriveBox->setGeometry(10, 24, 260, 26);
+    DirBox = new QTreeView(where);
+    DirBox->setObjectName(QStringLiteral("DirBox"));
+    DirBox->setGeometry(10, 56, 260, 234);
+    folders_ = new QFileSystemModel(this);
+    folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+    folders_->setRootPath(QString());
+    DirBox->setModel(folders_);
+    for (int c = 1; c < folders_->columnCount(); ++c) DirBox->hideColumn(c);
+    DirBox->header()->hide();
+
+    // the mounted volumes, the one that holds the program folder first
+    const QString programFolder = host_.programDirectory();
+    const QStorageInfo home(programFolder);
+    DriveBox->addItem(home.rootPath() + QStringLiteral("  ") + home.displayName(), home.rootPath());
+    for (const QStorageInfo& v : QStorageInfo::mountedVolumes()) {
+        if (!v.isValid() || !v.isReady() || v.rootPath() == home.rootPath()) continue;
+        DriveBox->addItem(v.rootPath() + QStringLiteral("  ") + v.displayName(), v.rootPath());
+    }
+    connect(DriveBox, QOverload<int>::of(&QComboBox::activated), this, &TMyBackup::DriveBoxChange);
+    DirBox->setRootIndex(folders_->index(home.rootPath()));
+    setDestinationFolder(programFolder);
+
+    auto button = [this](const char* name, const char* caption, int x) {
+        auto* b = new QPushButton(QString::fromLatin1(caption), this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setGeometry(x, 272, 104, 32);
+        return b;
+    };
+    auto* start = button("StartButton", "&Start Back Up", 10);
+    start->setDefault(true);
+    CancelButton = button("CancelButton", "&Cancel", 122);
+    auto* help = button("HelpButton", "&Help", 234);
+    connect(start, &QPushButton::clicked, this, &TMyBackup::StartButtonClick);
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(help, &QPushButton::clicked, this, &TMyBackup::HelpButtonClick);
+    resize(640, 318);
+}
+
+QString TMyBackup::destinationFolder() const
+{
+    const QModelIndex i = DirBox->currentIndex();
+    return i.isValid() ? folders_->filePath(i) : DriveBox->currentData().toString();
+}
+
+void TMyBackup::setDestinationFolder(const QString& folder)
+{
+    const QModelIndex i = folders_->index(QDir::cleanPath(QFileInfo(folder).absoluteFilePath()));
+    DirBox->setCurrentIndex(i);
+    DirBox->scrollTo(i);
+}
+
+void TMyBackup::DriveBoxChange()
+{
+    const QString root = DriveBox->currentData().toString();
+    DirBox->setRootIndex(folders_->index(root));
+    DirBox->setCurrentIndex(folders_->index(root));
+}
+
+void TMyBackup::HelpButtonClick() { ui::help().showKeyword(this, QStringLiteral("Backup and Restore")); }
+
+void TMyBackup::say(const QString& caption, const QString& text) { ui::showNotice(this, caption, text, ui::MsgIcon::None); }
+
+void TMyBackup::StartButtonClick()
+{
+    const QString folder = destinationFolder();
+    bool done = false;
+    if (BackDBF->isChecked()) done = backUpDatabase(folder);
+    else if (BackLST->isChecked()) done = backUpLists(folder);
+    else if (BackINI->isChecked()) done = backUpSettings(folder);
+    else done = backUpReports(folder);
+    if (!done) return;
+    CancelButton->setText(QStringLiteral("&Close"));
+    CancelButton->setFocus();
+}
+
+bool TMyBackup::backUpDatabase(const QString& folder)
+{
+    const QString source = host_.databasePath();
+    const QString destination = QDir(folder).filePath(host_.tableName() + QStringLiteral(".DBF"));
+    if (backup::sameFile(source, destination)) {
+        say(QStringLiteral("Error"), kSameFile);
+        return false;
+    }
+    const bool searched = host_.searchActive();
+    if (searched) host_.suspendSearch();
+    // the search and the table come back however the backup ends
+    struct Restore {
+        backup::BackupHost& host;
+        bool searched;
+        ~Restore()
+        {
+            host.reopenTable();
+            if (searched) host.resumeSearch();
+        }
+    } restore {host_, searched};
+    if (!host_.testExclusive()) {
+        say(QStringLiteral("Error"),
+            QStringLiteral("Backing up the database requires exclusive use of the DBase File.  Make sure that the "
+                           "DBase File is not in use by another program  or that no other users are running the "
+                           "software or that no other copies of the software are in use."));
+        return false;
+    }
+    if (!backup::hasRoom(source, destination)) {
+        say(QStringLiteral("Error"),
+            QStringLiteral("There is not enough room on the destination drive to perform a backup.  If you are already "
+                           "using blank empty media, then you will need to use the ASCII Delimited Import/Export "
+                           "functions for backup and restore purposes."));
+        return false;
+    }
+    backup::CopyResult r;
+    {
+        Busy busy;
+        r = backup::copyFile(source, destination, busy.progress(), true);
+    }
+    if (!r.ok) {
+        say(QStringLiteral("Error"), kFailed);
+        return false;
+    }
+    say(QStringLiteral("Notice"), kDone);
+    return true;
+}
+
+bool TMyBackup::backUpLists(const QString& folder)
+{
+    QString outcome = kDone;
+    {
+        Busy busy;
+        host_.saveLists();
+        const QString sourceFolder = QFileInfo(host_.basePath()).absolutePath();
+        const QString base = QFileInfo(host_.basePath()).fileName();
+        for (int n = 1; n <= 9 && outcome == kDone; ++n) {
+            const QString source = backup::findCaseless(sourceFolder, base + listExtension(n));
+            if (!QFileInfo::exists(source)) continue;  // a list never written has no file
+            const QString destination = QDir(folder).filePath(host_.tableName() + listExtension(n));
+            if (backup::sameFile(source, destination)) outcome = kSameFile;
+            else if (!backup::copyFile(source, destination).ok) outcome = kFailed;
+        }
+    }
+    say(outcome == kDone ? QStringLiteral("Notice") : QStringLiteral("Error"), outcome);
+    return outcome == kDone;
+}
+
+bool TMyBackup::backUpSettings(const QString& folder)
+{
+    QString outcome, caption = QStringLiteral("Notice");
+    {
+        Busy busy;
+        host_.saveSettings();
+        const QString source = host_.basePath() + QStringLiteral(".INI");
+        const QString destination = QDir(folder).filePath(host_.tableName() + QStringLiteral(".INI"));
+        if (!QFileInfo::exists(source)) {
+            outcome = kDone;
+        } else if (backup::sameFile(source, destination)) {
+            outcome = kSameFile;
+            caption = QStringLiteral("Error");
+        } else if (backup::copyFile(source, destination).ok) {
+            outcome = kDone;
+        } else {
+            outcome = kFailed;
+            caption = QStringLiteral("Error");
+        }
+    }
+    say(caption, outcome);
+    return outcome == kDone;
+}
+
+bool TMyBackup::backUpReports(const QString& folder)
+{
+    const QString source = QDir(host_.programDirectory()).filePath(QStringLiteral("KAVBOOK.URP"));
+    const QString destination = QDir(folder).filePath(QStringLiteral("KAVBOOK.URP"));
+    if (backup::sameFile(source, destination)) {
+        say(QStringLiteral("Error"),
+            QStringLiteral("Destination File and Source File are identical.  You cannot copy a file  over top of "
+                           "itself.  Please choose a different directory to backup to."));
+        return false;
+    }
+    if (!backup::hasRoom(source, destination)) {
+        say(QStringLiteral("Error"),
+            QStringLiteral("There is not enough room on the destination drive to backup this file.  You will need to "
+                           "free up space on the destination drive or use an alternative method to backup the "
+                           "\"KAVBOOK.URP\" file."));
+        return false;
+    }
+    backup::CopyResult r;
+    {
+        Busy busy;
+        r = backup::copyFile(source, destination, busy.progress());
+    }
+    say(r.ok ? QStringLiteral("Notice") : QStringLiteral("Error"), r.ok ? kDone : kFailed);
+    return r.ok;
+}

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+// "Backup": copies the open database's table, its data lists or its settings file, or the
+// report file, into a folder the user picks on any mounted volume.
+#include <QDialog>
+
+#include "backup/backup_host.h"
+
+class QComboBox;
+class QFileSystemModel;
+class QPushButton;
+class QRadioButton;
+class QTreeView;
+
+class TMyBackup : public QDialog {
+    Q_OBJECT
+public:
+    explicit TMyBackup(backup::BackupHost& host, QWidget* parent = nullptr);
+    // The folder the copies go to.
+    QString destinationFolder() const;
+    void setDestinationFolder(const QString& folder);
+    void DriveBoxChange();
+    void StartButtonClick();
+    void HelpButtonClick();
+
+    QRadioButton* BackDBF = nullptr;
+    QRadioButton* BackLST = nullptr;
+    QRadioButton* BackINI = nullptr;
+    QRadioButton* BackURP = nullptr;
+    QComboBox* DriveBox = nullptr;
+    QTreeView* DirBox = nullptr;
+    QPushButton* CancelButton = nullptr;
+
+private:
+    bool backUpDatabase(const QString& folder);
+    bool backUpLists(const QString& folder);
+    bool backUpSettings(const QString& folder);
+    bool backUpReports(const QString& folder);
+    void say(const QString& caption, const QString& text);
+
+    backup::BackupHost& host_;
+    QFileSystemModel* folders_ = nullptr;
+};

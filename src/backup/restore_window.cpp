@@ -1,0 +1,223 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "backup/restore_window.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "backup/file_copy.h"
+#include "ui/dialogs.h"
+#include "ui/help.h"
+#include "ui/messages.h"
+#include "ui/window_fit.h"
+
+namespace {
+
+const QString kFailed = QStringLiteral("An error occurred during restore.  Restore not completed.");
+const QString kDone = QStringLiteral("Restore completed successfully.");
+const QString kSameFile = QStringLiteral("Destination File and Source File are identical.  You cannot copy a file  over "
+                                         "top of itself.  Please choose a different directory/folder to restore from.");
+const QString kNoRoom = QStringLiteral("There is not enough room on the destination drive to perform a restore.  You "
+                                       "will need to free up hard drive space before completing the restore.");
+
+QString notFound(const QString& name)
+{
+    return QStringLiteral("The following file \"%1\" could not be located on the specified source drive.").arg(name);
+}
+
+struct Busy {
+    Busy() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~Busy() { QApplication::restoreOverrideCursor(); }
+};
+
+}  // namespace
+
+TMyRestore::TMyRestore(backup::BackupHost& host, QWidget* parent) : QDialog(parent), host_(host)
+{
+    setObjectName(QStringLiteral("MyRestore"));
+    setWindowTitle(QStringLiteral("Restore"));
+    ui::makeFixedDialog(this);
+    auto* what = new QGroupBox(QStringLiteral("What To Restore"), this);
+    what->setGeometry(10, 8, 330, 132);
+    auto radio = [what](const char* name, const char* caption, int y) {
+        auto* r = new QRadioButton(QString::fromLatin1(caption), what);
+        r->setObjectName(QString::fromLatin1(name));
+        r->setGeometry(10, y, 312, 24);
+        return r;
+    };
+    RestoreDBF = radio("RestoreDBF", "&Database File (*.DBF)", 22);
+    RestoreLST = radio("RestoreLST", "Data &Lists of a Database (*.0xx)", 48);
+    RestoreINI = radio("RestoreINI", "Config &File of a Database (*.INI)", 74);
+    RestoreURP = radio("RestoreURP", "Global &Report Definitions (*.URP)", 100);
+    RestoreDBF->setChecked(true);
+    auto button = [this](const char* name, const char* caption, int x) {
+        auto* b = new QPushButton(QString::fromLatin1(caption), this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setGeometry(x, 152, 104, 32);
+        return b;
+    };
+    auto* start = button("StartButton", "&Start Restore", 10);
+    start->setDefault(true);
+    CancelButton = button("CancelButton", "&Cancel", 122);
+    auto* help = button("HelpButton", "&Help", 234);
+    connect(start, &QPushButton::clicked, this, &TMyRestore::StartButtonClick);
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(help, &QPushButton::clicked, this, &TMyRestore::HelpButtonClick);
+    resize(350, 196);
+}
+
+void TMyRestore::HelpButtonClick() { ui::help().showKeyword(this, QStringLiteral("Backup and Restore")); }
+
+void TMyRestore::say(const QString& caption, const QString& text) { ui::showNotice(this, caption, text, ui::MsgIcon::None); }
+
+void TMyRestore::StartButtonClick()
+{
+    const bool reports = RestoreURP->isChecked();
+    const QString title = RestoreDBF->isChecked()   ? QStringLiteral("Restore Database File")
+                          : RestoreLST->isChecked() ? QStringLiteral("Restore Data List Files")
+                          : RestoreINI->isChecked() ? QStringLiteral("Restore Configuration File")
+                                                    : QStringLiteral("Restore URP File");
+    const QString chosen = ui::dialogs().openFileName(
+        this, title, reports ? QStringLiteral("KAVBOOK.URP") : QString(),
+        ui::caselessFilter(reports ? QStringLiteral("Reports Files (*.URP)") : QStringLiteral("DBase Files (*.DBF)")));
+    if (chosen.isEmpty()) return;
+    bool ranToEnd = false;
+    if (RestoreDBF->isChecked()) ranToEnd = restoreDatabase(chosen);
+    else if (RestoreLST->isChecked()) ranToEnd = restoreLists(chosen);
+    else if (RestoreINI->isChecked()) ranToEnd = restoreSettings(chosen);
+    else ranToEnd = restoreReports(chosen);
+    if (!ranToEnd) return;
+    CancelButton->setText(QStringLiteral("&Close"));
+    CancelButton->setFocus();
+}
+
+bool TMyRestore::restoreDatabase(const QString& source)
+{
+    if (host_.searchActive()) host_.endSearch();
+    const QString destination = QDir(host_.programDirectory()).filePath(QFileInfo(source).fileName());
+    const QString current = host_.databasePath();
+    if (backup::sameFile(source, current) || backup::sameFile(source, destination)) {
+        say(QStringLiteral("Error"), kSameFile);
+        return false;
+    }
+    // the source's fields are checked without writing to it: a backup on read-only media restores
+    if (!host_.checkBookTable(source)) return false;
+    const bool replacesOpen = backup::sameFile(destination, current);
+    if (replacesOpen && !host_.testExclusive()) {
+        ui::messages().show({this, QStringLiteral("Bindlow Books 97"),
+                             QStringLiteral("Unable to restore the database.  Make sure the database is not in use by any "
+                                            "other users or by another copy of the software."),
+                             ui::MsgIcon::None, ui::Ok, ui::Ok, false});
+        host_.reopenTable();
+        return false;
+    }
+    if (!backup::hasRoom(source, destination)) {
+        say(QStringLiteral("Error"), kNoRoom);
+        if (replacesOpen) host_.reopenTable();
+        return false;
+    }
+    backup::CopyResult r;
+    {
+        Busy busy;
+        host_.closeTable();
+        // copied beside the target and renamed over it only when whole: a failure keeps the old table
+        r = backup::replaceFile(source, destination);
+        if (r.ok) host_.openRestored(destination);
+    }
+    if (!r.ok) {
+        host_.reopenTable();
+        say(QStringLiteral("Error"), kFailed);
+        return false;
+    }
+    say(QStringLiteral("Notice"), kDone);
+    return true;
+}
+
+bool TMyRestore::restoreLists(const QString& chosen)
+{
+    const QString folder = QFileInfo(chosen).absolutePath();
+    const QString table = host_.tableName();
+    QStringList missing;
+    QString failure;
+    {
+        Busy busy;
+        for (int n = 1; n <= 9 && failure.isEmpty(); ++n) {
+            const QString extension = QStringLiteral(".%1").arg(n, 3, 10, QChar(u'0'));
+            const QString source = backup::findCaseless(folder, table + extension);
+            const QString destination = QDir(host_.programDirectory()).filePath(table + extension);
+            if (backup::sameFile(source, destination)) failure = kSameFile;
+            else if (!QFileInfo::exists(source)) missing << table + extension;
+            else if (!backup::replaceFile(source, destination).ok) failure = kFailed;
+        }
+    }
+    for (const QString& name : missing) say(QStringLiteral("Warning"), notFound(name));
+    if (!failure.isEmpty()) {
+        say(QStringLiteral("Error"), failure);
+        return false;
+    }
+    say(QStringLiteral("Notice"), missing.isEmpty()
+                                      ? QStringLiteral("ALL proper \"Data List\" files restored successfully.")
+                                      : QStringLiteral("One or more files were not restored.  Restore may not have "
+                                                       "completed successfully."));
+    host_.reloadLists();
+    return true;
+}
+
+bool TMyRestore::restoreSettings(const QString& chosen)
+{
+    const QString name = QFileInfo(chosen).completeBaseName();
+    const QString source = backup::findCaseless(QFileInfo(chosen).absolutePath(), name + QStringLiteral(".INI"));
+    const QString destination = QDir(host_.programDirectory()).filePath(name + QStringLiteral(".INI"));
+    if (backup::sameFile(source, destination)) {
+        say(QStringLiteral("Error"), kSameFile);
+        return false;
+    }
+    if (!QFileInfo::exists(source)) {
+        say(QStringLiteral("Warning"), notFound(name + QStringLiteral(".INI")));
+        return false;
+    }
+    backup::CopyResult r;
+    {
+        Busy busy;
+        r = backup::replaceFile(source, destination);
+        // the open database's own settings, when they are the ones restored
+        if (r.ok && name == host_.tableName() && backup::sameFile(destination, host_.basePath() + QStringLiteral(".INI")))
+            host_.reloadSettings();
+    }
+    if (!r.ok) {
+        say(QStringLiteral("Error"), kFailed);
+        return false;
+    }
+    say(QStringLiteral("Notice"), QStringLiteral("Configuration File restored successfully."));
+    return true;
+}
+
+bool TMyRestore::restoreReports(const QString& chosen)
+{
+    const QString source = backup::findCaseless(QFileInfo(chosen).absolutePath(), QStringLiteral("KAVBOOK.URP"));
+    const QString destination = QDir(host_.programDirectory()).filePath(QStringLiteral("KAVBOOK.URP"));
+    if (backup::sameFile(source, destination)) {
+        say(QStringLiteral("Error"), kSameFile);
+        return false;
+    }
+    if (!QFileInfo::exists(source)) {
+        say(QStringLiteral("Error"), QStringLiteral("The Report Definitions file \"KAVBOOK.URP\" could not be  located on "
+                                                    "the specified source drive."));
+        return false;
+    }
+    if (!backup::hasRoom(source, destination)) {
+        say(QStringLiteral("Error"), kNoRoom);
+        return false;
+    }
+    backup::CopyResult r;
+    {
+        Busy busy;
+        r = backup::replaceFile(source, destination);
+        if (r.ok) host_.reloadReports();
+    }
+    say(r.ok ? QStringLiteral("Notice") : QStringLiteral("Error"), r.ok ? kDone : kFailed);
+    return r.ok;
+}
