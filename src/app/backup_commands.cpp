@@ -105,16 +105,20 @@ void showModal(TMain& main, Window& window, const store::DatabaseSettings& db, d
 }
 }  // namespace
 
-void TMain::DoBackup()
+backup::BackupHost& TMain::backupHost()
 {
     if (!backupHost_) backupHost_ = std::make_unique<MainBackupHost>(*this);
-    TMyBackup window(*backupHost_, this);
+    return *backupHost_;
+}
+
+void TMain::DoBackup()
+{
+    TMyBackup window(backupHost(), this);
     showModal(*this, window, db, factor, screen);
 }
 
 void TMain::DoRestore()
 {
-    if (!backupHost_) backupHost_ = std::make_unique<MainBackupHost>(*this);
-    TMyRestore window(*backupHost_, this);
+    TMyRestore window(backupHost(), this);
     showModal(*this, window, db, factor, screen);
 }

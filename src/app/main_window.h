@@ -116,6 +116,7 @@ public:
     void DoReports();
     void DoBackup();
     void DoRestore();
+    backup::BackupHost& backupHost();  // what the backup and restore windows work through
     TMyReport* MyReport = nullptr;  // made at the first use, kept for the run
     void DoSearchReplace();
     // "&Start Search" of the search and replace window, once its values are checked
