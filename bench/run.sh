@@ -21,3 +21,5 @@ xvfb-run -a -s "-screen 0 1280x1024x24" build/bench/bench_find "$work/program"
 # reports: text file, recorded pages, PDF
 cp "$work/COPY.DBF" "$work/REPORTS.DBF"
 build/bench/bench_reports "$work/REPORTS.DBF"
+# backup and restore against cp
+build/bench/bench_backup "$work/COPY.DBF"
