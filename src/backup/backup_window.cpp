@@ -83,13 +83,19 @@ TMyBackup::TMyBackup(backup::BackupHost& host, QWidget* parent) : QDialog(parent
     // the mounted volumes, the one that holds the program folder first
     const QString programFolder = host_.programDirectory();
     const QStorageInfo home(programFolder);
-    DriveBox->addItem(home.rootPath() + QStringLiteral("  ") + home.displayName(), home.rootPath());
+    auto caption = [](const QStorageInfo& v) {
+        return v.displayName() == v.rootPath() ? v.rootPath() : v.rootPath() + QStringLiteral("  [") + v.displayName() + u']';
+    };
+    DriveBox->addItem(caption(home), home.rootPath());
     for (const QStorageInfo& v : QStorageInfo::mountedVolumes()) {
         if (!v.isValid() || !v.isReady() || v.rootPath() == home.rootPath()) continue;
-        DriveBox->addItem(v.rootPath() + QStringLiteral("  ") + v.displayName(), v.rootPath());
+        DriveBox->addItem(caption(v), v.rootPath());
     }
     connect(DriveBox, QOverload<int>::of(&QComboBox::activated), this, &TMyBackup::DriveBoxChange);
     DirBox->setRootIndex(folders_->index(home.rootPath()));
+    connect(folders_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
+        if (!wanted_.isEmpty() && (wanted_ + u'/').startsWith(QDir::cleanPath(loaded) + u'/')) showWanted();
+    });
     setDestinationFolder(programFolder);
 
     auto button = [this](const char* name, const char* caption, int x) {
@@ -116,9 +122,19 @@ QString TMyBackup::destinationFolder() const
 
 void TMyBackup::setDestinationFolder(const QString& folder)
 {
-    const QModelIndex i = folders_->index(QDir::cleanPath(QFileInfo(folder).absoluteFilePath()));
+    wanted_ = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    const QModelIndex i = folders_->index(wanted_);
     DirBox->setCurrentIndex(i);
-    DirBox->scrollTo(i);
+    showWanted();
+}
+
+// The folders load in the background: each level on the way to the chosen folder is opened as
+// it arrives, and the chosen folder is scrolled into view.
+void TMyBackup::showWanted()
+{
+    const QModelIndex i = folders_->index(wanted_);
+    for (QModelIndex p = i.parent(); p.isValid(); p = p.parent()) DirBox->expand(p);
+    DirBox->scrollTo(i, QAbstractItemView::PositionAtCenter);
 }
 
 void TMyBackup::DriveBoxChange()

@@ -39,5 +39,7 @@ private:
     void say(const QString& caption, const QString& text);
 
     backup::BackupHost& host_;
+    void showWanted();
     QFileSystemModel* folders_ = nullptr;
+    QString wanted_;  // the folder to show once the folders on its way are loaded
 };
