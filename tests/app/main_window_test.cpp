@@ -256,7 +256,7 @@ TEST(MainWindow, TheTipOfTheDayGoesOnFromTheTipAfterTheLastOneShown)
     GuiEnv env(QSize(1280, 1024), true);
     env.writeIni("[Misc]\nNext Tip=8\n");
     const auto& tips = ui::tipsOfTheDay();
-    ASSERT_EQ(tips[9].command, "DoBackup");  // not built: its tip is never shown
+    ASSERT_EQ(tips[9].command, "DoBackup");
     std::vector<int> seen;
     auto look = [&](int clicks) {
         QTimer::singleShot(0, [&, clicks] {
@@ -274,25 +274,26 @@ TEST(MainWindow, TheTipOfTheDayGoesOnFromTheTipAfterTheLastOneShown)
         auto main = env.start();
         look(1);
         main->FormActivate();
-        EXPECT_EQ(seen, (std::vector<int> {8, 10}));
-        EXPECT_EQ(main->settings.nextTip, 11);
+        EXPECT_EQ(seen, (std::vector<int> {8, 9}));
+        EXPECT_EQ(main->settings.nextTip, 10);
         main->close();
     }
     store::ProfileFile ini(env.iniPath());
-    EXPECT_EQ(ini.read("Misc", "Next Tip", "", 14), "11");
+    EXPECT_EQ(ini.read("Misc", "Next Tip", "", 14), "10");
     // the next start goes on from there, round past the last tip
     seen.clear();
     {
         auto main = env.start();
-        look(2);
+        look(3);
         main->FormActivate();
-        EXPECT_EQ(seen, (std::vector<int> {11, 12, 0}));
+        EXPECT_EQ(seen, (std::vector<int> {10, 11, 12, 0}));
         // the menu's review goes on too
         look(0);
         main->ShowTips();
         EXPECT_EQ(seen.back(), 1);
         main->close();
     }
+    // the tip of a command this version lacks is never shown
     for (int next : {-3, 9, 40}) {
         const std::vector<int> order = ui::tipOrder(next, [](const QString& c) { return c != "DoBackup"; });
         EXPECT_EQ(order.size(), tips.size() - 1);
