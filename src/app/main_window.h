@@ -114,6 +114,9 @@ public:
     void DoViewer();
     void DoSortOrder();
     void DoReports();
+    // What the report and export windows work through: the table, its search, the settings.
+    reports::ReportHost& reportHost();
+    void DoExport();
     void DoBackup();
     void DoRestore();
     backup::BackupHost& backupHost();  // what the backup and restore windows work through

@@ -42,10 +42,15 @@ private:
     TMain& main_;
 };
 
-void TMain::DoReports()
+reports::ReportHost& TMain::reportHost()
 {
     if (!reportHost_) reportHost_ = std::make_unique<MainReportHost>(*this);
-    if (!MyReport) MyReport = new TMyReport(*reportHost_, this);
+    return *reportHost_;
+}
+
+void TMain::DoReports()
+{
+    if (!MyReport) MyReport = new TMyReport(reportHost(), this);
     MyReport->loadNames();  // the designer or a restore may have changed the file
     MyReport->prepare();
     ui::applyProgramFonts(MyReport, db.labelFont, db.editFont, db.buttonFont);

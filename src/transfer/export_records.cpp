@@ -1,0 +1,159 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "transfer/export_records.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <charconv>
+
+#include "dbase/error.h"
+#include "store/codepage.h"
+#include "store/field_table.h"
+#include "transfer/ascii_format.h"
+
+namespace transfer {
+
+std::vector<int> exportRows(const store::DatabaseSettings& s)
+{
+    std::vector<int> rows(store::kFieldCount, 0);
+    std::vector<int> left;
+    for (int n = 1; n <= store::kFieldCount; ++n) {
+        const int at = s.exportOrder[std::size_t(n - 1)];
+        if (at >= 1 && at <= store::kFieldCount && rows[std::size_t(at - 1)] == 0) rows[std::size_t(at - 1)] = n;
+        else left.push_back(n);
+    }
+    std::size_t next = 0;
+    for (int& r : rows)
+        if (r == 0 && next < left.size()) r = left[next++];
+    return rows;
+}
+
+std::vector<ExportField> exportList(const store::DatabaseSettings& s, const dbase::Table& table)
+{
+    std::vector<ExportField> list;
+    for (int n : exportRows(s))
+        if (s.exportFields[std::size_t(n - 1)]) list.push_back({n, table.fieldIndex(store::fieldDef(n).name)});
+    return list;
+}
+
+QString exportLabel(int number, const store::DatabaseSettings& s)
+{
+    return s.displayFields[std::size_t(number - 1)] ? s.fieldNames[std::size_t(number - 1)]
+                                                    : QString::fromLatin1(store::fieldDef(number).name).toUpper();
+}
+
+std::string exportText(const dbase::RecordView& record, const ExportField& field, const app::Regional& regional)
+{
+    if (field.tableIndex < 0) return {};
+    const store::FieldDef& f = store::fieldDef(field.number);
+    if (f.type == 'D') {
+        const auto d = record.date(field.tableIndex);
+        return d ? regional.formatDate(*d).toLatin1().toStdString() : std::string();
+    }
+    if (f.type == 'N') {
+        const auto v = record.number(field.tableIndex);
+        if (!v) return {};
+        char buffer[64];
+        const auto r = std::to_chars(buffer, buffer + sizeof buffer, *v);  // as many digits as needed
+        std::string text(buffer, r.ptr);
+        if (regional.numericFormat == 2 && !regional.system.decimal.isNull())
+            if (auto dot = text.find('.'); dot != std::string::npos) text[dot] = char(regional.system.decimal.toLatin1());
+        return text;
+    }
+    std::string_view raw = record.raw(field.tableIndex);
+    while (!raw.empty() && (raw.back() == ' ' || raw.back() == '\0')) raw.remove_suffix(1);
+    return std::string(raw);
+}
+
+namespace {
+
+[[noreturn]] void fail(const QString& path, const QString& why)
+{
+    throw ExportError(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), why).toStdString());
+}
+
+}  // namespace
+
+void writeAscii(const QString& path, const dbase::Table& table, const std::vector<ExportField>& fields,
+                const QStringList* headings, const app::Regional& regional, const ExportProgress& progress)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) fail(path, file.errorString());
+    std::string out;
+    out.reserve(1 << 17);
+    std::vector<std::string> values(fields.size());
+    auto flush = [&] {
+        if (file.write(out.data(), qint64(out.size())) != qint64(out.size())) fail(path, file.errorString());
+        out.clear();
+    };
+    if (headings) {
+        std::vector<std::string> line;
+        for (const QString& h : *headings) {
+            const auto bytes = store::toCp1252(h);
+            line.push_back(bytes ? *bytes : h.toLatin1().toStdString());
+        }
+        appendLine(out, line);
+    }
+    const std::size_t count = table.recordCount();
+    for (std::size_t row = 0; row < count; ++row) {
+        const dbase::RecordView rec = table.record(table.recordAt(row));
+        for (std::size_t i = 0; i < fields.size(); ++i) values[i] = exportText(rec, fields[i], regional);
+        appendLine(out, values);
+        if (out.size() >= (1 << 16)) flush();
+        if (progress) progress(row + 1, count);
+    }
+    flush();
+    if (!file.commit()) fail(path, file.errorString());
+}
+
+void writeDbase(const QString& path, const dbase::Table& table, const std::vector<ExportField>& fields,
+                const ExportProgress& progress)
+{
+    const QFileInfo info(QFileInfo(path).absoluteFilePath());
+    // written under a passing name and renamed when complete: a failed export leaves nothing
+    const QString partName = QStringLiteral("~EXPORT~.DBF");
+    const QString part = QDir(info.absolutePath()).filePath(partName);
+    const auto folder = std::filesystem::path(QFile::encodeName(info.absolutePath()).toStdString());
+    std::vector<dbase::FieldSpec> specs;
+    for (const ExportField& f : fields) {
+        const store::FieldDef& d = store::fieldDef(f.number);
+        const dbase::FieldInfo* source = f.tableIndex >= 0 ? &table.field(f.tableIndex) : nullptr;
+        dbase::FieldSpec spec;
+        spec.name = d.name;
+        spec.type = source ? source->type : d.type;
+        spec.width = source ? source->width : d.width;
+        spec.decimals = source ? source->decimals : std::max(d.decimals, 0);
+        specs.push_back(spec);
+    }
+    try {
+        QFile::remove(part);
+        dbase::Table::create(folder, partName.toStdString(), specs);
+        {
+            dbase::Table out;
+            out.open(folder, partName.toStdString(), {true, false, {}});
+            const std::size_t count = table.recordCount();
+            for (std::size_t row = 0; row < count; ++row) {
+                const dbase::RecordView rec = table.record(table.recordAt(row));
+                out.append();
+                for (std::size_t i = 0; i < fields.size(); ++i)
+                    if (fields[i].tableIndex >= 0) out.setText(int(i), rec.text(fields[i].tableIndex));  // typed: numbers and YYYYMMDD
+                out.post();
+                if (progress) progress(row + 1, count);
+            }
+            out.close();
+        }
+        std::error_code ec;
+        std::filesystem::rename(std::filesystem::path(QFile::encodeName(part).toStdString()),
+                                std::filesystem::path(QFile::encodeName(info.absoluteFilePath()).toStdString()), ec);
+        if (ec) {
+            QFile::remove(part);
+            fail(path, QString::fromLocal8Bit(ec.message().c_str()));
+        }
+    } catch (const dbase::DatabaseError& e) {
+        QFile::remove(part);
+        fail(path, QString::fromLocal8Bit(e.what()));
+    }
+}
+
+}  // namespace transfer

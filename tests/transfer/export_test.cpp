@@ -1,0 +1,166 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// Export: the text format's rules, the window's grid and choices, and files read back by our
+// engine and by another reader.
+#include <QCheckBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <gtest/gtest.h>
+
+#include "app/regional.h"
+#include "reports/fake_report_host.h"
+#include "support/scripted_dialogs.h"
+#include "support/scripted_messages.h"
+#include "transfer/ascii_format.h"
+#include "transfer/export_window.h"
+
+using testing_support::FakeHost;
+
+namespace {
+
+QString fileText(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()) : QString();
+}
+
+// Exports only these fields, in this order.
+void chooseFields(store::DatabaseSettings& s, std::initializer_list<int> numbers)
+{
+    s.exportFields.fill(false);
+    int at = 1;
+    for (int n : numbers) {
+        s.exportFields[std::size_t(n - 1)] = true;
+        s.exportOrder[std::size_t(n - 1)] = at++;
+    }
+    for (int n = 1; n <= 36; ++n)
+        if (!s.exportFields[std::size_t(n - 1)]) s.exportOrder[std::size_t(n - 1)] = at++;
+}
+
+}  // namespace
+
+TEST(AsciiFormat, ValuesAreQuotedTrimmedAndKeptWhole)
+{
+    std::string line;
+    transfer::appendLine(line, {"Sea Charts", "Lane, K.", "5.95", "  say \"hi\"  ", "", "two\r\nlines"});
+    EXPECT_EQ(line, "\"Sea Charts\",\"Lane, K.\",\"5.95\",\"say \"\"hi\"\"\",\"\",\"two  lines\"\r\n");
+    // a cut at 255 characters never splits a doubled quote
+    std::string value(254, 'x');
+    value += '"';
+    std::string cut;
+    transfer::appendValue(cut, value);
+    EXPECT_EQ(cut, "\"" + std::string(254, 'x') + "\"");
+    std::string exact;
+    transfer::appendValue(exact, std::string(300, 'y'));
+    EXPECT_EQ(exact.size(), 257u);
+}
+
+TEST(Export, TheGridTheChoicesAndATextFile)
+{
+    FakeHost host;
+    chooseFields(host.settings, {1, 2, 7});
+    host.settings.exportFirstRow = true;
+    host.settings.displayFields.fill(true);
+    host.settings.displayFields[6] = false;  // Cost never shown: its table name heads the column
+    testing_support::ScriptedDialogs dialogs;
+    testing_support::ScriptedMessages messages;
+    TMyExport window(host);
+    EXPECT_EQ(window.ExportGrid->item(0, 0)->text(), QStringLiteral("Title"));
+    EXPECT_EQ(window.ExportGrid->item(2, 0)->text(), QStringLiteral("Cost"));
+    EXPECT_EQ(window.ExportGrid->item(3, 1)->text(), QStringLiteral("No"));
+    EXPECT_FALSE(window.ExportSearch->isEnabled());
+    window.DBaseFile->setChecked(true);
+    EXPECT_FALSE(window.FirstRow->isVisibleTo(&window));
+    window.AsciiFile->setChecked(true);
+    EXPECT_TRUE(window.FirstRow->isVisibleTo(&window));
+
+    // Defaults answered No changes nothing; Down moves Title below Author
+    messages.expect(ui::No);
+    window.DefaultsButtonClick();
+    EXPECT_EQ(window.ExportGrid->item(2, 0)->text(), QStringLiteral("Cost"));
+    window.ExportGrid->setCurrentCell(0, 0);
+    window.DownButtonClick();
+    EXPECT_EQ(window.ExportGrid->item(0, 0)->text(), QStringLiteral("Author"));
+    EXPECT_EQ(window.ExportGrid->currentRow(), 1);
+
+    const QString out = QString::fromStdString((host.dir / "OUT").string());
+    dialogs.fileNames.push_back(out);
+    messages.expect();
+    window.StartExportButtonClick();
+    EXPECT_EQ(messages.shown.last().text, QStringLiteral("Export Complete."));
+    const QString text = fileText(out + ".TXT");
+    EXPECT_TRUE(text.startsWith(QStringLiteral("\"Author\",\"Title\",\"COST\"\r\n\"Found\",\"Book 0\",\"1\"\r\n")));
+    EXPECT_EQ(text.count(QStringLiteral("\r\n")), 31);
+    EXPECT_EQ(host.settings.exportOrder[1], 1);  // the order went back into the settings
+
+    // the program's own table is never written over; a dBASE name must end in .DBF
+    dialogs.fileNames.push_back(QString::fromStdString((host.dir / "BOOKS.DBF").string()));
+    messages.expect();
+    window.StartExportButtonClick();
+    EXPECT_TRUE(messages.shown.last().text.contains(QStringLiteral("is in use by the program")));
+    window.DBaseFile->setChecked(true);
+    dialogs.fileNames.push_back(QString::fromStdString((host.dir / "OUT.TXT").string()));
+    messages.expect();
+    window.StartExportButtonClick();
+    EXPECT_EQ(messages.shown.last().text, QStringLiteral("Invalid file type selected."));
+
+    for (int r = 0; r < 36; ++r) window.ExportGrid->item(r, 1)->setText(QStringLiteral("No"));
+    messages.expect();
+    window.StartExportButtonClick();
+    EXPECT_EQ(messages.shown.last().text, QStringLiteral("No fields selected for export."));
+}
+
+TEST(Export, TheSearchResultOrEverythingAndADbaseTableWithTypedValues)
+{
+    FakeHost host;
+    chooseFields(host.settings, {1, 7, 12});
+    host.startSearch();
+    testing_support::ScriptedDialogs dialogs;
+    testing_support::ScriptedMessages messages;
+    app::Regional saved = app::regional();
+    app::regional().setDateFormat(1, false);  // m/d/yy in the text file; the table keeps the century
+    app::regional().numericFormat = 2;
+    app::regional().system.decimal = u',';
+    {
+        TMyExport window(host);
+        EXPECT_TRUE(window.ExportSearch->isChecked());
+        const QString found = QString::fromStdString((host.dir / "FOUND.TXT").string());
+        dialogs.fileNames.push_back(found);
+        messages.expect();
+        window.StartExportButtonClick();
+        EXPECT_EQ(fileText(found).count(QStringLiteral("\r\n")), 11);  // headings and the 10 found
+        EXPECT_TRUE(fileText(found).contains(QStringLiteral("\"Book 0\",\"1\",\"\"")));
+    }
+    {
+        TMyExport window(host);
+        window.ExportEntire->setChecked(true);
+        window.DBaseFile->setChecked(true);
+        const QString dbf = QString::fromStdString((host.dir / "ALL.DBF").string());
+        dialogs.fileNames.push_back(dbf);
+        messages.expect();
+        window.StartExportButtonClick();
+        EXPECT_EQ(host.resumed, 1);
+        EXPECT_TRUE(host.searchActive());
+        dbase::Table t;
+        t.open(host.dir.path(), "ALL.DBF", {false, true, {}});
+        ASSERT_EQ(t.recordCount(), 30u);
+        ASSERT_EQ(t.fieldCount(), 3);
+        EXPECT_EQ(t.fieldName(0), "TITLE");
+        t.goToPosition(29);
+        EXPECT_EQ(t.getText(0), "Book 29");
+        EXPECT_EQ(t.getDouble(1).value_or(-1), 1.0);
+        std::string dump;
+        ASSERT_EQ(testing_support::run("python3 '" BINDLOW_TOOLS_DIR "/dbf-dump.py' '" + dbf.toStdString() + "'", &dump), 0);
+        EXPECT_NE(dump.find("Book 29"), std::string::npos);
+    }
+    app::regional() = saved;
+    // a folder that is not there: the error, and no file
+    TMyExport window(host);
+    window.ExportEntire->setChecked(true);
+    dialogs.fileNames.push_back(QString::fromStdString((host.dir / "none" / "X.TXT").string()));
+    messages.expect();
+    window.StartExportButtonClick();
+    EXPECT_EQ(messages.shown.last().caption, QStringLiteral("Error"));
+    EXPECT_TRUE(host.searchActive());
+}
