@@ -23,3 +23,5 @@ cp "$work/COPY.DBF" "$work/REPORTS.DBF"
 build/bench/bench_reports "$work/REPORTS.DBF"
 # backup and restore against cp
 build/bench/bench_backup "$work/COPY.DBF"
+# export against pgdbf
+build/bench/bench_transfer "$work/COPY.DBF"

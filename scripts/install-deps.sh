@@ -13,7 +13,7 @@ packages=(
   xvfb xauth imagemagick openbox xdotool
   clang libclang-rt-14-dev
   desktop-file-utils appstream dpkg-dev man-db librsvg2-bin
-  locales-all poppler-utils
+  locales-all poppler-utils pgdbf
 )
 
 missing=()

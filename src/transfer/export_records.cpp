@@ -8,6 +8,8 @@
 #include <charconv>
 
 #include "dbase/error.h"
+#include "dbase/file.h"
+#include "dbase/header.h"
 #include "store/codepage.h"
 #include "store/field_table.h"
 #include "transfer/ascii_format.h"
@@ -129,20 +131,45 @@ void writeDbase(const QString& path, const dbase::Table& table, const std::vecto
     try {
         QFile::remove(part);
         dbase::Table::create(folder, partName.toStdString(), specs);
-        {
-            dbase::Table out;
-            out.open(folder, partName.toStdString(), {true, false, {}});
-            const std::size_t count = table.recordCount();
-            for (std::size_t row = 0; row < count; ++row) {
-                const dbase::RecordView rec = table.record(table.recordAt(row));
-                out.append();
-                for (std::size_t i = 0; i < fields.size(); ++i)
-                    if (fields[i].tableIndex >= 0) out.setText(int(i), rec.text(fields[i].tableIndex));  // typed: numbers and YYYYMMDD
-                out.post();
-                if (progress) progress(row + 1, count);
+        // the records go in as whole blocks of bytes, each field's bytes as the book table holds
+        // them (numbers and dates keep their exact values); the count is set once at the end
+        dbase::TableFacts facts = dbase::inspectTable(folder, partName.toStdString());
+        dbase::TableHeader& h = facts.header;
+        dbase::File out(facts.path, dbase::File::Mode::ReadWrite);
+        std::string block;
+        block.reserve(std::size_t(1 << 20) + h.recordLength);
+        std::uint64_t at = h.headerLength;
+        const std::size_t count = table.recordCount();
+        for (std::size_t row = 0; row < count; ++row) {
+            const dbase::RecordView rec = table.record(table.recordAt(row));
+            block += ' ';
+            for (std::size_t i = 0; i < fields.size(); ++i) {
+                const std::size_t width = std::size_t(specs[i].width);
+                if (fields[i].tableIndex < 0) {
+                    block.append(width, ' ');
+                    continue;
+                }
+                const std::string_view raw = rec.raw(fields[i].tableIndex);
+                block.append(raw.substr(0, width));
+                if (raw.size() < width) block.append(width - raw.size(), ' ');
             }
-            out.close();
+            if (block.size() >= (1u << 20)) {
+                out.writeAt(at, block.data(), block.size());
+                at += block.size();
+                block.clear();
+            }
+            if (progress) progress(row + 1, count);
         }
+        block += char(0x1A);
+        out.writeAt(at, block.data(), block.size());
+        unsigned char first8[8];
+        out.readAt(0, first8, sizeof first8);
+        h.recordCount = std::uint32_t(count);
+        h.updated = dbase::today();
+        dbase::encodeCountAndDate(first8, h);
+        out.writeAt(0, first8, sizeof first8);
+        out.sync();
+        out.close();
         std::error_code ec;
         std::filesystem::rename(std::filesystem::path(QFile::encodeName(part).toStdString()),
                                 std::filesystem::path(QFile::encodeName(info.absoluteFilePath()).toStdString()), ec);

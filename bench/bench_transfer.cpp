@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// Export of every book, all 36 fields, in the sort order: to an ASCII delimited text file and to a
+// dBASE table, against pgdbf reading the same table into SQL text in the same run.
+//   bench_transfer BOOKS.DBF
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "app/regional.h"
+#include "dbase/table.h"
+#include "store/settings.h"
+#include "transfer/export_records.h"
+
+namespace {
+double ms(const QElapsedTimer& t) { return t.nsecsElapsed() / 1e6; }
+
+long peakKb()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmHWM:", 0) == 0) return std::stol(line.substr(6));
+    return 0;
+}
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    if (argc != 2) return 2;
+    const std::filesystem::path file = argv[1];
+    dbase::Table table;
+    table.open(file.parent_path(), file.filename().string(), {false, true, {}});
+    app::regional().setDateFormat(1, false);
+    store::DatabaseSettings settings;
+    const auto fields = transfer::exportList(settings, table);
+    QStringList headings;
+    for (const auto& f : fields) headings << transfer::exportLabel(f.number, settings);
+    QTemporaryDir out;
+    QElapsedTimer clock;
+    const std::string pgdbf = "pgdbf -s cp1252 '" + file.string() + "' > /dev/null 2>&1";
+    clock.start();
+    const bool havePgdbf = std::system(pgdbf.c_str()) == 0;
+    const double pg = ms(clock);
+    clock.restart();
+    transfer::writeAscii(out.filePath(QStringLiteral("ALL.TXT")), table, fields, &headings, app::regional());
+    const double ascii = ms(clock);
+    clock.restart();
+    transfer::writeDbase(out.filePath(QStringLiteral("ALL.DBF")), table, fields);
+    const double dbf = ms(clock);
+    std::printf("books: %zu\n", table.recordCount());
+    if (havePgdbf) std::printf("pgdbf to SQL text: %.0f ms\n", pg);
+    std::printf("export to ASCII delimited text: %.0f ms%s, %.1f MB\n", ascii,
+                havePgdbf ? QStringLiteral(" (%1 x pgdbf)").arg(ascii / pg, 0, 'f', 2).toLatin1().constData() : "",
+                QFileInfo(out.filePath(QStringLiteral("ALL.TXT"))).size() / 1e6);
+    std::printf("export to a dBASE table: %.0f ms\n", dbf);
+    std::printf("peak resident memory: %ld MB\n", peakKb() / 1024);
+    return 0;
+}
