@@ -19,7 +19,7 @@ const QStringList kBuilt = {
     QStringLiteral("LastFile"), QStringLiteral("DoViewer"), QStringLiteral("DoSortOrder"),
     QStringLiteral("DoFind"), QStringLiteral("DoFindNext"), QStringLiteral("SearchReplace"),
     QStringLiteral("DoSearch"), QStringLiteral("DoReports"), QStringLiteral("DoBackup"), QStringLiteral("DoRestore"),
-    QStringLiteral("DoExport"),
+    QStringLiteral("DoExport"), QStringLiteral("DoImport"),
 };
 // Commands that browse mode takes away.
 const QStringList kNotInBrowse = {
@@ -81,6 +81,7 @@ void TMain::runCommand(const QString& command)
     else if (command == QLatin1String("DoReports")) DoReports();
     else if (command == QLatin1String("DoBackup")) DoBackup();
     else if (command == QLatin1String("DoExport")) DoExport();
+    else if (command == QLatin1String("DoImport")) DoImport();
     else if (command == QLatin1String("DoRestore")) DoRestore();
     else if (command == QLatin1String("DoFind")) DoFind();
     else if (command == QLatin1String("DoSearch")) DoSearch();

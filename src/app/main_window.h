@@ -117,6 +117,8 @@ public:
     // What the report and export windows work through: the table, its search, the settings.
     reports::ReportHost& reportHost();
     void DoExport();
+    void DoImport();
+    friend class MainImportHost;
     void DoBackup();
     void DoRestore();
     backup::BackupHost& backupHost();  // what the backup and restore windows work through

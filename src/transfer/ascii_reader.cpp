@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "transfer/ascii_reader.h"
+
+#include <QStringDecoder>
+
+#include "store/codepage.h"
+#include "transfer/ascii_format.h"
+
+namespace transfer {
+
+LineRead AsciiReader::readLine(int maxValues, int* surplus)
+{
+    LineRead line;
+    QString value;
+    bool quoted = false, closed = false;
+    auto finish = [&] {
+        if (!closed) line.open = true;  // unquoted, or its closing quote missing
+        if (value.size() > qsizetype(kMaxValue)) {
+            line.tooLong = true;
+            value.truncate(qsizetype(kMaxValue));
+        }
+        if (maxValues == 0 || line.values.size() < maxValues) line.values << value;
+        else if (surplus) ++*surplus;
+        value.clear();
+        quoted = closed = false;
+    };
+    while (pos_ < text_.size()) {
+        const QChar c = text_[pos_++];
+        if (c == u'\r' || c == u'\n') {
+            if (c == u'\r' && pos_ < text_.size() && text_[pos_] == u'\n') ++pos_;
+            finish();
+            line.blank = line.values.size() == 1 && line.values.first().isEmpty();
+            return line;
+        }
+        if (c.unicode() < 32) continue;
+        if (c == u'"') {
+            if (!quoted) {
+                quoted = true;  // opens the value
+            } else if (!closed) {
+                closed = true;  // closes it
+            } else {
+                value += u'"';  // a doubled quote: one quote, and the value goes on
+                closed = false;
+            }
+            continue;
+        }
+        if (c == u',' && closed) {
+            finish();
+            continue;
+        }
+        value += c;
+    }
+    finish();
+    line.blank = line.values.size() == 1 && line.values.first().isEmpty();
+    return line;
+}
+
+int firstLineRefusal(const QString& text, QStringList* labels)
+{
+    AsciiReader reader(text);
+    const LineRead line = reader.readLine();
+    if (line.values.size() > 46) return 3;
+    if (line.tooLong) return 1;
+    if (line.open || text.isEmpty()) return 2;
+    if (labels) {
+        labels->clear();
+        for (const QString& v : line.values) *labels << (v.isEmpty() ? QStringLiteral("<BLANK FIELD>") : v.left(20));
+    }
+    return 0;
+}
+
+QString refusalMessage(int reason)
+{
+    static const char* const reasons[] = {
+        "",
+        "The selected file has a field that is greater than 255 characters.",
+        "The selected file had an unexpected end of a line most likely due to an unmatched quote.",
+        "The selected file has too many fields.  There are at least 10 more fields than are required by Bindlow.",
+    };
+    return QStringLiteral("The file selected does not appear to be an ASCII delimited text file.  An ASCII delimited file "
+                          "requires a unique format of each field being surrounded by double quotes and separated by a "
+                          "comma.  ") +
+           QString::fromLatin1(reasons[reason >= 1 && reason <= 3 ? reason : 2]);
+}
+
+QString decodeTextFile(const QByteArray& bytes)
+{
+    QByteArrayView data(bytes);
+    const bool bom = data.startsWith("\xEF\xBB\xBF");
+    bool ascii = true;
+    for (char c : data)
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            ascii = false;
+            break;
+        }
+    if (!ascii) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString text = utf8.decode(bom ? data.sliced(3) : data);
+        if (!utf8.hasError()) return text;
+    }
+    return store::fromCp1252(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+}
+
+}  // namespace transfer

@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "transfer/import_format_window.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "backup/file_copy.h"
+#include "transfer/ascii_reader.h"
+#include "transfer/import_window.h"
+#include "ui/dialogs.h"
+#include "ui/messages.h"
+#include "ui/window_fit.h"
+
+TImportFormat::TImportFormat(transfer::ImportHost& host, QWidget* parent) : QDialog(parent), host_(host)
+{
+    setObjectName(QStringLiteral("ImportFormat"));
+    setWindowTitle(QStringLiteral("Import Format"));
+    ui::makeFixedDialog(this);
+    auto* panel = new QGroupBox(this);
+    panel->setObjectName(QStringLiteral("MyPanel"));
+    panel->setGeometry(10, 10, 240, 72);
+    DBFFormat = new QRadioButton(QStringLiteral("DBase File (DBF)"), panel);
+    DBFFormat->setObjectName(QStringLiteral("DBFFormat"));
+    DBFFormat->setGeometry(10, 10, 220, 24);
+    AsciiDelimited = new QRadioButton(QStringLiteral("Ascii Delimited File"), panel);
+    AsciiDelimited->setObjectName(QStringLiteral("AsciiDelimited"));
+    AsciiDelimited->setGeometry(10, 38, 220, 24);
+    (host_.databaseSettings().importFileType == 2 ? DBFFormat : AsciiDelimited)->setChecked(true);
+    auto* file = new QPushButton(QStringLiteral("Select &File"), this);
+    file->setObjectName(QStringLiteral("FileButton"));
+    file->setDefault(true);
+    file->setGeometry(10, 92, 115, 32);
+    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cancel->setObjectName(QStringLiteral("CancelButton"));
+    cancel->setGeometry(135, 92, 115, 32);
+    connect(file, &QPushButton::clicked, this, &TImportFormat::FileButtonClick);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    resize(260, 134);
+}
+
+void TImportFormat::done(int result)
+{
+    host_.databaseSettings().importFileType = DBFFormat->isChecked() ? 2 : 1;
+    QDialog::done(result);
+}
+
+void TImportFormat::FileButtonClick()
+{
+    auto error = [this](const QString& text) { ui::showNotice(this, QStringLiteral("Error"), text, ui::MsgIcon::None); };
+    const bool ascii = AsciiDelimited->isChecked();
+    const QString name = ui::dialogs().openFileName(
+        this, QStringLiteral("Import Data"), QString(),
+        ui::caselessFilter(ascii ? QStringLiteral("Ascii Delimited Text (*.TXT)") : QStringLiteral("DBase  (*.DBF)")));
+    if (name.isEmpty()) return;
+    QStringList labels;
+    QString text;
+    if (ascii) {
+        QFile f(name);
+        if (!f.open(QIODevice::ReadOnly)) return ui::showError(this, QStringLiteral("%1: %2").arg(name, f.errorString()));
+        text = transfer::decodeTextFile(f.readAll());
+        if (const int reason = transfer::firstLineRefusal(text, &labels)) return error(transfer::refusalMessage(reason));
+    } else {
+        if (!name.right(4).toUpper().endsWith(QLatin1String(".DBF"))) return error(QStringLiteral("Invalid file type selected."));
+        // books appended to the table being read would be read again, without end
+        if (backup::sameFile(name, host_.databasePath()))
+            return error(QStringLiteral("The database that is open cannot be imported into itself."));
+        try {
+            labels = transfer::dbaseFieldNames(name);
+        } catch (const std::exception& e) {
+            return ui::showError(this, QString::fromLocal8Bit(e.what()));
+        }
+    }
+    TMyImport window(host_, ascii, name, text, labels, this);
+    ui::fitWindow(&window, nullptr, host_.windowFactor(), host_.windowScreen());
+    if (window.y() > 10) window.move(window.x(), window.y() - 10);
+    execModal(window);
+    accept();  // closing the import window, however, closes this one too
+}

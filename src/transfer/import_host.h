@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+// What import needs of the main window: the open table to append to and the database's settings.
+#include <QSize>
+#include <QString>
+
+#include "dbase/table.h"
+#include "store/settings.h"
+
+namespace transfer {
+
+class ImportHost {
+public:
+    virtual ~ImportHost() = default;
+    virtual dbase::Table& bookTable() = 0;
+    virtual QString databasePath() const = 0;
+    virtual store::DatabaseSettings& databaseSettings() = 0;
+    // Books were appended: the viewer and the count show them.
+    virtual void booksAdded() = 0;
+    virtual double windowFactor() const = 0;
+    virtual QSize windowScreen() const = 0;
+};
+
+}  // namespace transfer

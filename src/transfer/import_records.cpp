@@ -1,0 +1,211 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "transfer/import_records.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <charconv>
+#include <cmath>
+
+#include "dbase/error.h"
+#include "store/codepage.h"
+#include "store/field_table.h"
+#include "transfer/ascii_reader.h"
+
+namespace transfer {
+
+QString importSummary(const ImportCounts& c)
+{
+    QString text = QStringLiteral("Import Complete.");
+    if (c.unreadable)
+        text += QStringLiteral("  %1 values could not be read and were left empty.").arg(c.unreadable);
+    if (c.surplus)
+        text += QStringLiteral("  %1 values beyond the fields of the first line were left out.").arg(c.surplus);
+    if (c.replaced)
+        text += QStringLiteral("  %1 characters that Windows-1252 cannot hold were written as \"?\".").arg(c.replaced);
+    return text;
+}
+
+QStringList dbaseFieldNames(const QString& path)
+{
+    const QFileInfo info(path);
+    try {
+        dbase::Table t;
+        t.open(QFile::encodeName(info.absolutePath()).toStdString(), QFile::encodeName(info.fileName()).toStdString(),
+               {false, true, {}, true});
+        QStringList names;
+        for (int i = 0; i < t.fieldCount() && i < kMaxSourceFields; ++i) names << QString::fromStdString(t.fieldName(i));
+        return names;
+    } catch (const dbase::DatabaseError& e) {
+        throw ImportError(e.what());
+    }
+}
+
+namespace {
+
+// Text in Windows-1252, each character it cannot hold as "?".
+std::string encode(const QString& text, ImportCounts& counts)
+{
+    if (auto bytes = store::toCp1252(text)) return *bytes;
+    std::string out;
+    for (const QChar c : text) {
+        if (c.isLowSurrogate()) continue;  // counted with its high half
+        auto one = store::toCp1252(QString(c));
+        if (one && !c.isHighSurrogate()) {
+            out += *one;
+        } else {
+            out += '?';
+            ++counts.replaced;
+        }
+    }
+    return out;
+}
+
+// Whether a number fits a numeric field of this width and decimals.
+bool fits(double v, const dbase::FieldInfo& f)
+{
+    char buffer[64];
+    const auto r = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed, f.decimals);
+    return r.ec == std::errc() && (r.ptr - buffer) <= f.width;
+}
+
+std::optional<double> readNumber(const QString& text, bool whole)
+{
+    const std::string s = text.trimmed().toStdString();
+    const char* b = s.data();
+    const char* e = s.data() + s.size();
+    if (b != e && *b == '+') ++b;
+    double v = 0;
+    if (whole) {
+        long long i = 0;
+        const auto r = std::from_chars(b, e, i);
+        if (r.ec != std::errc() || r.ptr != e) return std::nullopt;
+        v = double(i);
+    } else {
+        const auto r = std::from_chars(b, e, v);
+        if (r.ec != std::errc() || r.ptr != e || !std::isfinite(v)) return std::nullopt;
+    }
+    return v;
+}
+
+}  // namespace
+
+void storeValue(dbase::Table& target, int fieldNumber, const QString& value, const app::Regional& regional,
+                ImportCounts& counts)
+{
+    const store::FieldDef& def = store::fieldDef(fieldNumber);
+    const int i = target.fieldIndex(def.name);
+    if (i < 0) return;
+    const dbase::FieldInfo& f = target.field(i);
+    switch (def.kind) {
+    case store::FieldKind::Text: {
+        std::string bytes = encode(value, counts);
+        if (bytes.size() > std::size_t(f.width)) bytes.resize(std::size_t(f.width));
+        target.setText(i, bytes);
+        return;
+    }
+    case store::FieldKind::WholeNumber:
+    case store::FieldKind::Money: {
+        if (value.trimmed().isEmpty()) {
+            target.setDouble(i, 0);
+            return;
+        }
+        const auto v = readNumber(value, def.kind == store::FieldKind::WholeNumber);
+        if (v && fits(*v, f)) target.setDouble(i, *v);
+        else ++counts.unreadable;  // not a number, or too large for the field: left empty
+        return;
+    }
+    case store::FieldKind::Date: {
+        // only a value with the date separator and no letters is taken for a date
+        if (!value.contains(regional.dateSeparator())) return;
+        for (const QChar c : value)
+            if ((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z')) return;
+        if (const auto d = regional.parseDate(value.trimmed())) target.setDate(i, *d);
+        else ++counts.unreadable;
+        return;
+    }
+    }
+}
+
+ImportCounts importText(const QString& text, const Pairing& pairing, bool skipFirst, dbase::Table& target,
+                        const app::Regional& regional, const ImportProgress& progress)
+{
+    ImportCounts counts;
+    AsciiReader reader(text);
+    const int n = int(pairing.size());
+    if (skipFirst && !reader.atEnd()) reader.readLine(n, nullptr);
+    while (!reader.atEnd()) {
+        int surplus = 0;
+        const LineRead line = reader.readLine(n, &surplus);
+        if (line.blank) continue;
+        counts.surplus += surplus;
+        target.append();
+        try {
+            for (int k = 0; k < line.values.size() && k < n; ++k)
+                if (pairing[std::size_t(k)] > 0) storeValue(target, pairing[std::size_t(k)], line.values[k], regional, counts);
+            target.post();
+        } catch (...) {
+            target.cancel();
+            throw;
+        }
+        ++counts.records;
+        if (progress && !progress(counts.records)) break;
+    }
+    return counts;
+}
+
+ImportCounts importDbase(const QString& path, const Pairing& pairing, dbase::Table& target,
+                         const app::Regional& regional, const ImportProgress& progress)
+{
+    ImportCounts counts;
+    const QFileInfo info(path);
+    dbase::Table source;
+    // only read, never written, even when its header names an index that is missing
+    source.open(QFile::encodeName(info.absolutePath()).toStdString(), QFile::encodeName(info.fileName()).toStdString(),
+                {false, true, {}, true});
+    const int n = std::min(int(pairing.size()), source.fieldCount());
+    for (source.first(); !source.eof(); source.next()) {
+        target.append();
+        try {
+            for (int k = 0; k < n; ++k) {
+                const int number = pairing[std::size_t(k)];
+                if (number <= 0) continue;
+                const dbase::FieldInfo& sf = source.field(k);
+                const store::FieldDef& def = store::fieldDef(number);
+                const int ti = target.fieldIndex(def.name);
+                // typed values pass as they are: a number into a number, a date into a date
+                if (ti >= 0 && (sf.type == 'N' || sf.type == 'F') &&
+                    (def.kind == store::FieldKind::Money || def.kind == store::FieldKind::WholeNumber)) {
+                    const auto v = source.getDouble(k);
+                    if (!v) target.setDouble(ti, 0);
+                    else if (fits(*v, target.field(ti))) target.setDouble(ti, *v);
+                    else ++counts.unreadable;
+                    continue;
+                }
+                if (ti >= 0 && sf.type == 'D' && def.kind == store::FieldKind::Date) {
+                    target.setDate(ti, source.getDate(k));
+                    continue;
+                }
+                QString text;
+                if (sf.type == 'D') {
+                    const auto d = source.getDate(k);
+                    text = d ? regional.formatDate(*d) : QString();
+                } else if (sf.type == 'L') {
+                    const std::string t = source.getText(k);
+                    text = t == "T" ? QStringLiteral("Yes") : t == "F" ? QStringLiteral("No") : QString();
+                } else {
+                    text = store::fromCp1252(source.getText(k)).left(255);
+                }
+                storeValue(target, number, text, regional, counts);
+            }
+            target.post();
+        } catch (...) {
+            target.cancel();
+            throw;
+        }
+        ++counts.records;
+        if (progress && !progress(counts.records)) break;
+    }
+    return counts;
+}
+
+}  // namespace transfer

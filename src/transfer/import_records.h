@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+// Appending books from an ASCII delimited text file or any dBASE table: each source field paired
+// with a book field or none, each value converted to its field's kind, each book posted on its
+// own so that whatever was posted stays if the import stops.
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <stdexcept>
+#include <vector>
+
+#include "app/regional.h"
+#include "dbase/table.h"
+
+namespace transfer {
+
+class ImportError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+inline constexpr int kMaxSourceFields = 46;
+
+struct ImportCounts {
+    int records = 0;     // books appended
+    int unreadable = 0;  // values the field could not take, left empty
+    int surplus = 0;     // values beyond the first line's fields, left out
+    int replaced = 0;    // characters Windows-1252 cannot hold, written as "?"
+};
+
+// The end message: "Import Complete." and what was left out.
+QString importSummary(const ImportCounts& counts);
+
+// The source fields of a dBASE table: its field names, at most 46. Throws ImportError.
+QStringList dbaseFieldNames(const QString& path);
+
+// pairing[i] is the book field number (1..36) source field i goes into, or 0.
+using Pairing = std::vector<int>;
+// Told after each book; a false answer stops the import.
+using ImportProgress = std::function<bool(int records)>;
+
+// Stores one value into a field of the record being appended, by the field's kind.
+void storeValue(dbase::Table& target, int fieldNumber, const QString& value, const app::Regional& regional,
+                ImportCounts& counts);
+
+ImportCounts importText(const QString& text, const Pairing& pairing, bool skipFirst, dbase::Table& target,
+                        const app::Regional& regional, const ImportProgress& progress = {});
+ImportCounts importDbase(const QString& path, const Pairing& pairing, dbase::Table& target,
+                         const app::Regional& regional, const ImportProgress& progress = {});
+
+}  // namespace transfer
