@@ -9,6 +9,10 @@
 #include "dbase/check.h"
 #include "dbase/error.h"
 #include "dbase/table.h"
+#include "transfer/ascii_format.h"
+
+#include <charconv>
+#include <cstdio>
 
 namespace {
 
@@ -21,6 +25,7 @@ const char* kUsage =
     "       bindlow-dbf reindex FILE.DBF\n"
     "       bindlow-dbf pack FILE.DBF\n"
     "       bindlow-dbf recover FILE.DBF\n"
+    "       bindlow-dbf export FILE.DBF OUT.TXT [--tag NAME] [--no-header]\n"
     "\n"
     "  info     header, fields, record counts and index tags\n"
     "  dump     one line per live record, tab-separated, in UTF-8 (in the tag's order with --tag)\n"
@@ -29,6 +34,9 @@ const char* kUsage =
     "  reindex  rebuilds the index from the table, keeping every tag it can still read\n"
     "  pack     removes deleted records and rebuilds the index\n"
     "  recover  adds the whole records that lie past the header's count, rebuilds the index\n"
+    "  export   writes every live record as ASCII delimited text (quoted values, commas, CR LF,\n"
+    "           Windows-1252), all fields in table order under a line of field names; numbers\n"
+    "           plain, dates m/d/yyyy\n"
     "\n"
     "Errors go to standard error with exit status 1, and the file stays as it was.\n"
     "A wrong call prints this text to standard error with exit status 2.\n";
@@ -128,6 +136,64 @@ int recover(const Target& t)
     return 0;
 }
 
+// The text of a field as the export writes it when no user's formats are known.
+std::string exportText(const dbase::Table& table, int f)
+{
+    const auto& field = table.field(f);
+    if (field.type == 'N' || field.type == 'F') {
+        const auto v = table.getDouble(f);
+        if (!v) return {};
+        char buffer[64];
+        const auto r = std::to_chars(buffer, buffer + sizeof buffer, *v);
+        return std::string(buffer, r.ptr);
+    }
+    if (field.type == 'D') {
+        const auto d = table.getDate(f);
+        return d ? std::to_string(d->month) + '/' + std::to_string(d->day) + '/' + std::to_string(d->year) : std::string();
+    }
+    return table.getText(f);
+}
+
+int exportText(const Target& t, const std::string& out, const std::string& tag, bool header)
+{
+    dbase::Table table;
+    table.open(t.folder, t.name, {false, true, tag});
+    // written beside the target and renamed over it when complete
+    const std::string part = out + ".part";
+    FILE* file = std::fopen(part.c_str(), "wb");
+    if (!file) throw dbase::DatabaseError(out + ": " + std::strerror(errno));
+    std::string text;
+    std::vector<std::string> values(std::size_t(table.fieldCount()));
+    auto flush = [&](bool last) {
+        if ((last || text.size() >= (1u << 16)) && !text.empty()) {
+            if (std::fwrite(text.data(), 1, text.size(), file) != text.size()) {
+                const int error = errno;
+                std::fclose(file);
+                std::remove(part.c_str());
+                throw dbase::DatabaseError(out + ": " + std::strerror(error));
+            }
+            text.clear();
+        }
+    };
+    if (header) {
+        for (int f = 0; f < table.fieldCount(); ++f) values[std::size_t(f)] = table.fieldName(f);
+        transfer::appendLine(text, values);
+    }
+    for (std::size_t row = 0; row < table.recordCount(); ++row) {
+        table.goToPosition(row);
+        for (int f = 0; f < table.fieldCount(); ++f) values[std::size_t(f)] = exportText(table, f);
+        transfer::appendLine(text, values);
+        flush(false);
+    }
+    flush(true);
+    if (std::fclose(file) != 0 || std::rename(part.c_str(), out.c_str()) != 0) {
+        const int error = errno;
+        std::remove(part.c_str());
+        throw dbase::DatabaseError(out + ": " + std::strerror(error));
+    }
+    return 0;
+}
+
 int check(const Target& t)
 {
     auto faults = dbase::checkTable(t.folder, t.name);
@@ -163,6 +229,16 @@ int main(int argc, char** argv)
         }
         if (cmd == "reindex" && argc == 3) return reindex(t);
         if (cmd == "recover" && argc == 3) return recover(t);
+        if (cmd == "export" && argc >= 4) {
+            std::string tag;
+            bool header = true, wrong = false;
+            for (int i = 4; i < argc; ++i) {
+                if (std::strcmp(argv[i], "--no-header") == 0) header = false;
+                else if (std::strcmp(argv[i], "--tag") == 0 && i + 1 < argc) tag = argv[++i];
+                else wrong = true;
+            }
+            if (!wrong) return exportText(t, argv[3], tag, header);
+        }
         if (cmd == "pack" && argc == 3) {
             dbase::Table table;
             table.open(t.folder, t.name, {true, false, {}});

@@ -69,6 +69,31 @@ TEST(Cli, InfoDumpIndexPackAndCheck)
 
 // The header's year byte counts from 1900; other writers store the year's last two digits, so a
 // byte below 80 is taken as 20xx.
+TEST(Cli, ExportWritesAsciiDelimitedText)
+{
+    TempDir dir;
+    createSmallTable(dir.path());
+    {
+        Table t;
+        t.open(dir.path(), "BOOKS");
+        addBook(t, "Say \"Hi\"", "Lane, K.", 5.95, 1997);
+        addBook(t, "Emma", "Austen", 12.5, 1815);
+    }
+    int status = 0;
+    const auto out = dir / "OUT.TXT";
+    tool("export '" + (dir / "BOOKS.DBF").string() + "' '" + out.string() + "'", &status);
+    ASSERT_EQ(status, 0);
+    const std::string text = slurp(out);
+    EXPECT_EQ(text.substr(0, text.find("\r\n")).find("\"TITLE\""), 0u);
+    EXPECT_NE(text.find("\"Say \"\"Hi\"\"\",\"Lane, K.\",\"5.95\""), std::string::npos) << text;
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 3);
+    tool("export '" + (dir / "BOOKS.DBF").string() + "' '" + out.string() + "' --no-header", &status);
+    const std::string bare = slurp(out);
+    EXPECT_EQ(std::count(bare.begin(), bare.end(), '\n'), 2);
+    tool("export '" + (dir / "BOOKS.DBF").string() + "' '" + (dir / "no" / "X.TXT").string() + "'", &status);
+    EXPECT_EQ(status, 1);
+}
+
 TEST(Cli, InfoReadsTheHeadersYearByteAsTheWritersMeantIt)
 {
     TempDir dir;
