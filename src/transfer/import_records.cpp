@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <array>
 #include <charconv>
 #include <cmath>
 
@@ -89,11 +90,21 @@ std::optional<double> readNumber(const QString& text, bool whole)
 
 }  // namespace
 
-void storeValue(dbase::Table& target, int fieldNumber, const QString& value, const app::Regional& regional,
-                ImportCounts& counts)
+namespace {
+
+// Where each book field (1..36) lies in the table, found once for a whole import.
+std::array<int, store::kFieldCount + 1> fieldPlaces(const dbase::Table& target)
+{
+    std::array<int, store::kFieldCount + 1> places {};
+    places[0] = -1;
+    for (int n = 1; n <= store::kFieldCount; ++n) places[std::size_t(n)] = target.fieldIndex(store::fieldDef(n).name);
+    return places;
+}
+
+void store(dbase::Table& target, int i, int fieldNumber, const QString& value, const app::Regional& regional,
+           ImportCounts& counts)
 {
     const store::FieldDef& def = store::fieldDef(fieldNumber);
-    const int i = target.fieldIndex(def.name);
     if (i < 0) return;
     const dbase::FieldInfo& f = target.field(i);
     switch (def.kind) {
@@ -126,11 +137,20 @@ void storeValue(dbase::Table& target, int fieldNumber, const QString& value, con
     }
 }
 
+}  // namespace
+
+void storeValue(dbase::Table& target, int fieldNumber, const QString& value, const app::Regional& regional,
+                ImportCounts& counts)
+{
+    store(target, target.fieldIndex(store::fieldDef(fieldNumber).name), fieldNumber, value, regional, counts);
+}
+
 ImportCounts importText(const QString& text, const Pairing& pairing, bool skipFirst, dbase::Table& target,
                         const app::Regional& regional, const ImportProgress& progress)
 {
     ImportCounts counts;
     AsciiReader reader(text);
+    const auto places = fieldPlaces(target);
     const int n = int(pairing.size());
     if (skipFirst && !reader.atEnd()) reader.readLine(n, nullptr);
     while (!reader.atEnd()) {
@@ -141,7 +161,8 @@ ImportCounts importText(const QString& text, const Pairing& pairing, bool skipFi
         target.append();
         try {
             for (int k = 0; k < line.values.size() && k < n; ++k)
-                if (pairing[std::size_t(k)] > 0) storeValue(target, pairing[std::size_t(k)], line.values[k], regional, counts);
+                if (const int number = pairing[std::size_t(k)]; number > 0)
+                    store(target, places[std::size_t(number)], number, line.values[k], regional, counts);
             target.post();
         } catch (...) {
             target.cancel();
@@ -163,6 +184,7 @@ ImportCounts importDbase(const QString& path, const Pairing& pairing, dbase::Tab
     source.open(QFile::encodeName(info.absolutePath()).toStdString(), QFile::encodeName(info.fileName()).toStdString(),
                 {false, true, {}, true});
     const int n = std::min(int(pairing.size()), source.fieldCount());
+    const auto places = fieldPlaces(target);
     for (source.first(); !source.eof(); source.next()) {
         target.append();
         try {
@@ -171,7 +193,7 @@ ImportCounts importDbase(const QString& path, const Pairing& pairing, dbase::Tab
                 if (number <= 0) continue;
                 const dbase::FieldInfo& sf = source.field(k);
                 const store::FieldDef& def = store::fieldDef(number);
-                const int ti = target.fieldIndex(def.name);
+                const int ti = places[std::size_t(number)];
                 // typed values pass as they are: a number into a number, a date into a date
                 if (ti >= 0 && (sf.type == 'N' || sf.type == 'F') &&
                     (def.kind == store::FieldKind::Money || def.kind == store::FieldKind::WholeNumber)) {
@@ -195,7 +217,7 @@ ImportCounts importDbase(const QString& path, const Pairing& pairing, dbase::Tab
                 } else {
                     text = store::fromCp1252(source.getText(k)).left(255);
                 }
-                storeValue(target, number, text, regional, counts);
+                store(target, ti, number, text, regional, counts);
             }
             target.post();
         } catch (...) {
