@@ -144,7 +144,7 @@ std::string exportText(const dbase::Table& table, int f)
         const auto v = table.getDouble(f);
         if (!v) return {};
         char buffer[64];
-        const auto r = std::to_chars(buffer, buffer + sizeof buffer, *v);
+        const auto r = std::to_chars(buffer, buffer + sizeof buffer, *v, std::chars_format::fixed);
         return std::string(buffer, r.ptr);
     }
     if (field.type == 'D') {

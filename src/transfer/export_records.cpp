@@ -57,7 +57,8 @@ std::string exportText(const dbase::RecordView& record, const ExportField& field
         const auto v = record.number(field.tableIndex);
         if (!v) return {};
         char buffer[64];
-        const auto r = std::to_chars(buffer, buffer + sizeof buffer, *v);  // as many digits as needed
+        // as many digits as needed, never in exponent form (100000, not 1e+05)
+        const auto r = std::to_chars(buffer, buffer + sizeof buffer, *v, std::chars_format::fixed);
         std::string text(buffer, r.ptr);
         if (regional.numericFormat == 2 && !regional.system.decimal.isNull())
             if (auto dot = text.find('.'); dot != std::string::npos) text[dot] = char(regional.system.decimal.toLatin1());
@@ -114,8 +115,12 @@ void writeDbase(const QString& path, const dbase::Table& table, const std::vecto
 {
     const QFileInfo info(QFileInfo(path).absoluteFilePath());
     // written under a passing name and renamed when complete: a failed export leaves nothing
-    const QString partName = QStringLiteral("~EXPORT~.DBF");
-    const QString part = QDir(info.absolutePath()).filePath(partName);
+    QString partName, part;
+    for (int k = 0;; ++k) {  // a name of our own: a file of the user's is never touched
+        partName = QStringLiteral("~EX%1.DBF").arg(k, 5, 10, QChar(u'0'));
+        part = QDir(info.absolutePath()).filePath(partName);
+        if (!QFileInfo::exists(part) || k > 99999) break;
+    }
     const auto folder = std::filesystem::path(QFile::encodeName(info.absolutePath()).toStdString());
     std::vector<dbase::FieldSpec> specs;
     for (const ExportField& f : fields) {
@@ -129,7 +134,6 @@ void writeDbase(const QString& path, const dbase::Table& table, const std::vecto
         specs.push_back(spec);
     }
     try {
-        QFile::remove(part);
         dbase::Table::create(folder, partName.toStdString(), specs);
         // the records go in as whole blocks of bytes, each field's bytes as the book table holds
         // them (numbers and dates keep their exact values); the count is set once at the end

@@ -120,7 +120,11 @@ void store(dbase::Table& target, int i, int fieldNumber, const QString& value, c
             target.setDouble(i, 0);
             return;
         }
-        const auto v = readNumber(value, def.kind == store::FieldKind::WholeNumber);
+        QString number = value;
+        // a file exported with the system's decimal mark comes back as it went out
+        if (regional.numericFormat == 2 && regional.system.decimal != u'.' && !number.contains(u'.'))
+            number.replace(regional.system.decimal, u'.');
+        const auto v = readNumber(number, def.kind == store::FieldKind::WholeNumber);
         if (v && fits(*v, f)) target.setDouble(i, *v);
         else ++counts.unreadable;  // not a number, or too large for the field: left empty
         return;

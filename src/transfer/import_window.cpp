@@ -145,7 +145,9 @@ void TMyImport::StartButtonClick()
     const transfer::Pairing p = pairing();
     QElapsedTimer clock;
     clock.start();
+    int posted = 0;
     auto progress = [&](int records) {
+        posted = records;
         if (clock.elapsed() >= 50) {
             CountLabel->setText(QString::number(records));
             QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -164,7 +166,7 @@ void TMyImport::StartButtonClick()
     }
     QApplication::restoreOverrideCursor();
     host_.booksAdded();
-    CountLabel->setText(QString::number(counts.records));
+    CountLabel->setText(QString::number(failure.isEmpty() ? counts.records : posted));
     if (!failure.isEmpty()) {
         ui::showError(this, failure);  // the books posted before the failure stay
         return;

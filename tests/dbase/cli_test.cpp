@@ -77,7 +77,7 @@ TEST(Cli, ExportWritesAsciiDelimitedText)
         Table t;
         t.open(dir.path(), "BOOKS");
         addBook(t, "Say \"Hi\"", "Lane, K.", 5.95, 1997);
-        addBook(t, "Emma", "Austen", 12.5, 1815);
+        addBook(t, "Emma", "Austen", 250000, 1815);
     }
     int status = 0;
     const auto out = dir / "OUT.TXT";
@@ -86,6 +86,7 @@ TEST(Cli, ExportWritesAsciiDelimitedText)
     const std::string text = slurp(out);
     EXPECT_EQ(text.substr(0, text.find("\r\n")).find("\"TITLE\""), 0u);
     EXPECT_NE(text.find("\"Say \"\"Hi\"\"\",\"Lane, K.\",\"1997\",\"5.95\",\"\",\"\"\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\"Emma\",\"Austen\",\"1815\",\"250000\""), std::string::npos) << text;  // never 2.5e+05
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 3);
     tool("export '" + (dir / "BOOKS.DBF").string() + "' '" + out.string() + "' --no-header", &status);
     const std::string bare = slurp(out);

@@ -11,6 +11,8 @@
 #include "app/regional.h"
 #include "reports/report_books.h"
 #include "store/codepage.h"
+#include "dbase/check.h"
+#include "support/child.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_messages.h"
 #include "support/temp_dir.h"
@@ -235,4 +237,31 @@ TEST(Import, DbaseTablesOfOtherProgramsAndRefusals)
     messages.expect();
     format.FileButtonClick();
     EXPECT_TRUE(messages.shown.last().text.endsWith(QStringLiteral("most likely due to an unmatched quote.")));
+}
+
+TEST(Import, KilledPartWayLeavesASoundTableWithEveryBookItPosted)
+{
+    TempDir dir;
+    testing_support::makeBookTable(dir.path(), {});
+    QByteArray text;
+    for (int i = 0; i < 20000; ++i) text += "\"Book " + QByteArray::number(i) + "\",\"Author\",\"1990\"\r\n";
+    QFile file(QString::fromStdString((dir / "IN.TXT").string()));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    file.close();
+    int posted = 0;
+    {
+        testing_support::Child child({BINDLOW_IMPORT_CHILD, dir.path().string(), "BOOKS.DBF", file.fileName().toStdString()});
+        std::string line;
+        while (posted < 300 && child.readLine(line)) posted = std::atoi(line.c_str() + 7);
+        child.kill();
+        child.wait();
+    }
+    ASSERT_GE(posted, 300);
+    EXPECT_TRUE(dbase::checkTable(dir.path(), "BOOKS.DBF").empty());
+    dbase::Table t;
+    t.open(dir.path(), "BOOKS.DBF", {false, true, {}});
+    EXPECT_GE(int(t.recordCount()), posted);  // every book it said it posted is there
+    t.goToPosition(std::size_t(posted - 1));
+    EXPECT_EQ(t.getText(0), "Book " + std::to_string(posted - 1));
 }
