@@ -190,10 +190,9 @@ bool Table::lessRec(std::uint32_t a, std::uint32_t b) const
     return a < b;
 }
 
-std::size_t Table::lowerBound(const std::vector<std::uint32_t>& v, std::uint32_t recno) const
+std::size_t Table::lowerBound(const RowList& v, std::uint32_t recno) const
 {
-    auto it = std::lower_bound(v.begin(), v.end(), recno, [this](std::uint32_t x, std::uint32_t y) { return lessRec(x, y); });
-    return std::size_t(it - v.begin());
+    return v.partitionPoint([&](std::uint32_t x) { return lessRec(x, recno); });
 }
 
 void Table::syncRecordCount()
@@ -258,7 +257,6 @@ void Table::walkActiveTag()
     keyType_ = tag->keyType;
     keys_.assign((std::size_t(count_) + 1) * std::size_t(keyLength_), 0);
     std::vector<bool> seen(std::size_t(count_) + 1, false);
-    order_.reserve(count_);
     const std::string where = "tag " + tag->name + " ";
     mdx_->lockShared();
     try {
@@ -309,13 +307,12 @@ void Table::rebuildVisible()
     });
     visible_.clear();
     if (activeTag_.empty()) {
-        visible_.reserve(count_);
         for (std::uint32_t r = 1; r <= count_; ++r)
             if (pass[r]) visible_.push_back(r);
     } else {
-        visible_.reserve(order_.size());
-        for (std::uint32_t r : order_)
+        order_.forEach([&](std::uint32_t r) {
             if (pass[r]) visible_.push_back(r);
+        });
     }
 }
 
@@ -457,10 +454,8 @@ bool Table::seek(std::string_view key, bool exact)
     if (keyType_ != 'C' && key.size() != len) fail(path_.string(), "the seek key does not fit the tag");
     std::memcpy(probe.data(), key.data(), len);
     auto keyOf = [this](std::uint32_t r) { return keys_.data() + std::size_t(r) * std::size_t(keyLength_); };
-    auto it = std::lower_bound(visible_.begin(), visible_.end(), 0, [&](std::uint32_t r, int) {
-        return compareKeys(keyType_, keyOf(r), probe.data(), int(len)) < 0;
-    });
-    std::size_t i = std::size_t(it - visible_.begin());
+    std::size_t i = visible_.partitionPoint(
+        [&](std::uint32_t r) { return compareKeys(keyType_, keyOf(r), probe.data(), int(len)) < 0; });
     // an exact key longer than the tag's keys matches only if the rest is blank
     bool tooLong = keyType_ == 'C' && key.find_first_not_of(' ', len) != std::string_view::npos;
     bool found = i < visible_.size() &&

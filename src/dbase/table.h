@@ -16,6 +16,7 @@
 #include "dbase/header.h"
 #include "dbase/mdx.h"
 #include "dbase/record.h"
+#include "dbase/row_list.h"
 
 namespace dbase {
 
@@ -186,7 +187,7 @@ private:
     void loadCurrent();
     void locate(std::uint32_t recno);
     bool lessRec(std::uint32_t a, std::uint32_t b) const;
-    std::size_t lowerBound(const std::vector<std::uint32_t>& v, std::uint32_t recno) const;
+    std::size_t lowerBound(const RowList& v, std::uint32_t recno) const;
     void compileTags();
     void requireWritable() const;
     void requireEditing(int field) const;
@@ -223,8 +224,8 @@ private:
     int keyLength_ = 0;
     char keyType_ = 'C';
     std::vector<unsigned char> keys_;  // per record number, keyLength_ bytes each (index 0 unused)
-    std::vector<std::uint32_t> order_;  // every record, deleted ones too, in key order
-    std::vector<std::uint32_t> visible_;
+    RowList order_;  // every record, deleted ones too, in key order
+    RowList visible_;  // the records of order_ that pass the filter and are not deleted
     Filter filter_;
 
     // every tag of the index, compiled, for maintenance on post

@@ -186,15 +186,15 @@ void Table::placeAfterChange(std::uint32_t rec, bool keyChanged, const std::vect
     // order_ and visible_ are sorted by the old key: take the record out before the key changes
     if (keyLength_ && keyChanged) {
         std::size_t i = lowerBound(order_, rec);
-        if (i < order_.size() && order_[i] == rec) order_.erase(order_.begin() + std::ptrdiff_t(i));
+        if (i < order_.size() && order_[i] == rec) order_.erase(i);
     }
     std::size_t v = lowerBound(visible_, rec);
-    if (v < visible_.size() && visible_[v] == rec) visible_.erase(visible_.begin() + std::ptrdiff_t(v));
+    if (v < visible_.size() && visible_[v] == rec) visible_.erase(v);
     if (keyLength_) {
         std::memcpy(keys_.data() + std::size_t(rec) * std::size_t(keyLength_), newKey.data(), std::size_t(keyLength_));
-        if (keyChanged || order_.size() < count_) order_.insert(order_.begin() + std::ptrdiff_t(lowerBound(order_, rec)), rec);
+        if (keyChanged || order_.size() < count_) order_.insert(lowerBound(order_, rec), rec);
     }
-    if (passes(rec)) visible_.insert(visible_.begin() + std::ptrdiff_t(lowerBound(visible_, rec)), rec);
+    if (passes(rec)) visible_.insert(lowerBound(visible_, rec), rec);
     locate(rec);
 }
 
@@ -334,7 +334,7 @@ void Table::deleteRecord()
     file_.unlock(kUpdateLock, 1);
     file_.unlock(kLockBase - rec, 1);
     recordLocked_ = false;
-    visible_.erase(visible_.begin() + std::ptrdiff_t(pos_));
+    visible_.erase(pos_);
     if (pos_ >= visible_.size() && pos_ > 0) pos_ = visible_.size() - 1;
     bof_ = eof_ = visible_.empty();
     loadCurrent();
