@@ -110,6 +110,7 @@ void Table::close()
     activeExpr_ = nullptr;
     keyLength_ = 0;
     keys_.clear();
+    keySlot_.clear();
     order_.clear();
     visible_.clear();
     buffer_.clear();
@@ -183,8 +184,7 @@ int Table::fieldIndex(std::string_view name) const
 bool Table::lessRec(std::uint32_t a, std::uint32_t b) const
 {
     if (keyLength_) {
-        int c = compareKeys(keyType_, keys_.data() + std::size_t(a) * std::size_t(keyLength_),
-                            keys_.data() + std::size_t(b) * std::size_t(keyLength_), keyLength_);
+        int c = compareKeys(keyType_, keyOf(a), keyOf(b), keyLength_);
         if (c) return c < 0;
     }
     return a < b;
@@ -232,6 +232,7 @@ void Table::loadOrder()
 {
     order_.clear();
     keys_.clear();
+    keySlot_.clear();
     // the record count and the index are read together, under the update lock, so that they
     // agree even while other programs append
     file_.lock(kUpdateLock, 1, false);
@@ -242,6 +243,7 @@ void Table::loadOrder()
         file_.unlock(kUpdateLock, 1);
         order_.clear();
         keys_.clear();
+        keySlot_.clear();
         throw;
     }
     file_.unlock(kUpdateLock, 1);
@@ -255,8 +257,11 @@ void Table::walkActiveTag()
     if (!tag) fail(path_.string(), "the index has no tag " + activeTag_);
     keyLength_ = tag->keyLength;
     keyType_ = tag->keyType;
-    keys_.assign((std::size_t(count_) + 1) * std::size_t(keyLength_), 0);
-    std::vector<bool> seen(std::size_t(count_) + 1, false);
+    // room for the records this open may add without moving every key
+    keys_.clear();
+    keys_.reserve((std::size_t(count_) + count_ / 32 + 1024) * std::size_t(keyLength_));
+    keySlot_.clear();
+    std::vector<bool> seen(std::size_t(count_) + 1, false);  // a bit a record: stays in the cache
     const std::string where = "tag " + tag->name + " ";
     mdx_->lockShared();
     try {
@@ -265,7 +270,7 @@ void Table::walkActiveTag()
                 fail(mdx_->fileName(), where + "names record " + std::to_string(rec) + ", which the table does not hold; rebuild the index");
             if (seen[rec]) fail(mdx_->fileName(), where + "names record " + std::to_string(rec) + " twice; rebuild the index");
             seen[rec] = true;
-            std::memcpy(keys_.data() + std::size_t(rec) * std::size_t(keyLength_), key, std::size_t(keyLength_));
+            keys_.insert(keys_.end(), key, key + keyLength_);
             order_.push_back(rec);
         });
     } catch (...) {
@@ -276,6 +281,25 @@ void Table::walkActiveTag()
     if (order_.size() != count_)
         fail(mdx_->fileName(), where + "holds " + std::to_string(order_.size()) + " of the table's " +
                                    std::to_string(count_) + " records; rebuild the index");
+}
+
+void Table::findKeySlots() const
+{
+    keySlot_.reserve(std::size_t(count_) + count_ / 32 + 1024);
+    keySlot_.assign(std::size_t(count_) + 1, kNoKey);
+    std::uint32_t slot = 0;
+    order_.forEach([&](std::uint32_t rec) { keySlot_[rec] = slot++; });
+}
+
+void Table::setKey(std::uint32_t rec, const unsigned char* key)
+{
+    if (!hasKey(rec)) {
+        if (rec >= keySlot_.size()) keySlot_.resize(std::size_t(rec) + 1, kNoKey);
+        keySlot_[rec] = std::uint32_t(keys_.size() / std::size_t(keyLength_));
+        keys_.insert(keys_.end(), key, key + keyLength_);
+        return;
+    }
+    std::memcpy(keys_.data() + std::size_t(keySlot_[rec]) * std::size_t(keyLength_), key, std::size_t(keyLength_));
 }
 
 bool Table::passes(std::uint32_t recno) const
@@ -299,12 +323,15 @@ void Table::forEachRecord(const std::function<void(const RecordView&)>& visit) c
 
 void Table::rebuildVisible()
 {
-    // the records are read once, in file order, in large blocks; the order then picks the
-    // ones that pass (touching a mapped record per book in key order costs far more)
+    // the records are looked at once, in file order; the order then picks the ones that pass
+    // (touching a mapped record per book in key order costs far more). Without a filter only the
+    // deletion mark counts: one byte a record, read where it lies rather than copied in blocks.
     std::vector<unsigned char> pass(std::size_t(count_) + 1, 0);
-    forEachRecord([&](const RecordView& r) {
-        pass[r.recordNumber()] = !r.deleted() && (!filter_ || filter_(r));
-    });
+    if (filter_) {
+        forEachRecord([&](const RecordView& r) { pass[r.recordNumber()] = !r.deleted() && filter_(r); });
+    } else {
+        for (std::uint32_t r = 1; r <= count_; ++r) pass[r] = recordPtr(r)[0] != '*';
+    }
     visible_.clear();
     if (activeTag_.empty()) {
         for (std::uint32_t r = 1; r <= count_; ++r)
@@ -453,7 +480,6 @@ bool Table::seek(std::string_view key, bool exact)
     std::size_t len = keyType_ == 'C' ? std::min<std::size_t>(key.size(), std::size_t(keyLength_)) : std::size_t(keyLength_);
     if (keyType_ != 'C' && key.size() != len) fail(path_.string(), "the seek key does not fit the tag");
     std::memcpy(probe.data(), key.data(), len);
-    auto keyOf = [this](std::uint32_t r) { return keys_.data() + std::size_t(r) * std::size_t(keyLength_); };
     std::size_t i = visible_.partitionPoint(
         [&](std::uint32_t r) { return compareKeys(keyType_, keyOf(r), probe.data(), int(len)) < 0; });
     // an exact key longer than the tag's keys matches only if the rest is blank

@@ -223,7 +223,26 @@ private:
     const KeyExpression* activeExpr_ = nullptr;
     int keyLength_ = 0;
     char keyType_ = 'C';
-    std::vector<unsigned char> keys_;  // per record number, keyLength_ bytes each (index 0 unused)
+    // the records' keys as the tag holds them, in slots of keyLength_ bytes: filled in the tag's
+    // order as it is read (memory written in sequence, not scattered by record number), records
+    // added since at the end. keySlot_ gives each record number's slot; it is worked out from
+    // order_ when first wanted (until then order_ is still the tag's order, slot i its row i), as
+    // scattering a million record numbers costs more than the rest of an open.
+    std::vector<unsigned char> keys_;
+    mutable std::vector<std::uint32_t> keySlot_;  // index 0 unused; kNoKey for a record not yet placed
+    static constexpr std::uint32_t kNoKey = 0xFFFFFFFFu;
+    void findKeySlots() const;
+    const unsigned char* keyOf(std::uint32_t rec) const
+    {
+        if (keySlot_.empty()) findKeySlots();
+        return keys_.data() + std::size_t(keySlot_[rec]) * std::size_t(keyLength_);
+    }
+    bool hasKey(std::uint32_t rec) const
+    {
+        if (keySlot_.empty()) findKeySlots();
+        return rec < keySlot_.size() && keySlot_[rec] != kNoKey;
+    }
+    void setKey(std::uint32_t rec, const unsigned char* key);
     RowList order_;  // every record, deleted ones too, in key order
     RowList visible_;  // the records of order_ that pass the filter and are not deleted
     Filter filter_;

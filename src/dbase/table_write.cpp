@@ -183,15 +183,19 @@ void Table::cancel()
 
 void Table::placeAfterChange(std::uint32_t rec, bool keyChanged, const std::vector<unsigned char>& newKey)
 {
-    // order_ and visible_ are sorted by the old key: take the record out before the key changes
-    if (keyLength_ && keyChanged) {
+    // order_ and visible_ are sorted by the old key: take the record out before the key changes;
+    // a record just added has no key yet and is in neither
+    const bool placed = !keyLength_ || hasKey(rec);
+    if (keyLength_ && keyChanged && placed) {
         std::size_t i = lowerBound(order_, rec);
         if (i < order_.size() && order_[i] == rec) order_.erase(i);
     }
-    std::size_t v = lowerBound(visible_, rec);
-    if (v < visible_.size() && visible_[v] == rec) visible_.erase(v);
+    if (placed) {
+        std::size_t v = lowerBound(visible_, rec);
+        if (v < visible_.size() && visible_[v] == rec) visible_.erase(v);
+    }
     if (keyLength_) {
-        std::memcpy(keys_.data() + std::size_t(rec) * std::size_t(keyLength_), newKey.data(), std::size_t(keyLength_));
+        setKey(rec, newKey.data());
         if (keyChanged || order_.size() < count_) order_.insert(lowerBound(order_, rec), rec);
     }
     if (passes(rec)) visible_.insert(lowerBound(visible_, rec), rec);
@@ -283,18 +287,14 @@ void Table::post()
             if (!indexFailure.empty()) throw DatabaseError(indexFailure);
             return;
         }
-        if (keyLength_) {
-            keys_.resize((std::size_t(count_) + 1) * std::size_t(keyLength_));
-            if (activeExpr_) activeExpr_->evaluate(buffer_.data(), newKey.data());
-        }
+        if (keyLength_ && activeExpr_) activeExpr_->evaluate(buffer_.data(), newKey.data());
         placeAfterChange(rec, true, newKey);
         if (!indexFailure.empty()) throw DatabaseError(indexFailure);
     } else {
         bool changed = false;
         if (keyLength_ && activeExpr_) {
             activeExpr_->evaluate(buffer_.data(), newKey.data());
-            changed = std::memcmp(newKey.data(), keys_.data() + std::size_t(rec) * std::size_t(keyLength_),
-                                  std::size_t(keyLength_)) != 0;
+            changed = std::memcmp(newKey.data(), keyOf(rec), std::size_t(keyLength_)) != 0;
         }
         placeAfterChange(rec, changed, newKey);
     }
@@ -319,12 +319,10 @@ void Table::deleteRecord()
         unsigned char star = '*';
         file_.writeAt(header_.recordOffset(rec), &star, 1);
         header_.updated = today();
-        unsigned char stamp[8];
-        file_.readAt(0, stamp, 8);
-        stamp[1] = static_cast<unsigned char>(header_.updated.year - 1900);
-        stamp[2] = static_cast<unsigned char>(header_.updated.month);
-        stamp[3] = static_cast<unsigned char>(header_.updated.day);
-        file_.writeAt(1, stamp + 1, 3);
+        const unsigned char stamp[3] = {static_cast<unsigned char>(header_.updated.year - 1900),
+                                        static_cast<unsigned char>(header_.updated.month),
+                                        static_cast<unsigned char>(header_.updated.day)};
+        file_.writeAt(1, stamp, 3);
     } catch (...) {
         file_.unlock(kUpdateLock, 1);
         file_.unlock(kLockBase - rec, 1);
@@ -472,6 +470,7 @@ void Table::deleteTag(const std::string& name)
             activeExpr_ = nullptr;
             keyLength_ = 0;
             keys_.clear();
+            keySlot_.clear();
             order_.clear();
         }
         if (defs.empty()) {
