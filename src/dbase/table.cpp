@@ -113,6 +113,8 @@ void Table::close()
     keySlot_.clear();
     order_.clear();
     visible_.clear();
+    partial_ = false;
+    scanned_ = 0;
     buffer_.clear();
     original_.clear();
     state_ = TableState::Inactive;
@@ -311,28 +313,21 @@ bool Table::passes(std::uint32_t recno) const
 
 void Table::forEachRecord(const std::function<void(const RecordView&)>& visit) const
 {
-    const std::size_t len = header_.recordLength;
-    const std::size_t perBlock = std::max<std::size_t>(1, (std::size_t(1) << 20) / len);
-    std::vector<unsigned char> block(perBlock * len);
-    for (std::uint32_t first = 1; first <= count_; first += std::uint32_t(perBlock)) {
-        std::size_t n = std::min<std::size_t>(perBlock, std::size_t(count_ - first + 1));
-        file_.readAt(header_.recordOffset(first), block.data(), n * len);
-        for (std::size_t i = 0; i < n; ++i) visit(RecordView(header_, block.data() + i * len, first + std::uint32_t(i)));
-    }
+    // read where they lie in the mapped file: in file order the pages come in runs, and nothing
+    // is copied (a scan that copied every record cost as much again as the scan itself)
+    for (std::uint32_t r = 1; r <= count_; ++r) visit(RecordView(header_, recordPtr(r), r));
 }
 
 void Table::rebuildVisible()
 {
-    // the records are looked at once, in file order; the order then picks the ones that pass
-    // (touching a mapped record per book in key order costs far more). Without a filter only the
-    // deletion mark counts: one byte a record, read where it lies rather than copied in blocks.
-    std::vector<unsigned char> pass(std::size_t(count_) + 1, 0);
-    if (filter_) {
-        forEachRecord([&](const RecordView& r) { pass[r.recordNumber()] = !r.deleted() && filter_(r); });
-    } else {
-        for (std::uint32_t r = 1; r <= count_; ++r) pass[r] = recordPtr(r)[0] != '*';
-    }
     visible_.clear();
+    scanned_ = 0;
+    partial_ = !filter_;  // without a filter only the deletion marks count: looked at when wanted
+    if (partial_) return;
+    // the records are read once, in file order; the order then picks the ones that pass
+    // (touching a mapped record per book in key order costs far more)
+    std::vector<unsigned char> pass(std::size_t(count_) + 1, 0);
+    forEachRecord([&](const RecordView& r) { pass[r.recordNumber()] = !r.deleted() && filter_(r); });
     if (activeTag_.empty()) {
         for (std::uint32_t r = 1; r <= count_; ++r)
             if (pass[r]) visible_.push_back(r);
@@ -340,6 +335,39 @@ void Table::rebuildVisible()
         order_.forEach([&](std::uint32_t r) {
             if (pass[r]) visible_.push_back(r);
         });
+    }
+}
+
+bool Table::extendVisible(std::size_t row) const
+{
+    // a screenful or so in the order's own sequence; further on, the rest in one pass
+    constexpr std::size_t kStep = 4096;
+    if (row >= visible_.size() + kStep) {
+        completeVisible();
+        return row < visible_.size();
+    }
+    const std::size_t total = orderSize(), stop = std::min(total, scanned_ + 16 * kStep);
+    while (visible_.size() <= row && scanned_ < stop) {
+        const std::uint32_t r = activeTag_.empty() ? std::uint32_t(scanned_ + 1) : order_[scanned_];
+        ++scanned_;
+        if (recordPtr(r)[0] != '*') visible_.push_back(r);
+    }
+    if (scanned_ >= total) partial_ = false;
+    if (visible_.size() <= row && partial_) completeVisible();  // a long run of deleted records
+    return row < visible_.size();
+}
+
+void Table::completeVisible() const
+{
+    if (!partial_) return;
+    partial_ = false;
+    const std::size_t total = orderSize();
+    // the deletion marks in file order (the pages come in runs), then the order picks
+    std::vector<unsigned char> live(std::size_t(count_) + 1, 0);
+    for (std::uint32_t r = 1; r <= count_; ++r) live[r] = recordPtr(r)[0] != '*';
+    for (; scanned_ < total; ++scanned_) {
+        const std::uint32_t r = activeTag_.empty() ? std::uint32_t(scanned_ + 1) : order_[scanned_];
+        if (live[r]) visible_.push_back(r);
     }
 }
 
@@ -386,12 +414,13 @@ void Table::setActiveTag(const std::string& name)
 void Table::loadCurrent()
 {
     buffer_.assign(header_.recordLength, ' ');
-    if (!visible_.empty()) std::memcpy(buffer_.data(), recordPtr(visible_[pos_]), header_.recordLength);
+    if (reach(pos_)) std::memcpy(buffer_.data(), recordPtr(visible_[pos_]), header_.recordLength);
 }
 
 void Table::locate(std::uint32_t recno)
 {
-    if (visible_.empty()) {
+    if (recno) completeVisible();
+    if (!reach(0)) {
         pos_ = 0;
         bof_ = eof_ = true;
     } else {
@@ -405,7 +434,7 @@ void Table::locate(std::uint32_t recno)
 std::uint32_t Table::recordNumber() const
 {
     if (state_ == TableState::Insert) return 0;
-    return visible_.empty() ? 0 : visible_[pos_];
+    return reach(pos_) ? visible_[pos_] : 0;
 }
 
 void Table::first()
@@ -413,13 +442,14 @@ void Table::first()
     checkBrowseMode();
     pos_ = 0;
     bof_ = true;
-    eof_ = visible_.empty();
+    eof_ = !reach(0);
     loadCurrent();
 }
 
 void Table::last()
 {
     checkBrowseMode();
+    completeVisible();
     pos_ = visible_.empty() ? 0 : visible_.size() - 1;
     eof_ = true;
     bof_ = visible_.empty();
@@ -433,7 +463,7 @@ int Table::moveBy(int distance)
 {
     checkBrowseMode();
     bof_ = eof_ = false;
-    if (visible_.empty()) {
+    if (!reach(0)) {
         bof_ = eof_ = true;
         return 0;
     }
@@ -441,7 +471,7 @@ int Table::moveBy(int distance)
     if (target < 0) {
         target = 0;
         bof_ = true;
-    } else if (target >= std::int64_t(visible_.size())) {
+    } else if (!reach(std::size_t(target))) {
         target = std::int64_t(visible_.size()) - 1;
         eof_ = true;
     }
@@ -454,8 +484,8 @@ int Table::moveBy(int distance)
 void Table::goToPosition(std::size_t row)
 {
     checkBrowseMode();
-    if (visible_.empty()) return;
-    pos_ = std::min(row, visible_.size() - 1);
+    if (!reach(0)) return;
+    pos_ = reach(row) ? row : visible_.size() - 1;
     bof_ = eof_ = false;
     loadCurrent();
 }
@@ -464,6 +494,7 @@ bool Table::gotoBookmark(Bookmark mark)
 {
     checkBrowseMode();
     if (mark == 0 || mark > count_) return false;
+    completeVisible();
     std::size_t i = lowerBound(visible_, mark);
     if (i >= visible_.size() || visible_[i] != mark) return false;
     pos_ = i;
@@ -476,6 +507,7 @@ bool Table::seek(std::string_view key, bool exact)
 {
     checkBrowseMode();
     if (activeTag_.empty()) fail(path_.string(), "an index seek needs an active index tag");
+    completeVisible();
     std::vector<unsigned char> probe(static_cast<std::size_t>(keyLength_), ' ');
     std::size_t len = keyType_ == 'C' ? std::min<std::size_t>(key.size(), std::size_t(keyLength_)) : std::size_t(keyLength_);
     if (keyType_ != 'C' && key.size() != len) fail(path_.string(), "the seek key does not fit the tag");

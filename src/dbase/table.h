@@ -97,12 +97,27 @@ public:
     int moveBy(int distance);
     bool bof() const { return bof_; }
     bool eof() const { return eof_; }
-    bool isEmpty() const { return visible_.empty(); }
-    std::size_t recordCount() const { return visible_.size(); }
+    bool isEmpty() const { return !reach(0); }
+    std::size_t recordCount() const
+    {
+        completeVisible();
+        return visible_.size();
+    }
+    // Without a filter the rows are found as they are wanted: the first screen of a million books
+    // needs only its own records looked at. Until every record has been, the count is not known;
+    // the estimate counts the rows found and every record not yet looked at, as a view's scroll
+    // bar may. hasRow() looks no further than that row.
+    bool countKnown() const { return !partial_; }
+    std::size_t estimatedCount() const { return visible_.size() + (partial_ ? orderSize() - scanned_ : 0); }
+    bool hasRow(std::size_t row) const { return reach(row); }
     std::size_t position() const { return pos_; }  // 0-based row in the order
     void goToPosition(std::size_t row);
     std::uint32_t recordNumber() const;  // of the current record; 0 when none
-    std::uint32_t recordAt(std::size_t row) const { return visible_[row]; }
+    std::uint32_t recordAt(std::size_t row) const
+    {
+        reach(row);
+        return visible_[row];
+    }
     Bookmark bookmark() const { return recordNumber(); }
     bool gotoBookmark(Bookmark mark);  // false when that record is not in the order
     void refresh();
@@ -141,8 +156,8 @@ public:
     // Direct reads for scans and tools (record numbers 1..physicalCount)
     std::uint32_t physicalCount() const { return count_; }
     RecordView record(std::uint32_t recno) const;
-    // Every record (deleted ones too) in file order, read in large blocks: the fast way to look
-    // at all of them. The view lives only for the call.
+    // Every record (deleted ones too) in file order: the fast way to look at all of them. The
+    // view lives only for the call.
     void forEachRecord(const std::function<void(const RecordView&)>& visit) const;
 
     // Production index
@@ -183,6 +198,10 @@ private:
     void countPastRecords(std::uint64_t fileSize);  // from the header's count
     void walkActiveTag();
     void rebuildVisible();
+    std::size_t orderSize() const { return activeTag_.empty() ? std::size_t(count_) : order_.size(); }
+    bool reach(std::size_t row) const { return row < visible_.size() || (partial_ && extendVisible(row)); }
+    bool extendVisible(std::size_t row) const;  // true when the row exists
+    void completeVisible() const;
     bool passes(std::uint32_t recno) const;
     void loadCurrent();
     void locate(std::uint32_t recno);
@@ -244,7 +263,11 @@ private:
     }
     void setKey(std::uint32_t rec, const unsigned char* key);
     RowList order_;  // every record, deleted ones too, in key order
-    RowList visible_;  // the records of order_ that pass the filter and are not deleted
+    // the records of the order that pass the filter and are not deleted; while partial_, only
+    // those among the first scanned_ of the order (the rest have not been looked at yet)
+    mutable RowList visible_;
+    mutable bool partial_ = false;
+    mutable std::size_t scanned_ = 0;
     Filter filter_;
 
     // every tag of the index, compiled, for maintenance on post

@@ -157,7 +157,7 @@ void Table::edit()
 {
     requireWritable();
     if (state_ == TableState::Edit || state_ == TableState::Insert) return;
-    if (visible_.empty()) fail(path_.string(), "there is no record to edit");
+    if (!reach(0)) fail(path_.string(), "there is no record to edit");
     if (!uncompilable_.empty())
         fail(path_.string(), "index tag " + uncompilable_ + " cannot be kept current, so records cannot be changed");
     std::uint32_t rec = visible_[pos_];
@@ -183,6 +183,7 @@ void Table::cancel()
 
 void Table::placeAfterChange(std::uint32_t rec, bool keyChanged, const std::vector<unsigned char>& newKey)
 {
+    completeVisible();
     // order_ and visible_ are sorted by the old key: take the record out before the key changes;
     // a record just added has no key yet and is in neither
     const bool placed = !keyLength_ || hasKey(rec);
@@ -205,6 +206,7 @@ void Table::placeAfterChange(std::uint32_t rec, bool keyChanged, const std::vect
 void Table::post()
 {
     if (state_ != TableState::Edit && state_ != TableState::Insert) return;
+    completeVisible();  // before the new record counts among those not yet looked at
     const bool inserting = state_ == TableState::Insert;
     std::vector<unsigned char> newKey(static_cast<std::size_t>(keyLength_));
     std::vector<unsigned char> a(100), b(100);
@@ -305,7 +307,7 @@ void Table::deleteRecord()
 {
     requireWritable();
     if (state_ == TableState::Insert) return cancel();
-    if (visible_.empty()) fail(path_.string(), "there is no record to delete");
+    if (!reach(0)) fail(path_.string(), "there is no record to delete");
     std::uint32_t rec = visible_[pos_];
     bool held = state_ == TableState::Edit && recordLocked_ && editRec_ == rec;
     if (state_ == TableState::Edit) {
@@ -332,9 +334,9 @@ void Table::deleteRecord()
     file_.unlock(kUpdateLock, 1);
     file_.unlock(kLockBase - rec, 1);
     recordLocked_ = false;
-    visible_.erase(pos_);
-    if (pos_ >= visible_.size() && pos_ > 0) pos_ = visible_.size() - 1;
-    bof_ = eof_ = visible_.empty();
+    visible_.erase(pos_);  // the rows not yet looked at are past it, and stay so
+    if (!reach(pos_) && pos_ > 0) pos_ = visible_.size() - 1;
+    bof_ = eof_ = !reach(0);
     loadCurrent();
 }
 

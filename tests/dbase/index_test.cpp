@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <functional>
 #include <random>
 
 #include "dbase/check.h"
@@ -354,4 +355,95 @@ TEST(Index, RowsKeptThroughManyChangesAndAFilterMatchAModel)
             EXPECT_EQ(t.position(), row);
         }
     }
+}
+
+// Without a filter the rows are found as they are asked for. Whatever is asked first (a row near
+// the top, far down, the count, a bookmark, a move past the end), the answers must be those of a
+// table whose rows are all known; long runs of deleted books must not hide the rows after them.
+TEST(Index, RowsFoundAsWantedAnswerAsIfAllWereKnown)
+{
+    TempDir dir;
+    createSmallTable(dir.path());
+    std::vector<std::uint32_t> want, wantByRecord;
+    {
+        Table t;
+        t.open(dir.path(), "BOOKS", {true, false, {}});
+        t.addTag("NEWINDEX", kAuthorKey);
+        for (int i = 0; i < 9000; ++i) addBook(t, "T", "A" + std::to_string((i * 7919) % 9000 + 10000), 1);
+        t.setActiveTag("NEWINDEX");
+        // a long run at the top of the order, another further on, and scattered ones
+        for (int i = 0; i < 5000; ++i) {
+            t.goToPosition(i < 2500 ? 0 : i < 4500 ? 3000 : std::size_t(i) % t.recordCount());
+            t.deleteRecord();
+        }
+        want = order(t);
+        t.setActiveTag("");
+        wantByRecord = order(t);
+    }
+    using Probe = std::function<void(Table&)>;
+    const std::vector<std::pair<const char*, Probe>> probes = {
+        {"first rows", [&](Table& t) {
+             EXPECT_FALSE(t.isEmpty());
+             EXPECT_EQ(t.recordNumber(), want[0]);
+             for (std::size_t r = 0; r < 50; ++r) EXPECT_EQ(t.recordAt(r), want[r]);
+             EXPECT_FALSE(t.countKnown());
+             EXPECT_GE(t.estimatedCount(), want.size());
+         }},
+        {"a row far down", [&](Table& t) {
+             ASSERT_TRUE(t.hasRow(3900));
+             EXPECT_EQ(t.recordAt(3900), want[3900]);
+             EXPECT_FALSE(t.hasRow(want.size()));
+             EXPECT_TRUE(t.countKnown());
+             EXPECT_EQ(t.estimatedCount(), want.size());
+         }},
+        {"moves", [&](Table& t) {
+             EXPECT_EQ(t.moveBy(10), 10);
+             EXPECT_EQ(t.recordNumber(), want[10]);
+             EXPECT_EQ(t.moveBy(100000), int(want.size()) - 11);
+             EXPECT_TRUE(t.eof());
+             EXPECT_EQ(t.recordNumber(), want.back());
+         }},
+        {"go to a row past the end", [&](Table& t) {
+             t.goToPosition(want.size() + 5);
+             EXPECT_EQ(t.position(), want.size() - 1);
+         }},
+        {"bookmark", [&](Table& t) {
+             ASSERT_TRUE(t.gotoBookmark(want[2000]));
+             EXPECT_EQ(t.position(), 2000u);
+         }},
+        {"count", [&](Table& t) { EXPECT_EQ(t.recordCount(), want.size()); }},
+        {"last", [&](Table& t) {
+             t.last();
+             EXPECT_EQ(t.recordNumber(), want.back());
+         }},
+        {"edit near the top", [&](Table& t) {
+             t.goToPosition(3);
+             t.edit();
+             t.setText(0, "changed");
+             t.post();
+             EXPECT_EQ(t.position(), 3u);
+         }},
+        {"delete at the top", [&](Table& t) {
+             t.deleteRecord();
+             EXPECT_EQ(t.recordNumber(), want[1]);
+             want.erase(want.begin());
+         }},
+        {"append", [&](Table& t) {
+             addBook(t, "new", "A00000", 1);
+             EXPECT_EQ(t.position(), 0u);
+             want.insert(want.begin(), t.physicalCount());
+         }},
+    };
+    for (const auto& [name, probe] : probes) {
+        SCOPED_TRACE(name);
+        Table t;
+        t.open(dir.path(), "BOOKS", {true, false, "NEWINDEX"});
+        probe(t);
+        EXPECT_EQ(order(t), want);
+    }
+    // record order is found lazily too
+    Table t;
+    t.open(dir.path(), "BOOKS", {false, true, {}});
+    for (std::size_t r = 0; r < 20; ++r) EXPECT_EQ(t.recordAt(r), wantByRecord[r]);
+    EXPECT_EQ(t.recordCount(), wantByRecord.size());
 }
