@@ -23,15 +23,23 @@ BookGridModel::BookGridModel(store::Dataset& table, QObject* parent) : QAbstract
 void BookGridModel::recordsChanged()
 {
     beginResetModel();
-    rows_ = int(table_.recordCount()) + (insertRow() >= 0 ? 1 : 0);
+    rows_ = rowCount();
     endResetModel();
     lastCurrent_ = -1;
 }
 
+void BookGridModel::settleCount()
+{
+    // the rows were an estimate until the table had looked at every record
+    if (!table_.active() || rows_ == rowCount()) return;
+    recordsChanged();
+}
+
 void BookGridModel::currentChanged()
 {
+    settleCount();
     // the row indicator follows the current record
-    int now = table_.recordCount() ? int(table_.row()) : -1;
+    int now = table_.isEmpty() ? -1 : int(table_.row());
     if (lastCurrent_ >= 0 && lastCurrent_ < rows_) emit headerDataChanged(Qt::Vertical, lastCurrent_, lastCurrent_);
     if (now >= 0) emit headerDataChanged(Qt::Vertical, now, now);
     lastCurrent_ = now;
@@ -41,7 +49,7 @@ void BookGridModel::setColumns(std::vector<GridColumn> columns)
 {
     beginResetModel();
     columns_ = std::move(columns);
-    rows_ = int(table_.recordCount()) + (insertRow() >= 0 ? 1 : 0);
+    rows_ = rowCount();
     endResetModel();
 }
 
@@ -62,7 +70,10 @@ int BookGridModel::insertRow() const
 int BookGridModel::rowCount(const QModelIndex& parent) const
 {
     if (parent.isValid() || !table_.active()) return 0;
-    return int(table_.recordCount()) + (insertRow() >= 0 ? 1 : 0);
+    // a large table's count may not be known yet: its estimate will do until it is
+    const dbase::Table& t = table_.table();
+    const std::size_t rows = t.countKnown() ? t.recordCount() : t.estimatedCount();
+    return int(rows) + (insertRow() >= 0 ? 1 : 0);
 }
 
 int BookGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(columns_.size()); }
@@ -74,7 +85,7 @@ QString BookGridModel::displayText(int row, int field) const
     // the record being edited or inserted shows its pending values
     bool pending = (row == insertRow()) ||
                    (t.state() == dbase::TableState::Edit && std::size_t(row) == t.position());
-    if (!pending && (row < 0 || std::size_t(row) >= t.recordCount())) return {};
+    if (!pending && (row < 0 || !t.hasRow(std::size_t(row)))) return {};
     dbase::RecordView r = pending ? t.current() : t.record(t.recordAt(std::size_t(row)));
     const dbase::FieldInfo& info = t.field(field);
     if (info.type == 'D') {
@@ -158,7 +169,7 @@ QVariant BookGridModel::headerData(int section, Qt::Orientation orientation, int
     if (role != Qt::DisplayRole || !indicator_) return {};
     const dbase::Table& t = table_.table();
     if (section == insertRow()) return QStringLiteral("*");
-    if (t.recordCount() && std::size_t(section) == t.position())
+    if (!t.isEmpty() && std::size_t(section) == t.position())
         return t.state() == dbase::TableState::Edit ? QStringLiteral("I") : QStringLiteral("\u25B6");
     return QString();
 }

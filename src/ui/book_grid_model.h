@@ -44,6 +44,9 @@ public:
     // The row of the record being inserted, -1 when none.
     int insertRow() const;
 
+    // Brings the rows up to date once the table knows its count (they may have been its estimate).
+    void settleCount();
+
 private:
     void recordsChanged();
     void currentChanged();
