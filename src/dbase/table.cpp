@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <exception>
 #include <sys/mman.h>
+#include <thread>
 
 #include "dbase/bytes.h"
 #include "dbase/error.h"
@@ -313,9 +315,49 @@ bool Table::passes(std::uint32_t recno) const
 
 void Table::forEachRecord(const std::function<void(const RecordView&)>& visit) const
 {
-    // read where they lie in the mapped file: in file order the pages come in runs, and nothing
-    // is copied (a scan that copied every record cost as much again as the scan itself)
-    for (std::uint32_t r = 1; r <= count_; ++r) visit(RecordView(header_, recordPtr(r), r));
+    readRecords(1, count_, visit);
+}
+
+void Table::readRecords(std::uint32_t from, std::uint32_t to, const std::function<void(const RecordView&)>& visit) const
+{
+    // large blocks copied in one read stream through the processor's caches faster than the
+    // mapped records, whose fields are picked here and there
+    const std::size_t len = header_.recordLength;
+    const std::size_t perBlock = std::max<std::size_t>(1, (std::size_t(1) << 20) / len);
+    std::vector<unsigned char> block(perBlock * len);
+    for (std::uint32_t first = from; first <= to && first != 0; first += std::uint32_t(perBlock)) {
+        std::size_t n = std::min<std::size_t>(perBlock, std::size_t(to - first + 1));
+        file_.readAt(header_.recordOffset(first), block.data(), n * len);
+        for (std::size_t i = 0; i < n; ++i) visit(RecordView(header_, block.data() + i * len, first + std::uint32_t(i)));
+    }
+}
+
+void Table::forEachRecordAtOnce(const std::function<void(const RecordView&)>& visit) const
+{
+    const unsigned cores = std::min(4u, std::max(1u, std::thread::hardware_concurrency()));
+    if (cores < 2 || count_ < 100000) return readRecords(1, count_, visit);
+    // each thread its own run of records; the first failure is the one reported
+    std::vector<std::thread> threads;
+    std::vector<std::exception_ptr> failed(cores);
+    const std::uint32_t share = count_ / cores + 1;
+    for (unsigned i = 1; i < cores; ++i) {
+        const std::uint32_t from = i * share + 1, to = std::min(count_, (i + 1) * share);
+        threads.emplace_back([&, i, from, to] {
+            try {
+                readRecords(from, to, visit);
+            } catch (...) {
+                failed[i] = std::current_exception();
+            }
+        });
+    }
+    try {
+        readRecords(1, std::min(count_, share), visit);
+    } catch (...) {
+        failed[0] = std::current_exception();
+    }
+    for (auto& t : threads) t.join();
+    for (auto& f : failed)
+        if (f) std::rethrow_exception(f);
 }
 
 void Table::rebuildVisible()
@@ -327,7 +369,7 @@ void Table::rebuildVisible()
     // the records are read once, in file order; the order then picks the ones that pass
     // (touching a mapped record per book in key order costs far more)
     std::vector<unsigned char> pass(std::size_t(count_) + 1, 0);
-    forEachRecord([&](const RecordView& r) { pass[r.recordNumber()] = !r.deleted() && filter_(r); });
+    forEachRecordAtOnce([&](const RecordView& r) { pass[r.recordNumber()] = !r.deleted() && filter_(r); });
     if (activeTag_.empty()) {
         for (std::uint32_t r = 1; r <= count_; ++r)
             if (pass[r]) visible_.push_back(r);

@@ -121,6 +121,8 @@ public:
     Bookmark bookmark() const { return recordNumber(); }
     bool gotoBookmark(Bookmark mark);  // false when that record is not in the order
     void refresh();
+    // The filter is called for every record, from several threads at once on a large table:
+    // it must only look at the record it is given.
     void setFilter(Filter filter);
     bool filtered() const { return bool(filter_); }
 
@@ -156,9 +158,12 @@ public:
     // Direct reads for scans and tools (record numbers 1..physicalCount)
     std::uint32_t physicalCount() const { return count_; }
     RecordView record(std::uint32_t recno) const;
-    // Every record (deleted ones too) in file order: the fast way to look at all of them. The
-    // view lives only for the call.
+    // Every record (deleted ones too) in file order, read in large blocks: the fast way to look
+    // at all of them. The view lives only for the call.
     void forEachRecord(const std::function<void(const RecordView&)>& visit) const;
+    // The same on every core at once, each thread taking its own run of records in file order:
+    // visit is called from several threads together and must be safe so (each record once).
+    void forEachRecordAtOnce(const std::function<void(const RecordView&)>& visit) const;
 
     // Production index
     std::vector<TagInfo> tags() const;
@@ -198,6 +203,7 @@ private:
     void countPastRecords(std::uint64_t fileSize);  // from the header's count
     void walkActiveTag();
     void rebuildVisible();
+    void readRecords(std::uint32_t from, std::uint32_t to, const std::function<void(const RecordView&)>& visit) const;
     std::size_t orderSize() const { return activeTag_.empty() ? std::size_t(count_) : order_.size(); }
     bool reach(std::size_t row) const { return row < visible_.size() || (partial_ && extendVisible(row)); }
     bool extendVisible(std::size_t row) const;  // true when the row exists
