@@ -17,13 +17,22 @@ BookGridModel::BookGridModel(store::Dataset& table, QObject* parent) : QAbstract
 {
     connect(&table_, &store::Dataset::recordsChanged, this, &BookGridModel::recordsChanged);
     connect(&table_, &store::Dataset::currentChanged, this, &BookGridModel::currentChanged);
-    rows_ = rowCount();
+    rows_ = freshRows();
+}
+
+int BookGridModel::freshRows() const
+{
+    if (!table_.active()) return 0;
+    // a large table's count may not be known yet: its estimate stands until it is
+    const dbase::Table& t = table_.table();
+    if (!t.countKnown()) return int(t.estimatedCount());
+    return int(t.recordCount()) + (insertRow() >= 0 ? 1 : 0);
 }
 
 void BookGridModel::recordsChanged()
 {
     beginResetModel();
-    rows_ = rowCount();
+    rows_ = freshRows();
     endResetModel();
     lastCurrent_ = -1;
 }
@@ -31,7 +40,7 @@ void BookGridModel::recordsChanged()
 void BookGridModel::settleCount()
 {
     // the rows were an estimate until the table had looked at every record
-    if (!table_.active() || rows_ == rowCount()) return;
+    if (!table_.active() || !table_.table().countKnown() || rows_ == freshRows()) return;
     recordsChanged();
 }
 
@@ -49,7 +58,7 @@ void BookGridModel::setColumns(std::vector<GridColumn> columns)
 {
     beginResetModel();
     columns_ = std::move(columns);
-    rows_ = rowCount();
+    rows_ = freshRows();
     endResetModel();
 }
 
@@ -70,10 +79,10 @@ int BookGridModel::insertRow() const
 int BookGridModel::rowCount(const QModelIndex& parent) const
 {
     if (parent.isValid() || !table_.active()) return 0;
-    // a large table's count may not be known yet: its estimate will do until it is
-    const dbase::Table& t = table_.table();
-    const std::size_t rows = t.countKnown() ? t.recordCount() : t.estimatedCount();
-    return int(rows) + (insertRow() >= 0 ? 1 : 0);
+    // while the count is not known, the estimate the rows were last reset to (it shrinks as
+    // deleted records are come upon, and the view must not see it change unannounced)
+    if (!table_.table().countKnown()) return rows_;
+    return int(table_.recordCount()) + (insertRow() >= 0 ? 1 : 0);
 }
 
 int BookGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(columns_.size()); }

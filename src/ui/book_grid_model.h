@@ -50,6 +50,7 @@ public:
 private:
     void recordsChanged();
     void currentChanged();
+    int freshRows() const;
 
     store::Dataset& table_;
     std::vector<GridColumn> columns_;
