@@ -23,6 +23,81 @@ bool validName(const std::string& n, std::size_t max)
     return true;
 }
 
+// Puts count keys of kl bytes each in order (equal keys by record number): the sorted keys and
+// the record number of each. Character keys compare byte by byte, so they are sorted eight bytes
+// at a time, the bytes carried along with the index: comparing keys scattered through memory a
+// million times over costs far more than sorting small items that sit together. After the first
+// eight bytes the keys are moved into that order, so that the runs that agree on them, sorted on
+// the next eight, read their keys in sequence.
+void sortKeys(char type, const std::vector<unsigned char>& keys, std::size_t kl, std::uint32_t count,
+              std::vector<unsigned char>& sortedKeys, std::vector<std::uint32_t>& records)
+{
+    sortedKeys.resize(keys.size());
+    records.resize(count);
+    if (type != 'C') {
+        std::vector<std::uint32_t> idx(count);
+        std::iota(idx.begin(), idx.end(), 0u);
+        std::sort(idx.begin(), idx.end(), [&](std::uint32_t x, std::uint32_t y) {
+            int c = compareKeys(type, keys.data() + std::size_t(x) * kl, keys.data() + std::size_t(y) * kl, int(kl));
+            return c != 0 ? c < 0 : x < y;
+        });
+        for (std::size_t i = 0; i < idx.size(); ++i) {
+            std::memcpy(sortedKeys.data() + i * kl, keys.data() + std::size_t(idx[i]) * kl, kl);
+            records[i] = idx[i] + 1;
+        }
+        return;
+    }
+    struct Item {
+        std::uint64_t bytes;
+        std::uint32_t index;  // into the keys being read
+    };
+    const auto eight = [&](const unsigned char* k, std::size_t at) {
+        std::uint64_t v = 0;
+        for (std::size_t b = at; b < at + 8; ++b) v = (v << 8) | (b < kl ? k[b] : 0u);
+        return v;
+    };
+    const auto byBytes = [](const Item& a, const Item& b) { return a.bytes != b.bytes ? a.bytes < b.bytes : a.index < b.index; };
+    std::vector<Item> items(count);
+    for (std::uint32_t i = 0; i < count; ++i) items[i] = {eight(keys.data() + std::size_t(i) * kl, 0), i};
+    std::sort(items.begin(), items.end(), byBytes);
+    // the keys in this order; an item's index is now its place, which within a run of equal
+    // bytes follows the record numbers, as ties must
+    std::vector<std::uint32_t> firstOrder(count);
+    std::vector<unsigned char> placed(keys.size());
+    for (std::uint32_t i = 0; i < count; ++i) {
+        std::memcpy(placed.data() + std::size_t(i) * kl, keys.data() + std::size_t(items[i].index) * kl, kl);
+        firstOrder[i] = items[i].index;
+        items[i].index = i;
+    }
+    struct Run {
+        Item* first;
+        Item* last;
+        std::size_t at;  // the bytes they agree on so far
+    };
+    std::vector<Run> runs;
+    const auto split = [&](Item* first, Item* last, std::size_t at) {
+        if (at >= kl) return;  // the whole key agrees: the places decide
+        for (Item* p = first; p != last;) {
+            Item* q = p + 1;
+            while (q != last && q->bytes == p->bytes) ++q;
+            if (q - p > 1) runs.push_back({p, q, at});
+            p = q;
+        }
+    };
+    split(items.data(), items.data() + count, 8);
+    while (!runs.empty()) {
+        Run r = runs.back();
+        runs.pop_back();
+        for (Item* p = r.first; p != r.last; ++p) p->bytes = eight(placed.data() + std::size_t(p->index) * kl, r.at);
+        std::sort(r.first, r.last, byBytes);
+        split(r.first, r.last, r.at + 8);
+    }
+    for (std::uint32_t i = 0; i < count; ++i) {
+        std::memcpy(sortedKeys.data() + std::size_t(i) * kl, placed.data() + std::size_t(items[i].index) * kl, kl);
+        records[i] = firstOrder[items[i].index] + 1;
+    }
+}
+
 }  // namespace
 
 void Table::requireWritable() const
@@ -371,19 +446,7 @@ std::vector<BuildTag> Table::buildTags(const std::vector<std::pair<std::string, 
         const std::size_t kl = std::size_t(t.keyLength);
         std::vector<unsigned char> keys(static_cast<std::size_t>(count) * kl);
         for (std::uint32_t r = 1; r <= count; ++r) e.evaluate(rec(r), keys.data() + std::size_t(r - 1) * kl);
-        std::vector<std::uint32_t> idx(count);
-        std::iota(idx.begin(), idx.end(), 0u);
-        const char type = t.keyType;
-        std::sort(idx.begin(), idx.end(), [&](std::uint32_t x, std::uint32_t y) {
-            int c = compareKeys(type, keys.data() + std::size_t(x) * kl, keys.data() + std::size_t(y) * kl, int(kl));
-            return c != 0 ? c < 0 : x < y;
-        });
-        t.keys.resize(keys.size());
-        t.records.resize(count);
-        for (std::size_t i = 0; i < idx.size(); ++i) {
-            std::memcpy(t.keys.data() + i * kl, keys.data() + std::size_t(idx[i]) * kl, kl);
-            t.records[i] = idx[i] + 1;
-        }
+        sortKeys(t.keyType, keys, kl, count, t.keys, t.records);
         out.push_back(std::move(t));
     }
     return out;

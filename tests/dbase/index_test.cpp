@@ -447,3 +447,24 @@ TEST(Index, RowsFoundAsWantedAnswerAsIfAllWereKnown)
     for (std::size_t r = 0; r < 20; ++r) EXPECT_EQ(t.recordAt(r), wantByRecord[r]);
     EXPECT_EQ(t.recordCount(), wantByRecord.size());
 }
+
+// A tag built over existing books sorts whole keys, whatever bytes they share, and puts equal
+// keys in record order: long runs of equal authors and authors that differ only late in the key.
+TEST(Index, ATagBuiltOverManyBooksSortsWholeKeysAndTiesByRecord)
+{
+    TempDir dir;
+    createSmallTable(dir.path());
+    Table t;
+    t.open(dir.path(), "BOOKS", {true, false, {}});
+    std::mt19937 rnd(5);
+    for (int i = 0; i < 4000; ++i) {
+        std::string a = rnd() % 3 ? "Same Author Prefix " : "same";
+        a += char('a' + rnd() % 4);  // the 20th byte decides, past two runs of eight
+        if (rnd() % 5 == 0) a = std::string(1, char('A' + rnd() % 26));
+        addBook(t, "T", a, 1);
+    }
+    t.addTag("NEWINDEX", kAuthorKey);
+    t.setActiveTag("NEWINDEX");
+    EXPECT_EQ(order(t), expectedByAuthor(t));
+    expectSound(dir, t);
+}
