@@ -55,7 +55,7 @@ void TMain::updateCommands()
                                           command == QLatin1String("Rebuild")))
             return false;
         if (command == QLatin1String("DoEndSearch")) return searchOn;
-        if (kNeedABook.contains(command)) return MyTable.recordCount() > 0;
+        if (kNeedABook.contains(command)) return !MyTable.isEmpty();
         return true;
     };
     for (QAction* a : actions_) a->setEnabled(enabled(a->property("command").toString()));

@@ -102,6 +102,7 @@ void TMain::buildWidgets()
     MyDataSource = new ui::BookGridModel(MyTable, this);
     MyDataSource->setObjectName(QStringLiteral("MyDataSource"));
     ViewerGrid->setModel(MyDataSource);
+    ViewerGrid->viewport()->installEventFilter(this);
     ViewerGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     ViewerGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     ViewerGrid->setWordWrap(false);
@@ -124,7 +125,7 @@ void TMain::syncGridToTable()
     if (syncing_ || !MyTable.active()) return;
     syncing_ = true;
     int row = MyTable.table().state() == dbase::TableState::Insert ? MyDataSource->insertRow()
-              : MyTable.recordCount()                              ? int(MyTable.row())
+              : !MyTable.isEmpty()                                 ? int(MyTable.row())
                                                                    : -1;
     if (row >= 0) {
         // A reset of the model forgets the current cell, and while a cell's value is written the
@@ -332,8 +333,35 @@ void TMain::EnableEndSearch()
 
 void TMain::DisplayCount()
 {
+    // Counting a large table looks at every record: at start-up that waits until the grid's
+    // first screen is drawn, and the label shows no number until it is known.
+    if (MyTable.active() && !gridPainted_ && !MyTable.table().countKnown() &&
+        MyTable.table().estimatedCount() >= kCountLater) {
+        if (!countWaiting_) {
+            countWaiting_ = true;
+            QTimer::singleShot(250, this, [this] { countWhenDrawn(); });  // should no paint come
+        }
+        CountLabel->clear();
+        Count2Label->setText(QStringLiteral("Books"));
+        return;
+    }
+    countWaiting_ = false;
     CountLabel->setText(QString::number(MyTable.recordCount()));
     Count2Label->setText(QStringLiteral("Books"));
+    MyDataSource->settleCount();
+}
+
+void TMain::countWhenDrawn()
+{
+    gridPainted_ = true;
+    if (countWaiting_) DisplayCount();
+}
+
+bool TMain::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched == ViewerGrid->viewport() && e->type() == QEvent::Paint && !gridPainted_ && countWaiting_)
+        QTimer::singleShot(0, this, [this] { countWhenDrawn(); });  // once this paint is done
+    return QMainWindow::eventFilter(watched, e);
 }
 
 void TMain::DoEndSearch()

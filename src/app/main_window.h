@@ -204,6 +204,8 @@ private:
     void checkPresetItems();
     void syncGridToTable();
     void syncTableToGrid(const QModelIndex& current);
+    void countWhenDrawn();
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
     store::BookTableFiles files_;
     bool started_ = false;
@@ -212,6 +214,10 @@ private:
     bool closing_ = false;
     bool syncing_ = false;
     int gridColumn_ = 0;  // the grid's current column, kept across the model's resets
+    // the count of a large table is worked out once the grid's first screen is drawn
+    static constexpr std::size_t kCountLater = 200000;
+    bool gridPainted_ = false;
+    bool countWaiting_ = false;
     QMap<QString, QAction*> actions_;
     QMap<QString, QWidget*> commandButtons_;
     QLabel* ViewerLabel = nullptr;

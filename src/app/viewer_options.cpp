@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Applying the viewer settings to the grid, and the main window's colours.
 #include <QHeaderView>
+#include <QSignalBlocker>
 #include <QTableView>
 
 #include "app/main_window.h"
@@ -114,7 +115,15 @@ void TMain::SetViewerOptions()
             g->setItemDelegateForColumn(c, d);
         }
     }
-    g->verticalHeader()->setDefaultSectionSize(metrics.height() + 4);
+    QHeaderView* rows = g->verticalHeader();
+    if (rows->defaultSectionSize() != metrics.height() + 4) {
+        // the header tells the grid of each row's new height one row at a time, a million
+        // times for a million books: it is told once instead
+        const QSignalBlocker quiet(rows);
+        rows->setDefaultSectionSize(metrics.height() + 4);
+        QMetaObject::invokeMethod(g, "updateGeometries");
+        rows->viewport()->update();
+    }
     g->verticalHeader()->setMinimumWidth(db.rowIndicator ? 14 : 0);
 
     // 5. the sunken look, and repaint

@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <exception>
 #include <sys/mman.h>
+#include <thread>
 
 #include "dbase/bytes.h"
 #include "dbase/error.h"
@@ -110,8 +112,11 @@ void Table::close()
     activeExpr_ = nullptr;
     keyLength_ = 0;
     keys_.clear();
+    keySlot_.clear();
     order_.clear();
     visible_.clear();
+    partial_ = false;
+    scanned_ = 0;
     buffer_.clear();
     original_.clear();
     state_ = TableState::Inactive;
@@ -183,17 +188,15 @@ int Table::fieldIndex(std::string_view name) const
 bool Table::lessRec(std::uint32_t a, std::uint32_t b) const
 {
     if (keyLength_) {
-        int c = compareKeys(keyType_, keys_.data() + std::size_t(a) * std::size_t(keyLength_),
-                            keys_.data() + std::size_t(b) * std::size_t(keyLength_), keyLength_);
+        int c = compareKeys(keyType_, keyOf(a), keyOf(b), keyLength_);
         if (c) return c < 0;
     }
     return a < b;
 }
 
-std::size_t Table::lowerBound(const std::vector<std::uint32_t>& v, std::uint32_t recno) const
+std::size_t Table::lowerBound(const RowList& v, std::uint32_t recno) const
 {
-    auto it = std::lower_bound(v.begin(), v.end(), recno, [this](std::uint32_t x, std::uint32_t y) { return lessRec(x, y); });
-    return std::size_t(it - v.begin());
+    return v.partitionPoint([&](std::uint32_t x) { return lessRec(x, recno); });
 }
 
 void Table::syncRecordCount()
@@ -233,6 +236,7 @@ void Table::loadOrder()
 {
     order_.clear();
     keys_.clear();
+    keySlot_.clear();
     // the record count and the index are read together, under the update lock, so that they
     // agree even while other programs append
     file_.lock(kUpdateLock, 1, false);
@@ -243,6 +247,7 @@ void Table::loadOrder()
         file_.unlock(kUpdateLock, 1);
         order_.clear();
         keys_.clear();
+        keySlot_.clear();
         throw;
     }
     file_.unlock(kUpdateLock, 1);
@@ -256,9 +261,11 @@ void Table::walkActiveTag()
     if (!tag) fail(path_.string(), "the index has no tag " + activeTag_);
     keyLength_ = tag->keyLength;
     keyType_ = tag->keyType;
-    keys_.assign((std::size_t(count_) + 1) * std::size_t(keyLength_), 0);
-    std::vector<bool> seen(std::size_t(count_) + 1, false);
-    order_.reserve(count_);
+    // room for the records this open may add without moving every key
+    keys_.clear();
+    keys_.reserve((std::size_t(count_) + count_ / 32 + 1024) * std::size_t(keyLength_));
+    keySlot_.clear();
+    std::vector<bool> seen(std::size_t(count_) + 1, false);  // a bit a record: stays in the cache
     const std::string where = "tag " + tag->name + " ";
     mdx_->lockShared();
     try {
@@ -267,7 +274,7 @@ void Table::walkActiveTag()
                 fail(mdx_->fileName(), where + "names record " + std::to_string(rec) + ", which the table does not hold; rebuild the index");
             if (seen[rec]) fail(mdx_->fileName(), where + "names record " + std::to_string(rec) + " twice; rebuild the index");
             seen[rec] = true;
-            std::memcpy(keys_.data() + std::size_t(rec) * std::size_t(keyLength_), key, std::size_t(keyLength_));
+            keys_.insert(keys_.end(), key, key + keyLength_);
             order_.push_back(rec);
         });
     } catch (...) {
@@ -280,6 +287,25 @@ void Table::walkActiveTag()
                                    std::to_string(count_) + " records; rebuild the index");
 }
 
+void Table::findKeySlots() const
+{
+    keySlot_.reserve(std::size_t(count_) + count_ / 32 + 1024);
+    keySlot_.assign(std::size_t(count_) + 1, kNoKey);
+    std::uint32_t slot = 0;
+    order_.forEach([&](std::uint32_t rec) { keySlot_[rec] = slot++; });
+}
+
+void Table::setKey(std::uint32_t rec, const unsigned char* key)
+{
+    if (!hasKey(rec)) {
+        if (rec >= keySlot_.size()) keySlot_.resize(std::size_t(rec) + 1, kNoKey);
+        keySlot_[rec] = std::uint32_t(keys_.size() / std::size_t(keyLength_));
+        keys_.insert(keys_.end(), key, key + keyLength_);
+        return;
+    }
+    std::memcpy(keys_.data() + std::size_t(keySlot_[rec]) * std::size_t(keyLength_), key, std::size_t(keyLength_));
+}
+
 bool Table::passes(std::uint32_t recno) const
 {
     const unsigned char* p = recordPtr(recno);
@@ -289,33 +315,101 @@ bool Table::passes(std::uint32_t recno) const
 
 void Table::forEachRecord(const std::function<void(const RecordView&)>& visit) const
 {
+    readRecords(1, count_, visit);
+}
+
+void Table::readRecords(std::uint32_t from, std::uint32_t to, const std::function<void(const RecordView&)>& visit) const
+{
+    // large blocks copied in one read stream through the processor's caches faster than the
+    // mapped records, whose fields are picked here and there
     const std::size_t len = header_.recordLength;
     const std::size_t perBlock = std::max<std::size_t>(1, (std::size_t(1) << 20) / len);
     std::vector<unsigned char> block(perBlock * len);
-    for (std::uint32_t first = 1; first <= count_; first += std::uint32_t(perBlock)) {
-        std::size_t n = std::min<std::size_t>(perBlock, std::size_t(count_ - first + 1));
+    for (std::uint32_t first = from; first <= to && first != 0; first += std::uint32_t(perBlock)) {
+        std::size_t n = std::min<std::size_t>(perBlock, std::size_t(to - first + 1));
         file_.readAt(header_.recordOffset(first), block.data(), n * len);
         for (std::size_t i = 0; i < n; ++i) visit(RecordView(header_, block.data() + i * len, first + std::uint32_t(i)));
     }
 }
 
+void Table::forEachRecordAtOnce(const std::function<void(const RecordView&)>& visit) const
+{
+    const unsigned cores = std::min(4u, std::max(1u, std::thread::hardware_concurrency()));
+    if (cores < 2 || count_ < 100000) return readRecords(1, count_, visit);
+    // each thread its own run of records; the first failure is the one reported
+    std::vector<std::thread> threads;
+    std::vector<std::exception_ptr> failed(cores);
+    const std::uint32_t share = count_ / cores + 1;
+    for (unsigned i = 1; i < cores; ++i) {
+        const std::uint32_t from = i * share + 1, to = std::min(count_, (i + 1) * share);
+        threads.emplace_back([&, i, from, to] {
+            try {
+                readRecords(from, to, visit);
+            } catch (...) {
+                failed[i] = std::current_exception();
+            }
+        });
+    }
+    try {
+        readRecords(1, std::min(count_, share), visit);
+    } catch (...) {
+        failed[0] = std::current_exception();
+    }
+    for (auto& t : threads) t.join();
+    for (auto& f : failed)
+        if (f) std::rethrow_exception(f);
+}
+
 void Table::rebuildVisible()
 {
-    // the records are read once, in file order, in large blocks; the order then picks the
-    // ones that pass (touching a mapped record per book in key order costs far more)
-    std::vector<unsigned char> pass(std::size_t(count_) + 1, 0);
-    forEachRecord([&](const RecordView& r) {
-        pass[r.recordNumber()] = !r.deleted() && (!filter_ || filter_(r));
-    });
     visible_.clear();
+    scanned_ = 0;
+    partial_ = !filter_;  // without a filter only the deletion marks count: looked at when wanted
+    if (partial_) return;
+    // the records are read once, in file order; the order then picks the ones that pass
+    // (touching a mapped record per book in key order costs far more)
+    std::vector<unsigned char> pass(std::size_t(count_) + 1, 0);
+    forEachRecordAtOnce([&](const RecordView& r) { pass[r.recordNumber()] = !r.deleted() && filter_(r); });
     if (activeTag_.empty()) {
-        visible_.reserve(count_);
         for (std::uint32_t r = 1; r <= count_; ++r)
             if (pass[r]) visible_.push_back(r);
     } else {
-        visible_.reserve(order_.size());
-        for (std::uint32_t r : order_)
+        order_.forEach([&](std::uint32_t r) {
             if (pass[r]) visible_.push_back(r);
+        });
+    }
+}
+
+bool Table::extendVisible(std::size_t row) const
+{
+    // a screenful or so in the order's own sequence; further on, the rest in one pass
+    constexpr std::size_t kStep = 4096;
+    if (row >= visible_.size() + kStep) {
+        completeVisible();
+        return row < visible_.size();
+    }
+    const std::size_t total = orderSize(), stop = std::min(total, scanned_ + 16 * kStep);
+    while (visible_.size() <= row && scanned_ < stop) {
+        const std::uint32_t r = activeTag_.empty() ? std::uint32_t(scanned_ + 1) : order_[scanned_];
+        ++scanned_;
+        if (recordPtr(r)[0] != '*') visible_.push_back(r);
+    }
+    if (scanned_ >= total) partial_ = false;
+    if (visible_.size() <= row && partial_) completeVisible();  // a long run of deleted records
+    return row < visible_.size();
+}
+
+void Table::completeVisible() const
+{
+    if (!partial_) return;
+    partial_ = false;
+    const std::size_t total = orderSize();
+    // the deletion marks in file order (the pages come in runs), then the order picks
+    std::vector<unsigned char> live(std::size_t(count_) + 1, 0);
+    for (std::uint32_t r = 1; r <= count_; ++r) live[r] = recordPtr(r)[0] != '*';
+    for (; scanned_ < total; ++scanned_) {
+        const std::uint32_t r = activeTag_.empty() ? std::uint32_t(scanned_ + 1) : order_[scanned_];
+        if (live[r]) visible_.push_back(r);
     }
 }
 
@@ -362,12 +456,13 @@ void Table::setActiveTag(const std::string& name)
 void Table::loadCurrent()
 {
     buffer_.assign(header_.recordLength, ' ');
-    if (!visible_.empty()) std::memcpy(buffer_.data(), recordPtr(visible_[pos_]), header_.recordLength);
+    if (reach(pos_)) std::memcpy(buffer_.data(), recordPtr(visible_[pos_]), header_.recordLength);
 }
 
 void Table::locate(std::uint32_t recno)
 {
-    if (visible_.empty()) {
+    if (recno) completeVisible();
+    if (!reach(0)) {
         pos_ = 0;
         bof_ = eof_ = true;
     } else {
@@ -381,7 +476,7 @@ void Table::locate(std::uint32_t recno)
 std::uint32_t Table::recordNumber() const
 {
     if (state_ == TableState::Insert) return 0;
-    return visible_.empty() ? 0 : visible_[pos_];
+    return reach(pos_) ? visible_[pos_] : 0;
 }
 
 void Table::first()
@@ -389,13 +484,14 @@ void Table::first()
     checkBrowseMode();
     pos_ = 0;
     bof_ = true;
-    eof_ = visible_.empty();
+    eof_ = !reach(0);
     loadCurrent();
 }
 
 void Table::last()
 {
     checkBrowseMode();
+    completeVisible();
     pos_ = visible_.empty() ? 0 : visible_.size() - 1;
     eof_ = true;
     bof_ = visible_.empty();
@@ -409,7 +505,7 @@ int Table::moveBy(int distance)
 {
     checkBrowseMode();
     bof_ = eof_ = false;
-    if (visible_.empty()) {
+    if (!reach(0)) {
         bof_ = eof_ = true;
         return 0;
     }
@@ -417,7 +513,7 @@ int Table::moveBy(int distance)
     if (target < 0) {
         target = 0;
         bof_ = true;
-    } else if (target >= std::int64_t(visible_.size())) {
+    } else if (!reach(std::size_t(target))) {
         target = std::int64_t(visible_.size()) - 1;
         eof_ = true;
     }
@@ -430,8 +526,8 @@ int Table::moveBy(int distance)
 void Table::goToPosition(std::size_t row)
 {
     checkBrowseMode();
-    if (visible_.empty()) return;
-    pos_ = std::min(row, visible_.size() - 1);
+    if (!reach(0)) return;
+    pos_ = reach(row) ? row : visible_.size() - 1;
     bof_ = eof_ = false;
     loadCurrent();
 }
@@ -440,6 +536,7 @@ bool Table::gotoBookmark(Bookmark mark)
 {
     checkBrowseMode();
     if (mark == 0 || mark > count_) return false;
+    completeVisible();
     std::size_t i = lowerBound(visible_, mark);
     if (i >= visible_.size() || visible_[i] != mark) return false;
     pos_ = i;
@@ -452,15 +549,13 @@ bool Table::seek(std::string_view key, bool exact)
 {
     checkBrowseMode();
     if (activeTag_.empty()) fail(path_.string(), "an index seek needs an active index tag");
+    completeVisible();
     std::vector<unsigned char> probe(static_cast<std::size_t>(keyLength_), ' ');
     std::size_t len = keyType_ == 'C' ? std::min<std::size_t>(key.size(), std::size_t(keyLength_)) : std::size_t(keyLength_);
     if (keyType_ != 'C' && key.size() != len) fail(path_.string(), "the seek key does not fit the tag");
     std::memcpy(probe.data(), key.data(), len);
-    auto keyOf = [this](std::uint32_t r) { return keys_.data() + std::size_t(r) * std::size_t(keyLength_); };
-    auto it = std::lower_bound(visible_.begin(), visible_.end(), 0, [&](std::uint32_t r, int) {
-        return compareKeys(keyType_, keyOf(r), probe.data(), int(len)) < 0;
-    });
-    std::size_t i = std::size_t(it - visible_.begin());
+    std::size_t i = visible_.partitionPoint(
+        [&](std::uint32_t r) { return compareKeys(keyType_, keyOf(r), probe.data(), int(len)) < 0; });
     // an exact key longer than the tag's keys matches only if the rest is blank
     bool tooLong = keyType_ == 'C' && key.find_first_not_of(' ', len) != std::string_view::npos;
     bool found = i < visible_.size() &&

@@ -16,6 +16,7 @@
 #include "dbase/header.h"
 #include "dbase/mdx.h"
 #include "dbase/record.h"
+#include "dbase/row_list.h"
 
 namespace dbase {
 
@@ -96,15 +97,32 @@ public:
     int moveBy(int distance);
     bool bof() const { return bof_; }
     bool eof() const { return eof_; }
-    bool isEmpty() const { return visible_.empty(); }
-    std::size_t recordCount() const { return visible_.size(); }
+    bool isEmpty() const { return !reach(0); }
+    std::size_t recordCount() const
+    {
+        completeVisible();
+        return visible_.size();
+    }
+    // Without a filter the rows are found as they are wanted: the first screen of a million books
+    // needs only its own records looked at. Until every record has been, the count is not known;
+    // the estimate counts the rows found and every record not yet looked at, as a view's scroll
+    // bar may. hasRow() looks no further than that row.
+    bool countKnown() const { return !partial_; }
+    std::size_t estimatedCount() const { return visible_.size() + (partial_ ? orderSize() - scanned_ : 0); }
+    bool hasRow(std::size_t row) const { return reach(row); }
     std::size_t position() const { return pos_; }  // 0-based row in the order
     void goToPosition(std::size_t row);
     std::uint32_t recordNumber() const;  // of the current record; 0 when none
-    std::uint32_t recordAt(std::size_t row) const { return visible_[row]; }
+    std::uint32_t recordAt(std::size_t row) const
+    {
+        reach(row);
+        return visible_[row];
+    }
     Bookmark bookmark() const { return recordNumber(); }
     bool gotoBookmark(Bookmark mark);  // false when that record is not in the order
     void refresh();
+    // The filter is called for every record, from several threads at once on a large table:
+    // it must only look at the record it is given.
     void setFilter(Filter filter);
     bool filtered() const { return bool(filter_); }
 
@@ -143,6 +161,9 @@ public:
     // Every record (deleted ones too) in file order, read in large blocks: the fast way to look
     // at all of them. The view lives only for the call.
     void forEachRecord(const std::function<void(const RecordView&)>& visit) const;
+    // The same on every core at once, each thread taking its own run of records in file order:
+    // visit is called from several threads together and must be safe so (each record once).
+    void forEachRecordAtOnce(const std::function<void(const RecordView&)>& visit) const;
 
     // Production index
     std::vector<TagInfo> tags() const;
@@ -182,11 +203,16 @@ private:
     void countPastRecords(std::uint64_t fileSize);  // from the header's count
     void walkActiveTag();
     void rebuildVisible();
+    void readRecords(std::uint32_t from, std::uint32_t to, const std::function<void(const RecordView&)>& visit) const;
+    std::size_t orderSize() const { return activeTag_.empty() ? std::size_t(count_) : order_.size(); }
+    bool reach(std::size_t row) const { return row < visible_.size() || (partial_ && extendVisible(row)); }
+    bool extendVisible(std::size_t row) const;  // true when the row exists
+    void completeVisible() const;
     bool passes(std::uint32_t recno) const;
     void loadCurrent();
     void locate(std::uint32_t recno);
     bool lessRec(std::uint32_t a, std::uint32_t b) const;
-    std::size_t lowerBound(const std::vector<std::uint32_t>& v, std::uint32_t recno) const;
+    std::size_t lowerBound(const RowList& v, std::uint32_t recno) const;
     void compileTags();
     void requireWritable() const;
     void requireEditing(int field) const;
@@ -222,9 +248,32 @@ private:
     const KeyExpression* activeExpr_ = nullptr;
     int keyLength_ = 0;
     char keyType_ = 'C';
-    std::vector<unsigned char> keys_;  // per record number, keyLength_ bytes each (index 0 unused)
-    std::vector<std::uint32_t> order_;  // every record, deleted ones too, in key order
-    std::vector<std::uint32_t> visible_;
+    // the records' keys as the tag holds them, in slots of keyLength_ bytes: filled in the tag's
+    // order as it is read (memory written in sequence, not scattered by record number), records
+    // added since at the end. keySlot_ gives each record number's slot; it is worked out from
+    // order_ when first wanted (until then order_ is still the tag's order, slot i its row i), as
+    // scattering a million record numbers costs more than the rest of an open.
+    std::vector<unsigned char> keys_;
+    mutable std::vector<std::uint32_t> keySlot_;  // index 0 unused; kNoKey for a record not yet placed
+    static constexpr std::uint32_t kNoKey = 0xFFFFFFFFu;
+    void findKeySlots() const;
+    const unsigned char* keyOf(std::uint32_t rec) const
+    {
+        if (keySlot_.empty()) findKeySlots();
+        return keys_.data() + std::size_t(keySlot_[rec]) * std::size_t(keyLength_);
+    }
+    bool hasKey(std::uint32_t rec) const
+    {
+        if (keySlot_.empty()) findKeySlots();
+        return rec < keySlot_.size() && keySlot_[rec] != kNoKey;
+    }
+    void setKey(std::uint32_t rec, const unsigned char* key);
+    RowList order_;  // every record, deleted ones too, in key order
+    // the records of the order that pass the filter and are not deleted; while partial_, only
+    // those among the first scanned_ of the order (the rest have not been looked at yet)
+    mutable RowList visible_;
+    mutable bool partial_ = false;
+    mutable std::size_t scanned_ = 0;
     Filter filter_;
 
     // every tag of the index, compiled, for maintenance on post

@@ -112,6 +112,7 @@ IndexRebuild Table::rebuildIndex(const std::vector<std::pair<std::string, std::s
     activeExpr_ = nullptr;
     keyLength_ = 0;
     keys_.clear();
+    keySlot_.clear();
     order_.clear();
     upgradeLock();
     try {

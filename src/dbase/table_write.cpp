@@ -23,6 +23,81 @@ bool validName(const std::string& n, std::size_t max)
     return true;
 }
 
+// Puts count keys of kl bytes each in order (equal keys by record number): the sorted keys and
+// the record number of each. Character keys compare byte by byte, so they are sorted eight bytes
+// at a time, the bytes carried along with the index: comparing keys scattered through memory a
+// million times over costs far more than sorting small items that sit together. After the first
+// eight bytes the keys are moved into that order, so that the runs that agree on them, sorted on
+// the next eight, read their keys in sequence.
+void sortKeys(char type, const std::vector<unsigned char>& keys, std::size_t kl, std::uint32_t count,
+              std::vector<unsigned char>& sortedKeys, std::vector<std::uint32_t>& records)
+{
+    sortedKeys.resize(keys.size());
+    records.resize(count);
+    if (type != 'C') {
+        std::vector<std::uint32_t> idx(count);
+        std::iota(idx.begin(), idx.end(), 0u);
+        std::sort(idx.begin(), idx.end(), [&](std::uint32_t x, std::uint32_t y) {
+            int c = compareKeys(type, keys.data() + std::size_t(x) * kl, keys.data() + std::size_t(y) * kl, int(kl));
+            return c != 0 ? c < 0 : x < y;
+        });
+        for (std::size_t i = 0; i < idx.size(); ++i) {
+            std::memcpy(sortedKeys.data() + i * kl, keys.data() + std::size_t(idx[i]) * kl, kl);
+            records[i] = idx[i] + 1;
+        }
+        return;
+    }
+    struct Item {
+        std::uint64_t bytes;
+        std::uint32_t index;  // into the keys being read
+    };
+    const auto eight = [&](const unsigned char* k, std::size_t at) {
+        std::uint64_t v = 0;
+        for (std::size_t b = at; b < at + 8; ++b) v = (v << 8) | (b < kl ? k[b] : 0u);
+        return v;
+    };
+    const auto byBytes = [](const Item& a, const Item& b) { return a.bytes != b.bytes ? a.bytes < b.bytes : a.index < b.index; };
+    std::vector<Item> items(count);
+    for (std::uint32_t i = 0; i < count; ++i) items[i] = {eight(keys.data() + std::size_t(i) * kl, 0), i};
+    std::sort(items.begin(), items.end(), byBytes);
+    // the keys in this order; an item's index is now its place, which within a run of equal
+    // bytes follows the record numbers, as ties must
+    std::vector<std::uint32_t> firstOrder(count);
+    std::vector<unsigned char> placed(keys.size());
+    for (std::uint32_t i = 0; i < count; ++i) {
+        std::memcpy(placed.data() + std::size_t(i) * kl, keys.data() + std::size_t(items[i].index) * kl, kl);
+        firstOrder[i] = items[i].index;
+        items[i].index = i;
+    }
+    struct Run {
+        Item* first;
+        Item* last;
+        std::size_t at;  // the bytes they agree on so far
+    };
+    std::vector<Run> runs;
+    const auto split = [&](Item* first, Item* last, std::size_t at) {
+        if (at >= kl) return;  // the whole key agrees: the places decide
+        for (Item* p = first; p != last;) {
+            Item* q = p + 1;
+            while (q != last && q->bytes == p->bytes) ++q;
+            if (q - p > 1) runs.push_back({p, q, at});
+            p = q;
+        }
+    };
+    split(items.data(), items.data() + count, 8);
+    while (!runs.empty()) {
+        Run r = runs.back();
+        runs.pop_back();
+        for (Item* p = r.first; p != r.last; ++p) p->bytes = eight(placed.data() + std::size_t(p->index) * kl, r.at);
+        std::sort(r.first, r.last, byBytes);
+        split(r.first, r.last, r.at + 8);
+    }
+    for (std::uint32_t i = 0; i < count; ++i) {
+        std::memcpy(sortedKeys.data() + std::size_t(i) * kl, placed.data() + std::size_t(items[i].index) * kl, kl);
+        records[i] = firstOrder[items[i].index] + 1;
+    }
+}
+
 }  // namespace
 
 void Table::requireWritable() const
@@ -157,7 +232,7 @@ void Table::edit()
 {
     requireWritable();
     if (state_ == TableState::Edit || state_ == TableState::Insert) return;
-    if (visible_.empty()) fail(path_.string(), "there is no record to edit");
+    if (!reach(0)) fail(path_.string(), "there is no record to edit");
     if (!uncompilable_.empty())
         fail(path_.string(), "index tag " + uncompilable_ + " cannot be kept current, so records cannot be changed");
     std::uint32_t rec = visible_[pos_];
@@ -183,24 +258,30 @@ void Table::cancel()
 
 void Table::placeAfterChange(std::uint32_t rec, bool keyChanged, const std::vector<unsigned char>& newKey)
 {
-    // order_ and visible_ are sorted by the old key: take the record out before the key changes
-    if (keyLength_ && keyChanged) {
+    completeVisible();
+    // order_ and visible_ are sorted by the old key: take the record out before the key changes;
+    // a record just added has no key yet and is in neither
+    const bool placed = !keyLength_ || hasKey(rec);
+    if (keyLength_ && keyChanged && placed) {
         std::size_t i = lowerBound(order_, rec);
-        if (i < order_.size() && order_[i] == rec) order_.erase(order_.begin() + std::ptrdiff_t(i));
+        if (i < order_.size() && order_[i] == rec) order_.erase(i);
     }
-    std::size_t v = lowerBound(visible_, rec);
-    if (v < visible_.size() && visible_[v] == rec) visible_.erase(visible_.begin() + std::ptrdiff_t(v));
+    if (placed) {
+        std::size_t v = lowerBound(visible_, rec);
+        if (v < visible_.size() && visible_[v] == rec) visible_.erase(v);
+    }
     if (keyLength_) {
-        std::memcpy(keys_.data() + std::size_t(rec) * std::size_t(keyLength_), newKey.data(), std::size_t(keyLength_));
-        if (keyChanged || order_.size() < count_) order_.insert(order_.begin() + std::ptrdiff_t(lowerBound(order_, rec)), rec);
+        setKey(rec, newKey.data());
+        if (keyChanged || order_.size() < count_) order_.insert(lowerBound(order_, rec), rec);
     }
-    if (passes(rec)) visible_.insert(visible_.begin() + std::ptrdiff_t(lowerBound(visible_, rec)), rec);
+    if (passes(rec)) visible_.insert(lowerBound(visible_, rec), rec);
     locate(rec);
 }
 
 void Table::post()
 {
     if (state_ != TableState::Edit && state_ != TableState::Insert) return;
+    completeVisible();  // before the new record counts among those not yet looked at
     const bool inserting = state_ == TableState::Insert;
     std::vector<unsigned char> newKey(static_cast<std::size_t>(keyLength_));
     std::vector<unsigned char> a(100), b(100);
@@ -283,18 +364,14 @@ void Table::post()
             if (!indexFailure.empty()) throw DatabaseError(indexFailure);
             return;
         }
-        if (keyLength_) {
-            keys_.resize((std::size_t(count_) + 1) * std::size_t(keyLength_));
-            if (activeExpr_) activeExpr_->evaluate(buffer_.data(), newKey.data());
-        }
+        if (keyLength_ && activeExpr_) activeExpr_->evaluate(buffer_.data(), newKey.data());
         placeAfterChange(rec, true, newKey);
         if (!indexFailure.empty()) throw DatabaseError(indexFailure);
     } else {
         bool changed = false;
         if (keyLength_ && activeExpr_) {
             activeExpr_->evaluate(buffer_.data(), newKey.data());
-            changed = std::memcmp(newKey.data(), keys_.data() + std::size_t(rec) * std::size_t(keyLength_),
-                                  std::size_t(keyLength_)) != 0;
+            changed = std::memcmp(newKey.data(), keyOf(rec), std::size_t(keyLength_)) != 0;
         }
         placeAfterChange(rec, changed, newKey);
     }
@@ -305,7 +382,7 @@ void Table::deleteRecord()
 {
     requireWritable();
     if (state_ == TableState::Insert) return cancel();
-    if (visible_.empty()) fail(path_.string(), "there is no record to delete");
+    if (!reach(0)) fail(path_.string(), "there is no record to delete");
     std::uint32_t rec = visible_[pos_];
     bool held = state_ == TableState::Edit && recordLocked_ && editRec_ == rec;
     if (state_ == TableState::Edit) {
@@ -319,12 +396,10 @@ void Table::deleteRecord()
         unsigned char star = '*';
         file_.writeAt(header_.recordOffset(rec), &star, 1);
         header_.updated = today();
-        unsigned char stamp[8];
-        file_.readAt(0, stamp, 8);
-        stamp[1] = static_cast<unsigned char>(header_.updated.year - 1900);
-        stamp[2] = static_cast<unsigned char>(header_.updated.month);
-        stamp[3] = static_cast<unsigned char>(header_.updated.day);
-        file_.writeAt(1, stamp + 1, 3);
+        const unsigned char stamp[3] = {static_cast<unsigned char>(header_.updated.year - 1900),
+                                        static_cast<unsigned char>(header_.updated.month),
+                                        static_cast<unsigned char>(header_.updated.day)};
+        file_.writeAt(1, stamp, 3);
     } catch (...) {
         file_.unlock(kUpdateLock, 1);
         file_.unlock(kLockBase - rec, 1);
@@ -334,9 +409,9 @@ void Table::deleteRecord()
     file_.unlock(kUpdateLock, 1);
     file_.unlock(kLockBase - rec, 1);
     recordLocked_ = false;
-    visible_.erase(visible_.begin() + std::ptrdiff_t(pos_));
-    if (pos_ >= visible_.size() && pos_ > 0) pos_ = visible_.size() - 1;
-    bof_ = eof_ = visible_.empty();
+    visible_.erase(pos_);  // the rows not yet looked at are past it, and stay so
+    if (!reach(pos_) && pos_ > 0) pos_ = visible_.size() - 1;
+    bof_ = eof_ = !reach(0);
     loadCurrent();
 }
 
@@ -371,19 +446,7 @@ std::vector<BuildTag> Table::buildTags(const std::vector<std::pair<std::string, 
         const std::size_t kl = std::size_t(t.keyLength);
         std::vector<unsigned char> keys(static_cast<std::size_t>(count) * kl);
         for (std::uint32_t r = 1; r <= count; ++r) e.evaluate(rec(r), keys.data() + std::size_t(r - 1) * kl);
-        std::vector<std::uint32_t> idx(count);
-        std::iota(idx.begin(), idx.end(), 0u);
-        const char type = t.keyType;
-        std::sort(idx.begin(), idx.end(), [&](std::uint32_t x, std::uint32_t y) {
-            int c = compareKeys(type, keys.data() + std::size_t(x) * kl, keys.data() + std::size_t(y) * kl, int(kl));
-            return c != 0 ? c < 0 : x < y;
-        });
-        t.keys.resize(keys.size());
-        t.records.resize(count);
-        for (std::size_t i = 0; i < idx.size(); ++i) {
-            std::memcpy(t.keys.data() + i * kl, keys.data() + std::size_t(idx[i]) * kl, kl);
-            t.records[i] = idx[i] + 1;
-        }
+        sortKeys(t.keyType, keys, kl, count, t.keys, t.records);
         out.push_back(std::move(t));
     }
     return out;
@@ -472,6 +535,7 @@ void Table::deleteTag(const std::string& name)
             activeExpr_ = nullptr;
             keyLength_ = 0;
             keys_.clear();
+            keySlot_.clear();
             order_.clear();
         }
         if (defs.empty()) {

@@ -173,13 +173,4 @@ double julianDay(const Date& d)
     return double(d.day + (153 * m + 2) / 5 + 365 * y + y / 4 - y / 100 + y / 400 - 32045);
 }
 
-unsigned char upper1252(unsigned char c)
-{
-    if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 32);
-    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<unsigned char>(c - 32);
-    if (c == 0x9A || c == 0x9C || c == 0x9E) return static_cast<unsigned char>(c - 16);
-    if (c == 0xFF) return 0x9F;
-    return c;
-}
-
 }  // namespace dbase

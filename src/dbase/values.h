@@ -33,6 +33,15 @@ std::string formatDate(const Date& d);  // YYYYMMDD
 double julianDay(const Date& d);
 
 // Windows-1252 upper case of one byte, as index keys use it.
-unsigned char upper1252(unsigned char c);
+// inline: searches fold every byte of every record they look at
+inline unsigned char upper1252(unsigned char c)
+{
+    if (c < 'a') return c;
+    if (c <= 'z') return static_cast<unsigned char>(c - 32);
+    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<unsigned char>(c - 32);
+    if (c == 0x9A || c == 0x9C || c == 0x9E) return static_cast<unsigned char>(c - 16);
+    if (c == 0xFF) return 0x9F;
+    return c;
+}
 
 }  // namespace dbase

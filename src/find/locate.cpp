@@ -96,10 +96,15 @@ LocateResult locate(store::Dataset& table, const LocateRequest& request, bool fr
     }
     // every record tested once in file order (fast), then the first hit in the table's order
     std::vector<unsigned char> hits(std::size_t(t.physicalCount()) + 1, 0);
-    t.forEachRecord([&](const dbase::RecordView& rec) {
-        hits[rec.recordNumber()] = folded ? textMatches(rec.raw(field), *folded, request.match, request.caseSensitive)
-                                          : recordMatches(t, rec, field, request);
-    });
+    // text is matched byte by byte, safely on several threads at once; other fields go through
+    // the program's formats, one record after another
+    if (folded) {
+        t.forEachRecordAtOnce([&](const dbase::RecordView& rec) {
+            hits[rec.recordNumber()] = textMatches(rec.raw(field), *folded, request.match, request.caseSensitive);
+        });
+    } else {
+        t.forEachRecord([&](const dbase::RecordView& rec) { hits[rec.recordNumber()] = recordMatches(t, rec, field, request); });
+    }
     for (std::size_t row = from; row < n; ++row) {
         if (hits[t.recordAt(row)]) {
             table.goToRow(row);

@@ -51,6 +51,8 @@ public:
     // Moves and changes that tell the watchers; the table object itself stays reachable for
     // reads and for work that tells them itself.
     std::size_t recordCount() const { return active() ? table_.recordCount() : 0; }
+    // No book to show; unlike the count, known without looking at every record.
+    bool isEmpty() const { return !active() || table_.isEmpty(); }
     std::size_t row() const { return table_.position(); }
     void first();
     void last();

@@ -17,21 +17,38 @@ BookGridModel::BookGridModel(store::Dataset& table, QObject* parent) : QAbstract
 {
     connect(&table_, &store::Dataset::recordsChanged, this, &BookGridModel::recordsChanged);
     connect(&table_, &store::Dataset::currentChanged, this, &BookGridModel::currentChanged);
-    rows_ = rowCount();
+    rows_ = freshRows();
+}
+
+int BookGridModel::freshRows() const
+{
+    if (!table_.active()) return 0;
+    // a large table's count may not be known yet: its estimate stands until it is
+    const dbase::Table& t = table_.table();
+    if (!t.countKnown()) return int(t.estimatedCount());
+    return int(t.recordCount()) + (insertRow() >= 0 ? 1 : 0);
 }
 
 void BookGridModel::recordsChanged()
 {
     beginResetModel();
-    rows_ = int(table_.recordCount()) + (insertRow() >= 0 ? 1 : 0);
+    rows_ = freshRows();
     endResetModel();
     lastCurrent_ = -1;
 }
 
+void BookGridModel::settleCount()
+{
+    // the rows were an estimate until the table had looked at every record
+    if (!table_.active() || !table_.table().countKnown() || rows_ == freshRows()) return;
+    recordsChanged();
+}
+
 void BookGridModel::currentChanged()
 {
+    settleCount();
     // the row indicator follows the current record
-    int now = table_.recordCount() ? int(table_.row()) : -1;
+    int now = table_.isEmpty() ? -1 : int(table_.row());
     if (lastCurrent_ >= 0 && lastCurrent_ < rows_) emit headerDataChanged(Qt::Vertical, lastCurrent_, lastCurrent_);
     if (now >= 0) emit headerDataChanged(Qt::Vertical, now, now);
     lastCurrent_ = now;
@@ -41,7 +58,7 @@ void BookGridModel::setColumns(std::vector<GridColumn> columns)
 {
     beginResetModel();
     columns_ = std::move(columns);
-    rows_ = int(table_.recordCount()) + (insertRow() >= 0 ? 1 : 0);
+    rows_ = freshRows();
     endResetModel();
 }
 
@@ -62,6 +79,9 @@ int BookGridModel::insertRow() const
 int BookGridModel::rowCount(const QModelIndex& parent) const
 {
     if (parent.isValid() || !table_.active()) return 0;
+    // while the count is not known, the estimate the rows were last reset to (it shrinks as
+    // deleted records are come upon, and the view must not see it change unannounced)
+    if (!table_.table().countKnown()) return rows_;
     return int(table_.recordCount()) + (insertRow() >= 0 ? 1 : 0);
 }
 
@@ -74,7 +94,7 @@ QString BookGridModel::displayText(int row, int field) const
     // the record being edited or inserted shows its pending values
     bool pending = (row == insertRow()) ||
                    (t.state() == dbase::TableState::Edit && std::size_t(row) == t.position());
-    if (!pending && (row < 0 || std::size_t(row) >= t.recordCount())) return {};
+    if (!pending && (row < 0 || !t.hasRow(std::size_t(row)))) return {};
     dbase::RecordView r = pending ? t.current() : t.record(t.recordAt(std::size_t(row)));
     const dbase::FieldInfo& info = t.field(field);
     if (info.type == 'D') {
@@ -158,7 +178,7 @@ QVariant BookGridModel::headerData(int section, Qt::Orientation orientation, int
     if (role != Qt::DisplayRole || !indicator_) return {};
     const dbase::Table& t = table_.table();
     if (section == insertRow()) return QStringLiteral("*");
-    if (t.recordCount() && std::size_t(section) == t.position())
+    if (!t.isEmpty() && std::size_t(section) == t.position())
         return t.state() == dbase::TableState::Edit ? QStringLiteral("I") : QStringLiteral("\u25B6");
     return QString();
 }

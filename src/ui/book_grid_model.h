@@ -44,9 +44,13 @@ public:
     // The row of the record being inserted, -1 when none.
     int insertRow() const;
 
+    // Brings the rows up to date once the table knows its count (they may have been its estimate).
+    void settleCount();
+
 private:
     void recordsChanged();
     void currentChanged();
+    int freshRows() const;
 
     store::Dataset& table_;
     std::vector<GridColumn> columns_;

@@ -80,9 +80,9 @@ void TNavigator::updateEnabled()
     const bool browsing = state == dbase::TableState::Browse;
     const bool editing = state == dbase::TableState::Edit || state == dbase::TableState::Insert;
     const bool writable = open && !table_->table().readOnly();
-    const bool any = open && table_->recordCount() > 0;
+    const bool any = open && !table_->isEmpty();
     const bool atFirst = !any || table_->row() == 0;
-    const bool atLast = !any || table_->row() + 1 >= table_->recordCount();
+    const bool atLast = !any || !table_->table().hasRow(table_->row() + 1);
     buttons_[First]->setEnabled(browsing && !atFirst);
     buttons_[Prior]->setEnabled(browsing && !atFirst);
     buttons_[Next]->setEnabled(browsing && !atLast);
