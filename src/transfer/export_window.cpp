@@ -42,6 +42,7 @@ TMyExport::TMyExport(reports::ReportHost& host, QWidget* parent) : QDialog(paren
     ExportGrid->setColumnWidth(0, 200);
     ExportGrid->setColumnWidth(1, 100);
     ExportGrid->verticalHeader()->hide();
+    ExportGrid->verticalHeader()->setDefaultSectionSize(20);
     ExportGrid->setSelectionMode(QAbstractItemView::SingleSelection);
     ExportGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     connect(ExportGrid, &QTableWidget::cellDoubleClicked, this, [this](int row, int column) {

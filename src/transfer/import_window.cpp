@@ -41,6 +41,7 @@ TMyImport::TMyImport(transfer::ImportHost& host, bool ascii, const QString& path
     ImportGrid->setColumnWidth(1, 179);
     ImportGrid->setColumnWidth(2, 38);
     ImportGrid->verticalHeader()->hide();
+    ImportGrid->verticalHeader()->setDefaultSectionSize(20);
     ImportGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ImportGrid->setSelectionMode(QAbstractItemView::SingleSelection);
     const store::DatabaseSettings& db = host_.databaseSettings();
