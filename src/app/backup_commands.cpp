@@ -22,19 +22,8 @@ public:
     QString tableName() const override { return QFileInfo(main_.currentDatabase).completeBaseName(); }
     QString programDirectory() const override { return main_.programDirectory; }
     bool searchActive() const override { return main_.searchOn; }
-    void suspendSearch() override
-    {
-        main_.suspendedFilter_ = main_.MyTable.filter();
-        main_.DoEndSearch();
-    }
-    void resumeSearch() override
-    {
-        main_.MyTable.setFilter(main_.suspendedFilter_);
-        main_.suspendedFilter_ = nullptr;
-        main_.EnableEndSearch();
-        main_.SetViewerOptions();
-        main_.DisplayCount();
-    }
+    void suspendSearch() override { main_.suspendSearch(); }
+    void resumeSearch() override { main_.resumeSearch(); }
     void endSearch() override { main_.DoEndSearch(); }
     bool testExclusive() override
     {

@@ -194,7 +194,9 @@ private:
     friend class MainBackupHost;
     std::unique_ptr<backup::BackupHost> backupHost_;
     std::unique_ptr<reports::ReportHost> reportHost_;
-    dbase::Table::Filter suspendedFilter_;  // a search set aside while a report prints every book
+    dbase::Table::Filter suspendedFilter_;  // a search set aside while a report or a copy takes every book
+    void suspendSearch();
+    void resumeSearch();
     void switchDatabase(const QString& path, bool created);
     void showEditor(int mode);
     void exclusiveWork(const QString& question, const QString& failure,

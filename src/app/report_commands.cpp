@@ -13,19 +13,8 @@ public:
     explicit MainReportHost(TMain& main) : main_(main) {}
     const dbase::Table& bookTable() const override { return main_.MyTable.table(); }
     bool searchActive() const override { return main_.searchOn; }
-    void suspendSearch() override
-    {
-        main_.suspendedFilter_ = main_.MyTable.filter();
-        main_.DoEndSearch();
-    }
-    void resumeSearch() override
-    {
-        main_.MyTable.setFilter(main_.suspendedFilter_);
-        main_.suspendedFilter_ = nullptr;
-        main_.EnableEndSearch();
-        main_.SetViewerOptions();
-        main_.DisplayCount();
-    }
+    void suspendSearch() override { main_.suspendSearch(); }
+    void resumeSearch() override { main_.resumeSearch(); }
     store::DatabaseSettings& databaseSettings() override { return main_.db; }
     QString programDirectory() const override { return main_.programDirectory; }
     QStringList filesInUse() const override
@@ -41,6 +30,21 @@ public:
 private:
     TMain& main_;
 };
+
+void TMain::suspendSearch()
+{
+    suspendedFilter_ = MyTable.filter();
+    DoEndSearch();
+}
+
+void TMain::resumeSearch()
+{
+    MyTable.setFilter(suspendedFilter_);
+    suspendedFilter_ = nullptr;
+    EnableEndSearch();
+    SetViewerOptions();
+    DisplayCount();
+}
 
 reports::ReportHost& TMain::reportHost()
 {

@@ -28,4 +28,23 @@ public:
     virtual QSize windowScreen() const = 0;
 };
 
+// Sets the search aside for as long as it lives, when on; it comes back however the work ends.
+class SearchSetAside {
+public:
+    SearchSetAside(ReportHost& host, bool on) : host_(host), on_(on)
+    {
+        if (on_) host_.suspendSearch();
+    }
+    ~SearchSetAside()
+    {
+        if (on_) host_.resumeSearch();
+    }
+    SearchSetAside(const SearchSetAside&) = delete;
+    SearchSetAside& operator=(const SearchSetAside&) = delete;
+
+private:
+    ReportHost& host_;
+    bool on_;
+};
+
 }  // namespace reports

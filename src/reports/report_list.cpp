@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "reports/report_list.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <filesystem>
 
@@ -26,6 +27,13 @@ bool isOneOf(const QString& path, const QStringList& files)
             return true;
     }
     return false;
+}
+
+QString inUseMessage(const QString& path)
+{
+    return QStringLiteral("The file \"%1\" is in use by the program and cannot be written over.  Please choose another "
+                          "name.")
+        .arg(QDir::toNativeSeparators(path));
 }
 
 }  // namespace reports

@@ -12,5 +12,7 @@ QString sortOrderText(const std::array<int, 4>& levels, const std::array<QString
 // True when path names one of the files (the same file under another name or letter case too),
 // so that a report written there would destroy it.
 bool isOneOf(const QString& path, const QStringList& files);
+// Why a file the program holds open is refused as the output of a report or an export.
+QString inUseMessage(const QString& path);
 
 }  // namespace reports

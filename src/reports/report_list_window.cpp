@@ -191,12 +191,7 @@ void TMyReport::FileButtonClick()
                                                     ui::caselessFilter(QStringLiteral("Text Files (*.TXT)")),
                                                     QStringLiteral("TXT"));
     if (name.isEmpty()) return;
-    if (reports::isOneOf(name, host_.filesInUse())) {
-        warn(this, QStringLiteral("The file \"%1\" is in use by the program and cannot be written over.  "
-                                  "Please choose another name.")
-                       .arg(QDir::toNativeSeparators(name)));
-        return;
-    }
+    if (reports::isOneOf(name, host_.filesInUse())) return warn(this, reports::inUseMessage(name));
     runReport(reports::RunMode::TextFile, name);
 }
 
@@ -269,9 +264,7 @@ std::unique_ptr<render::PageDevice> TMyReport::printerDevice()
                                                         QStringLiteral("PDF"));
         if (name.isEmpty()) return nullptr;
         if (reports::isOneOf(name, host_.filesInUse())) {
-            warn(this, QStringLiteral("The file \"%1\" is in use by the program and cannot be written over.  "
-                                      "Please choose another name.")
-                           .arg(QDir::toNativeSeparators(name)));
+            warn(this, reports::inUseMessage(name));
             return nullptr;
         }
         return std::make_unique<render::PdfDevice>(name, choice.paper);
@@ -291,16 +284,7 @@ void TMyReport::runReport(reports::RunMode mode, const QString& textFile)
 {
     if (!readSelected()) return;
     // the whole table, or the search result; the search comes back however the run ends
-    const bool suspend = host_.searchActive() && ExportEntire->isChecked();
-    if (suspend) host_.suspendSearch();
-    struct Resume {
-        reports::ReportHost& host;
-        bool on;
-        ~Resume()
-        {
-            if (on) host.resumeSearch();
-        }
-    } resume {host_, suspend};
+    const reports::SearchSetAside aside(host_, host_.searchActive() && ExportEntire->isChecked());
 
     const store::DatabaseSettings& db = host_.databaseSettings();
     std::unique_ptr<render::PageDevice> printer;

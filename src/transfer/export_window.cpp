@@ -214,21 +214,8 @@ void TMyExport::StartExportButtonClick()
     if (!ascii && !name.right(4).toUpper().endsWith(QLatin1String(".DBF")))
         return error(QStringLiteral("Invalid file type selected."));
     // the program's own files are never written over
-    QStringList own = host_.filesInUse();
-    if (reports::isOneOf(name, own))
-        return error(QStringLiteral("The file \"%1\" is in use by the program and cannot be written over.  "
-                                    "Please choose another name.")
-                         .arg(QDir::toNativeSeparators(name)));
-    const bool suspend = host_.searchActive() && ExportEntire->isChecked();
-    if (suspend) host_.suspendSearch();
-    struct Resume {
-        reports::ReportHost& host;
-        bool on;
-        ~Resume()
-        {
-            if (on) host.resumeSearch();
-        }
-    } resume {host_, suspend};
+    if (reports::isOneOf(name, host_.filesInUse())) return error(reports::inUseMessage(name));
+    const reports::SearchSetAside aside(host_, host_.searchActive() && ExportEntire->isChecked());
     QStringList headings;
     for (const auto& f : fields) headings << transfer::exportLabel(f.number, db);
     const dbase::Table& table = host_.bookTable();

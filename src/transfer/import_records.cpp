@@ -141,6 +141,23 @@ void store(dbase::Table& target, int i, int fieldNumber, const QString& value, c
     }
 }
 
+// Appends one book, filled by fill, and posts it on its own; a failure cancels it. Returns whether
+// the import goes on.
+template <typename Fill>
+bool appendBook(dbase::Table& target, ImportCounts& counts, const ImportProgress& progress, const Fill& fill)
+{
+    target.append();
+    try {
+        fill();
+        target.post();
+    } catch (...) {
+        target.cancel();
+        throw;
+    }
+    ++counts.records;
+    return !progress || progress(counts.records);
+}
+
 }  // namespace
 
 void storeValue(dbase::Table& target, int fieldNumber, const QString& value, const app::Regional& regional,
@@ -162,18 +179,12 @@ ImportCounts importText(const QString& text, const Pairing& pairing, bool skipFi
         const LineRead line = reader.readLine(n, &surplus);
         if (line.blank) continue;
         counts.surplus += surplus;
-        target.append();
-        try {
+        const bool goOn = appendBook(target, counts, progress, [&] {
             for (int k = 0; k < line.values.size() && k < n; ++k)
                 if (const int number = pairing[std::size_t(k)]; number > 0)
                     store(target, places[std::size_t(number)], number, line.values[k], regional, counts);
-            target.post();
-        } catch (...) {
-            target.cancel();
-            throw;
-        }
-        ++counts.records;
-        if (progress && !progress(counts.records)) break;
+        });
+        if (!goOn) break;
     }
     return counts;
 }
@@ -190,8 +201,7 @@ ImportCounts importDbase(const QString& path, const Pairing& pairing, dbase::Tab
     const int n = std::min(int(pairing.size()), source.fieldCount());
     const auto places = fieldPlaces(target);
     for (source.first(); !source.eof(); source.next()) {
-        target.append();
-        try {
+        const bool goOn = appendBook(target, counts, progress, [&] {
             for (int k = 0; k < n; ++k) {
                 const int number = pairing[std::size_t(k)];
                 if (number <= 0) continue;
@@ -223,13 +233,8 @@ ImportCounts importDbase(const QString& path, const Pairing& pairing, dbase::Tab
                 }
                 store(target, ti, number, text, regional, counts);
             }
-            target.post();
-        } catch (...) {
-            target.cancel();
-            throw;
-        }
-        ++counts.records;
-        if (progress && !progress(counts.records)) break;
+        });
+        if (!goOn) break;
     }
     return counts;
 }
