@@ -7,7 +7,9 @@
 #include <QFileInfo>
 #include <QPushButton>
 #include <QRadioButton>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include "app/main_window.h"
 #include "backup/backup_window.h"
@@ -191,6 +193,25 @@ TEST(Restore, ADatabaseReplacesTheOpenOneOrSwitchesToItsCopy)
         EXPECT_EQ(main->MyTable.recordCount(), 8u);
     }
     QFile::setPermissions(stick + "/MASTER.DBF", QFile::ReadOwner | QFile::WriteOwner);
+
+    // a drive that fills up part-way: the open table is untouched and open again
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit old {};
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit small = old;
+        small.rlim_cur = 1024;
+        setrlimit(RLIMIT_FSIZE, &small);
+        const QByteArray before = bytes(main->currentDatabase);
+        env.dialogs.fileNames = {stick + "/MASTER.DBF"};
+        env.messages.expect();
+        window.StartButtonClick();
+        setrlimit(RLIMIT_FSIZE, &old);
+        EXPECT_EQ(env.messages.shown.last().text, QStringLiteral("An error occurred during restore.  Restore not completed."));
+        EXPECT_EQ(bytes(main->currentDatabase), before);
+        EXPECT_TRUE(main->MyTable.active());
+        EXPECT_EQ(main->MyTable.recordCount(), 8u);
+    }
 
     // the backup replaces the open table, with a new index in the sort order
     const QByteArray source = bytes(stick + "/MASTER.DBF");
