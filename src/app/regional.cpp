@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/regional.h"
 
+#include <atomic>
+#include <ctime>
+
 #include <QDate>
 #include <QStringList>
 #include <algorithm>
@@ -11,6 +14,22 @@
 #include <cmath>
 
 namespace app {
+
+namespace {
+// The current year, asked of the clock at most once a minute: an import reads thousands of dates.
+int thisYear()
+{
+    static std::atomic<long long> minute {-1};
+    static std::atomic<int> year {0};
+    const long long now = std::time(nullptr) / 60;
+    if (now != minute.load()) {
+        year = QDate::currentDate().year();
+        minute = now;
+    }
+    return year;
+}
+}  // namespace
+
 
 namespace {
 constexpr DateFormatRow kRows[kDateFormats] = {
@@ -132,7 +151,7 @@ std::optional<dbase::Date> Regional::parseDate(const QString& text) const
         if (order[i] == u'y') d.year = values[i];
     }
     if (yearDigits <= 2) {
-        int pivot = (QDate::currentDate().year() + 10) % 100;
+        int pivot = (thisYear() + 10) % 100;
         d.year += d.year <= pivot ? 2000 : 1900;
     }
     if (!QDate::isValid(d.year, d.month, d.day)) return std::nullopt;

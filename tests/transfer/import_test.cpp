@@ -3,6 +3,7 @@
 // pairing window, dBASE sources written by other programs, and a round trip through export.
 #include <QCheckBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -264,4 +265,28 @@ TEST(Import, KilledPartWayLeavesASoundTableWithEveryBookItPosted)
     EXPECT_GE(int(t.recordCount()), posted);  // every book it said it posted is there
     t.goToPosition(std::size_t(posted - 1));
     EXPECT_EQ(t.getText(0), "Book " + std::to_string(posted - 1));
+}
+
+TEST(Import, EveryDbaseTableOfOtherProgramsComesIn)
+{
+    RegionalGuard regional;
+    // each fixture's first field into the title, its other fields into the user fields
+    for (const char* file : {"dbfread/people.dbf", "infused-dbf/dbase_03.dbf", "infused-dbf/dbase_83.dbf",
+                             "infused-dbf/dbase_8b.dbf", "tdbf/DBASE3+.dbf", "tdbf/DBASE4.dbf", "tdbf/TDBF_DEMO.DBF",
+                             "tdbf/disco.DBF"}) {
+        TargetHost host;
+        const QString path = QStringLiteral(BINDLOW_FIXTURES_DIR "/") + QString::fromLatin1(file);
+        const QStringList names = transfer::dbaseFieldNames(path);
+        ASSERT_FALSE(names.isEmpty()) << file;
+        transfer::Pairing p(std::size_t(names.size()), 0);
+        p[0] = 1;
+        for (int k = 1; k < names.size() && k <= 6; ++k) p[std::size_t(k)] = 30 + k;  // UserDef1..6
+        dbase::Table source;
+        const QFileInfo info(path);
+        source.open(info.absolutePath().toStdString(), info.fileName().toStdString(), {false, true, {}, true});
+        const transfer::ImportCounts c = transfer::importDbase(path, p, host.table, app::regional());
+        EXPECT_EQ(c.records, int(source.recordCount())) << file;
+        EXPECT_EQ(host.table.recordCount(), source.recordCount()) << file;
+        EXPECT_TRUE(dbase::checkTable(host.dir.path(), "BOOKS.DBF").empty()) << file;
+    }
 }
