@@ -343,17 +343,16 @@ void Mdx::release(std::uint32_t page)
 
 void Mdx::touchTag(TagInfo& tag)
 {
-    unsigned char b[8];
-    std::uint64_t at = std::uint64_t(tag.headerPage) * 512;
-    put32(b, tag.root);
-    file_.writeAt(at, b, 4);
-    unsigned char counter = 0;
-    file_.readAt(at + 20, &counter, 1);
-    ++counter;
-    file_.writeAt(at + 20, &counter, 1);
-    unsigned char one = 1;
-    file_.writeAt(at + 246, &one, 1);
-    file_.writeAt(at + 252, b, 4);
+    // the root (twice), the change counter and the "changed" mark all lie in the first 256 bytes
+    // of the tag's header page: read once, written once
+    unsigned char h[256];
+    const std::uint64_t at = std::uint64_t(tag.headerPage) * 512;
+    file_.readAt(at, h, sizeof h);
+    put32(h, tag.root);
+    ++h[20];
+    h[246] = 1;
+    put32(h + 252, tag.root);
+    file_.writeAt(at, h, sizeof h);
 }
 
 std::uint32_t Mdx::lastRecord(const TagInfo& tag, std::uint32_t page) const
@@ -366,7 +365,7 @@ std::uint32_t Mdx::lastRecord(const TagInfo& tag, std::uint32_t page) const
     fail(file_.name(), "tag " + tag.name + ": the tree is deeper than any index can be");
 }
 
-void Mdx::insert(const std::string& tagName, const unsigned char* key, std::uint32_t record)
+void Mdx::insert(const std::string& tagName, const unsigned char* key, std::uint32_t record, bool newest)
 {
     TagInfo& tag = tagFor(tagName);
     const int kl = tag.keyLength;
@@ -378,7 +377,7 @@ void Mdx::insert(const std::string& tagName, const unsigned char* key, std::uint
         for (; i < n; ++i) {
             int c = compareKeys(tag.keyType, node.key(i), key, kl);
             if (c > 0) break;
-            if (c == 0 && lastRecord(tag, node.ptrs[std::size_t(i)]) > record) break;
+            if (c == 0 && !newest && lastRecord(tag, node.ptrs[std::size_t(i)]) > record) break;
         }
         std::uint32_t child = node.ptrs[std::size_t(i)];
         path.emplace_back(std::move(node), i);

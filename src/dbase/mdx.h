@@ -63,7 +63,9 @@ public:
     // Changes one tag's tree; the caller holds the table's update lock.
     void beginUpdate();
     void endUpdate();
-    void insert(const std::string& tag, const unsigned char* key, std::uint32_t record);
+    // newest: record is higher than every record the tag holds (an append), so that among equal
+    // keys it goes last without looking down the tree for the others' record numbers.
+    void insert(const std::string& tag, const unsigned char* key, std::uint32_t record, bool newest = false);
     bool remove(const std::string& tag, const unsigned char* key, std::uint32_t record);
 
     // Writes a complete index file with the given tags, trees built bottom-up and packed full.

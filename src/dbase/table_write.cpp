@@ -320,7 +320,7 @@ void Table::post()
                     if (!info || !t.expr) continue;
                     t.expr->evaluate(buffer_.data(), b.data());
                     if (inserting) {
-                        mdx_->insert(t.name, b.data(), rec);
+                        mdx_->insert(t.name, b.data(), rec, true);  // a new record is the highest
                     } else {
                         t.expr->evaluate(original_.data(), a.data());
                         if (std::memcmp(a.data(), b.data(), std::size_t(t.expr->keyLength())) != 0) {
