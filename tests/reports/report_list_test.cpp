@@ -197,6 +197,30 @@ TEST(ReportList, PrintsIntoAPdfFileWhenThatIsThePrinterChosen)
     EXPECT_EQ(messages.shown[0].text, QStringLiteral("No printers are defined, aborting print job."));
 }
 
+TEST(ReportList, PrinterSetupKeepsTheChoiceInTheDatabasesSettings)
+{
+    FakeHost host;
+    TMyReport window(host);
+    window.execModal = [](QDialog& d) {
+        auto* select = qobject_cast<TPrintSelect*>(&d);
+        EXPECT_TRUE(select);
+        if (!select) return 0;
+        EXPECT_TRUE(select->DefaultPrinter->isChecked());  // the stored choice
+        select->OtherPrinter->setChecked(true);
+        select->PrinterList->setCurrentIndex(select->PrinterList->count() - 1);  // "PDF file"
+        select->OkButtonClick();
+        return int(QDialog::Accepted);
+    };
+    window.PrinterSetupClick();
+    EXPECT_FALSE(host.settings.defaultPrinter);
+    EXPECT_EQ(host.settings.printerIndex, int(render::installedPrinters().size()));
+    // cancelled: nothing changes
+    window.execModal = [](QDialog&) { return int(QDialog::Rejected); };
+    host.settings.printerIndex = 0;
+    window.PrinterSetupClick();
+    EXPECT_EQ(host.settings.printerIndex, 0);
+}
+
 TEST(ReportList, PrinterSelectionAndPageRange)
 {
     TPrintSelect select;
