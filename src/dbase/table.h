@@ -35,17 +35,17 @@ struct IndexRebuild {
 };
 
 // A field of a new table.
-struct FieldSpec {
+struct NewField {
     std::string name;
     char type = 'C';
     int width = 0;
     int decimals = 0;
 
-    static FieldSpec string(std::string name, int width) { return {std::move(name), 'C', width, 0}; }
-    static FieldSpec integer(std::string name) { return {std::move(name), 'N', 11, 0}; }
-    static FieldSpec floating(std::string name) { return {std::move(name), 'N', 20, 4}; }
-    static FieldSpec date(std::string name) { return {std::move(name), 'D', 8, 0}; }
-    static FieldSpec logical(std::string name) { return {std::move(name), 'L', 1, 0}; }
+    static NewField string(std::string name, int width) { return {std::move(name), 'C', width, 0}; }
+    static NewField integer(std::string name) { return {std::move(name), 'N', 11, 0}; }
+    static NewField floating(std::string name) { return {std::move(name), 'N', 20, 4}; }
+    static NewField date(std::string name) { return {std::move(name), 'D', 8, 0}; }
+    static NewField logical(std::string name) { return {std::move(name), 'L', 1, 0}; }
 };
 
 // What a table's header says, read without opening the table (no record is read, no lock taken).
@@ -191,7 +191,7 @@ public:
     static bool heldElsewhere(const std::filesystem::path& file);
 
     static void create(const std::filesystem::path& folder, const std::string& tableName,
-                       const std::vector<FieldSpec>& fields, std::uint8_t languageDriver = 0x57);
+                       const std::vector<NewField>& fields, std::uint8_t languageDriver = 0x57);
 
 private:
     void openFiles();

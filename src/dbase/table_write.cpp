@@ -683,7 +683,7 @@ bool Table::heldElsewhere(const std::filesystem::path& file)
 }
 
 void Table::create(const std::filesystem::path& folder, const std::string& tableName,
-                   const std::vector<FieldSpec>& fields, std::uint8_t languageDriver)
+                   const std::vector<NewField>& fields, std::uint8_t languageDriver)
 {
     std::string name = tableName;
     if (std::filesystem::path(name).extension().empty()) name += ".DBF";
@@ -696,7 +696,7 @@ void Table::create(const std::filesystem::path& folder, const std::string& table
     h.languageDriver = languageDriver;
     std::uint32_t offset = 1;
     std::set<std::string> names;
-    for (const FieldSpec& s : fields) {
+    for (const NewField& s : fields) {
         std::string upper = upperAscii(s.name);
         if (!validName(upper, 10)) fail(file, "\"" + s.name + "\" is not a valid field name");
         if (!names.insert(upper).second) fail(file, "the field name " + upper + " is used twice");

@@ -16,14 +16,14 @@ QString familyFor(const QString& name)
     return n.isEmpty() ? QStringLiteral("Liberation Sans") : n;
 }
 
-QFont qfontFor(const FontSpec& spec)
+QFont qfontFor(const FontStyle& style)
 {
-    QFont font(familyFor(spec.name));
-    font.setPointSizeF(spec.pointSize > 0 ? spec.pointSize : 10);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
-    font.setStrikeOut(spec.strikeOut);
+    QFont font(familyFor(style.name));
+    font.setPointSizeF(style.pointSize > 0 ? style.pointSize : 10);
+    font.setBold(style.bold);
+    font.setItalic(style.italic);
+    font.setUnderline(style.underline);
+    font.setStrikeOut(style.strikeOut);
     // keep widths as the font's metrics say, whatever the device's resolution
     font.setHintingPreference(QFont::PreferNoHinting);
     // report text is plain text in a line: no shaping beyond the font's own advances

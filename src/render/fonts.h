@@ -7,7 +7,7 @@
 
 namespace render {
 
-struct FontSpec {
+struct FontStyle {
     QString name = QStringLiteral("Arial");
     int pointSize = 10;
     bool bold = false, italic = false, underline = false, strikeOut = false;
@@ -18,7 +18,7 @@ struct FontSpec {
 // Liberation Sans, "Courier New" and "Courier" with Liberation Mono, "Times New Roman" with
 // Liberation Serif (the same widths); any other name is asked for as it is.
 QString familyFor(const QString& name);
-QFont qfontFor(const FontSpec& spec);
+QFont qfontFor(const FontStyle& style);
 // A colour stored the Windows way, red in the low byte.
 QColor colorFromWindowsRgb(int rgb);
 int windowsRgbFromColor(const QColor& color);

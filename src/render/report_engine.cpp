@@ -20,7 +20,7 @@ ReportEngine::ReportEngine() : measure_(1, 1, QImage::Format_RGB32)
     const int dotsPerMeter = qRound(kMeasureDpi / 0.0254);
     measure_.setDotsPerMeterX(dotsPerMeter);
     measure_.setDotsPerMeterY(dotsPerMeter);
-    setFont(FontSpec {});
+    setFont(FontStyle {});
 }
 
 void ReportEngine::setMargins(double top, double bottom, double left, double right)
@@ -102,18 +102,18 @@ void ReportEngine::home()
 }
 
 namespace {
-bool sameFont(const FontSpec& a, const FontSpec& b)
+bool sameFont(const FontStyle& a, const FontStyle& b)
 {
     return a.pointSize == b.pointSize && a.bold == b.bold && a.italic == b.italic && a.underline == b.underline &&
            a.strikeOut == b.strikeOut && a.name == b.name;
 }
 }  // namespace
 
-void ReportEngine::setFont(const FontSpec& font)
+void ReportEngine::setFont(const FontStyle& font)
 {
     fontSpec_ = font;
     for (const auto& m : measured_)
-        if (sameFont(m->spec, font)) {
+        if (sameFont(m->style, font)) {
             current_ = m.get();
             return;
         }

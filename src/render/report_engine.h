@@ -78,8 +78,8 @@ public:
     void home();
     double cursorY() const { return y_; }
 
-    void setFont(const FontSpec& font);
-    const FontSpec& font() const { return fontSpec_; }
+    void setFont(const FontStyle& font);
+    const FontStyle& font() const { return fontSpec_; }
     // Width of text in the current font, in inches; the same on every device.
     double textWidth(const QString& text) const;
     double lineHeight() const { return current_->lineHeight; }
@@ -121,11 +121,11 @@ private:
     bool aborted_ = false;
 
     double sectionTop_ = 0, sectionBottom_ = 11, y_ = 0;
-    FontSpec fontSpec_;
+    FontStyle fontSpec_;
     QImage measure_;  // the fixed resolution every width and height is measured at
     // The measures of a font, in inches; kept for each font a run uses, which it sets on every page.
     struct Measured {
-        FontSpec spec;
+        FontStyle style;
         QFont font;
         QFontMetricsF metrics;
         std::array<double, 256> advance {};  // by Latin-1 character

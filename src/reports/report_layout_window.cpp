@@ -78,10 +78,10 @@ void TRepLayout::editCell(const LayoutCell& cell)
 void TRepLayout::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    render::FontSpec spec;
-    spec.name = QStringLiteral("Arial");
-    spec.pointSize = 8;
-    QFont font = render::qfontFor(spec);
+    render::FontStyle style;
+    style.name = QStringLiteral("Arial");
+    style.pointSize = 8;
+    QFont font = render::qfontFor(style);
     font.setPointSizeF(8 * factor_);
     p.setFont(font);
     const int lines = std::clamp(copy_.numberOfLines, 0, kBodyLines);

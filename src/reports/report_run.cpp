@@ -21,9 +21,9 @@ constexpr int kGroupValueLength = 120;
 constexpr double kCaptionPad = 0.2;  // inches around a boxed caption's text
 constexpr double kHeaderTop = 0.5, kBodyTop = 1.25, kBodyGap = 0.75, kFooterHeight = 0.5;
 
-render::FontSpec fontSpec(const ReportFont& f)
+render::FontStyle fontSpec(const ReportFont& f)
 {
-    render::FontSpec s;
+    render::FontStyle s;
     s.name = f.name;
     s.pointSize = f.size;
     s.bold = f.bold;

@@ -37,10 +37,10 @@ bool BookTableFiles::MakeNewDB(const QString& path)
     MyCreateTable.clearFieldDefs();
     for (const FieldDef& f : fieldTable()) {
         switch (f.kind) {
-        case FieldKind::Text: MyCreateTable.addFieldDef(dbase::FieldSpec::string(f.name, f.width)); break;
-        case FieldKind::WholeNumber: MyCreateTable.addFieldDef(dbase::FieldSpec::integer(f.name)); break;
-        case FieldKind::Money: MyCreateTable.addFieldDef(dbase::FieldSpec::floating(f.name)); break;
-        case FieldKind::Date: MyCreateTable.addFieldDef(dbase::FieldSpec::date(f.name)); break;
+        case FieldKind::Text: MyCreateTable.addFieldDef(dbase::NewField::string(f.name, f.width)); break;
+        case FieldKind::WholeNumber: MyCreateTable.addFieldDef(dbase::NewField::integer(f.name)); break;
+        case FieldKind::Money: MyCreateTable.addFieldDef(dbase::NewField::floating(f.name)); break;
+        case FieldKind::Date: MyCreateTable.addFieldDef(dbase::NewField::date(f.name)); break;
         }
     }
     try {

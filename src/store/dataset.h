@@ -71,7 +71,7 @@ public:
     void notifyRecordsChanged() { emit recordsChanged(); }
 
     void clearFieldDefs() { fieldDefs_.clear(); }
-    void addFieldDef(const dbase::FieldSpec& field) { fieldDefs_.push_back(field); }
+    void addFieldDef(const dbase::NewField& field) { fieldDefs_.push_back(field); }
     // Creates the table named by the folder and table name; an existing file is replaced.
     void createTable();
 
@@ -84,7 +84,7 @@ signals:
 private:
     QString databaseName_, tableName_, indexName_;
     bool exclusive_ = false, readOnly_ = false, skipIndex_ = false;
-    std::vector<dbase::FieldSpec> fieldDefs_;
+    std::vector<dbase::NewField> fieldDefs_;
     dbase::Table::Filter filter_;  // kept across closing and opening
     dbase::Table table_;
 };

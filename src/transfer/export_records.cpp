@@ -122,19 +122,19 @@ void writeDbase(const QString& path, const dbase::Table& table, const std::vecto
         if (!QFileInfo::exists(part) || k > 99999) break;
     }
     const auto folder = std::filesystem::path(QFile::encodeName(info.absolutePath()).toStdString());
-    std::vector<dbase::FieldSpec> specs;
+    std::vector<dbase::NewField> columns;
     for (const ExportField& f : fields) {
         const store::FieldDef& d = store::fieldDef(f.number);
         const dbase::FieldInfo* source = f.tableIndex >= 0 ? &table.field(f.tableIndex) : nullptr;
-        dbase::FieldSpec spec;
-        spec.name = d.name;
-        spec.type = source ? source->type : d.type;
-        spec.width = source ? source->width : d.width;
-        spec.decimals = source ? source->decimals : std::max(d.decimals, 0);
-        specs.push_back(spec);
+        dbase::NewField column;
+        column.name = d.name;
+        column.type = source ? source->type : d.type;
+        column.width = source ? source->width : d.width;
+        column.decimals = source ? source->decimals : std::max(d.decimals, 0);
+        columns.push_back(column);
     }
     try {
-        dbase::Table::create(folder, partName.toStdString(), specs);
+        dbase::Table::create(folder, partName.toStdString(), columns);
         // the records go in as whole blocks of bytes, each field's bytes as the book table holds
         // them (numbers and dates keep their exact values); the count is set once at the end
         dbase::TableFacts facts = dbase::inspectTable(folder, partName.toStdString());
@@ -148,7 +148,7 @@ void writeDbase(const QString& path, const dbase::Table& table, const std::vecto
             const dbase::RecordView rec = table.record(table.recordAt(row));
             block += ' ';
             for (std::size_t i = 0; i < fields.size(); ++i) {
-                const std::size_t width = std::size_t(specs[i].width);
+                const std::size_t width = std::size_t(columns[i].width);
                 if (fields[i].tableIndex < 0) {
                     block.append(width, ' ');
                     continue;

@@ -84,7 +84,7 @@ TEST(DatabaseFiles, WrongFilesChangeNothing)
     main->DoOpen();
     EXPECT_EQ(env.messages.shown.back().text, "Invalid file type selected.");
     main->DoOpen();  // cancelled
-    dbase::Table::create(env.programDir().toStdString(), "OTHER", {dbase::FieldSpec::string("Name", 10)});
+    dbase::Table::create(env.programDir().toStdString(), "OTHER", {dbase::NewField::string("Name", 10)});
     env.messages.expect();
     main->OpenSaveFile(env.programDir() + "/OTHER.DBF");
     EXPECT_TRUE(env.messages.shown.back().text.startsWith("This DBase file was not created with Bindlow Books 97."));

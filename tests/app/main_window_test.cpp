@@ -177,7 +177,7 @@ TEST(MainWindow, AnInvalidLastDatabaseForcesTheChoiceOfAnother)
 {
     GuiEnv env;
     const QString bad = env.programDir() + "/OTHER.DBF";
-    dbase::Table::create(env.programDir().toStdString(), "OTHER", {dbase::FieldSpec::string("Name", 10)});
+    dbase::Table::create(env.programDir().toStdString(), "OTHER", {dbase::NewField::string("Name", 10)});
     store::BookTableFiles files;
     const QString good = env.programDir() + "/GOOD.DBF";
     ASSERT_TRUE(files.MakeNewDB(good));

@@ -61,8 +61,8 @@ TEST(Interop, DbfreadReadsEveryValueTheEngineWrites)
 {
     TempDir dir;
     Table::create(dir.path(), "BOOKS",
-                  {FieldSpec::string("Title", 90), FieldSpec::integer("YearPub"), FieldSpec::floating("Cost"),
-                   FieldSpec::date("PurchDate"), FieldSpec::string("CheckOut", 3), FieldSpec::logical("Signed")});
+                  {NewField::string("Title", 90), NewField::integer("YearPub"), NewField::floating("Cost"),
+                   NewField::date("PurchDate"), NewField::string("CheckOut", 3), NewField::logical("Signed")});
     Table t;
     t.open(dir.path(), "BOOKS");
     struct Row {
@@ -148,7 +148,7 @@ TEST(Interop, PerlWalksTheIndexInTheEnginesOrder)
 TEST(Interop, PerlWalksANumericTagInNumericOrder)
 {
     TempDir dir;
-    Table::create(dir.path(), "BOOKS", {FieldSpec::string("Title", 20), FieldSpec::floating("Cost")});
+    Table::create(dir.path(), "BOOKS", {NewField::string("Title", 20), NewField::floating("Cost")});
     Mdx::write(dir / "BOOKS.MDX", "BOOKS", 0x57, {BuildTag {"BYCOST", "COST", 'N', 12, {}, {}}});
     {
         std::fstream f(dir / "BOOKS.DBF", std::ios::in | std::ios::out | std::ios::binary);

@@ -13,9 +13,9 @@ inline const char* kSortKey = "Upper(Left(Author,20))+STR(Cost,12,2)";
 inline void createSmallTable(const std::filesystem::path& dir, const std::string& name = "BOOKS")
 {
     dbase::Table::create(dir, name,
-                         {dbase::FieldSpec::string("Title", 40), dbase::FieldSpec::string("Author", 30),
-                          dbase::FieldSpec::integer("YearPub"), dbase::FieldSpec::floating("Cost"),
-                          dbase::FieldSpec::date("PurchDate"), dbase::FieldSpec::logical("Signed")});
+                         {dbase::NewField::string("Title", 40), dbase::NewField::string("Author", 30),
+                          dbase::NewField::integer("YearPub"), dbase::NewField::floating("Cost"),
+                          dbase::NewField::date("PurchDate"), dbase::NewField::logical("Signed")});
 }
 
 // Appends a book; the table is open and writable.

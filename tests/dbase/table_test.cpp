@@ -204,9 +204,9 @@ TEST(Table, CreateReplacesAnExistingTableAndItsStaleIndex)
 TEST(Table, CreateRefusesBadLayoutsAndATableInUse)
 {
     TempDir dir;
-    EXPECT_THROW(Table::create(dir.path(), "X", {FieldSpec::string("1BAD", 10)}), DatabaseError);
-    EXPECT_THROW(Table::create(dir.path(), "X", {FieldSpec::string("A", 10), FieldSpec::string("a", 5)}), DatabaseError);
-    EXPECT_THROW(Table::create(dir.path(), "X", {FieldSpec::string("A", 255)}), DatabaseError);
+    EXPECT_THROW(Table::create(dir.path(), "X", {NewField::string("1BAD", 10)}), DatabaseError);
+    EXPECT_THROW(Table::create(dir.path(), "X", {NewField::string("A", 10), NewField::string("a", 5)}), DatabaseError);
+    EXPECT_THROW(Table::create(dir.path(), "X", {NewField::string("A", 255)}), DatabaseError);
     EXPECT_THROW(Table::create(dir.path(), "X", {{"N", 'N', 21, 0}}), DatabaseError);
     EXPECT_THROW(Table::create(dir.path(), "X", {}), DatabaseError);
     EXPECT_FALSE(std::filesystem::exists(dir / "X.DBF"));
@@ -319,7 +319,7 @@ TEST(Table, WideForeignNumbersNeitherOverflowNorLose)
 {
     TempDir dir;
     // other software writes numeric fields wider than dBASE IV allows
-    Table::create(dir.path(), "WIDE", {FieldSpec::string("Name", 5), FieldSpec {"AMT", 'N', 20, 18}});
+    Table::create(dir.path(), "WIDE", {NewField::string("Name", 5), NewField {"AMT", 'N', 20, 18}});
     {
         std::fstream f(dir / "WIDE.DBF", std::ios::in | std::ios::out | std::ios::binary);
         f.seekp(32 + 32 + 16);

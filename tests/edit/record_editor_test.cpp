@@ -364,11 +364,11 @@ TEST(RecordEditor, ARefusedInsertStaysAnInsert)
 {
     // a book table made by another program, with a narrower Title than the editor's box
     GuiEnv env;
-    std::vector<dbase::FieldSpec> fields;
+    std::vector<dbase::NewField> fields;
     for (const store::FieldDef& f : store::fieldTable()) {
-        if (f.type == 'C') fields.push_back(dbase::FieldSpec::string(f.name, f.number == 1 ? 20 : f.width));
-        else if (f.type == 'D') fields.push_back(dbase::FieldSpec::date(f.name));
-        else fields.push_back(dbase::FieldSpec::floating(f.name));
+        if (f.type == 'C') fields.push_back(dbase::NewField::string(f.name, f.number == 1 ? 20 : f.width));
+        else if (f.type == 'D') fields.push_back(dbase::NewField::date(f.name));
+        else fields.push_back(dbase::NewField::floating(f.name));
     }
     dbase::Table::create(env.programDir().toStdString(), "NARROW", fields);
     env.writeIni("Last Database=" + env.programDir() + "/NARROW.DBF\n");
@@ -555,11 +555,11 @@ TEST(RecordEditor, EveryModeOpensWithTheCursorInTitle)
 TEST(RecordEditor, WiderFieldsOfAnotherProgramAreNeverCut)
 {
     GuiEnv env;
-    std::vector<dbase::FieldSpec> fields;
+    std::vector<dbase::NewField> fields;
     for (const store::FieldDef& f : store::fieldTable()) {
-        if (f.type == 'C') fields.push_back(dbase::FieldSpec::string(f.name, f.number <= 2 ? 120 : f.width));
-        else if (f.type == 'D') fields.push_back(dbase::FieldSpec::date(f.name));
-        else fields.push_back(dbase::FieldSpec::floating(f.name));
+        if (f.type == 'C') fields.push_back(dbase::NewField::string(f.name, f.number <= 2 ? 120 : f.width));
+        else if (f.type == 'D') fields.push_back(dbase::NewField::date(f.name));
+        else fields.push_back(dbase::NewField::floating(f.name));
     }
     dbase::Table::create(env.programDir().toStdString(), "WIDE", fields);
     const std::string title(110, 'T'), author = std::string(100, 'A');

@@ -65,7 +65,7 @@ TEST(ReportEngine, CellsJustifyTheirTextInsideTheInnerMargin)
     ReportEngine::Callbacks cb;
     cb.body = [&](ReportEngine& e) {
         e.setSection(1.0, 10.0);
-        e.setFont(FontSpec {QStringLiteral("Arial"), 12});
+        e.setFont(FontStyle {QStringLiteral("Arial"), 12});
         e.addTab(-1, 2.0, Justify::Left);
         e.addTab(-1, 2.0, Justify::Center);
         e.addTab(-1, 2.0, Justify::Right);
@@ -107,7 +107,7 @@ TEST(ReportEngine, LinesLeftPagesStatusAndAbort)
     ReportEngine::Callbacks cb;
     cb.body = [&](ReportEngine& e) {
         e.setSection(1.0, 2.0);
-        e.setFont(FontSpec {QStringLiteral("Courier New"), 12});
+        e.setFont(FontStyle {QStringLiteral("Courier New"), 12});
         const int room = e.linesLeft();
         EXPECT_EQ(room, int(1.0 / e.lineHeight()));
         for (int i = 0; i < room; ++i) e.endLine();

@@ -40,15 +40,15 @@ void poke(const std::filesystem::path& file, std::uint64_t offset, const std::st
 }
 
 // A table of other fields, made with the engine directly.
-void makeTable(const std::filesystem::path& dir, const std::string& name, std::vector<dbase::FieldSpec> fields)
+void makeTable(const std::filesystem::path& dir, const std::string& name, std::vector<dbase::NewField> fields)
 {
     dbase::Table::create(dir, name, fields);
 }
 
-std::vector<dbase::FieldSpec> bookFields()
+std::vector<dbase::NewField> bookFields()
 {
-    std::vector<dbase::FieldSpec> out;
-    for (const FieldDef& f : fieldTable()) out.push_back(dbase::FieldSpec::string(f.name, 10));
+    std::vector<dbase::NewField> out;
+    for (const FieldDef& f : fieldTable()) out.push_back(dbase::NewField::string(f.name, 10));
     return out;
 }
 
@@ -106,7 +106,7 @@ TEST(BookTable, OtherLayoutsAreRefusedWithTheMessage)
     std::swap(reordered[0], reordered[1]);
     makeTable(dir.path(), "SWAPPED", reordered);
     auto extra = bookFields();
-    extra.push_back(dbase::FieldSpec::string("Extra", 5));
+    extra.push_back(dbase::NewField::string("Extra", 5));
     makeTable(dir.path(), "EXTRA", extra);
     auto fewer = bookFields();
     fewer.pop_back();

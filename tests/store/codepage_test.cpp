@@ -32,7 +32,7 @@ TEST(Codepage, TextWindows1252CannotHoldIsNamedNotReplaced)
 TEST(Codepage, TheTableObjectConvertsAtItsBoundary)
 {
     testing_support::TempDir dir;
-    dbase::Table::create(dir.path(), "T", {dbase::FieldSpec::string("Title", 20)});
+    dbase::Table::create(dir.path(), "T", {dbase::NewField::string("Title", 20)});
     Dataset d;
     d.setDatabaseName(QString::fromStdString(dir.path().string()));
     d.setTableName("t.dbf");
