@@ -42,8 +42,6 @@ struct Busy {
     QElapsedTimer clock;
 };
 
-QString listExtension(int n) { return QStringLiteral(".%1").arg(n, 3, 10, QChar(u'0')); }
-
 }  // namespace
 
 TMyBackup::TMyBackup(backup::BackupHost& host, QWidget* parent) : QDialog(parent), host_(host)
@@ -217,9 +215,9 @@ bool TMyBackup::backUpLists(const QString& folder)
         const QString sourceFolder = QFileInfo(host_.basePath()).absolutePath();
         const QString base = QFileInfo(host_.basePath()).fileName();
         for (int n = 1; n <= 9 && outcome == kDone; ++n) {
-            const QString source = backup::findCaseless(sourceFolder, base + listExtension(n));
+            const QString source = backup::findCaseless(sourceFolder, base + backup::listExtension(n));
             if (!QFileInfo::exists(source)) continue;  // a list never written has no file
-            const QString destination = QDir(folder).filePath(host_.tableName() + listExtension(n));
+            const QString destination = QDir(folder).filePath(host_.tableName() + backup::listExtension(n));
             if (backup::sameFile(source, destination)) outcome = kSameFile;
             else if (!backup::copyFile(source, destination).ok) outcome = kFailed;
         }

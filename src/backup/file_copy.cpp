@@ -135,4 +135,6 @@ QString findCaseless(const QString& folder, const QString& name)
     return dir.filePath(name);
 }
 
+QString listExtension(int n) { return QStringLiteral(".%1").arg(n, 3, 10, QChar(u'0')); }
+
 }  // namespace backup

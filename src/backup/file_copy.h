@@ -40,4 +40,7 @@ void setFreeSpaceForTests(std::function<qint64(const QString& folder)> freeSpace
 // "master.001"); the path as given when there is none.
 QString findCaseless(const QString& folder, const QString& name);
 
+// The extension of data list n (1..9): ".001" ... ".009".
+QString listExtension(int n);
+
 }  // namespace backup

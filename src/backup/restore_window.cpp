@@ -145,7 +145,7 @@ bool TMyRestore::restoreLists(const QString& chosen)
     {
         Busy busy;
         for (int n = 1; n <= 9 && failure.isEmpty(); ++n) {
-            const QString extension = QStringLiteral(".%1").arg(n, 3, 10, QChar(u'0'));
+            const QString extension = backup::listExtension(n);
             const QString source = backup::findCaseless(folder, table + extension);
             const QString destination = QDir(host_.programDirectory()).filePath(table + extension);
             if (backup::sameFile(source, destination)) failure = kSameFile;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/appearance.h"
 
+#include "render/fonts.h"
+
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,8 +18,8 @@
 
 namespace ui {
 
-QColor toColor(int v) { return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF); }
-int fromColor(const QColor& c) { return c.red() | (c.green() << 8) | (c.blue() << 16); }
+QColor toColor(int v) { return render::colorFromWindowsRgb(v); }
+int fromColor(const QColor& c) { return render::windowsRgbFromColor(c); }
 
 namespace {
 void restyle(QWidget* w, const store::ProgramFont& p)
