@@ -86,8 +86,7 @@ namespace {
 template <typename Window>
 void showModal(TMain& main, Window& window, const store::DatabaseSettings& db, double factor, QSize screen)
 {
-    ui::applyProgramFonts(&window, db.labelFont, db.editFont, db.buttonFont);
-    ui::setWindowBackground(&window, db.colors[store::ConfigureColors]);
+    ui::dressWindow(&window, db, store::ConfigureColors);
     ui::fitWindow(&window, nullptr, factor, screen);
     window.exec();
     main.DisplayCount();

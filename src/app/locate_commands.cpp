@@ -33,8 +33,7 @@ bool TMain::DoFind()
     }
     TMyLocateDlg window(locateSettings, fields,
                         [this](const find::LocateRequest& r, bool fromStart) { return runLocate(r, fromStart); }, this);
-    const store::ColorSet& set = db.colors[store::ConfigureColors];
-    ui::setWindowBackground(&window, set);
+    ui::dressWindow(&window, db, store::ConfigureColors);
     ui::fitWindow(&window, nullptr, factor, screen);
     window.exec();
     DisplayCount();

@@ -19,7 +19,8 @@ const QStringList kBuilt = {
     QStringLiteral("LastFile"), QStringLiteral("DoViewer"), QStringLiteral("DoSortOrder"),
     QStringLiteral("DoFind"), QStringLiteral("DoFindNext"), QStringLiteral("SearchReplace"),
     QStringLiteral("DoSearch"), QStringLiteral("DoReports"), QStringLiteral("DoBackup"), QStringLiteral("DoRestore"),
-    QStringLiteral("DoExport"), QStringLiteral("DoImport"),
+    QStringLiteral("DoExport"), QStringLiteral("DoImport"), QStringLiteral("Colors"), QStringLiteral("SetColors"),
+    QStringLiteral("Fonts"),
 };
 // Commands that browse mode takes away.
 const QStringList kNotInBrowse = {
@@ -83,6 +84,7 @@ void TMain::runCommand(const QString& command)
     else if (command == QLatin1String("DoExport")) DoExport();
     else if (command == QLatin1String("DoImport")) DoImport();
     else if (command == QLatin1String("DoRestore")) DoRestore();
+    else if (command == QLatin1String("Colors")) DoColors(5);
     else if (command == QLatin1String("DoFind")) DoFind();
     else if (command == QLatin1String("DoSearch")) DoSearch();
     else if (command == QLatin1String("SearchReplace")) DoSearchReplace();
@@ -168,11 +170,13 @@ void TMain::buildMenus()
     connect(lettered, &QAction::triggered, this, &TMain::MenuButtonsClick);
     connect(none, &QAction::triggered, this, &TMain::MenuNoButtonsClick);
     QMenu* color = sub(options, QStringLiteral("MenuColor"), QStringLiteral("&Color"));
-    addAction(color, "MenuMainColor", "&Main Window Color", C(Qt::Key_F4), "Colors");
-    addAction(color, "MenuEditColor", "&Edit Window Color", C(Qt::Key_F5), "Colors");
-    addAction(color, "MenuSearchColor", "&Search Window Color", C(Qt::Key_F6), "Colors");
-    addAction(color, "MenuReportColor", "&Report Window Color", C(Qt::Key_F7), "Colors");
-    addAction(color, "MenuConfigColor", "&Configure Window Color", C(Qt::Key_F8), "Colors");
+    const char* colorNames[5] = {"MenuMainColor", "MenuEditColor", "MenuSearchColor", "MenuReportColor",
+                                 "MenuConfigColor"};
+    const char* colorCaptions[5] = {"&Main Window Color", "&Edit Window Color", "&Search Window Color",
+                                    "&Report Window Color", "&Configure Window Color"};
+    for (int i = 0; i < 5; ++i)  // "Colors" itself is the whole set of five, as the speed button
+        connect(addAction(color, colorNames[i], colorCaptions[i], C(Qt::Key_F4 + i), "SetColors"), &QAction::triggered,
+                this, [this, i] { DoColors(i); });
     color->addSeparator();
     addAction(color, "MenuAllColor", "&ALL Windows Color", C(Qt::Key_F9), "Colors");
     QMenu* maintain = sub(options, QStringLiteral("MenuMaintain"), QStringLiteral("List &Maintenance"));
@@ -221,9 +225,11 @@ void TMain::buildMenus()
         connect(a, &QAction::triggered, this, [this, code] { ChooseDateFormat(code); });
     }
     options->addSeparator();
-    addAction(options, "MenuLabelFont", "&Label Font", S(Qt::Key_F8), "Fonts");
-    addAction(options, "MenuEditFont", "&Edit Font", S(Qt::Key_F9), "Fonts");
-    addAction(options, "MenuButtonFont", "&Button Font", S(Qt::Key_F10), "Fonts");
+    const char* fontNames[3] = {"MenuLabelFont", "MenuEditFont", "MenuButtonFont"};
+    const char* fontCaptions[3] = {"&Label Font", "&Edit Font", "&Button Font"};
+    for (int i = 0; i < 3; ++i)
+        connect(addAction(options, fontNames[i], fontCaptions[i], S(Qt::Key_F8 + i), "Fonts"), &QAction::triggered,
+                this, [this, i] { ChooseProgramFont(i); });
 
     QMenu* tools = menu(QStringLiteral("MenuTools"), QStringLiteral("&Tools"));
     addAction(tools, "MenuSearchReplace", "&Search and Replace", C(Qt::Key_F), "SearchReplace");

@@ -154,6 +154,10 @@ public:
     void MenuDateLeadingZerosClick();
     void ChooseCurrencyFormat(int code);
     void ChooseNumericFormat(int code);
+    // The colour configuration for one colour set (0 main .. 4 configure) or all five (5).
+    void DoColors(int target);
+    // The font dialog for the label (0), edit (1) or button (2) font.
+    void ChooseProgramFont(int which);
 
     QAction* action(const QString& name) const { return actions_.value(name); }
     QTableView* ViewerGrid = nullptr;

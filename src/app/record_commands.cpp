@@ -123,11 +123,7 @@ void TMain::EditAList(int list)
 {
     const edit::ListInfo& info = edit::listInfo(list);
     TMyEditBox box(QString::fromLatin1(info.title), info.longest, dataLists[list], this);
-    ui::applyProgramFonts(&box, db.labelFont, db.editFont, db.buttonFont);
-    const store::ColorSet& set = db.colors[store::ConfigureColors];
-    ui::setWindowBackground(&box, set);
-    ui::setColors(box.AddInfo, ui::toColor(set[store::EditBackground]), ui::toColor(set[store::EditText]));
-    ui::setColors(box.TheList, ui::toColor(set[store::ListBoxBackground]), ui::toColor(set[store::ListBoxText]));
+    ui::dressWindow(&box, db, store::ConfigureColors);
     ui::fitWindow(&box, nullptr, factor, screen);
     if (box.exec() != QDialog::Accepted) return;
     dataLists[list] = box.items();

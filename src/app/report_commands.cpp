@@ -57,8 +57,7 @@ void TMain::DoReports()
     if (!MyReport) MyReport = new TMyReport(reportHost(), this);
     MyReport->loadNames();  // the designer or a restore may have changed the file
     MyReport->prepare();
-    ui::applyProgramFonts(MyReport, db.labelFont, db.editFont, db.buttonFont);
-    ui::setWindowBackground(MyReport, db.colors[store::ReportColors]);
+    ui::dressWindow(MyReport, db, store::ReportColors);
     ui::fitWindow(MyReport, &MyReport->designed, factor, screen);
     MyReport->exec();
     DisplayCount();

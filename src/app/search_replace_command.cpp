@@ -15,8 +15,7 @@ void TMain::DoSearchReplace()
     TSearchAndReplace window(db.fieldNames, factor, [&](const find::ReplaceRequest& r) { return runReplace(r, *shown); },
                              this);
     shown = &window;
-    ui::applyProgramFonts(&window, db.labelFont, db.editFont, db.buttonFont);
-    ui::setWindowBackground(&window, db.colors[store::ConfigureColors]);
+    ui::dressWindow(&window, db, store::ConfigureColors);
     ui::fitWindow(&window, nullptr, factor, screen);
     window.exec();
     DisplayCount();

@@ -13,8 +13,7 @@ void TMain::DoSortOrder()
 {
     TMySortOrder window(db.fieldNames, db.sortOrder, [this](const std::array<int, 4>& levels) { return applySortOrder(levels); },
                         this);
-    ui::applyProgramFonts(&window, db.labelFont, db.editFont, db.buttonFont);
-    ui::setWindowBackground(&window, db.colors[store::ConfigureColors]);
+    ui::dressWindow(&window, db, store::ConfigureColors);
     ui::fitWindow(&window, nullptr, factor, screen);
     window.exec();
     DisplayCount();

@@ -27,8 +27,7 @@ namespace {
 // The configure colours and the program's fonts, fitted to the screen.
 void dress(QWidget& window, const store::DatabaseSettings& db, double factor, QSize screen, bool higher)
 {
-    ui::applyProgramFonts(&window, db.labelFont, db.editFont, db.buttonFont);
-    ui::setWindowBackground(&window, db.colors[store::ConfigureColors]);
+    ui::dressWindow(&window, db, store::ConfigureColors);
     const QPoint at = ui::fitWindow(&window, nullptr, factor, screen);
     // ten pixels higher when it stands more than ten below the top of the screen
     if (higher && at.y() > 10) window.move(at.x(), at.y() - 10);

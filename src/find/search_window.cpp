@@ -136,6 +136,8 @@ void TMySearch::setHeader()
 void TMySearch::FormShow()
 {
     const double factor = host_.factor ? host_.factor() : 1.0;
+    const store::DatabaseSettings& s = *host_.settings;
+    ui::applyProgramFonts(this, s.labelFont, s.editFont, s.buttonFont);
     const QPoint at = ui::fitWindow(this, &design_, factor, ui::screenSize());
     if (at.y() > 10) move(at.x(), at.y() - 10);
     level_ = 1;
@@ -161,9 +163,7 @@ void TMySearch::FormShow()
         total += w;
     }
     SearchGrid->setGeometry(10, 10, int(std::lround(600 * factor)) + 20, int(std::lround(385 * factor)));
-    const store::ColorSet& set = host_.settings->colors[store::SearchColors];
-    ui::setWindowBackground(this, set);
-    ui::setColors(SearchGrid, ui::toColor(set[store::ListBoxBackground]), ui::toColor(set[store::ListBoxText]));
+    ui::applyColorSet(this, host_.settings->colors[store::SearchColors]);
     SearchGrid->setCurrentCell(0, 2);
 }
 
@@ -191,6 +191,7 @@ bool TMySearch::OptionClick(int row)
     layout->addWidget(label);
     layout->addWidget(list);
     layout->addWidget(buttons);
+    ui::dressWindow(&options, *host_.settings, store::SearchColors);
     if (options.exec() != QDialog::Accepted || !list->currentItem()) return false;
     applyOption(row, list->currentRow() + 1, list->currentItem()->text());
     return true;

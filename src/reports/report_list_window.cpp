@@ -172,8 +172,7 @@ void TMyReport::PrinterSetupClick()
 {
     store::DatabaseSettings& db = host_.databaseSettings();
     printSelect_->load(db.defaultPrinter, db.printerIndex, render::installedPrinters());
-    ui::applyProgramFonts(printSelect_, db.labelFont, db.editFont, db.buttonFont);
-    ui::setWindowBackground(printSelect_, db.colors[store::ReportColors]);
+    ui::dressWindow(printSelect_, db, store::ReportColors);
     ui::fitWindow(printSelect_, &printSelectDesigned_, host_.windowFactor(), host_.windowScreen());
     if (execModal(*printSelect_) != QDialog::Accepted) return;
     db.defaultPrinter = printSelect_->defaultPrinter();
@@ -219,8 +218,7 @@ void TMyReport::openDesigner(bool newMode, int record)
     designer.execModal = execModal;
     designer.dress = [this](QWidget* w) {
         const store::DatabaseSettings& s = host_.databaseSettings();
-        ui::applyProgramFonts(w, s.labelFont, s.editFont, s.buttonFont);
-        ui::setWindowBackground(w, s.colors[store::ReportColors]);
+        ui::dressWindow(w, s, store::ReportColors);
     };
     designer.dress(&designer);
     ui::fitWindow(&designer, nullptr, host_.windowFactor(), host_.windowScreen());
@@ -306,8 +304,7 @@ void TMyReport::runReport(reports::RunMode mode, const QString& textFile)
     input.textFile = textFile;
     render::PageDevice& device = printer ? *printer : static_cast<render::PageDevice&>(*stream);
     TReportForm form(input, device, this);
-    ui::applyProgramFonts(&form, db.labelFont, db.editFont, db.buttonFont);
-    ui::setWindowBackground(&form, db.colors[store::ReportColors]);
+    ui::dressWindow(&form, db, store::ReportColors);
     ui::fitWindow(&form, nullptr, host_.windowFactor(), host_.windowScreen());
     execModal(form);
     if (mode != reports::RunMode::View || form.aborted()) return;

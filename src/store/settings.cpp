@@ -46,8 +46,11 @@ void writeFont(ProfileFile& f, const QString& section, const FontSetting& font)
 
 ProgramFont readProgramFont(const ProfileFile& f, const QString& section)
 {
-    return {f.read(section, "Font Name", "Arial", kNameLength), readYes(f, section, "Bold", false),
-            readYes(f, section, "Italic", false)};
+    ProgramFont font;
+    font.name = f.read(section, "Font Name", "Arial", kNameLength);
+    font.bold = readYes(f, section, "Bold", false);
+    font.italic = readYes(f, section, "Italic", false);
+    return font;
 }
 
 void writeProgramFont(ProfileFile& f, const QString& section, const ProgramFont& font)
@@ -160,7 +163,7 @@ DatabaseSettings readDatabaseSettings(const QString& path)
     for (int set = 0; set < kColorSets; ++set)
         for (int c = 0; c < kColorEntries; ++c)
             s.colors[std::size_t(set)][std::size_t(c)] =
-                readNumber(f, key(kColorSections[set]), key(kColorKeys[c]), kDefaultColors[std::size_t(c)]);
+                readNumber(f, key(kColorSections[set]), key(kColorKeys[c]), kDefaultColors[std::size_t(c)]) & 0xFFFFFF;
     s.showTitles = readYes(f, "Grid Title", "Show Titles", true);
     s.titleColor = readNumber(f, "Grid Title", "Background Color", 8553090);
     s.titleAlignment = readNumber(f, "Grid Title", "Alignment", 2);

@@ -38,9 +38,11 @@ struct FontSetting {
     bool bold = false, italic = false, underline = false, strikeout = false;
 };
 
+// Only the name, bold and italic are stored; underline and strikeout last until the database closes.
 struct ProgramFont {
     QString name = QStringLiteral("Arial");
     bool bold = false, italic = false;
+    bool underline = false, strikeout = false;
 };
 
 enum ColorEntry {

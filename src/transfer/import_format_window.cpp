@@ -10,6 +10,7 @@
 #include "backup/file_copy.h"
 #include "transfer/ascii_reader.h"
 #include "transfer/import_window.h"
+#include "ui/appearance.h"
 #include "ui/dialogs.h"
 #include "ui/messages.h"
 #include "ui/window_fit.h"
@@ -74,8 +75,9 @@ void TImportFormat::FileButtonClick()
         }
     }
     TMyImport window(host_, ascii, name, text, labels, this);
-    ui::fitWindow(&window, nullptr, host_.windowFactor(), host_.windowScreen());
-    if (window.y() > 10) window.move(window.x(), window.y() - 10);
+    ui::dressWindow(&window, host_.databaseSettings(), store::ConfigureColors);
+    const QPoint at = ui::fitWindow(&window, nullptr, host_.windowFactor(), host_.windowScreen());
+    if (at.y() > 10) window.move(at.x(), at.y() - 10);
     execModal(window);
     accept();  // closing the import window, however, closes this one too
 }

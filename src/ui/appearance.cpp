@@ -4,6 +4,11 @@
 #include "render/fonts.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QProgressBar>
+#include <QTabBar>
+#include <QTableWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -12,7 +17,6 @@
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableView>
 
 #include "ui/dialogs.h"
 
@@ -28,9 +32,43 @@ void restyle(QWidget* w, const store::ProgramFont& p)
     f.setFamily(p.name);
     f.setBold(p.bold);
     f.setItalic(p.italic);
-    f.setUnderline(false);
-    f.setStrikeOut(false);
+    f.setUnderline(p.underline);
+    f.setStrikeOut(p.strikeout);
     w->setFont(f);
+}
+
+// The inside of a combo box (its line edit, its drop-down list) goes with the combo box.
+bool insideComboBox(const QWidget* w)
+{
+    for (const QWidget* p = w->parentWidget(); p; p = p->parentWidget())
+        if (qobject_cast<const QComboBox*>(p)) return true;
+    return false;
+}
+
+// Text in a colour on whatever lies behind it.
+void setTextColor(QWidget* w, const QColor& text)
+{
+    QPalette p = w->palette();
+    for (auto role : {QPalette::WindowText, QPalette::Text}) {
+        p.setColor(QPalette::Active, role, text);
+        p.setColor(QPalette::Inactive, role, text);
+    }
+    w->setPalette(p);
+    w->setAutoFillBackground(false);
+}
+
+// The style's own colours, set on the widget so that the window's colours do not reach it.
+void keepStyleColors(QWidget* w)
+{
+    const QPalette style = QApplication::palette(w);
+    QPalette p;
+    for (int g = 0; g < QPalette::NColorGroups; ++g)
+        for (int r = 0; r < QPalette::NColorRoles; ++r) {
+            const auto group = QPalette::ColorGroup(g);
+            const auto role = QPalette::ColorRole(r);
+            p.setBrush(group, role, style.brush(group, role));
+        }
+    w->setPalette(p);
 }
 }  // namespace
 
@@ -38,15 +76,16 @@ void applyProgramFonts(QWidget* window, const store::ProgramFont& label, const s
                        const store::ProgramFont& button)
 {
     for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (insideComboBox(w)) continue;
         if (qobject_cast<QLabel*>(w))
             restyle(w, label);
         else if (qobject_cast<QListView*>(w))
             restyle(w, label);
-        else if (qobject_cast<QTableView*>(w))
+        else if (qobject_cast<QTableWidget*>(w))  // the plain grids; the book grid keeps its own font
             restyle(w, edit);
         else if (qobject_cast<QCheckBox*>(w))
             restyle(w, label);
-        else if (qobject_cast<QLineEdit*>(w) && !qobject_cast<QComboBox*>(w->parentWidget()))
+        else if (qobject_cast<QLineEdit*>(w))
             restyle(w, edit);
         else if (qobject_cast<QRadioButton*>(w))
             restyle(w, label);
@@ -73,12 +112,49 @@ void setWindowBackground(QWidget* w, const store::ColorSet& set)
     QPalette p = w->palette();
     const QColor background = toColor(set[store::MainBackground]);
     p.setColor(QPalette::Window, background);
-    // greyed-out captions stay readable on any background (the style's grey vanishes on silver)
-    const QColor greyed = background.lightness() > 128 ? background.darker(170) : background.lighter(170);
+    // greyed-out captions stay readable on any background (the style's grey vanishes on silver):
+    // halfway between the background and black on a light one, white on a dark one
+    const QColor toward = background.lightness() > 128 ? QColor(Qt::black) : QColor(Qt::white);
+    const QColor greyed((background.red() + toward.red()) / 2, (background.green() + toward.green()) / 2,
+                        (background.blue() + toward.blue()) / 2);
     for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         p.setColor(QPalette::Disabled, role, greyed);
     w->setPalette(p);
     w->setAutoFillBackground(true);
+}
+
+void applyColorSet(QWidget* window, const store::ColorSet& set)
+{
+    setWindowBackground(window, set);
+    const auto color = [&set](store::ColorEntry e) { return toColor(set[std::size_t(e)]); };
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (w->isWindow() || insideComboBox(w)) continue;  // windows of their own dress themselves
+        if (auto* combo = qobject_cast<QComboBox*>(w)) {
+            setColors(combo, color(store::ComboBackground), color(store::ComboText));
+            setColors(combo->view(), color(store::ComboBackground), color(store::ComboText));
+        } else if (qobject_cast<QGroupBox*>(w)) {
+            setTextColor(w, color(store::MajorTitle));
+        } else if (qobject_cast<QLabel*>(w)) {
+            setTextColor(w, color(store::MinorTitle));
+        } else if (qobject_cast<QLineEdit*>(w)) {
+            setColors(w, color(store::EditBackground), color(store::EditText));
+        } else if (qobject_cast<QListView*>(w) || qobject_cast<QTableWidget*>(w)) {
+            setColors(w, color(store::ListBoxBackground), color(store::ListBoxText));
+        } else if (qobject_cast<QRadioButton*>(w)) {
+            setColors(w, color(store::RadioBackground), color(store::RadioText));
+        } else if (qobject_cast<QCheckBox*>(w)) {
+            setColors(w, color(store::CheckBackground), color(store::CheckText));
+        } else if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QTabBar*>(w) ||
+                   qobject_cast<QProgressBar*>(w) || qobject_cast<QAbstractSpinBox*>(w)) {
+            keepStyleColors(w);
+        }
+    }
+}
+
+void dressWindow(QWidget* window, const store::DatabaseSettings& s, store::ColorSetId set)
+{
+    applyProgramFonts(window, s.labelFont, s.editFont, s.buttonFont);
+    applyColorSet(window, s.colors[std::size_t(set)]);
 }
 
 QFont toFont(const store::FontSetting& s)

@@ -25,6 +25,15 @@ void setColors(QWidget* w, const QColor& background, const QColor& text);
 // The window background of a colour set, for the window and its panels.
 void setWindowBackground(QWidget* w, const store::ColorSet& set);
 
+// A window's colours from its set: the window and its panels in the background colour, group
+// headings in the major title colour, other labels in the minor title colour, and edit boxes,
+// combo boxes, list boxes and grids, radio buttons and check boxes in their kinds' colours.
+// Push buttons and controls of other kinds keep the style's own colours.
+void applyColorSet(QWidget* window, const store::ColorSet& set);
+
+// The program fonts and the given colour set, as every dialog takes them when it is shown.
+void dressWindow(QWidget* window, const store::DatabaseSettings& s, store::ColorSetId set);
+
 // A font setting (name, size, colour and styles) as a font and back.
 QFont toFont(const store::FontSetting& s);
 store::FontSetting fromFont(const QFont& f, int color);

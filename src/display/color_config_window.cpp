@@ -1,0 +1,165 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "display/color_config_window.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "ui/appearance.h"
+#include "ui/dialogs.h"
+#include "ui/window_fit.h"
+
+namespace {
+QGroupBox* group(QWidget* parent, const char* name, const QString& heading, QRect at)
+{
+    auto* g = new QGroupBox(heading, parent);
+    g->setObjectName(QString::fromLatin1(name));
+    g->setAlignment(Qt::AlignHCenter);
+    g->setGeometry(at);
+    return g;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, QRect at)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(at);
+    return b;
+}
+
+void textOn(QWidget* w, const QColor& text)
+{
+    QPalette p = w->palette();
+    for (auto role : {QPalette::WindowText, QPalette::Text}) p.setColor(role, text);
+    w->setPalette(p);
+}
+}  // namespace
+
+TColorConfig::TColorConfig(display::ColorTarget target, std::array<store::ColorSet, store::kColorSets>& sets,
+                           QWidget* parent)
+    : QDialog(parent), target_(target), sets_(sets), working_(display::startingSet(sets, target))
+{
+    setObjectName(QStringLiteral("ColorConfig"));
+    setWindowTitle(QStringLiteral("Color Configuration"));
+    ui::makeFixedDialog(this);
+
+    // two columns of three framed groups, each with its sample above its buttons
+    const int col[2] = {10, 290};
+    const int row[3] = {8, 118, 228};
+    const QSize box(270, 102);
+    auto at = [&](int c, int r) { return QRect(QPoint(col[c], row[r]), box); };
+
+    QGroupBox* window = group(this, "WindowGroup", QStringLiteral("Window"), at(0, 0));
+    MainBack = button(window, "MainBack", QStringLiteral("Background"), QRect(8, 58, 80, 28));
+    MajorTitles = button(window, "MajorTitles", QStringLiteral("Major Titles"), QRect(95, 58, 80, 28));
+    MinorTitles = button(window, "MinorTitles", QStringLiteral("Minor Titles"), QRect(182, 58, 80, 28));
+
+    QGroupBox* radio = group(this, "RadioGroup", QStringLiteral("Radio Button"), at(1, 0));
+    RadioSample = new QRadioButton(QStringLiteral("Radio Button"), radio);
+    RadioSample->setObjectName(QStringLiteral("RadioSample"));
+    RadioSample->setGeometry(70, 24, 130, 24);
+    RadioSample->setChecked(true);
+    RadioText = button(radio, "RadioText", QStringLiteral("Text"), QRect(35, 58, 90, 28));
+    RadioBack = button(radio, "RadioBack", QStringLiteral("Background"), QRect(145, 58, 90, 28));
+
+    QGroupBox* check = group(this, "CheckGroup", QStringLiteral("Check Box"), at(0, 1));
+    CheckSample = new QCheckBox(QStringLiteral("Check Box"), check);
+    CheckSample->setObjectName(QStringLiteral("CheckSample"));
+    CheckSample->setGeometry(80, 24, 110, 24);
+    CheckSample->setChecked(true);
+    CheckText = button(check, "CheckText", QStringLiteral("Text"), QRect(35, 58, 90, 28));
+    CheckBack = button(check, "CheckBack", QStringLiteral("Background"), QRect(145, 58, 90, 28));
+
+    QGroupBox* edit = group(this, "EditGroup", QStringLiteral("Edit Box"), at(1, 1));
+    EditSample = new QLineEdit(QStringLiteral("Sample Text"), edit);
+    EditSample->setObjectName(QStringLiteral("EditSample"));
+    EditSample->setGeometry(55, 24, 160, 24);
+    EditBoxText = button(edit, "EditBoxText", QStringLiteral("Text"), QRect(35, 58, 90, 28));
+    EditBoxBack = button(edit, "EditBoxBack", QStringLiteral("Background"), QRect(145, 58, 90, 28));
+
+    QGroupBox* combo = group(this, "ComboGroup", QStringLiteral("Combo Box"), at(0, 2));
+    ComboSample = new QComboBox(combo);
+    ComboSample->setObjectName(QStringLiteral("ComboSample"));
+    ComboSample->addItem(QStringLiteral("ComboBox"));
+    ComboSample->setGeometry(55, 24, 160, 24);
+    ComboText = button(combo, "ComboText", QStringLiteral("Text"), QRect(35, 58, 90, 28));
+    ComboBack = button(combo, "ComboBack", QStringLiteral("Background"), QRect(145, 58, 90, 28));
+
+    QGroupBox* list = group(this, "ListGroup", QStringLiteral("List Box"), at(1, 2));
+    ListSample = new QListWidget(list);
+    ListSample->setObjectName(QStringLiteral("ListSample"));
+    ListSample->addItems({QStringLiteral("Sample Text"), QStringLiteral("Sample Text")});
+    ListSample->setGeometry(55, 20, 160, 36);
+    ListText = button(list, "ListText", QStringLiteral("Text"), QRect(35, 64, 90, 28));
+    ListBack = button(list, "ListBack", QStringLiteral("Background"), QRect(145, 64, 90, 28));
+    headings = {window, radio, check, edit, combo, list};
+
+    PredefinedGroup = group(this, "PredefinedGroup", QStringLiteral("Predefined Color Combinations"),
+                            QRect(10, 338, 550, 58));
+    ColorSets = new QComboBox(PredefinedGroup);
+    ColorSets->setObjectName(QStringLiteral("ColorSets"));
+    ColorSets->addItem(QString());
+    for (const display::ColorCombination& c : display::colorCombinations()) ColorSets->addItem(QString::fromLatin1(c.name));
+    ColorSets->setMaxVisibleItems(13);
+    ColorSets->setGeometry(170, 22, 210, 26);
+
+    QPushButton* ok = button(this, "OkButton", QStringLiteral("&Ok"), QRect(170, 406, 100, 32));
+    ok->setDefault(true);
+    QPushButton* cancel = button(this, "CancelButton", QStringLiteral("&Cancel"), QRect(300, 406, 100, 32));
+    resize(570, 448);
+
+    const std::pair<QPushButton*, store::ColorEntry> entries[] = {
+        {MainBack, store::MainBackground},   {MajorTitles, store::MajorTitle},    {MinorTitles, store::MinorTitle},
+        {RadioText, store::RadioText},       {RadioBack, store::RadioBackground}, {CheckText, store::CheckText},
+        {CheckBack, store::CheckBackground}, {EditBoxText, store::EditText},      {EditBoxBack, store::EditBackground},
+        {ComboText, store::ComboText},       {ComboBack, store::ComboBackground}, {ListText, store::ListBoxText},
+        {ListBack, store::ListBoxBackground},
+    };
+    for (const auto& [b, entry] : entries)
+        connect(b, &QPushButton::clicked, this, [this, e = entry] { chooseEntry(e); });
+    connect(ColorSets, qOverload<int>(&QComboBox::activated), this, &TColorConfig::ColorSetsChange);
+    connect(ok, &QPushButton::clicked, this, &TColorConfig::OkClick);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    paintSamples();
+}
+
+void TColorConfig::paintSamples()
+{
+    const auto color = [this](store::ColorEntry e) { return ui::toColor(working_[std::size_t(e)]); };
+    ui::setWindowBackground(this, working_);
+    for (QGroupBox* g : headings) textOn(g, color(store::MajorTitle));
+    textOn(PredefinedGroup, color(store::MinorTitle));
+    ui::setColors(RadioSample, color(store::RadioBackground), color(store::RadioText));
+    ui::setColors(CheckSample, color(store::CheckBackground), color(store::CheckText));
+    ui::setColors(EditSample, color(store::EditBackground), color(store::EditText));
+    for (QComboBox* c : {ComboSample, ColorSets}) {
+        ui::setColors(c, color(store::ComboBackground), color(store::ComboText));
+        ui::setColors(c->view(), color(store::ComboBackground), color(store::ComboText));
+    }
+    ui::setColors(ListSample, color(store::ListBoxBackground), color(store::ListBoxText));
+}
+
+void TColorConfig::ColorSetsChange(int item)
+{
+    if (item < 1) return;  // the empty first item
+    display::applyCombination(working_, item);
+    paintSamples();
+}
+
+void TColorConfig::chooseEntry(store::ColorEntry entry)
+{
+    const auto chosen = ui::dialogs().chooseColor(this, ui::toColor(working_[std::size_t(entry)]));
+    if (!chosen) return;
+    working_[std::size_t(entry)] = ui::fromColor(*chosen);
+    paintSamples();
+}
+
+void TColorConfig::OkClick()
+{
+    display::confirmColors(sets_, target_, working_);
+    accept();
+}
