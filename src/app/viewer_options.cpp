@@ -139,6 +139,7 @@ void TMain::SetColors()
     const QColor back = ui::toColor(set[store::MainBackground]);
     ui::setColors(ViewerLabel, back, ui::toColor(set[store::MajorTitle]));
     ui::setColors(NavigatorLabel, back, ui::toColor(set[store::MinorTitle]));
-    ViewerLabel->setAutoFillBackground(false);
-    NavigatorLabel->setAutoFillBackground(false);
+    // the book count beside them would be black on a black window: it reads as a minor title
+    for (QLabel* l : {CountLabel, Count2Label}) ui::setColors(l, back, ui::toColor(set[store::MinorTitle]));
+    for (QLabel* l : {ViewerLabel, NavigatorLabel, CountLabel, Count2Label}) l->setAutoFillBackground(false);
 }

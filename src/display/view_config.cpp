@@ -267,10 +267,7 @@ void TViewConfig::applyColors()
     const QColor back = ui::toColor(set[store::MainBackground]);
     for (const char* g : {"BackgroundGroup", "TitleFontGroup", "AlignmentGroup", "GridOptionsGroup", "CellColorGroup",
                           "CellFontGroup"})
-        if (auto* w = findChild<QGroupBox*>(g)) {
-            ui::setColors(w, back, ui::toColor(set[store::MajorTitle]));
-            w->setAutoFillBackground(false);
-        }
+        if (auto* w = findChild<QGroupBox*>(g)) ui::setTextColor(w, ui::toColor(set[store::MajorTitle]));
     for (const char* l : {"FieldHeading", "OrderingHeading"}) {
         auto* w = findChild<QLabel*>(l);
         ui::setColors(w, back, ui::toColor(set[store::MinorTitle]));

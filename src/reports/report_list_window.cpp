@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "reports/report_list_window.h"
+#include "reports/print_range_window.h"
 
 #include <QDate>
 #include <QDir>
@@ -313,6 +314,16 @@ void TMyReport::runReport(reports::RunMode mode, const QString& textFile)
     store::DatabaseSettings& settings = host_.databaseSettings();
     preview.resize(std::max(settings.reportWidth, 320), std::max(settings.reportHeight, 240));
     preview.move(ui::keptOnScreen(QPoint(settings.reportLeft, settings.reportTop), preview.size(), host_.windowScreen()));
+    // the preview keeps the style's colours; its print-range window is one of the report windows
+    preview.askRange = [this, &preview](int count, int* first, int* last) {
+        TPrintRange range(count, &preview);
+        ui::dressWindow(&range, host_.databaseSettings(), store::ReportColors);
+        ui::fitWindow(&range, nullptr, host_.windowFactor(), host_.windowScreen());
+        if (execModal(range) != QDialog::Accepted) return false;
+        *first = range.startPage();
+        *last = range.endPage();
+        return true;
+    };
     execModal(preview);
     settings.reportLeft = preview.x();
     settings.reportTop = preview.y();

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QProgressBar>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -43,18 +45,6 @@ bool insideComboBox(const QWidget* w)
     for (const QWidget* p = w->parentWidget(); p; p = p->parentWidget())
         if (qobject_cast<const QComboBox*>(p)) return true;
     return false;
-}
-
-// Text in a colour on whatever lies behind it.
-void setTextColor(QWidget* w, const QColor& text)
-{
-    QPalette p = w->palette();
-    for (auto role : {QPalette::WindowText, QPalette::Text}) {
-        p.setColor(QPalette::Active, role, text);
-        p.setColor(QPalette::Inactive, role, text);
-    }
-    w->setPalette(p);
-    w->setAutoFillBackground(false);
 }
 
 // The style's own colours, set on the widget so that the window's colours do not reach it.
@@ -98,6 +88,17 @@ void applyProgramFonts(QWidget* window, const store::ProgramFont& label, const s
     }
 }
 
+void setTextColor(QWidget* w, const QColor& text)
+{
+    QPalette p = w->palette();
+    for (auto role : {QPalette::WindowText, QPalette::Text}) {
+        p.setColor(QPalette::Active, role, text);
+        p.setColor(QPalette::Inactive, role, text);
+    }
+    w->setPalette(p);
+    w->setAutoFillBackground(false);
+}
+
 void setColors(QWidget* w, const QColor& background, const QColor& text)
 {
     QPalette p = w->palette();
@@ -121,6 +122,12 @@ void setWindowBackground(QWidget* w, const store::ColorSet& set)
         p.setColor(QPalette::Disabled, role, greyed);
     w->setPalette(p);
     w->setAutoFillBackground(true);
+    // the pages of a notebook are panels of the window: without a background of their own they
+    // show the style's light tab frame behind captions meant for the window's background
+    for (QTabWidget* notebook : w->findChildren<QTabWidget*>())
+        for (int i = 0; i < notebook->count(); ++i) notebook->widget(i)->setAutoFillBackground(true);
+    // a window's own menu keeps the style's colours (black on black otherwise)
+    for (QMenuBar* bar : w->findChildren<QMenuBar*>()) keepStyleColors(bar);
 }
 
 void applyColorSet(QWidget* window, const store::ColorSet& set)

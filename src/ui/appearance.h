@@ -20,6 +20,8 @@ int fromColor(const QColor& c);
 void applyProgramFonts(QWidget* window, const store::ProgramFont& label, const store::ProgramFont& edit,
                        const store::ProgramFont& button);
 
+// Text in a colour on whatever lies behind it (the widget paints no background of its own).
+void setTextColor(QWidget* w, const QColor& text);
 // Background and text colours of one widget.
 void setColors(QWidget* w, const QColor& background, const QColor& text);
 // The window background of a colour set, for the window and its panels.

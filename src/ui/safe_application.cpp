@@ -1,11 +1,19 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/safe_application.h"
 
+#include <QStyle>
+#include <QStyleFactory>
+
 #include <exception>
 
 #include "ui/messages.h"
 
 namespace ui {
+
+SafeApplication::SafeApplication(int& argc, char** argv) : QApplication(argc, argv)
+{
+    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) setStyle(fusion);
+}
 
 bool SafeApplication::notify(QObject* receiver, QEvent* event)
 {

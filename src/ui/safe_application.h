@@ -8,7 +8,9 @@ namespace ui {
 
 class SafeApplication : public QApplication {
 public:
-    using QApplication::QApplication;
+    // Every window is drawn in the Fusion style, which honours the colour sets' palettes (some
+    // platform styles draw buttons, boxes and lists in their own colours whatever is set).
+    SafeApplication(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
 };
 

@@ -1,0 +1,172 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// Every window of the program opened in a dark and a muted colour set at the smallest and a large
+// screen-size preset: no caption may vanish into what lies behind it. With BINDLOW_WINDOW_SHOTS
+// naming a folder, each window is also saved there as a PNG to be looked at.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QRadioButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <functional>
+
+#include "app/main_window.h"
+#include "display/color_config_window.h"
+#include "display/color_sets.h"
+#include "find/search_window.h"
+#include "reports/report_layout_window.h"
+#include "reports/report_list_window.h"
+#include "reports/user_report_window.h"
+#include "support/gui_env.h"
+#include "transfer/import_format_window.h"
+
+using testing_support::GuiEnv;
+
+namespace {
+// What lies behind a widget's text: its own background when it paints one, else its parent's.
+QColor behind(const QWidget* w)
+{
+    if (qobject_cast<const QAbstractButton*>(w) && !w->autoFillBackground() &&
+        !qobject_cast<const QCheckBox*>(w) && !qobject_cast<const QRadioButton*>(w))
+        return w->palette().color(QPalette::Button);
+    for (const QWidget* p = w; p; p = p->parentWidget()) {
+        if (p->autoFillBackground() || p->isWindow()) return p->palette().color(QPalette::Window);
+        // a notebook page that paints nothing shows the style's tab frame, drawn in button colours
+        if (qobject_cast<const QTabWidget*>(p)) return p->palette().color(QPalette::Button);
+    }
+    return Qt::white;
+}
+
+class Shots {
+public:
+    explicit Shots(QString tag) : tag_(std::move(tag)), folder_(qEnvironmentVariable("BINDLOW_WINDOW_SHOTS")) {}
+
+    // Checks (and saves) the window.
+    void look(QWidget* window, const QString& name)
+    {
+        seen << name;
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            if (!w->isVisibleTo(window)) continue;
+            QString text;
+            if (auto* l = qobject_cast<QLabel*>(w)) text = l->text();
+            else if (auto* b = qobject_cast<QAbstractButton*>(w)) text = b->text();
+            else if (auto* g = qobject_cast<QGroupBox*>(w)) text = g->title();
+            else if (auto* bar = qobject_cast<QMenuBar*>(w)) {
+                EXPECT_NE(bar->palette().color(QPalette::ButtonText).rgb(), bar->palette().color(QPalette::Window).rgb())
+                    << qPrintable(tag_) << " " << qPrintable(name) << ": the menu bar";
+                continue;
+            }
+            if (text.trimmed().isEmpty()) continue;
+            const QPalette::ColorGroup group = w->isEnabled() ? QPalette::Active : QPalette::Disabled;
+            const QColor fg = w->palette().color(group, w->foregroundRole());
+            EXPECT_NE(fg.rgb(), behind(w).rgb()) << qPrintable(tag_) << " " << qPrintable(name) << ": \""
+                                                 << qPrintable(text) << "\" (" << qPrintable(w->objectName()) << ")";
+        }
+        if (!folder_.isEmpty()) {
+            QDir().mkpath(folder_);
+            window->grab().save(QDir(folder_).filePath(tag_ + "-" + name + ".png"));
+        }
+    }
+
+    // Opens a modal window with open(), looks at it, lets inside() open the windows it leads to,
+    // and closes it.
+    void modal(const QString& name, const std::function<void()>& open,
+               const std::function<void(QWidget*)>& inside = {})
+    {
+        bool shown = false;
+        QTimer::singleShot(0, [&] {
+            QWidget* w = QApplication::activeModalWidget();
+            if (!w) return;
+            shown = true;
+            look(w, name);
+            if (inside) inside(w);
+            if (auto* d = qobject_cast<QDialog*>(w)) d->reject();
+            else w->close();
+        });
+        open();
+        EXPECT_TRUE(shown) << qPrintable(name);
+    }
+
+    QStringList seen;
+
+private:
+    QString tag_;
+    QString folder_;
+};
+
+void everyWindow(TMain& main, Shots& shots, const QString& textFile)
+{
+    main.show();
+    shots.look(&main, "main");
+    shots.modal("editor", [&] { main.DoAdd(); });
+    shots.modal("search", [&] { main.DoSearch(); }, [&](QWidget* w) {
+        auto* search = qobject_cast<TMySearch*>(w);
+        ASSERT_NE(search, nullptr);
+        shots.modal("search-options", [&] { search->OptionClick(1); });
+    });
+    shots.modal("locate", [&] { main.DoFind(); });
+    shots.modal("sort-order", [&] { main.DoSortOrder(); });
+    shots.modal("search-replace", [&] { main.DoSearchReplace(); });
+    shots.modal("viewer", [&] { main.DoViewer(); });
+    shots.modal("list-editor", [&] { main.EditAList(1); });
+    shots.modal("export", [&] { main.DoExport(); });
+    shots.modal("import-format", [&] { main.DoImport(); }, [&](QWidget* w) {
+        auto* format = qobject_cast<TImportFormat*>(w);
+        ASSERT_NE(format, nullptr);
+        format->AsciiDelimited->setChecked(true);
+        shots.modal("import", [&] { format->FileButtonClick(); });
+    });
+    shots.modal("backup", [&] { main.DoBackup(); });
+    shots.modal("restore", [&] { main.DoRestore(); });
+    shots.modal("reports", [&] { main.DoReports(); }, [&](QWidget* w) {
+        auto* list = qobject_cast<TMyReport*>(w);
+        ASSERT_NE(list, nullptr);
+        shots.modal("printer-select", [&] { list->PrinterSetupClick(); });
+        shots.modal("designer", [&] { list->NewButtonClick(); }, [&](QWidget* d) {
+            auto* designer = qobject_cast<TUserReport*>(d);
+            ASSERT_NE(designer, nullptr);
+            shots.modal("report-fonts", [&] { designer->SetFontsClick(); });
+            shots.modal("report-layout", [&] { designer->SpecifyButtonClick(); }, [&](QWidget* l) {
+                auto* layout = qobject_cast<TRepLayout*>(l);
+                ASSERT_NE(layout, nullptr);
+                shots.modal("report-part", [&] { layout->editCell({1, 1}); });
+            });
+        });
+    });
+    shots.modal("colors", [&] { main.DoColors(5); });
+    (void)textFile;
+}
+}  // namespace
+
+TEST(WindowColors, EveryWindowStaysReadableInDarkAndMutedSetsAtSmallAndLargePresets)
+{
+    GuiEnv env;
+    const QString textFile = QString::fromStdString((env.dir.path() / "books.txt").string());
+    QFile f(textFile);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("\"Title\",\"Author\"\r\n\"Dune\",\"Herbert, Frank\"\r\n");
+    f.close();
+    auto main = env.start();
+    for (int combination : {3, 12}) {  // Midnight Black, Camouflage
+        store::ColorSet set = main->db.colors[store::MainColors];
+        display::applyCombination(set, combination);
+        main->db.colors.fill(set);
+        main->SetColors();
+        for (int preset : {640, 1024}) {
+            main->ChoosePreset(preset);
+            env.dialogs.fileNames = {textFile};
+            Shots shots(QStringLiteral("%1-%2").arg(QString::fromLatin1(display::colorCombinations()[combination - 1].name)
+                                                        .remove(' '))
+                            .arg(preset));
+            everyWindow(*main, shots, textFile);
+            EXPECT_EQ(shots.seen.size(), 21);
+        }
+    }
+}
