@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <tuple>
 
 #include "ui/appearance.h"
 #include "ui/dialogs.h"
@@ -29,6 +30,23 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, Q
     b->setObjectName(QString::fromLatin1(name));
     b->setGeometry(at);
     return b;
+}
+
+// The Text and Background buttons under a group's sample.
+std::pair<QPushButton*, QPushButton*> textAndBackground(QGroupBox* g, const char* text, const char* back, int y = 58)
+{
+    return {button(g, text, QStringLiteral("Text"), QRect(35, y, 90, 28)),
+            button(g, back, QStringLiteral("Background"), QRect(145, y, 90, 28))};
+}
+
+// A group's sample control, centred above its buttons.
+template <typename Sample>
+Sample* sample(QGroupBox* g, const char* name, int x, int width, int y = 24, int height = 24)
+{
+    auto* w = new Sample(g);
+    w->setObjectName(QString::fromLatin1(name));
+    w->setGeometry(x, y, width, height);
+    return w;
 }
 
 void textOn(QWidget* w, const QColor& text)
@@ -54,48 +72,36 @@ TColorConfig::TColorConfig(display::ColorTarget target, std::array<store::ColorS
     auto at = [&](int c, int r) { return QRect(QPoint(col[c], row[r]), box); };
 
     QGroupBox* window = group(this, "WindowGroup", QStringLiteral("Window"), at(0, 0));
-    MainBack = button(window, "MainBack", QStringLiteral("Background"), QRect(8, 58, 80, 28));
-    MajorTitles = button(window, "MajorTitles", QStringLiteral("Major Titles"), QRect(95, 58, 80, 28));
-    MinorTitles = button(window, "MinorTitles", QStringLiteral("Minor Titles"), QRect(182, 58, 80, 28));
+    MainBack = button(window, "MainBack", QStringLiteral("Background"), QRect(8, 40, 80, 28));
+    MajorTitles = button(window, "MajorTitles", QStringLiteral("Major Titles"), QRect(95, 40, 80, 28));
+    MinorTitles = button(window, "MinorTitles", QStringLiteral("Minor Titles"), QRect(182, 40, 80, 28));
 
     QGroupBox* radio = group(this, "RadioGroup", QStringLiteral("Radio Button"), at(1, 0));
-    RadioSample = new QRadioButton(QStringLiteral("Radio Button"), radio);
-    RadioSample->setObjectName(QStringLiteral("RadioSample"));
-    RadioSample->setGeometry(70, 24, 130, 24);
+    RadioSample = sample<QRadioButton>(radio, "RadioSample", 70, 130);
+    RadioSample->setText(QStringLiteral("Radio Button"));
     RadioSample->setChecked(true);
-    RadioText = button(radio, "RadioText", QStringLiteral("Text"), QRect(35, 58, 90, 28));
-    RadioBack = button(radio, "RadioBack", QStringLiteral("Background"), QRect(145, 58, 90, 28));
+    std::tie(RadioText, RadioBack) = textAndBackground(radio, "RadioText", "RadioBack");
 
     QGroupBox* check = group(this, "CheckGroup", QStringLiteral("Check Box"), at(0, 1));
-    CheckSample = new QCheckBox(QStringLiteral("Check Box"), check);
-    CheckSample->setObjectName(QStringLiteral("CheckSample"));
-    CheckSample->setGeometry(80, 24, 110, 24);
+    CheckSample = sample<QCheckBox>(check, "CheckSample", 80, 110);
+    CheckSample->setText(QStringLiteral("Check Box"));
     CheckSample->setChecked(true);
-    CheckText = button(check, "CheckText", QStringLiteral("Text"), QRect(35, 58, 90, 28));
-    CheckBack = button(check, "CheckBack", QStringLiteral("Background"), QRect(145, 58, 90, 28));
+    std::tie(CheckText, CheckBack) = textAndBackground(check, "CheckText", "CheckBack");
 
     QGroupBox* edit = group(this, "EditGroup", QStringLiteral("Edit Box"), at(1, 1));
-    EditSample = new QLineEdit(QStringLiteral("Sample Text"), edit);
-    EditSample->setObjectName(QStringLiteral("EditSample"));
-    EditSample->setGeometry(55, 24, 160, 24);
-    EditBoxText = button(edit, "EditBoxText", QStringLiteral("Text"), QRect(35, 58, 90, 28));
-    EditBoxBack = button(edit, "EditBoxBack", QStringLiteral("Background"), QRect(145, 58, 90, 28));
+    EditSample = sample<QLineEdit>(edit, "EditSample", 55, 160);
+    EditSample->setText(QStringLiteral("Sample Text"));
+    std::tie(EditBoxText, EditBoxBack) = textAndBackground(edit, "EditBoxText", "EditBoxBack");
 
     QGroupBox* combo = group(this, "ComboGroup", QStringLiteral("Combo Box"), at(0, 2));
-    ComboSample = new QComboBox(combo);
-    ComboSample->setObjectName(QStringLiteral("ComboSample"));
+    ComboSample = sample<QComboBox>(combo, "ComboSample", 55, 160);
     ComboSample->addItem(QStringLiteral("ComboBox"));
-    ComboSample->setGeometry(55, 24, 160, 24);
-    ComboText = button(combo, "ComboText", QStringLiteral("Text"), QRect(35, 58, 90, 28));
-    ComboBack = button(combo, "ComboBack", QStringLiteral("Background"), QRect(145, 58, 90, 28));
+    std::tie(ComboText, ComboBack) = textAndBackground(combo, "ComboText", "ComboBack");
 
     QGroupBox* list = group(this, "ListGroup", QStringLiteral("List Box"), at(1, 2));
-    ListSample = new QListWidget(list);
-    ListSample->setObjectName(QStringLiteral("ListSample"));
+    ListSample = sample<QListWidget>(list, "ListSample", 55, 160, 20, 36);
     ListSample->addItems({QStringLiteral("Sample Text"), QStringLiteral("Sample Text")});
-    ListSample->setGeometry(55, 20, 160, 36);
-    ListText = button(list, "ListText", QStringLiteral("Text"), QRect(35, 64, 90, 28));
-    ListBack = button(list, "ListBack", QStringLiteral("Background"), QRect(145, 64, 90, 28));
+    std::tie(ListText, ListBack) = textAndBackground(list, "ListText", "ListBack", 64);
     headings = {window, radio, check, edit, combo, list};
 
     PredefinedGroup = group(this, "PredefinedGroup", QStringLiteral("Predefined Color Combinations"),
