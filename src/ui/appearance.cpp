@@ -9,6 +9,7 @@
 #include <QProgressBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTreeView>
 #include <QTableWidget>
 #include <QCheckBox>
 #include <QComboBox>
@@ -69,7 +70,7 @@ void applyProgramFonts(QWidget* window, const store::ProgramFont& label, const s
         if (insideComboBox(w)) continue;
         if (qobject_cast<QLabel*>(w))
             restyle(w, label);
-        else if (qobject_cast<QListView*>(w))
+        else if (qobject_cast<QListView*>(w) || qobject_cast<QTreeView*>(w))  // folder lists are list boxes
             restyle(w, label);
         else if (qobject_cast<QTableWidget*>(w))  // the plain grids; the book grid keeps its own font
             restyle(w, edit);
@@ -102,8 +103,14 @@ void setTextColor(QWidget* w, const QColor& text)
 void setColors(QWidget* w, const QColor& background, const QColor& text)
 {
     QPalette p = w->palette();
-    for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) p.setColor(role, background);
-    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) p.setColor(role, text);
+    if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)) {
+        // the caption's colours; the box or circle keeps the style's, so that it shows on any background
+        for (auto role : {QPalette::Window, QPalette::Button}) p.setColor(role, background);
+        for (auto role : {QPalette::WindowText, QPalette::ButtonText}) p.setColor(role, text);
+    } else {
+        for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) p.setColor(role, background);
+        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) p.setColor(role, text);
+    }
     w->setPalette(p);
     w->setAutoFillBackground(true);
 }
@@ -145,7 +152,7 @@ void applyColorSet(QWidget* window, const store::ColorSet& set)
             setTextColor(w, color(store::MinorTitle));
         } else if (qobject_cast<QLineEdit*>(w)) {
             setColors(w, color(store::EditBackground), color(store::EditText));
-        } else if (qobject_cast<QListView*>(w) || qobject_cast<QTableWidget*>(w)) {
+        } else if (qobject_cast<QListView*>(w) || qobject_cast<QTreeView*>(w) || qobject_cast<QTableWidget*>(w)) {
             setColors(w, color(store::ListBoxBackground), color(store::ListBoxText));
         } else if (qobject_cast<QRadioButton*>(w)) {
             setColors(w, color(store::RadioBackground), color(store::RadioText));

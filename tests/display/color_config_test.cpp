@@ -15,6 +15,7 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QTimer>
+#include <QTreeView>
 
 #include "app/main_window.h"
 #include "display/color_config_window.h"
@@ -197,6 +198,7 @@ TEST(ColorSets, EveryKindOfControlTakesItsColoursAndButtonsKeepTheStyles)
     combo->setEditable(true);
     auto* list = new QListWidget(&window);
     auto* grid = new QTableWidget(2, 2, &window);
+    auto* folders = new QTreeView(&window);
     auto* radio = new QRadioButton("R", group);
     auto* check = new QCheckBox("C", &window);
     auto* button = new QPushButton("&Ok", group);
@@ -215,8 +217,12 @@ TEST(ColorSets, EveryKindOfControlTakesItsColoursAndButtonsKeepTheStyles)
     EXPECT_EQ(combo->view()->palette().color(QPalette::Base), rgb(3, 2, 1));
     EXPECT_EQ(list->palette().color(QPalette::Text), rgb(12, 11, 10));
     EXPECT_EQ(grid->palette().color(QPalette::Text), rgb(12, 11, 10));
+    EXPECT_EQ(folders->palette().color(QPalette::Text), rgb(12, 11, 10));
     EXPECT_EQ(windowColor(radio), rgb(255, 128, 255));
     EXPECT_EQ(text(check), rgb(0, 0, 0));
+    // the box itself keeps the style's white, so that an empty box still shows on a dark window
+    EXPECT_EQ(check->palette().color(QPalette::Base), QApplication::palette(check).color(QPalette::Base));
+    EXPECT_EQ(radio->palette().color(QPalette::Base), QApplication::palette(radio).color(QPalette::Base));
     const QPalette style = QApplication::palette(button);
     EXPECT_EQ(button->palette().color(QPalette::Button), style.color(QPalette::Button));
     EXPECT_EQ(button->palette().color(QPalette::ButtonText), style.color(QPalette::ButtonText));
