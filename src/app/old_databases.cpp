@@ -370,6 +370,7 @@ void offer(QObject* owner, const QString& programDirectory, const OldFile& f, st
     if (hooks.busy) hooks.busy(false);
     table.notifyRecordsChanged();
     if (!failure.isEmpty()) {
+        if (!failure.endsWith(u'.')) failure += u'.';
         ui::showError(owner, QStringLiteral("The conversion of \"") + QDir::toNativeSeparators(path) +
                                  QStringLiteral("\" stopped: ") + failure +
                                  QStringLiteral("  The books converted so far are kept; the rest will be offered "

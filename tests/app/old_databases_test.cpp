@@ -378,7 +378,7 @@ TEST(OldDatabasesAtStart, AWriteErrorStopsTheConversionAndTheRestComesLaterWitho
         ASSERT_EQ(messages.shown.size(), 2);
         EXPECT_EQ(messages.shown[1].text,
                   "The conversion of \"" + QDir::toNativeSeparators(qs(w.old("B2LOG.DBF"))) +
-                      "\" stopped: MASTER.DBF: the disk is full  The books converted so far are kept; the rest will "
+                      "\" stopped: MASTER.DBF: the disk is full.  The books converted so far are kept; the rest will "
                       "be offered for conversion at the next start.");
     }
     w.reopen();  // as the next start finds the database
