@@ -9,6 +9,7 @@
 #include "app/old_databases.h"
 #include "app/old_tables.h"
 #include "app/regional.h"
+#include "dbase/check.h"
 #include "dbase/error.h"
 #include "dbase/file.h"
 #include "dbase/table.h"
@@ -224,6 +225,19 @@ TEST(OldDatabases, Version2ValuesPassAsValuesInAnyLocale)
     }
 }
 
+TEST(OldDatabases, ALogicalCheckOutBecomesYesOrNo)
+{
+    auto layout = old_tables::layoutV2();
+    layout[17] = {"CheckOut", 'L', 1};
+    World w;
+    old_tables::writeTable(w.old("B2LOG.DBF"), layout, {{{"CheckOut", "T"}}, {{"CheckOut", "F"}}, {{"CheckOut", "?"}}});
+    ASSERT_TRUE(app::CheckDBaseFormatV2(qs(w.old("B2LOG.DBF"))));
+    EXPECT_EQ(app::ConvertV2(qs(w.old("B2LOG.DBF")), w.table.table()), 3);
+    EXPECT_EQ(w.text(0, "CheckOut"), "Yes");
+    EXPECT_EQ(w.text(1, "CheckOut"), "No");
+    EXPECT_EQ(w.text(2, "CheckOut"), "");
+}
+
 TEST(OldDatabases, Version1DatesAreMadeOfDayMonthAndYearWhateverTheUsersFormat)
 {
     const std::vector<Record> books = {
@@ -322,6 +336,18 @@ TEST(OldDatabasesAtStart, FilesOfAnotherLayoutPassSilentlyAndStay)
     EXPECT_EQ(old_tables::readAll(w.old("BLOG.DBF")), one);
     EXPECT_EQ(old_tables::readAll(w.old("B2LOG.DBF")), two);
     EXPECT_EQ(w.count(), 0u);
+}
+
+TEST(OldDatabasesAtStart, ADatabaseThatCanOnlyBeReadIsOfferedNothing)
+{
+    World w;
+    old_tables::writeTable(w.old("BLOG.DBF"), old_tables::layoutV1(), {{{"Title", "One"}}});
+    w.table.close();
+    w.table.setReadOnly(true);
+    w.table.open();
+    ScriptedMessages quiet;
+    w.start();
+    EXPECT_TRUE(fs::exists(w.old("BLOG.DBF")));
 }
 
 TEST(OldDatabasesAtStart, AFailedDeleteIsReportedAndTheFileIsNotConvertedAgain)
@@ -423,6 +449,7 @@ TEST(OldDatabasesAtStart, AConversionKilledPartWayGoesOnAfterItsLastBook)
     }
     ASSERT_GE(posted, 300);
     ASSERT_TRUE(fs::exists(w.old("B2LOG.DBF"))) << "the conversion was not killed part-way";
+    EXPECT_TRUE(dbase::checkTable(w.dir / "program", "MASTER.DBF").empty());
     w.reopen();
     EXPECT_GE(w.count(), std::size_t(posted));
     EXPECT_LT(w.count(), std::size_t(total));
