@@ -276,7 +276,10 @@ bool writeMarker(const QString& name, const Marker& m)
 {
     store::ProfileFile ini(store::programSettingsPath());
     const QString identity = QString::number(m.size) + u' ' + QString::number(m.modified) + u' ';
-    if (m.state == Marker::Converted) {
+    if (m.state == Marker::None) {
+        ini.write(kSection, name, {});
+        ini.write(kSection, name + QStringLiteral(" Database"), {});
+    } else if (m.state == Marker::Converted) {
         ini.write(kSection, name, QStringLiteral("Converted ") + identity + m.path);
         ini.write(kSection, name + QStringLiteral(" Database"), {});
     } else {
@@ -381,11 +384,14 @@ void offer(QObject* owner, const QString& programDirectory, const OldFile& f, st
     run.state = Marker::Converted;
     writeMarker(f.name, run);
     QString reason;
-    if (!removeFile(path, reason)) {
-        ui::showError(owner, QStringLiteral("The old database \"") + QDir::toNativeSeparators(path) +
-                                 QStringLiteral("\" has been converted, but it could not be deleted: ") + reason +
-                                 QStringLiteral(".  It will not be converted again; you may delete it yourself."));
+    if (removeFile(path, reason)) {
+        // nothing left to remember: a copy put back later is offered like any other old file
+        writeMarker(f.name, Marker());
+        return;
     }
+    ui::showError(owner, QStringLiteral("The old database \"") + QDir::toNativeSeparators(path) +
+                             QStringLiteral("\" has been converted, but it could not be deleted: ") + reason +
+                             QStringLiteral(".  It will not be converted again; you may delete it yourself."));
 }
 
 }  // namespace

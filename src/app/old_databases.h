@@ -7,11 +7,12 @@
 // Values pass as values: numbers as numbers and dates as dates, never through the user's date
 // format. The old file is only ever read.
 //
-// A conversion never runs twice over the same file. The program settings keep, per old file,
-// its size and modification time with how far its conversion came: "Converted" once every book
-// is in (so a file that could not be deleted is not offered again), or "Started" with the
-// number of books already converted and the database's record count when the run began, so
-// that a run that was killed goes on after the last book it posted.
+// A conversion never runs twice over the same file. The program settings (section
+// "Conversion" of KAVBOOK.INI) keep, per old file, its path, size and modification time with
+// how far its conversion came: "Started" with the number of books already converted and the
+// database's record count when the run began, so that a run that stopped or was killed goes on
+// after the last book it posted; "Converted" once every book is in and the file could not be
+// deleted, so that it is not offered again. A deleted file leaves nothing behind.
 #include <QObject>
 #include <QString>
 #include <functional>

@@ -285,6 +285,8 @@ TEST(OldDatabasesAtStart, BothFilesAreOfferedNewerFirstFoundInAnyLetterCaseAndAp
     w.table.post();
     old_tables::writeTable(w.old("B2Log.Dbf"), old_tables::layoutV2(), {{{"Title", "Two A"}}, {{"Title", "Two B"}}});
     old_tables::writeTable(w.old("blog.dbf"), old_tables::layoutV1(), {{{"Title", "One A"}}});
+    const std::string older = old_tables::readAll(w.old("blog.dbf"));
+    const auto stamp = fs::last_write_time(w.old("blog.dbf"));
     {
         ScriptedMessages messages;
         messages.expect(ui::Yes);
@@ -301,7 +303,15 @@ TEST(OldDatabasesAtStart, BothFilesAreOfferedNewerFirstFoundInAnyLetterCaseAndAp
     EXPECT_EQ(titles, (std::vector<std::string> {"Already there", "Two A", "Two B", "One A"}));
     EXPECT_FALSE(fs::exists(w.old("B2Log.Dbf")));
     EXPECT_FALSE(fs::exists(w.old("blog.dbf")));
-    ScriptedMessages quiet;  // nothing left to offer
+    {
+        ScriptedMessages quiet;  // nothing left to offer
+        w.start();
+    }
+    // a copy put back as it was is an old database like any other
+    old_tables::write(w.old("blog.dbf"), older);
+    fs::last_write_time(w.old("blog.dbf"), stamp);
+    ScriptedMessages messages;
+    messages.expect(ui::No);
     w.start();
 }
 
