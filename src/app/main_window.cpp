@@ -16,6 +16,7 @@
 
 #include "app/browse_layout.h"
 #include "app/command_line.h"
+#include "app/old_databases.h"
 #include "app/program_paths.h"
 #include "dbase/error.h"
 #include "find/sort_expression.h"
@@ -210,7 +211,7 @@ void TMain::FormCreate(const StartOptions& options)
     app::regional().system = app::systemRegionalValues();
     // 17., 18.
     SetMenuLastFiles();
-    offerConversion();
+    if (!app::browseRequested(options.arguments)) CheckForConversion();  // browse mode changes no file
     // 20.
     if (app::browseRequested(options.arguments)) {
         // field editing is masked where the grid is set up; the stored setting stays as it is
@@ -236,7 +237,18 @@ void TMain::noticeDataFolder(const QString& executableFolder)
     ini.save();
 }
 
-void TMain::offerConversion() {}
+void TMain::CheckForConversion()
+{
+    if (changesRefused()) return;  // a table that can only be read takes no books
+    app::ConversionHooks hooks;
+    hooks.busy = [](bool on) {
+        if (on)
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QGuiApplication::restoreOverrideCursor();
+    };
+    app::CheckForConversion(this, programDirectory, MyTable, currentDatabase, hooks);
+}
 
 QString TMain::BuildSortString() const { return find::BuildSortString(db.sortOrder); }
 

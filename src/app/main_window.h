@@ -205,7 +205,8 @@ private:
     void showEditor(int mode);
     void exclusiveWork(const QString& question, const QString& failure,
                        const std::function<void(dbase::Table&)>& work, bool withoutIndex = false);
-    void offerConversion();
+    // Offers the tables of earlier versions found in the program directory for conversion.
+    void CheckForConversion();
     void applyFormats();
     void checkPresetItems();
     void syncGridToTable();

@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+// The tables of the program's earlier versions: "BLOG.DBF" (1.x) and "B2LOG.DBF" (2.x) in the
+// program directory. At start they are recognised by their field lists, offered for conversion,
+// their books appended to the open database and the old file deleted.
+//
+// Values pass as values: numbers as numbers and dates as dates, never through the user's date
+// format. The old file is only ever read.
+//
+// A conversion never runs twice over the same file. The program settings (section
+// "Conversion" of KAVBOOK.INI) keep, per old file, its path, size and modification time with
+// how far its conversion came: "Started" with the number of books already converted and the
+// database's record count when the run began, so that a run that stopped or was killed goes on
+// after the last book it posted; "Converted" once every book is in and the file could not be
+// deleted, so that it is not offered again. A deleted file leaves nothing behind.
+#include <QObject>
+#include <QString>
+#include <functional>
+
+#include "dbase/table.h"
+#include "store/dataset.h"
+
+namespace app {
+
+// True when the file at path is a table of the 2.x (1.x) layout. Shows no message; a file that
+// cannot be read as a table is not one. The file is opened read-only and never written.
+bool CheckDBaseFormatV2(const QString& path);
+bool CheckDBaseFormatV1(const QString& path);
+
+// Told after each book posted, with the number of books this run has posted.
+using PostedHook = std::function<void(int posted)>;
+
+// Appends the books of the old table at path to target (open and writable), beginning with the
+// old table's book number `from` (0-based, record order, deleted records left out). Returns how
+// many books the old table holds. Throws dbase::DatabaseError when a read or a post fails; the
+// books posted until then stay.
+int ConvertV2(const QString& path, dbase::Table& target, int from = 0, const PostedHook& posted = {});
+int ConvertV1(const QString& path, dbase::Table& target, int from = 0, const PostedHook& posted = {});
+
+struct ConversionHooks {
+    std::function<void(bool on)> busy;  // around the conversion itself
+    PostedHook posted;
+};
+
+// The start-up step: offers each old file found in programDirectory (2.x first) and converts
+// the accepted ones into table, the open database at databasePath. Reports failures to the user
+// and always returns.
+void CheckForConversion(QObject* owner, const QString& programDirectory, store::Dataset& table,
+                        const QString& databasePath, const ConversionHooks& hooks = {});
+
+// Tests only: how a converted file is deleted (true when it was; reason gets the system's
+// reason when not). An empty function restores the real deletion.
+void setRemoveFileForTests(std::function<bool(const QString& path, QString& reason)> remove);
+
+}  // namespace app
