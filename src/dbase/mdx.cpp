@@ -154,12 +154,39 @@ TagInfo& Mdx::tagFor(const std::string& name)
     return const_cast<TagInfo&>(*t);
 }
 
+Mdx::~Mdx() { unmap(); }
+
+void Mdx::unmap() const
+{
+    if (map_) ::munmap(const_cast<unsigned char*>(map_), mapLength_);
+    map_ = nullptr;
+    mapLength_ = 0;
+}
+
+const unsigned char* Mdx::block(std::uint32_t page) const
+{
+    checkPage(page);  // within the file as far as it is known: a mapped page past its end would be fatal
+    const std::size_t end = (std::size_t(page) + std::size_t(pagesPerBlock_)) * 512;
+    if (!map_ || end > mapLength_) {
+        unmap();
+        // room to grow, so that blocks added later are read without mapping again
+        const std::size_t len = std::max<std::size_t>(std::size_t(filePages_) * 512, end) + (std::size_t(4) << 20);
+        void* p = ::mmap(nullptr, len, PROT_READ, MAP_SHARED, file_.fd(), 0);
+        if (p == MAP_FAILED) fail(file_.name(), "cannot map the index file into memory");
+        map_ = static_cast<const unsigned char*>(p);
+        mapLength_ = len;
+    }
+    return map_ + std::size_t(page) * 512;
+}
+
+void Mdx::writeBlock(std::uint32_t page, const unsigned char* bytes)
+{
+    file_.writeAt(std::uint64_t(page) * 512, bytes, static_cast<std::size_t>(blockSize_));
+}
+
 Mdx::Node Mdx::readNode(const TagInfo& tag, std::uint32_t page) const
 {
-    checkPage(page);
-    std::vector<unsigned char> block(static_cast<std::size_t>(blockSize_));
-    file_.readAt(std::uint64_t(page) * 512, block.data(), block.size());
-    const unsigned char* b = block.data();
+    const unsigned char* b = block(page);
     Node node;
     node.page = page;
     node.keyLength = tag.keyLength;
@@ -194,7 +221,7 @@ void Mdx::writeNode(const TagInfo& tag, const Node& node)
         std::memcpy(item + 4, node.key(i), std::size_t(tag.keyLength));
     }
     if (!node.leaf) put32(b + 8 + n * tag.itemLength, node.ptrs[std::size_t(n)]);
-    file_.writeAt(std::uint64_t(node.page) * 512, b, block.size());
+    writeBlock(node.page, b);
 }
 
 void Mdx::walk(const TagInfo& tag, const std::function<void(std::uint32_t, const unsigned char*)>& visit,
@@ -280,6 +307,7 @@ void Mdx::beginUpdate()
         file_.unlock(kLockBase, 1);
         throw;
     }
+    touched_.clear();
     updating_ = true;
 }
 
@@ -287,13 +315,13 @@ void Mdx::endUpdate()
 {
     if (!updating_) return;
     updating_ = false;
+    touched_.clear();
     unsigned char d[3];
     putDate(d, today());
     try {
         file_.writeAt(44, d, 3);
-    } catch (...) {
-        file_.unlock(kLockBase, 1);
-        throw;
+    } catch (const DatabaseError&) {
+        // only the date of the last change is lost; every change itself is in the file
     }
     file_.unlock(kLockBase, 1);
 }
@@ -325,7 +353,7 @@ std::uint32_t Mdx::allocate()
         pageCount_ = page + std::uint32_t(pagesPerBlock_);
     }
     std::vector<unsigned char> zero(static_cast<std::size_t>(blockSize_), 0);
-    file_.writeAt(std::uint64_t(page) * 512, zero.data(), zero.size());
+    writeBlock(page, zero.data());
     filePages_ = std::max(filePages_, page + std::uint32_t(pagesPerBlock_));
     writeHeaderCounts();
     return page;
@@ -335,7 +363,7 @@ void Mdx::release(std::uint32_t page)
 {
     std::vector<unsigned char> block(static_cast<std::size_t>(blockSize_), 0);
     put32(block.data() + 4, freeHead_);
-    file_.writeAt(std::uint64_t(page) * 512, block.data(), block.size());
+    writeBlock(page, block.data());
     freeHead_ = page;
     ++freeCount_;
     writeHeaderCounts();
@@ -343,6 +371,13 @@ void Mdx::release(std::uint32_t page)
 
 void Mdx::touchTag(TagInfo& tag)
 {
+    // once an update has counted a change of this tag and marked it changed, only a new root
+    // needs writing again
+    if (updating_) {
+        auto it = touched_.find(tag.headerPage);
+        if (it != touched_.end() && it->second == tag.root) return;
+        touched_.erase(tag.headerPage);
+    }
     // the root (twice), the change counter and the "changed" mark all lie in the first 256 bytes
     // of the tag's header page: read once, written once
     unsigned char h[256];
@@ -353,6 +388,7 @@ void Mdx::touchTag(TagInfo& tag)
     h[246] = 1;
     put32(h + 252, tag.root);
     file_.writeAt(at, h, sizeof h);
+    if (updating_) touched_[tag.headerPage] = tag.root;
 }
 
 std::uint32_t Mdx::lastRecord(const TagInfo& tag, std::uint32_t page) const

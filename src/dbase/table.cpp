@@ -100,6 +100,7 @@ void Table::openFiles()
 
 void Table::close()
 {
+    endPosts();
     if (recordLocked_ && file_.isOpen()) file_.unlock(kLockBase - editRec_, 1);
     recordLocked_ = false;
     unmap();
@@ -196,7 +197,15 @@ bool Table::lessRec(std::uint32_t a, std::uint32_t b) const
 
 std::size_t Table::lowerBound(const RowList& v, std::uint32_t recno) const
 {
-    return v.partitionPoint([&](std::uint32_t x) { return lessRec(x, recno); });
+    if (!keyLength_) return v.partitionPoint([&](std::uint32_t x) { return x < recno; });
+    // the sought key looked up once, not at every step
+    const unsigned char* key = keyOf(recno);
+    const std::size_t kl = std::size_t(keyLength_);
+    const bool bytes = keyType_ == 'C';
+    return v.partitionPoint([&](std::uint32_t x) {
+        const int c = bytes ? std::memcmp(keyOf(x), key, kl) : compareKeys(keyType_, keyOf(x), key, keyLength_);
+        return c != 0 ? c < 0 : x < recno;
+    });
 }
 
 void Table::syncRecordCount()
@@ -238,19 +247,21 @@ void Table::loadOrder()
     keys_.clear();
     keySlot_.clear();
     // the record count and the index are read together, under the update lock, so that they
-    // agree even while other programs append
-    file_.lock(kUpdateLock, 1, false);
+    // agree even while other programs append (a run of posts holds it already, and more firmly:
+    // taking it shared would weaken that hold)
+    const bool held = holding_;
+    if (!held) file_.lock(kUpdateLock, 1, false);
     try {
         syncRecordCount();
         if (!activeTag_.empty()) walkActiveTag();
     } catch (...) {
-        file_.unlock(kUpdateLock, 1);
+        if (!held) file_.unlock(kUpdateLock, 1);
         order_.clear();
         keys_.clear();
         keySlot_.clear();
         throw;
     }
-    file_.unlock(kUpdateLock, 1);
+    if (!held) file_.unlock(kUpdateLock, 1);
 }
 
 void Table::walkActiveTag()
@@ -267,7 +278,8 @@ void Table::walkActiveTag()
     keySlot_.clear();
     std::vector<bool> seen(std::size_t(count_) + 1, false);  // a bit a record: stays in the cache
     const std::string where = "tag " + tag->name + " ";
-    mdx_->lockShared();
+    const bool indexHeld = mdx_->updating();  // a run of posts holds the index's lock already
+    if (!indexHeld) mdx_->lockShared();
     try {
         mdx_->walk(*tag, [&](std::uint32_t rec, const unsigned char* key) {
             if (rec < 1 || rec > count_)
@@ -278,10 +290,10 @@ void Table::walkActiveTag()
             order_.push_back(rec);
         });
     } catch (...) {
-        mdx_->unlockShared();
+        if (!indexHeld) mdx_->unlockShared();
         throw;
     }
-    mdx_->unlockShared();
+    if (!indexHeld) mdx_->unlockShared();
     if (order_.size() != count_)
         fail(mdx_->fileName(), where + "holds " + std::to_string(order_.size()) + " of the table's " +
                                    std::to_string(count_) + " records; rebuild the index");

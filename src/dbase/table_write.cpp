@@ -278,6 +278,38 @@ void Table::placeAfterChange(std::uint32_t rec, bool keyChanged, const std::vect
     locate(rec);
 }
 
+void Table::beginPosts()
+{
+    if (holding_ || state_ == TableState::Inactive || readOnly_) return;
+    file_.lock(kUpdateLock, 1, true);
+    try {
+        heldCount_ = diskRecordCount();
+    } catch (...) {
+        file_.unlock(kUpdateLock, 1);
+        throw;
+    }
+    holding_ = true;
+    if (mdx_ && !compiled_.empty()) try {
+        mdx_->beginUpdate();
+        holdingIndex_ = true;
+    } catch (const DatabaseError&) {
+        // each post tries the index on its own and says what went wrong
+    }
+}
+
+void Table::endPosts() noexcept
+{
+    if (!holding_) return;
+    holding_ = false;
+    if (holdingIndex_) mdx_->endUpdate();
+    holdingIndex_ = false;
+    try {
+        file_.unlock(kUpdateLock, 1);
+    } catch (...) {
+        // closing the file frees it anyway
+    }
+}
+
 void Table::post()
 {
     if (state_ != TableState::Edit && state_ != TableState::Insert) return;
@@ -288,12 +320,13 @@ void Table::post()
     std::uint32_t rec = 0, before = count_;
     std::string indexFailure;
 
-    file_.lock(kUpdateLock, 1, true);
+    const bool held = holding_;
+    if (!held) file_.lock(kUpdateLock, 1, true);
     try {
         unsigned char stamp[8];
         header_.updated = today();
         if (inserting) {
-            before = diskRecordCount();
+            before = held ? heldCount_ : diskRecordCount();
             if (before >= 1000000000u) fail(path_.string(), "the table is full");
             rec = before + 1;
             buffer_[0] = ' ';
@@ -307,13 +340,14 @@ void Table::post()
             rec = editRec_;
             file_.writeAt(header_.recordOffset(rec), buffer_.data(), buffer_.size());
         }
-        file_.readAt(0, stamp, 8);
-        encodeCountAndDate(stamp, header_);
-        if (!inserting) put32(stamp + 4, diskRecordCount());
+        encodeCountAndDate(stamp, header_);  // bytes 1 to 7: the date and the count
+        if (!inserting) put32(stamp + 4, held ? heldCount_ : diskRecordCount());
         file_.writeAt(1, stamp + 1, 7);
+        if (inserting && held) heldCount_ = rec;
         // the record is in the table now: whatever befalls the index, the post has happened
         if (mdx_ && !compiled_.empty()) try {
-            mdx_->beginUpdate();
+            const bool heldIndex = holdingIndex_;
+            if (!heldIndex) mdx_->beginUpdate();
             try {
                 for (const auto& t : compiled_) {
                     const TagInfo* info = mdx_->findTag(t.name);
@@ -330,18 +364,21 @@ void Table::post()
                     }
                 }
             } catch (...) {
+                // what was kept of the index may no longer be what the file holds
                 mdx_->endUpdate();
+                holdingIndex_ = false;
                 throw;
             }
-            mdx_->endUpdate();
+            if (!heldIndex) mdx_->endUpdate();
         } catch (const DatabaseError& e) {
             indexFailure = std::string(e.what()) + "; the record was saved, but the index must be rebuilt";
         }
     } catch (...) {
-        file_.unlock(kUpdateLock, 1);
+        if (held) endPosts();
+        else file_.unlock(kUpdateLock, 1);
         throw;
     }
-    file_.unlock(kUpdateLock, 1);
+    if (!held) file_.unlock(kUpdateLock, 1);
     if (recordLocked_) {
         file_.unlock(kLockBase - editRec_, 1);
         recordLocked_ = false;
@@ -391,8 +428,9 @@ void Table::deleteRecord()
     }
     if (!held && !file_.tryLock(kLockBase - rec, 1, true))
         fail(path_.string(), "record " + std::to_string(rec) + " is locked by another user");
+    const bool runHeld = holding_;
     try {
-        file_.lock(kUpdateLock, 1, true);
+        if (!runHeld) file_.lock(kUpdateLock, 1, true);
         unsigned char star = '*';
         file_.writeAt(header_.recordOffset(rec), &star, 1);
         header_.updated = today();
@@ -401,12 +439,13 @@ void Table::deleteRecord()
                                         static_cast<unsigned char>(header_.updated.day)};
         file_.writeAt(1, stamp, 3);
     } catch (...) {
-        file_.unlock(kUpdateLock, 1);
+        if (runHeld) endPosts();
+        else file_.unlock(kUpdateLock, 1);
         file_.unlock(kLockBase - rec, 1);
         recordLocked_ = false;
         throw;
     }
-    file_.unlock(kUpdateLock, 1);
+    if (!runHeld) file_.unlock(kUpdateLock, 1);
     file_.unlock(kLockBase - rec, 1);
     recordLocked_ = false;
     visible_.erase(pos_);  // the rows not yet looked at are past it, and stay so
@@ -461,6 +500,7 @@ void Table::setHeaderByte28(std::uint8_t value)
 
 void Table::writeIndex(const std::vector<std::pair<std::string, std::string>>& defs)
 {
+    endPosts();  // the index is replaced
     std::filesystem::path target = indexPath();
     if (target.extension() != ".MDX" && !std::filesystem::exists(target))
         target = folder_ / (tableName_ + ".MDX");
@@ -540,6 +580,7 @@ void Table::deleteTag(const std::string& name)
         }
         if (defs.empty()) {
             std::filesystem::path p = indexPath();
+            endPosts();
             mdx_.reset();
             compiled_.clear();
             uncompilable_.clear();
@@ -590,6 +631,7 @@ void Table::reindex()
 
 void Table::reopenAfterReplace(File locked)
 {
+    endPosts();
     File f = std::move(locked);
     std::uint64_t size = f.size();
     std::vector<unsigned char> head(static_cast<std::size_t>(std::min<std::uint64_t>(size, kMaxHeader)));
