@@ -275,6 +275,11 @@ void Table::walkActiveTag()
     // room for the records this open may add without moving every key
     keys_.clear();
     keys_.reserve((std::size_t(count_) + count_ / 32 + 1024) * std::size_t(keyLength_));
+    // a slot for every record (each may appear once), written in place; the bytes are not
+    // cleared first, as every slot is written before it is read
+    const std::size_t kl = std::size_t(keyLength_);
+    keys_.resize(std::size_t(count_) * kl);
+    unsigned char* slot = keys_.data();
     keySlot_.clear();
     std::vector<bool> seen(std::size_t(count_) + 1, false);  // a bit a record: stays in the cache
     const std::string where = "tag " + tag->name + " ";
@@ -286,7 +291,8 @@ void Table::walkActiveTag()
                 fail(mdx_->fileName(), where + "names record " + std::to_string(rec) + ", which the table does not hold; rebuild the index");
             if (seen[rec]) fail(mdx_->fileName(), where + "names record " + std::to_string(rec) + " twice; rebuild the index");
             seen[rec] = true;
-            keys_.insert(keys_.end(), key, key + keyLength_);
+            std::memcpy(slot, key, kl);
+            slot += kl;
             order_.push_back(rec);
         });
     } catch (...) {
