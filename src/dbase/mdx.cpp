@@ -619,7 +619,25 @@ void Mdx::writeTo(const std::string& tmpName, const std::string& tableBase, std:
         tagPages.push_back(tagPage);
         page += kPages;
 
-        std::vector<std::vector<unsigned char>> nodes;
+        // the nodes follow one another from page on, leaves first and then each level above;
+        // they are built in a buffer that goes to the file whenever it fills
+        constexpr std::size_t kChunk = std::size_t(kBlock) * 4096;
+        std::vector<unsigned char> chunk;
+        chunk.reserve(kChunk);
+        std::uint32_t nodeCount = 0, flushed = 0;
+        const auto flush = [&] {
+            if (chunk.empty()) return;
+            out.writeAt(std::uint64_t(page + flushed * kPages) * 512, chunk.data(), chunk.size());
+            flushed = nodeCount;
+            chunk.clear();
+        };
+        // a zeroed node at the end; its page is page + (nodeCount - 1) * kPages
+        const auto newNode = [&]() -> unsigned char* {
+            if (chunk.size() >= kChunk) flush();
+            chunk.resize(chunk.size() + kBlock, 0);
+            ++nodeCount;
+            return chunk.data() + chunk.size() - kBlock;
+        };
         struct Child {
             std::uint32_t page;
             std::size_t lastIndex;  // index of the child's last key in t.keys
@@ -627,18 +645,18 @@ void Mdx::writeTo(const std::string& tmpName, const std::string& tableBase, std:
         std::vector<Child> level;
         std::uint32_t prevLeaf = 0;
         std::size_t leaves = n == 0 ? 1 : (n + std::size_t(maxKeys) - 1) / std::size_t(maxKeys);
+        level.reserve(leaves);
         for (std::size_t j = 0; j < leaves; ++j) {
-            std::vector<unsigned char> b(kBlock, 0);
+            unsigned char* b = newNode();
             std::size_t from = j * std::size_t(maxKeys), to = std::min(n, from + std::size_t(maxKeys));
-            put32(b.data(), std::uint32_t(to - from));
-            put32(b.data() + 4, prevLeaf);
+            put32(b, std::uint32_t(to - from));
+            put32(b + 4, prevLeaf);
             for (std::size_t i = from; i < to; ++i) {
-                unsigned char* it = b.data() + 8 + (i - from) * std::size_t(item);
+                unsigned char* it = b + 8 + (i - from) * std::size_t(item);
                 put32(it, t.records[i]);
                 std::memcpy(it + 4, t.keys.data() + i * std::size_t(kl), std::size_t(kl));
             }
-            std::uint32_t p = page + std::uint32_t(nodes.size()) * kPages;
-            nodes.push_back(std::move(b));
+            std::uint32_t p = page + (nodeCount - 1) * kPages;
             level.push_back({p, to > from ? to - 1 : 0});
             prevLeaf = p;
         }
@@ -649,31 +667,31 @@ void Mdx::writeTo(const std::string& tmpName, const std::string& tableBase, std:
             std::size_t at = 0;
             for (std::size_t g = 0; g < groups; ++g) {
                 std::size_t take = (level.size() - at) / (groups - g);  // spread evenly
-                std::vector<unsigned char> b(kBlock, 0);
-                put32(b.data(), std::uint32_t(take - 1));
+                unsigned char* b = newNode();
+                put32(b, std::uint32_t(take - 1));
                 for (std::size_t i = 0; i < take; ++i) {
                     const Child& c = level[at + i];
-                    unsigned char* it = b.data() + 8 + i * std::size_t(item);
+                    unsigned char* it = b + 8 + i * std::size_t(item);
                     put32(it, c.page);
                     if (i + 1 < take)
                         std::memcpy(it + 4, t.keys.data() + c.lastIndex * std::size_t(kl), std::size_t(kl));
                 }
-                std::uint32_t p = page + std::uint32_t(nodes.size()) * kPages;
-                nodes.push_back(std::move(b));
+                std::uint32_t p = page + (nodeCount - 1) * kPages;
                 up.push_back({p, level[at + take - 1].lastIndex});
                 at += take;
             }
             level = std::move(up);
         }
         const std::uint32_t root = level[0].page;
-        if (nodes.size() > leaves) {  // an interior root names its last child, as engine-built files do
-            unsigned char* b = nodes.back().data();
+        if (nodeCount > leaves) {  // an interior root names its last child, as engine-built files do
+            unsigned char* b = chunk.data() + chunk.size() - kBlock;  // the root, made last
             put32(b + 4, get32(b + 8 + get32(b) * std::uint32_t(item)));
         }
+        flush();
 
         std::vector<unsigned char> th(kBlock, 0);
         put32(th.data(), root);
-        put32(th.data() + 4, std::uint32_t(nodes.size()) * kPages);
+        put32(th.data() + 4, nodeCount * kPages);
         th[8] = 0x10;
         th[9] = static_cast<unsigned char>(t.keyType);
         th[11] = languageDriver;
@@ -688,11 +706,7 @@ void Mdx::writeTo(const std::string& tmpName, const std::string& tableBase, std:
         put32(th.data() + 252, root);
         putDate(th.data() + 257, now);
         out.writeAt(std::uint64_t(tagPage) * 512, th.data(), th.size());
-        std::vector<unsigned char> all;
-        all.reserve(nodes.size() * kBlock);
-        for (auto& b : nodes) all.insert(all.end(), b.begin(), b.end());
-        out.writeAt(std::uint64_t(page) * 512, all.data(), all.size());
-        page += std::uint32_t(nodes.size()) * kPages;
+        page += nodeCount * kPages;
     }
 
     unsigned char* h = header.data();

@@ -2,8 +2,10 @@
 // Changing a table: field setters, append, edit, post, delete, tags, pack, rebuild, create.
 #include <algorithm>
 #include <cstring>
+#include <exception>
 #include <numeric>
 #include <set>
+#include <thread>
 
 #include "dbase/bytes.h"
 #include "dbase/error.h"
@@ -21,6 +23,50 @@ bool validName(const std::string& n, std::size_t max)
     for (char c : n)
         if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_') return false;
     return true;
+}
+
+unsigned coresToUse(std::size_t work) { return work < 100000 ? 1u : std::min(4u, std::max(1u, std::thread::hardware_concurrency())); }
+
+// Runs work(from, to) over 0..count, split among the cores when there is enough of it; the first
+// failure is the one reported.
+template <class Work>
+void acrossCores(std::uint32_t count, const Work& work)
+{
+    const unsigned cores = coresToUse(count);
+    if (cores < 2) return work(0u, count);
+    std::vector<std::thread> threads;
+    std::vector<std::exception_ptr> failed(cores);
+    const std::uint32_t share = count / cores + 1;
+    for (unsigned i = 1; i < cores; ++i) {
+        const std::uint32_t from = std::min(count, i * share), to = std::min(count, (i + 1) * share);
+        threads.emplace_back([&, i, from, to] {
+            try {
+                work(from, to);
+            } catch (...) {
+                failed[i] = std::current_exception();
+            }
+        });
+    }
+    try {
+        work(0u, std::min(count, share));
+    } catch (...) {
+        failed[0] = std::current_exception();
+    }
+    for (auto& t : threads) t.join();
+    for (auto& f : failed)
+        if (f) std::rethrow_exception(f);
+}
+
+// std::sort, the two halves sorted side by side on two cores and then merged.
+template <class It, class Less>
+void sortOnTwoCores(It first, It last, Less less)
+{
+    if (coresToUse(std::size_t(last - first)) < 2) return std::sort(first, last, less);
+    const It middle = first + (last - first) / 2;
+    std::thread other([&] { std::sort(first, middle, less); });
+    std::sort(middle, last, less);
+    other.join();
+    std::inplace_merge(first, middle, last, less);
 }
 
 // Puts count keys of kl bytes each in order (equal keys by record number): the sorted keys and
@@ -59,7 +105,7 @@ void sortKeys(char type, const std::vector<unsigned char>& keys, std::size_t kl,
     const auto byBytes = [](const Item& a, const Item& b) { return a.bytes != b.bytes ? a.bytes < b.bytes : a.index < b.index; };
     std::vector<Item> items(count);
     for (std::uint32_t i = 0; i < count; ++i) items[i] = {eight(keys.data() + std::size_t(i) * kl, 0), i};
-    std::sort(items.begin(), items.end(), byBytes);
+    sortOnTwoCores(items.begin(), items.end(), byBytes);
     // the keys in this order; an item's index is now its place, which within a run of equal
     // bytes follows the record numbers, as ties must
     std::vector<std::uint32_t> firstOrder(count);
@@ -484,7 +530,10 @@ std::vector<BuildTag> Table::buildTags(const std::vector<std::pair<std::string, 
         t.keyLength = e.keyLength();
         const std::size_t kl = std::size_t(t.keyLength);
         std::vector<unsigned char> keys(static_cast<std::size_t>(count) * kl);
-        for (std::uint32_t r = 1; r <= count; ++r) e.evaluate(rec(r), keys.data() + std::size_t(r - 1) * kl);
+        // each core its own run of records, in file order
+        acrossCores(count, [&](std::uint32_t from, std::uint32_t to) {
+            for (std::uint32_t r = from + 1; r <= to; ++r) e.evaluate(rec(r), keys.data() + std::size_t(r - 1) * kl);
+        });
         sortKeys(t.keyType, keys, kl, count, t.keys, t.records);
         out.push_back(std::move(t));
     }
