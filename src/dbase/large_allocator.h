@@ -62,7 +62,7 @@ public:
 
 private:
     static constexpr std::size_t kPage = std::size_t(2) << 20;
-    static constexpr std::size_t kLarge = std::size_t(4) << 20;
+    static constexpr std::size_t kLarge = std::size_t(32) << 20;  // the keys of some 500,000 books or more
     static std::size_t roundUp(std::size_t bytes) { return (bytes + kPage - 1) & ~(kPage - 1); }
 };
 
