@@ -14,7 +14,6 @@
 #include "dbase/expr.h"
 #include "dbase/file.h"
 #include "dbase/header.h"
-#include "dbase/large_allocator.h"
 #include "dbase/mdx.h"
 #include "dbase/record.h"
 #include "dbase/row_list.h"
@@ -275,7 +274,7 @@ private:
     // added since at the end. keySlot_ gives each record number's slot; it is worked out from
     // order_ when first wanted (until then order_ is still the tag's order, slot i its row i), as
     // scattering a million record numbers costs more than the rest of an open.
-    std::vector<unsigned char, LargeAllocator<unsigned char>> keys_;
+    std::vector<unsigned char> keys_;
     mutable std::vector<std::uint32_t> keySlot_;  // index 0 unused; kNoKey for a record not yet placed
     static constexpr std::uint32_t kNoKey = 0xFFFFFFFFu;
     void findKeySlots() const;
