@@ -154,12 +154,39 @@ TagInfo& Mdx::tagFor(const std::string& name)
     return const_cast<TagInfo&>(*t);
 }
 
+Mdx::~Mdx() { unmap(); }
+
+void Mdx::unmap() const
+{
+    if (map_) ::munmap(const_cast<unsigned char*>(map_), mapLength_);
+    map_ = nullptr;
+    mapLength_ = 0;
+}
+
+const unsigned char* Mdx::block(std::uint32_t page) const
+{
+    checkPage(page);  // within the file as far as it is known: a mapped page past its end would be fatal
+    const std::size_t end = (std::size_t(page) + std::size_t(pagesPerBlock_)) * 512;
+    if (!map_ || end > mapLength_) {
+        unmap();
+        // room to grow, so that blocks added later are read without mapping again
+        const std::size_t len = std::max<std::size_t>(std::size_t(filePages_) * 512, end) + (std::size_t(4) << 20);
+        void* p = ::mmap(nullptr, len, PROT_READ, MAP_SHARED, file_.fd(), 0);
+        if (p == MAP_FAILED) fail(file_.name(), "cannot map the index file into memory");
+        map_ = static_cast<const unsigned char*>(p);
+        mapLength_ = len;
+    }
+    return map_ + std::size_t(page) * 512;
+}
+
+void Mdx::writeBlock(std::uint32_t page, const unsigned char* bytes)
+{
+    file_.writeAt(std::uint64_t(page) * 512, bytes, static_cast<std::size_t>(blockSize_));
+}
+
 Mdx::Node Mdx::readNode(const TagInfo& tag, std::uint32_t page) const
 {
-    checkPage(page);
-    std::vector<unsigned char> block(static_cast<std::size_t>(blockSize_));
-    file_.readAt(std::uint64_t(page) * 512, block.data(), block.size());
-    const unsigned char* b = block.data();
+    const unsigned char* b = block(page);
     Node node;
     node.page = page;
     node.keyLength = tag.keyLength;
@@ -194,7 +221,7 @@ void Mdx::writeNode(const TagInfo& tag, const Node& node)
         std::memcpy(item + 4, node.key(i), std::size_t(tag.keyLength));
     }
     if (!node.leaf) put32(b + 8 + n * tag.itemLength, node.ptrs[std::size_t(n)]);
-    file_.writeAt(std::uint64_t(node.page) * 512, b, block.size());
+    writeBlock(node.page, b);
 }
 
 void Mdx::walk(const TagInfo& tag, const std::function<void(std::uint32_t, const unsigned char*)>& visit,
@@ -280,6 +307,7 @@ void Mdx::beginUpdate()
         file_.unlock(kLockBase, 1);
         throw;
     }
+    touched_.clear();
     updating_ = true;
 }
 
@@ -287,13 +315,13 @@ void Mdx::endUpdate()
 {
     if (!updating_) return;
     updating_ = false;
+    touched_.clear();
     unsigned char d[3];
     putDate(d, today());
     try {
         file_.writeAt(44, d, 3);
-    } catch (...) {
-        file_.unlock(kLockBase, 1);
-        throw;
+    } catch (const DatabaseError&) {
+        // only the date of the last change is lost; every change itself is in the file
     }
     file_.unlock(kLockBase, 1);
 }
@@ -325,7 +353,7 @@ std::uint32_t Mdx::allocate()
         pageCount_ = page + std::uint32_t(pagesPerBlock_);
     }
     std::vector<unsigned char> zero(static_cast<std::size_t>(blockSize_), 0);
-    file_.writeAt(std::uint64_t(page) * 512, zero.data(), zero.size());
+    writeBlock(page, zero.data());
     filePages_ = std::max(filePages_, page + std::uint32_t(pagesPerBlock_));
     writeHeaderCounts();
     return page;
@@ -335,7 +363,7 @@ void Mdx::release(std::uint32_t page)
 {
     std::vector<unsigned char> block(static_cast<std::size_t>(blockSize_), 0);
     put32(block.data() + 4, freeHead_);
-    file_.writeAt(std::uint64_t(page) * 512, block.data(), block.size());
+    writeBlock(page, block.data());
     freeHead_ = page;
     ++freeCount_;
     writeHeaderCounts();
@@ -343,6 +371,13 @@ void Mdx::release(std::uint32_t page)
 
 void Mdx::touchTag(TagInfo& tag)
 {
+    // once an update has counted a change of this tag and marked it changed, only a new root
+    // needs writing again
+    if (updating_) {
+        auto it = touched_.find(tag.headerPage);
+        if (it != touched_.end() && it->second == tag.root) return;
+        touched_.erase(tag.headerPage);
+    }
     // the root (twice), the change counter and the "changed" mark all lie in the first 256 bytes
     // of the tag's header page: read once, written once
     unsigned char h[256];
@@ -353,6 +388,7 @@ void Mdx::touchTag(TagInfo& tag)
     h[246] = 1;
     put32(h + 252, tag.root);
     file_.writeAt(at, h, sizeof h);
+    if (updating_) touched_[tag.headerPage] = tag.root;
 }
 
 std::uint32_t Mdx::lastRecord(const TagInfo& tag, std::uint32_t page) const
@@ -583,7 +619,25 @@ void Mdx::writeTo(const std::string& tmpName, const std::string& tableBase, std:
         tagPages.push_back(tagPage);
         page += kPages;
 
-        std::vector<std::vector<unsigned char>> nodes;
+        // the nodes follow one another from page on, leaves first and then each level above;
+        // they are built in a buffer that goes to the file whenever it fills
+        constexpr std::size_t kChunk = std::size_t(kBlock) * 4096;
+        std::vector<unsigned char> chunk;
+        chunk.reserve(kChunk);
+        std::uint32_t nodeCount = 0, flushed = 0;
+        const auto flush = [&] {
+            if (chunk.empty()) return;
+            out.writeAt(std::uint64_t(page + flushed * kPages) * 512, chunk.data(), chunk.size());
+            flushed = nodeCount;
+            chunk.clear();
+        };
+        // a zeroed node at the end; its page is page + (nodeCount - 1) * kPages
+        const auto newNode = [&]() -> unsigned char* {
+            if (chunk.size() >= kChunk) flush();
+            chunk.resize(chunk.size() + kBlock, 0);
+            ++nodeCount;
+            return chunk.data() + chunk.size() - kBlock;
+        };
         struct Child {
             std::uint32_t page;
             std::size_t lastIndex;  // index of the child's last key in t.keys
@@ -591,18 +645,18 @@ void Mdx::writeTo(const std::string& tmpName, const std::string& tableBase, std:
         std::vector<Child> level;
         std::uint32_t prevLeaf = 0;
         std::size_t leaves = n == 0 ? 1 : (n + std::size_t(maxKeys) - 1) / std::size_t(maxKeys);
+        level.reserve(leaves);
         for (std::size_t j = 0; j < leaves; ++j) {
-            std::vector<unsigned char> b(kBlock, 0);
+            unsigned char* b = newNode();
             std::size_t from = j * std::size_t(maxKeys), to = std::min(n, from + std::size_t(maxKeys));
-            put32(b.data(), std::uint32_t(to - from));
-            put32(b.data() + 4, prevLeaf);
+            put32(b, std::uint32_t(to - from));
+            put32(b + 4, prevLeaf);
             for (std::size_t i = from; i < to; ++i) {
-                unsigned char* it = b.data() + 8 + (i - from) * std::size_t(item);
+                unsigned char* it = b + 8 + (i - from) * std::size_t(item);
                 put32(it, t.records[i]);
                 std::memcpy(it + 4, t.keys.data() + i * std::size_t(kl), std::size_t(kl));
             }
-            std::uint32_t p = page + std::uint32_t(nodes.size()) * kPages;
-            nodes.push_back(std::move(b));
+            std::uint32_t p = page + (nodeCount - 1) * kPages;
             level.push_back({p, to > from ? to - 1 : 0});
             prevLeaf = p;
         }
@@ -613,31 +667,31 @@ void Mdx::writeTo(const std::string& tmpName, const std::string& tableBase, std:
             std::size_t at = 0;
             for (std::size_t g = 0; g < groups; ++g) {
                 std::size_t take = (level.size() - at) / (groups - g);  // spread evenly
-                std::vector<unsigned char> b(kBlock, 0);
-                put32(b.data(), std::uint32_t(take - 1));
+                unsigned char* b = newNode();
+                put32(b, std::uint32_t(take - 1));
                 for (std::size_t i = 0; i < take; ++i) {
                     const Child& c = level[at + i];
-                    unsigned char* it = b.data() + 8 + i * std::size_t(item);
+                    unsigned char* it = b + 8 + i * std::size_t(item);
                     put32(it, c.page);
                     if (i + 1 < take)
                         std::memcpy(it + 4, t.keys.data() + c.lastIndex * std::size_t(kl), std::size_t(kl));
                 }
-                std::uint32_t p = page + std::uint32_t(nodes.size()) * kPages;
-                nodes.push_back(std::move(b));
+                std::uint32_t p = page + (nodeCount - 1) * kPages;
                 up.push_back({p, level[at + take - 1].lastIndex});
                 at += take;
             }
             level = std::move(up);
         }
         const std::uint32_t root = level[0].page;
-        if (nodes.size() > leaves) {  // an interior root names its last child, as engine-built files do
-            unsigned char* b = nodes.back().data();
+        if (nodeCount > leaves) {  // an interior root names its last child, as engine-built files do
+            unsigned char* b = chunk.data() + chunk.size() - kBlock;  // the root, made last
             put32(b + 4, get32(b + 8 + get32(b) * std::uint32_t(item)));
         }
+        flush();
 
         std::vector<unsigned char> th(kBlock, 0);
         put32(th.data(), root);
-        put32(th.data() + 4, std::uint32_t(nodes.size()) * kPages);
+        put32(th.data() + 4, nodeCount * kPages);
         th[8] = 0x10;
         th[9] = static_cast<unsigned char>(t.keyType);
         th[11] = languageDriver;
@@ -652,11 +706,7 @@ void Mdx::writeTo(const std::string& tmpName, const std::string& tableBase, std:
         put32(th.data() + 252, root);
         putDate(th.data() + 257, now);
         out.writeAt(std::uint64_t(tagPage) * 512, th.data(), th.size());
-        std::vector<unsigned char> all;
-        all.reserve(nodes.size() * kBlock);
-        for (auto& b : nodes) all.insert(all.end(), b.begin(), b.end());
-        out.writeAt(std::uint64_t(page) * 512, all.data(), all.size());
-        page += std::uint32_t(nodes.size()) * kPages;
+        page += nodeCount * kPages;
     }
 
     unsigned char* h = header.data();

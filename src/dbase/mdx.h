@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "dbase/file.h"
@@ -43,6 +44,9 @@ class Mdx {
 public:
     Mdx() = default;
     Mdx(const std::filesystem::path& path, bool writable);
+    ~Mdx();
+    Mdx(const Mdx&) = delete;
+    Mdx& operator=(const Mdx&) = delete;
 
     bool isOpen() const { return file_.isOpen(); }
     const std::string& fileName() const { return file_.name(); }
@@ -60,9 +64,12 @@ public:
     void walk(const TagInfo& tag, const std::function<void(std::uint32_t, const unsigned char*)>& visit,
               bool strict = false) const;
 
-    // Changes one tag's tree; the caller holds the table's update lock.
+    // Changes tags' trees; the caller holds the table's update lock. Between the two the index's
+    // own lock is held; an update may span several posts (a run of appends), each change written
+    // to the file at once. endUpdate never throws.
     void beginUpdate();
     void endUpdate();
+    bool updating() const { return updating_; }
     // newest: record is higher than every record the tag holds (an append), so that among equal
     // keys it goes last without looking down the tree for the others' record numbers.
     void insert(const std::string& tag, const unsigned char* key, std::uint32_t record, bool newest = false);
@@ -80,6 +87,8 @@ private:
                         const std::vector<BuildTag>& tags);
     struct Node;
     Node readNode(const TagInfo& tag, std::uint32_t page) const;
+    const unsigned char* block(std::uint32_t page) const;  // checked to lie in the file
+    void writeBlock(std::uint32_t page, const unsigned char* bytes);
     void writeNode(const TagInfo& tag, const Node& node);
     std::uint32_t allocate();
     void release(std::uint32_t page);
@@ -99,6 +108,14 @@ private:
     std::uint32_t filePages_ = 0;
     std::vector<TagInfo> tags_;
     bool updating_ = false;
+    // while updating: the tags whose header page this update already marked changed, with the
+    // root written there
+    std::unordered_map<std::uint32_t, std::uint32_t> touched_;
+    // the file mapped for reading blocks: the system's cache of the file itself, so always what
+    // every open has written, and no read call a block
+    mutable const unsigned char* map_ = nullptr;
+    mutable std::size_t mapLength_ = 0;
+    void unmap() const;
 };
 
 }  // namespace dbase

@@ -100,6 +100,7 @@ void Table::openFiles()
 
 void Table::close()
 {
+    endPosts();
     if (recordLocked_ && file_.isOpen()) file_.unlock(kLockBase - editRec_, 1);
     recordLocked_ = false;
     unmap();
@@ -196,7 +197,15 @@ bool Table::lessRec(std::uint32_t a, std::uint32_t b) const
 
 std::size_t Table::lowerBound(const RowList& v, std::uint32_t recno) const
 {
-    return v.partitionPoint([&](std::uint32_t x) { return lessRec(x, recno); });
+    if (!keyLength_) return v.partitionPoint([&](std::uint32_t x) { return x < recno; });
+    // the sought key looked up once, not at every step
+    const unsigned char* key = keyOf(recno);
+    const std::size_t kl = std::size_t(keyLength_);
+    const bool bytes = keyType_ == 'C';
+    return v.partitionPoint([&](std::uint32_t x) {
+        const int c = bytes ? std::memcmp(keyOf(x), key, kl) : compareKeys(keyType_, keyOf(x), key, keyLength_);
+        return c != 0 ? c < 0 : x < recno;
+    });
 }
 
 void Table::syncRecordCount()
@@ -238,20 +247,37 @@ void Table::loadOrder()
     keys_.clear();
     keySlot_.clear();
     // the record count and the index are read together, under the update lock, so that they
-    // agree even while other programs append
-    file_.lock(kUpdateLock, 1, false);
+    // agree even while other programs append (a run of posts holds it already, and more firmly:
+    // taking it shared would weaken that hold)
+    const bool held = holding_;
+    if (!held) file_.lock(kUpdateLock, 1, false);
     try {
         syncRecordCount();
         if (!activeTag_.empty()) walkActiveTag();
     } catch (...) {
-        file_.unlock(kUpdateLock, 1);
+        if (!held) file_.unlock(kUpdateLock, 1);
         order_.clear();
         keys_.clear();
         keySlot_.clear();
         throw;
     }
-    file_.unlock(kUpdateLock, 1);
+    if (!held) file_.unlock(kUpdateLock, 1);
 }
+
+namespace {
+
+// The keys of a very large table fill tens of megabytes of fresh memory: in large pages, where the
+// system allows, that takes a few dozen page faults rather than tens of thousands.
+void adviseLargePages(void* buffer, std::size_t bytes)
+{
+    constexpr std::size_t kLarge = std::size_t(2) << 20;
+    if (bytes < 16 * kLarge) return;
+    const auto at = reinterpret_cast<std::uintptr_t>(buffer);
+    const std::uintptr_t from = (at + kLarge - 1) & ~std::uintptr_t(kLarge - 1), to = (at + bytes) & ~std::uintptr_t(kLarge - 1);
+    if (to > from) ::madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE);  // a hint: refused is fine
+}
+
+}  // namespace
 
 void Table::walkActiveTag()
 {
@@ -264,24 +290,31 @@ void Table::walkActiveTag()
     // room for the records this open may add without moving every key
     keys_.clear();
     keys_.reserve((std::size_t(count_) + count_ / 32 + 1024) * std::size_t(keyLength_));
+    adviseLargePages(keys_.data(), keys_.capacity());
+    // a slot for every record (each may appear once), written in place
+    const std::size_t kl = std::size_t(keyLength_);
+    keys_.resize(std::size_t(count_) * kl);
+    unsigned char* slot = keys_.data();
     keySlot_.clear();
     std::vector<bool> seen(std::size_t(count_) + 1, false);  // a bit a record: stays in the cache
     const std::string where = "tag " + tag->name + " ";
-    mdx_->lockShared();
+    const bool indexHeld = mdx_->updating();  // a run of posts holds the index's lock already
+    if (!indexHeld) mdx_->lockShared();
     try {
         mdx_->walk(*tag, [&](std::uint32_t rec, const unsigned char* key) {
             if (rec < 1 || rec > count_)
                 fail(mdx_->fileName(), where + "names record " + std::to_string(rec) + ", which the table does not hold; rebuild the index");
             if (seen[rec]) fail(mdx_->fileName(), where + "names record " + std::to_string(rec) + " twice; rebuild the index");
             seen[rec] = true;
-            keys_.insert(keys_.end(), key, key + keyLength_);
+            std::memcpy(slot, key, kl);
+            slot += kl;
             order_.push_back(rec);
         });
     } catch (...) {
-        mdx_->unlockShared();
+        if (!indexHeld) mdx_->unlockShared();
         throw;
     }
-    mdx_->unlockShared();
+    if (!indexHeld) mdx_->unlockShared();
     if (order_.size() != count_)
         fail(mdx_->fileName(), where + "holds " + std::to_string(order_.size()) + " of the table's " +
                                    std::to_string(count_) + " records; rebuild the index");

@@ -155,6 +155,27 @@ public:
     void deleteRecord();
     void checkBrowseMode();  // posts pending changes, as a move does
 
+    // A run of posts under one hold of the update locks: each post still writes its record, the
+    // count and the index to the files before it returns, but the locks are taken once and the
+    // index blocks read stay in memory until endPosts(). Other opens (in this process too) wait
+    // for the locks meanwhile, so a run is kept short and nothing that may touch the table runs
+    // inside it (an event loop). Anything else that needs the locks ends the run first; a failed
+    // post ends it too. endPosts() without a run does nothing and never throws.
+    void beginPosts();
+    void endPosts() noexcept;
+    bool postsHeld() const { return holding_; }
+    // Holds the update locks for as long as it lives.
+    class PostRun {
+    public:
+        explicit PostRun(Table& table) : table_(table) { table_.beginPosts(); }
+        ~PostRun() { table_.endPosts(); }
+        PostRun(const PostRun&) = delete;
+        PostRun& operator=(const PostRun&) = delete;
+
+    private:
+        Table& table_;
+    };
+
     // Direct reads for scans and tools (record numbers 1..physicalCount)
     std::uint32_t physicalCount() const { return count_; }
     RecordView record(std::uint32_t recno) const;
@@ -291,6 +312,10 @@ private:
     bool modified_ = false;
     bool recordLocked_ = false;
     std::uint32_t pastCount_ = 0;
+    // a run of posts: the update lock held, the index's too when holdingIndex_; heldCount_ is
+    // the record count on disk, which no other open can change meanwhile
+    bool holding_ = false, holdingIndex_ = false;
+    std::uint32_t heldCount_ = 0;
 };
 
 }  // namespace dbase

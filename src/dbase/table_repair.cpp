@@ -75,6 +75,7 @@ IndexRebuild Table::rebuildIndex(const std::vector<std::pair<std::string, std::s
     if (pastCount_ != 0) fail(path_.string(), recordsPastCountMessage());
     checkBrowseMode();
     if (!exclusive_) fail(path_.string(), "rebuilding the index needs exclusive use of the table");
+    endPosts();  // the index is replaced
     IndexRebuild report;
     std::vector<TagInfo> old;
     const std::filesystem::path index = indexPath();

@@ -2,8 +2,10 @@
 // Changing a table: field setters, append, edit, post, delete, tags, pack, rebuild, create.
 #include <algorithm>
 #include <cstring>
+#include <exception>
 #include <numeric>
 #include <set>
+#include <thread>
 
 #include "dbase/bytes.h"
 #include "dbase/error.h"
@@ -21,6 +23,50 @@ bool validName(const std::string& n, std::size_t max)
     for (char c : n)
         if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_') return false;
     return true;
+}
+
+unsigned coresToUse(std::size_t work) { return work < 100000 ? 1u : std::min(4u, std::max(1u, std::thread::hardware_concurrency())); }
+
+// Runs work(from, to) over 0..count, split among the cores when there is enough of it; the first
+// failure is the one reported.
+template <class Work>
+void acrossCores(std::uint32_t count, const Work& work)
+{
+    const unsigned cores = coresToUse(count);
+    if (cores < 2) return work(0u, count);
+    std::vector<std::thread> threads;
+    std::vector<std::exception_ptr> failed(cores);
+    const std::uint32_t share = count / cores + 1;
+    for (unsigned i = 1; i < cores; ++i) {
+        const std::uint32_t from = std::min(count, i * share), to = std::min(count, (i + 1) * share);
+        threads.emplace_back([&, i, from, to] {
+            try {
+                work(from, to);
+            } catch (...) {
+                failed[i] = std::current_exception();
+            }
+        });
+    }
+    try {
+        work(0u, std::min(count, share));
+    } catch (...) {
+        failed[0] = std::current_exception();
+    }
+    for (auto& t : threads) t.join();
+    for (auto& f : failed)
+        if (f) std::rethrow_exception(f);
+}
+
+// std::sort, the two halves sorted side by side on two cores and then merged.
+template <class It, class Less>
+void sortOnTwoCores(It first, It last, Less less)
+{
+    if (coresToUse(std::size_t(last - first)) < 2) return std::sort(first, last, less);
+    const It middle = first + (last - first) / 2;
+    std::thread other([&] { std::sort(first, middle, less); });
+    std::sort(middle, last, less);
+    other.join();
+    std::inplace_merge(first, middle, last, less);
 }
 
 // Puts count keys of kl bytes each in order (equal keys by record number): the sorted keys and
@@ -59,7 +105,7 @@ void sortKeys(char type, const std::vector<unsigned char>& keys, std::size_t kl,
     const auto byBytes = [](const Item& a, const Item& b) { return a.bytes != b.bytes ? a.bytes < b.bytes : a.index < b.index; };
     std::vector<Item> items(count);
     for (std::uint32_t i = 0; i < count; ++i) items[i] = {eight(keys.data() + std::size_t(i) * kl, 0), i};
-    std::sort(items.begin(), items.end(), byBytes);
+    sortOnTwoCores(items.begin(), items.end(), byBytes);
     // the keys in this order; an item's index is now its place, which within a run of equal
     // bytes follows the record numbers, as ties must
     std::vector<std::uint32_t> firstOrder(count);
@@ -278,6 +324,38 @@ void Table::placeAfterChange(std::uint32_t rec, bool keyChanged, const std::vect
     locate(rec);
 }
 
+void Table::beginPosts()
+{
+    if (holding_ || state_ == TableState::Inactive || readOnly_) return;
+    file_.lock(kUpdateLock, 1, true);
+    try {
+        heldCount_ = diskRecordCount();
+    } catch (...) {
+        file_.unlock(kUpdateLock, 1);
+        throw;
+    }
+    holding_ = true;
+    if (mdx_ && !compiled_.empty()) try {
+        mdx_->beginUpdate();
+        holdingIndex_ = true;
+    } catch (const DatabaseError&) {
+        // each post tries the index on its own and says what went wrong
+    }
+}
+
+void Table::endPosts() noexcept
+{
+    if (!holding_) return;
+    holding_ = false;
+    if (holdingIndex_) mdx_->endUpdate();
+    holdingIndex_ = false;
+    try {
+        file_.unlock(kUpdateLock, 1);
+    } catch (...) {
+        // closing the file frees it anyway
+    }
+}
+
 void Table::post()
 {
     if (state_ != TableState::Edit && state_ != TableState::Insert) return;
@@ -288,12 +366,13 @@ void Table::post()
     std::uint32_t rec = 0, before = count_;
     std::string indexFailure;
 
-    file_.lock(kUpdateLock, 1, true);
+    const bool held = holding_;
+    if (!held) file_.lock(kUpdateLock, 1, true);
     try {
         unsigned char stamp[8];
         header_.updated = today();
         if (inserting) {
-            before = diskRecordCount();
+            before = held ? heldCount_ : diskRecordCount();
             if (before >= 1000000000u) fail(path_.string(), "the table is full");
             rec = before + 1;
             buffer_[0] = ' ';
@@ -307,13 +386,14 @@ void Table::post()
             rec = editRec_;
             file_.writeAt(header_.recordOffset(rec), buffer_.data(), buffer_.size());
         }
-        file_.readAt(0, stamp, 8);
-        encodeCountAndDate(stamp, header_);
-        if (!inserting) put32(stamp + 4, diskRecordCount());
+        encodeCountAndDate(stamp, header_);  // bytes 1 to 7: the date and the count
+        if (!inserting) put32(stamp + 4, held ? heldCount_ : diskRecordCount());
         file_.writeAt(1, stamp + 1, 7);
+        if (inserting && held) heldCount_ = rec;
         // the record is in the table now: whatever befalls the index, the post has happened
         if (mdx_ && !compiled_.empty()) try {
-            mdx_->beginUpdate();
+            const bool heldIndex = holdingIndex_;
+            if (!heldIndex) mdx_->beginUpdate();
             try {
                 for (const auto& t : compiled_) {
                     const TagInfo* info = mdx_->findTag(t.name);
@@ -330,18 +410,21 @@ void Table::post()
                     }
                 }
             } catch (...) {
+                // what was kept of the index may no longer be what the file holds
                 mdx_->endUpdate();
+                holdingIndex_ = false;
                 throw;
             }
-            mdx_->endUpdate();
+            if (!heldIndex) mdx_->endUpdate();
         } catch (const DatabaseError& e) {
             indexFailure = std::string(e.what()) + "; the record was saved, but the index must be rebuilt";
         }
     } catch (...) {
-        file_.unlock(kUpdateLock, 1);
+        if (held) endPosts();
+        else file_.unlock(kUpdateLock, 1);
         throw;
     }
-    file_.unlock(kUpdateLock, 1);
+    if (!held) file_.unlock(kUpdateLock, 1);
     if (recordLocked_) {
         file_.unlock(kLockBase - editRec_, 1);
         recordLocked_ = false;
@@ -391,8 +474,9 @@ void Table::deleteRecord()
     }
     if (!held && !file_.tryLock(kLockBase - rec, 1, true))
         fail(path_.string(), "record " + std::to_string(rec) + " is locked by another user");
+    const bool runHeld = holding_;
     try {
-        file_.lock(kUpdateLock, 1, true);
+        if (!runHeld) file_.lock(kUpdateLock, 1, true);
         unsigned char star = '*';
         file_.writeAt(header_.recordOffset(rec), &star, 1);
         header_.updated = today();
@@ -401,12 +485,13 @@ void Table::deleteRecord()
                                         static_cast<unsigned char>(header_.updated.day)};
         file_.writeAt(1, stamp, 3);
     } catch (...) {
-        file_.unlock(kUpdateLock, 1);
+        if (runHeld) endPosts();
+        else file_.unlock(kUpdateLock, 1);
         file_.unlock(kLockBase - rec, 1);
         recordLocked_ = false;
         throw;
     }
-    file_.unlock(kUpdateLock, 1);
+    if (!runHeld) file_.unlock(kUpdateLock, 1);
     file_.unlock(kLockBase - rec, 1);
     recordLocked_ = false;
     visible_.erase(pos_);  // the rows not yet looked at are past it, and stay so
@@ -445,7 +530,10 @@ std::vector<BuildTag> Table::buildTags(const std::vector<std::pair<std::string, 
         t.keyLength = e.keyLength();
         const std::size_t kl = std::size_t(t.keyLength);
         std::vector<unsigned char> keys(static_cast<std::size_t>(count) * kl);
-        for (std::uint32_t r = 1; r <= count; ++r) e.evaluate(rec(r), keys.data() + std::size_t(r - 1) * kl);
+        // each core its own run of records, in file order
+        acrossCores(count, [&](std::uint32_t from, std::uint32_t to) {
+            for (std::uint32_t r = from + 1; r <= to; ++r) e.evaluate(rec(r), keys.data() + std::size_t(r - 1) * kl);
+        });
         sortKeys(t.keyType, keys, kl, count, t.keys, t.records);
         out.push_back(std::move(t));
     }
@@ -461,6 +549,7 @@ void Table::setHeaderByte28(std::uint8_t value)
 
 void Table::writeIndex(const std::vector<std::pair<std::string, std::string>>& defs)
 {
+    endPosts();  // the index is replaced
     std::filesystem::path target = indexPath();
     if (target.extension() != ".MDX" && !std::filesystem::exists(target))
         target = folder_ / (tableName_ + ".MDX");
@@ -540,6 +629,7 @@ void Table::deleteTag(const std::string& name)
         }
         if (defs.empty()) {
             std::filesystem::path p = indexPath();
+            endPosts();
             mdx_.reset();
             compiled_.clear();
             uncompilable_.clear();
@@ -590,6 +680,7 @@ void Table::reindex()
 
 void Table::reopenAfterReplace(File locked)
 {
+    endPosts();
     File f = std::move(locked);
     std::uint64_t size = f.size();
     std::vector<unsigned char> head(static_cast<std::size_t>(std::min<std::uint64_t>(size, kMaxHeader)));

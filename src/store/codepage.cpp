@@ -2,6 +2,7 @@
 #include "store/codepage.h"
 
 #include <QList>
+#include <algorithm>
 
 #include "dbase/values.h"
 
@@ -28,6 +29,9 @@ std::optional<char> encode(char32_t c)
 
 QString fromCp1252(std::string_view bytes)
 {
+    // without a byte of 0x80..0x9F the text reads as Latin-1 does, which Qt converts in bulk
+    if (std::none_of(bytes.begin(), bytes.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xE0) == 0x80; }))
+        return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
     QString out;
     out.reserve(qsizetype(bytes.size()));
     for (unsigned char b : bytes) {
@@ -43,8 +47,9 @@ std::optional<std::string> toCp1252(const QString& text)
 {
     std::string out;
     out.reserve(std::size_t(text.size()));
-    for (char32_t c : text.toUcs4()) {
-        auto b = encode(c);
+    for (const QChar c : text) {
+        // half of a pair (or a lone half) is a character beyond any code page
+        auto b = c.isSurrogate() ? std::nullopt : encode(c.unicode());
         if (!b) return std::nullopt;
         out.push_back(*b);
     }

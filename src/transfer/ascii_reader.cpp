@@ -48,7 +48,14 @@ LineRead AsciiReader::readLine(int maxValues, int* surplus)
             finish();
             continue;
         }
-        value += c;
+        // the ordinary characters that follow go in together
+        const qsizetype from = pos_ - 1;
+        while (pos_ < text_.size()) {
+            const QChar d = text_[pos_];
+            if (d.unicode() < 32 || d == u'"' || (d == u',' && closed)) break;
+            ++pos_;
+        }
+        value.append(text_.constData() + from, pos_ - from);
     }
     finish();
     line.blank = line.values.size() == 1 && line.values.first().isEmpty();

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <array>
 #include <charconv>
+#include <chrono>
 #include <cmath>
 
 #include "dbase/error.h"
@@ -141,22 +142,67 @@ void store(dbase::Table& target, int i, int fieldNumber, const QString& value, c
     }
 }
 
-// Appends one book, filled by fill, and posts it on its own; a failure cancels it. Returns whether
-// the import goes on.
-template <typename Fill>
-bool appendBook(dbase::Table& target, ImportCounts& counts, const ImportProgress& progress, const Fill& fill)
-{
-    target.append();
-    try {
-        fill();
-        target.post();
-    } catch (...) {
-        target.cancel();
-        throw;
+// Posts books in short runs, each under one hold of the table's locks: every book is still
+// posted on its own, whole on disk before the next begins, but the locks are taken once a run.
+class PostRuns {
+public:
+    PostRuns(dbase::Table& target, ImportCounts& counts, const ImportProgress& progress)
+        : target_(target), counts_(counts), progress_(progress)
+    {
     }
-    ++counts.records;
-    return !progress || progress(counts.records);
-}
+    ~PostRuns() { target_.endPosts(); }
+    PostRuns(const PostRuns&) = delete;
+    PostRuns& operator=(const PostRuns&) = delete;
+
+    // Appends one book, filled by fill, and posts it; a failure cancels it. Returns whether the
+    // import goes on.
+    template <typename Fill>
+    bool append(const Fill& fill)
+    {
+        try {
+            if (inRun_ == 0) {
+                target_.beginPosts();
+                started_ = Clock::now();
+            }
+            target_.append();
+            try {
+                fill();
+                target_.post();
+            } catch (...) {
+                target_.cancel();
+                throw;
+            }
+        } catch (...) {
+            target_.endPosts();
+            if (progress_ && inRun_ > 0) progress_(counts_.records);  // the books posted before it
+            inRun_ = 0;
+            throw;
+        }
+        ++counts_.records;
+        ++inRun_;
+        if (inRun_ < kRunBooks && (inRun_ % 16 != 0 || Clock::now() - started_ < kRunTime)) return true;
+        return endRun();
+    }
+
+    // Ends the run under way, if any; returns whether the import goes on.
+    bool endRun()
+    {
+        target_.endPosts();
+        if (inRun_ == 0) return true;
+        inRun_ = 0;
+        return !progress_ || progress_(counts_.records);
+    }
+
+private:
+    using Clock = std::chrono::steady_clock;
+    static constexpr int kRunBooks = 256;
+    static constexpr auto kRunTime = std::chrono::milliseconds(20);
+    dbase::Table& target_;
+    ImportCounts& counts_;
+    const ImportProgress& progress_;
+    int inRun_ = 0;
+    Clock::time_point started_;
+};
 
 }  // namespace
 
@@ -174,18 +220,20 @@ ImportCounts importText(const QString& text, const Pairing& pairing, bool skipFi
     const auto places = fieldPlaces(target);
     const int n = int(pairing.size());
     if (skipFirst && !reader.atEnd()) reader.readLine(n, nullptr);
+    PostRuns runs(target, counts, progress);
     while (!reader.atEnd()) {
         int surplus = 0;
         const LineRead line = reader.readLine(n, &surplus);
         if (line.blank) continue;
         counts.surplus += surplus;
-        const bool goOn = appendBook(target, counts, progress, [&] {
+        const bool goOn = runs.append([&] {
             for (int k = 0; k < line.values.size() && k < n; ++k)
                 if (const int number = pairing[std::size_t(k)]; number > 0)
                     store(target, places[std::size_t(number)], number, line.values[k], regional, counts);
         });
-        if (!goOn) break;
+        if (!goOn) return counts;
     }
+    runs.endRun();
     return counts;
 }
 
@@ -200,8 +248,9 @@ ImportCounts importDbase(const QString& path, const Pairing& pairing, dbase::Tab
                 {false, true, {}, true});
     const int n = std::min(int(pairing.size()), source.fieldCount());
     const auto places = fieldPlaces(target);
+    PostRuns runs(target, counts, progress);
     for (source.first(); !source.eof(); source.next()) {
-        const bool goOn = appendBook(target, counts, progress, [&] {
+        const bool goOn = runs.append([&] {
             for (int k = 0; k < n; ++k) {
                 const int number = pairing[std::size_t(k)];
                 if (number <= 0) continue;
@@ -234,8 +283,9 @@ ImportCounts importDbase(const QString& path, const Pairing& pairing, dbase::Tab
                 store(target, ti, number, text, regional, counts);
             }
         });
-        if (!goOn) break;
+        if (!goOn) return counts;
     }
+    runs.endRun();
     return counts;
 }
 

@@ -8,6 +8,8 @@
 
 #include "dbase/check.h"
 #include "dbase/error.h"
+#include "dbase/file.h"
+#include "dbase/mdx.h"
 #include "dbase/table.h"
 #include "dbase/small_table.h"
 #include "support/temp_dir.h"
@@ -91,6 +93,121 @@ TEST(Index, PostedRecordsTakeTheirPlaceAndTheTreeStaysSound)
     t.close();
     t.open(dir.path(), "BOOKS", {false, false, "NEWINDEX"});
     EXPECT_EQ(order(t), expectedByAuthor(t));
+}
+
+namespace {
+
+// The records and the tag's entries as the files hold them now, read past any open (and past its
+// locks): what another program would find after a crash.
+std::pair<std::uint32_t, std::size_t> onDisk(const TempDir& dir)
+{
+    unsigned char count[4] = {};
+    std::ifstream f(dir / "BOOKS.DBF", std::ios::binary);
+    f.seekg(4);
+    f.read(reinterpret_cast<char*>(count), 4);
+    Mdx index(dir / "BOOKS.MDX", false);
+    std::size_t entries = 0;
+    index.walk(*index.findTag("NEWINDEX"), [&](std::uint32_t, const unsigned char*) { ++entries; }, true);
+    return {std::uint32_t(count[0] | count[1] << 8 | count[2] << 16 | count[3] << 24), entries};
+}
+
+bool updateLockFree(const TempDir& dir)
+{
+    File other(dir / "BOOKS.DBF", File::Mode::ReadWrite);
+    if (!other.tryLock(kUpdateLock, 1, true)) return false;
+    other.unlock(kUpdateLock, 1);
+    return true;
+}
+
+}  // namespace
+
+// A run of posts holds the locks throughout, yet every post is whole in the files when it returns:
+// appends that split leaves and the root, key changes and deletions, a refresh in between.
+TEST(Index, ARunOfPostsWritesEachPostThroughAndFreesTheLocksAtItsEnd)
+{
+    TempDir dir;
+    createSmallTable(dir.path());
+    {
+        Table x;
+        x.open(dir.path(), "BOOKS", {true, false, {}});
+        x.addTag("NEWINDEX", kAuthorKey);
+    }
+    Table t;
+    t.open(dir.path(), "BOOKS", {false, false, "NEWINDEX"});
+    std::mt19937 rnd(11);
+    t.beginPosts();
+    EXPECT_TRUE(t.postsHeld());
+    EXPECT_FALSE(updateLockFree(dir));
+    for (int i = 0; i < 700; ++i) {
+        addBook(t, "T" + std::to_string(i), "A" + std::to_string(rnd() % 50), i);
+        if (i % 97 == 0) {
+            EXPECT_EQ(onDisk(dir), std::make_pair(std::uint32_t(i + 1), std::size_t(i + 1))) << i;
+        }
+    }
+    t.refresh();  // reads the order under the run's hold without weakening it
+    EXPECT_FALSE(updateLockFree(dir));
+    for (std::uint32_t r = 3; r <= 700; r += 5) {
+        t.gotoBookmark(r);
+        t.edit();
+        t.setText(1, (r % 2 ? "a" : "Z") + t.getText(1));
+        t.post();
+    }
+    t.gotoBookmark(10);
+    t.deleteRecord();
+    EXPECT_TRUE(t.postsHeld());
+    EXPECT_EQ(onDisk(dir), std::make_pair(std::uint32_t(700), std::size_t(700)));
+    t.endPosts();
+    EXPECT_FALSE(t.postsHeld());
+    EXPECT_TRUE(updateLockFree(dir));
+    t.endPosts();  // again: nothing
+    EXPECT_EQ(order(t), expectedByAuthor(t));
+    expectSound(dir, t);
+
+    // another open changes the index between runs: the next run reads it afresh
+    {
+        Table other;
+        other.open(dir.path(), "BOOKS", {false, false, {}});
+        for (int i = 0; i < 300; ++i) addBook(other, "O" + std::to_string(i), "M" + std::to_string(i % 13), i);
+    }
+    {
+        Table::PostRun run(t);
+        for (int i = 0; i < 300; ++i) addBook(t, "U" + std::to_string(i), "B" + std::to_string(i % 17), i);
+    }
+    EXPECT_TRUE(updateLockFree(dir));
+    EXPECT_EQ(t.recordCount(), 1299u);
+    EXPECT_EQ(order(t), expectedByAuthor(t));
+    expectSound(dir, t);
+}
+
+// A run whose index cannot take a key: the record stays, the failure is told, and the locks are
+// free once the run ends.
+TEST(Index, ARunOfPostsWithABrokenIndexKeepsTheRecordsAndLetsGo)
+{
+    TempDir dir;
+    createSmallTable(dir.path());
+    {
+        Table t;
+        t.open(dir.path(), "BOOKS", {true, false, {}});
+        t.addTag("NEWINDEX", kAuthorKey);
+    }
+    {
+        std::fstream f(dir / "BOOKS.MDX", std::ios::in | std::ios::out | std::ios::binary);
+        f.seekp(6 * 512);
+        f.write("\xC8\0\0\0", 4);
+    }
+    Table t;
+    t.open(dir.path(), "BOOKS");
+    {
+        Table::PostRun run(t);
+        for (int i = 0; i < 2; ++i) {
+            t.append();
+            t.setText(0, "one");
+            EXPECT_THROW(t.post(), DatabaseError);
+            EXPECT_EQ(t.state(), TableState::Browse);
+        }
+    }
+    EXPECT_TRUE(updateLockFree(dir));
+    EXPECT_EQ(t.physicalCount(), 2u);
 }
 
 TEST(Index, DeletingAndPackingKeepTheTagInStep)

@@ -9,10 +9,13 @@
 #include <QTableWidget>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/regional.h"
 #include "reports/report_books.h"
 #include "store/codepage.h"
 #include "dbase/check.h"
+#include "dbase/file.h"
 #include "support/child.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_messages.h"
@@ -289,4 +292,48 @@ TEST(Import, EveryDbaseTableOfOtherProgramsComesIn)
         EXPECT_EQ(host.table.recordCount(), source.recordCount()) << file;
         EXPECT_TRUE(dbase::checkTable(host.dir.path(), "BOOKS.DBF").empty()) << file;
     }
+}
+
+// Books are posted in short runs under one hold of the table's locks; progress is told between
+// runs, when another open (here, in this very process) can read every book told of.
+TEST(Import, ProgressIsToldBetweenRunsWithTheTableFreeToOthers)
+{
+    TargetHost host;
+    QByteArray text;
+    for (int i = 0; i < 3000; ++i) text += "\"Book " + QByteArray::number(i) + "\",\"Author\",\"1990\"\r\n";
+    const QString decoded = transfer::decodeTextFile(text);
+    std::vector<int> told;
+    std::size_t seenByOther = 0;
+    auto progress = [&](int records) {
+        told.push_back(records);
+        dbase::File probe(host.dir / "BOOKS.DBF", dbase::File::Mode::ReadOnly);
+        if (!probe.tryLock(dbase::kUpdateLock, 1, false)) {
+            ADD_FAILURE() << "the update lock is held while progress is told";
+            return false;
+        }
+        probe.unlock(dbase::kUpdateLock, 1);
+        dbase::Table other;
+        other.open(host.dir.path(), "BOOKS.DBF", {false, true, {}});
+        seenByOther = other.recordCount();
+        EXPECT_EQ(int(seenByOther), records);
+        return records < 1000;
+    };
+    const auto counts = transfer::importText(decoded, byPosition({1, 2, 3}), false, host.table, app::regional(), progress);
+    ASSERT_FALSE(told.empty());
+    EXPECT_TRUE(std::is_sorted(told.begin(), told.end()));
+    EXPECT_EQ(told.back(), counts.records);
+    EXPECT_GE(counts.records, 1000);  // stopped at the end of the run that passed 1000
+    EXPECT_LT(counts.records, 3000);
+    EXPECT_EQ(host.table.recordCount(), std::size_t(counts.records));
+    EXPECT_FALSE(host.table.postsHeld());
+    // without a stop every book comes in, the last run told too
+    told.clear();
+    const auto rest = transfer::importText(decoded, byPosition({1, 2, 3}), false, host.table, app::regional(),
+                                           [&](int records) {
+                                               told.push_back(records);
+                                               return true;
+                                           });
+    EXPECT_EQ(rest.records, 3000);
+    EXPECT_EQ(told.back(), 3000);
+    EXPECT_TRUE(dbase::checkTable(host.dir.path(), "BOOKS.DBF").empty());
 }
