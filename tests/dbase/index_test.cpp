@@ -458,7 +458,9 @@ TEST(Index, RowsKeptThroughManyChangesAndAFilterMatchAModel)
                 t.post();
                 EXPECT_EQ(t.recordNumber(), r);
             }
-            if (i % 500 == 0) ASSERT_EQ(order(t), model(withTag)) << "after change " << i;
+            if (i % 500 == 0) {
+                ASSERT_EQ(order(t), model(withTag)) << "after change " << i;
+            }
         }
         ASSERT_EQ(order(t), model(withTag));
         const auto kept = order(t);
