@@ -179,22 +179,29 @@ TEST(Index, ARunOfPostsWritesEachPostThroughAndFreesTheLocksAtItsEnd)
     expectSound(dir, t);
 }
 
-// A run whose index cannot take a key: the record stays, the failure is told, and the locks are
-// free once the run ends.
-TEST(Index, ARunOfPostsWithABrokenIndexKeepsTheRecordsAndLetsGo)
+namespace {
+// A small table sorted by author whose root leaf (page 6) is broken, so that the index cannot
+// take a key.
+void breakTheIndex(const TempDir& dir)
 {
-    TempDir dir;
     createSmallTable(dir.path());
     {
         Table t;
         t.open(dir.path(), "BOOKS", {true, false, {}});
         t.addTag("NEWINDEX", kAuthorKey);
     }
-    {
-        std::fstream f(dir / "BOOKS.MDX", std::ios::in | std::ios::out | std::ios::binary);
-        f.seekp(6 * 512);
-        f.write("\xC8\0\0\0", 4);
-    }
+    std::fstream f(dir / "BOOKS.MDX", std::ios::in | std::ios::out | std::ios::binary);
+    f.seekp(6 * 512);
+    f.write("\xC8\0\0\0", 4);
+}
+}  // namespace
+
+// A run whose index cannot take a key: the record stays, the failure is told, and the locks are
+// free once the run ends.
+TEST(Index, ARunOfPostsWithABrokenIndexKeepsTheRecordsAndLetsGo)
+{
+    TempDir dir;
+    breakTheIndex(dir);
     Table t;
     t.open(dir.path(), "BOOKS");
     {
@@ -363,18 +370,7 @@ TEST(Index, RebuildingFromASharedOpenCountsWhatOthersAdded)
 TEST(Index, AFailedIndexUpdateKeepsThePostedRecordOnce)
 {
     TempDir dir;
-    createSmallTable(dir.path());
-    {
-        Table t;
-        t.open(dir.path(), "BOOKS", {true, false, {}});
-        t.addTag("NEWINDEX", kAuthorKey);
-    }
-    // break the root leaf (page 6) so that the index cannot take the key
-    {
-        std::fstream f(dir / "BOOKS.MDX", std::ios::in | std::ios::out | std::ios::binary);
-        f.seekp(6 * 512);
-        f.write("\xC8\0\0\0", 4);
-    }
+    breakTheIndex(dir);
     Table t;
     t.open(dir.path(), "BOOKS");
     t.append();
