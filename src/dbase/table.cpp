@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "dbase/bytes.h"
+#include "dbase/cores.h"
 #include "dbase/error.h"
 #include "dbase/memo.h"
 #include "dbase/values.h"
@@ -367,30 +368,10 @@ void Table::readRecords(std::uint32_t from, std::uint32_t to, const std::functio
 
 void Table::forEachRecordAtOnce(const std::function<void(const RecordView&)>& visit) const
 {
-    const unsigned cores = std::min(4u, std::max(1u, std::thread::hardware_concurrency()));
-    if (cores < 2 || count_ < 100000) return readRecords(1, count_, visit);
-    // each thread its own run of records; the first failure is the one reported
-    std::vector<std::thread> threads;
-    std::vector<std::exception_ptr> failed(cores);
-    const std::uint32_t share = count_ / cores + 1;
-    for (unsigned i = 1; i < cores; ++i) {
-        const std::uint32_t from = i * share + 1, to = std::min(count_, (i + 1) * share);
-        threads.emplace_back([&, i, from, to] {
-            try {
-                readRecords(from, to, visit);
-            } catch (...) {
-                failed[i] = std::current_exception();
-            }
-        });
-    }
-    try {
-        readRecords(1, std::min(count_, share), visit);
-    } catch (...) {
-        failed[0] = std::current_exception();
-    }
-    for (auto& t : threads) t.join();
-    for (auto& f : failed)
-        if (f) std::rethrow_exception(f);
+    // each core its own run of records
+    acrossCores(count_, [&](std::uint32_t from, std::uint32_t to) {
+        if (from < to) readRecords(from + 1, to, visit);
+    });
 }
 
 void Table::rebuildVisible()

@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "dbase/bytes.h"
+#include "dbase/cores.h"
 #include "dbase/error.h"
 #include "dbase/table.h"
 #include "dbase/values.h"
@@ -25,43 +26,11 @@ bool validName(const std::string& n, std::size_t max)
     return true;
 }
 
-unsigned coresToUse(std::size_t work) { return work < 100000 ? 1u : std::min(4u, std::max(1u, std::thread::hardware_concurrency())); }
-
-// Runs work(from, to) over 0..count, split among the cores when there is enough of it; the first
-// failure is the one reported.
-template <class Work>
-void acrossCores(std::uint32_t count, const Work& work)
-{
-    const unsigned cores = coresToUse(count);
-    if (cores < 2) return work(0u, count);
-    std::vector<std::thread> threads;
-    std::vector<std::exception_ptr> failed(cores);
-    const std::uint32_t share = count / cores + 1;
-    for (unsigned i = 1; i < cores; ++i) {
-        const std::uint32_t from = std::min(count, i * share), to = std::min(count, (i + 1) * share);
-        threads.emplace_back([&, i, from, to] {
-            try {
-                work(from, to);
-            } catch (...) {
-                failed[i] = std::current_exception();
-            }
-        });
-    }
-    try {
-        work(0u, std::min(count, share));
-    } catch (...) {
-        failed[0] = std::current_exception();
-    }
-    for (auto& t : threads) t.join();
-    for (auto& f : failed)
-        if (f) std::rethrow_exception(f);
-}
-
 // std::sort, the two halves sorted side by side on two cores and then merged.
 template <class It, class Less>
 void sortOnTwoCores(It first, It last, Less less)
 {
-    if (coresToUse(std::size_t(last - first)) < 2) return std::sort(first, last, less);
+    if (coresFor(std::size_t(last - first)) < 2) return std::sort(first, last, less);
     const It middle = first + (last - first) / 2;
     std::thread other([&] { std::sort(first, middle, less); });
     std::sort(middle, last, less);

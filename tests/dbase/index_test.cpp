@@ -10,6 +10,7 @@
 #include "dbase/error.h"
 #include "dbase/file.h"
 #include "dbase/mdx.h"
+#include "dbase/cores.h"
 #include "dbase/table.h"
 #include "dbase/small_table.h"
 #include "support/temp_dir.h"
@@ -582,4 +583,41 @@ TEST(Index, ATagBuiltOverManyBooksSortsWholeKeysAndTiesByRecord)
     t.setActiveTag("NEWINDEX");
     EXPECT_EQ(order(t), expectedByAuthor(t));
     expectSound(dir, t);
+}
+
+// Large tables build their keys, sort and filter on several cores: on a table made "large" for
+// the test, every result equals what one core gives.
+TEST(Index, WorkSplitAmongTheCoresGivesWhatOneCoreGives)
+{
+    TempDir dir;
+    createSmallTable(dir.path());
+    {
+        Table t;
+        t.open(dir.path(), "BOOKS", {true, false, {}});
+        const char* names[] = {"Tolkien", "austen", "Dickens", "ECO", "brontë", "Zola", "eco", "Hugo"};
+        for (int i = 0; i < 3001; ++i)  // an odd count, so that the runs differ in length
+            addBook(t, "Book " + std::to_string(i), std::string(names[(i * 7) % 8]) + " " + std::to_string(i % 37),
+                    double((i * 13) % 101), 1900 + i % 120);
+        t.goToPosition(5);
+        t.deleteRecord();
+    }
+    const auto results = [&](const std::string& tag) {
+        Table t;
+        t.open(dir.path(), "BOOKS", {true, false, {}});
+        t.addTag(tag, kAuthorKey);
+        t.setActiveTag(tag);
+        std::vector<std::uint32_t> sorted = order(t);
+        EXPECT_EQ(sorted, expectedByAuthor(t));
+        t.setFilter([](const RecordView& r) { return r.text(1).rfind("ECO", 0) == 0 || r.text(1)[0] == 'Z'; });
+        std::vector<std::uint32_t> filtered = order(t);
+        return std::make_pair(sorted, filtered);
+    };
+    const auto oneCore = results("ONECORE");
+    dbase::setParallelThresholdForTests(100);
+    const auto split = results("SPLIT");
+    dbase::setParallelThresholdForTests(0);
+    EXPECT_EQ(split.first, oneCore.first);
+    EXPECT_EQ(split.second, oneCore.second);
+    EXPECT_EQ(oneCore.first.size(), 3000u);
+    EXPECT_FALSE(oneCore.second.empty());
 }
