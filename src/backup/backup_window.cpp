@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGroupBox>
@@ -14,6 +13,7 @@
 #include <QStorageInfo>
 #include <QTreeView>
 
+#include "backup/copy_window_parts.h"
 #include "backup/file_copy.h"
 #include "ui/help.h"
 #include "ui/messages.h"
@@ -26,21 +26,7 @@ const QString kDone = QStringLiteral("Backup completed successfully.");
 const QString kSameFile = QStringLiteral("Destination File and Source File are identical.  You cannot copy a file  over "
                                          "top of itself.  Please choose a different directory/folder to backup to.");
 
-// The busy cursor for as long as it lives, and a window that still repaints while a copy runs.
-struct Busy {
-    Busy() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Busy() { QApplication::restoreOverrideCursor(); }
-    backup::Progress progress()
-    {
-        clock.start();
-        return [this](qint64, qint64) {
-            if (clock.elapsed() < 100) return;
-            QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-            clock.restart();
-        };
-    }
-    QElapsedTimer clock;
-};
+using backup::Busy;
 
 }  // namespace
 
@@ -49,19 +35,15 @@ TMyBackup::TMyBackup(backup::BackupHost& host, QWidget* parent) : QDialog(parent
     setObjectName(QStringLiteral("MyBackup"));
     setWindowTitle(QStringLiteral("Backup"));
     ui::makeFixedDialog(this);
-    auto* what = new QGroupBox(QStringLiteral("What To Back Up"), this);
-    what->setGeometry(10, 8, 330, 132);
-    auto radio = [what](const char* name, const char* caption, int y) {
-        auto* r = new QRadioButton(QString::fromLatin1(caption), what);
-        r->setObjectName(QString::fromLatin1(name));
-        r->setGeometry(10, y, 312, 24);
-        return r;
-    };
-    BackDBF = radio("BackDBF", "Current &Database (*.DBF)", 22);
-    BackLST = radio("BackLST", "Data &Lists of Current Database (*.0xx)", 48);
-    BackINI = radio("BackINI", "Config &File of Current Database (*.INI)", 74);
-    BackURP = radio("BackURP", "Global &Report Definitions (*.URP)", 100);
-    BackDBF->setChecked(true);
+    const auto kinds = backup::kindGroup(this, QStringLiteral("What To Back Up"),
+                                         {{{"BackDBF", "Current &Database (*.DBF)"},
+                                           {"BackLST", "Data &Lists of Current Database (*.0xx)"},
+                                           {"BackINI", "Config &File of Current Database (*.INI)"},
+                                           {"BackURP", "Global &Report Definitions (*.URP)"}}});
+    BackDBF = kinds[0];
+    BackLST = kinds[1];
+    BackINI = kinds[2];
+    BackURP = kinds[3];
 
     auto* where = new QGroupBox(QStringLiteral("Where To Back Up To"), this);
     where->setGeometry(350, 8, 280, 300);

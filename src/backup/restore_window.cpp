@@ -4,10 +4,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "backup/copy_window_parts.h"
 #include "backup/file_copy.h"
 #include "ui/dialogs.h"
 #include "ui/help.h"
@@ -28,10 +28,7 @@ QString notFound(const QString& name)
     return QStringLiteral("The following file \"%1\" could not be located on the specified source drive.").arg(name);
 }
 
-struct Busy {
-    Busy() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Busy() { QApplication::restoreOverrideCursor(); }
-};
+using backup::Busy;
 
 }  // namespace
 
@@ -40,19 +37,15 @@ TMyRestore::TMyRestore(backup::BackupHost& host, QWidget* parent) : QDialog(pare
     setObjectName(QStringLiteral("MyRestore"));
     setWindowTitle(QStringLiteral("Restore"));
     ui::makeFixedDialog(this);
-    auto* what = new QGroupBox(QStringLiteral("What To Restore"), this);
-    what->setGeometry(10, 8, 330, 132);
-    auto radio = [what](const char* name, const char* caption, int y) {
-        auto* r = new QRadioButton(QString::fromLatin1(caption), what);
-        r->setObjectName(QString::fromLatin1(name));
-        r->setGeometry(10, y, 312, 24);
-        return r;
-    };
-    RestoreDBF = radio("RestoreDBF", "&Database File (*.DBF)", 22);
-    RestoreLST = radio("RestoreLST", "Data &Lists of a Database (*.0xx)", 48);
-    RestoreINI = radio("RestoreINI", "Config &File of a Database (*.INI)", 74);
-    RestoreURP = radio("RestoreURP", "Global &Report Definitions (*.URP)", 100);
-    RestoreDBF->setChecked(true);
+    const auto kinds = backup::kindGroup(this, QStringLiteral("What To Restore"),
+                                         {{{"RestoreDBF", "&Database File (*.DBF)"},
+                                           {"RestoreLST", "Data &Lists of a Database (*.0xx)"},
+                                           {"RestoreINI", "Config &File of a Database (*.INI)"},
+                                           {"RestoreURP", "Global &Report Definitions (*.URP)"}}});
+    RestoreDBF = kinds[0];
+    RestoreLST = kinds[1];
+    RestoreINI = kinds[2];
+    RestoreURP = kinds[3];
     auto button = [this](const char* name, const char* caption, int x) {
         auto* b = new QPushButton(QString::fromLatin1(caption), this);
         b->setObjectName(QString::fromLatin1(name));

@@ -111,7 +111,7 @@ bool sameFont(const FontStyle& a, const FontStyle& b)
 
 void ReportEngine::setFont(const FontStyle& font)
 {
-    fontSpec_ = font;
+    style_ = font;
     for (const auto& m : measured_)
         if (sameFont(m->style, font)) {
             current_ = m.get();
@@ -213,7 +213,7 @@ void ReportEngine::paintText(double x, const QString& text)
     if (!device_ || text.isEmpty())
         return;
     const double baseline = y_ + (current_->lineHeight - current_->ascent - current_->descent) / 2 + current_->ascent;
-    device_->drawText(QPointF(x, baseline), text, current_->font, fontSpec_.color);
+    device_->drawText(QPointF(x, baseline), text, current_->font, style_.color);
 }
 
 void ReportEngine::paintCell(const TabStop& stop, const QString& text)

@@ -79,7 +79,7 @@ public:
     double cursorY() const { return y_; }
 
     void setFont(const FontStyle& font);
-    const FontStyle& font() const { return fontSpec_; }
+    const FontStyle& font() const { return style_; }
     // Width of text in the current font, in inches; the same on every device.
     double textWidth(const QString& text) const;
     double lineHeight() const { return current_->lineHeight; }
@@ -121,7 +121,7 @@ private:
     bool aborted_ = false;
 
     double sectionTop_ = 0, sectionBottom_ = 11, y_ = 0;
-    FontStyle fontSpec_;
+    FontStyle style_;
     QImage measure_;  // the fixed resolution every width and height is measured at
     // The measures of a font, in inches; kept for each font a run uses, which it sets on every page.
     struct Measured {

@@ -21,7 +21,7 @@ constexpr int kGroupValueLength = 120;
 constexpr double kCaptionPad = 0.2;  // inches around a boxed caption's text
 constexpr double kHeaderTop = 0.5, kBodyTop = 1.25, kBodyGap = 0.75, kFooterHeight = 0.5;
 
-render::FontStyle fontSpec(const ReportFont& f)
+render::FontStyle renderStyle(const ReportFont& f)
 {
     render::FontStyle s;
     s.name = f.name;
@@ -130,7 +130,7 @@ private:
     void header()
     {
         e_.setSection(kHeaderTop, kBodyTop);
-        e_.setFont(fontSpec(r_.titleFont));
+        e_.setFont(renderStyle(r_.titleFont));
         for (const QString& t : r_.titles) {
             if (t.isEmpty()) continue;
             if (!textMode_) e_.printCenter(t, e_.pageWidth() / 2);
@@ -142,7 +142,7 @@ private:
     {
         const double end = e_.pageHeight() - r_.bottomMargin;
         e_.setSection(end - kFooterHeight, end);
-        e_.setFont(fontSpec(r_.footnoteFont));
+        e_.setFont(renderStyle(r_.footnoteFont));
         // "Page Numbers" off leaves the number out; the footer keeps its lines, so pages break alike
         const QString page = r_.pageNumbers ? QStringLiteral("Page %1").arg(e_.pageNumber()) : QString();
         if (textMode_) {
@@ -163,11 +163,11 @@ private:
         e_.setSection(kBodyTop, e_.pageHeight() - r_.bottomMargin - kBodyGap);
         bodyEmpty_ = true;
         if (lines_ == 1 && r_.columnHeaders) {
-            e_.setFont(fontSpec(r_.headerFont));
+            e_.setFont(renderStyle(r_.headerFont));
             if (e_.linesLeft() < 1) throw noRoom();
             columnHeaders();
         }
-        e_.setFont(fontSpec(r_.bodyFont));
+        e_.setFont(renderStyle(r_.bodyFont));
         if (e_.linesLeft() < 1) throw noRoom();
         if (lines_ == 1) bodyTabs();
 
