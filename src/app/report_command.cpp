@@ -110,12 +110,19 @@ int runReportCommand(const ReportRequest& request, const ReportCommandPlaces& pl
         dbase::Table table;
         const bool sorted = std::any_of(db.sortOrder.begin(), db.sortOrder.end(), [](int f) { return f > 0; });
         const std::string tag = sorted && store::BookTableFiles::HasSortTag(info.absoluteFilePath()) ? "NewIndex" : "";
-        table.open(store::toPath(info.absolutePath()), QFile::encodeName(info.fileName()).toStdString(),
-                   {false, true, tag});
+        const auto folder = store::toPath(info.absolutePath());
+        const std::string name = QFile::encodeName(info.fileName()).toStdString();
+        try {
+            table.open(folder, name, {false, true, tag});
+        } catch (const dbase::DatabaseError&) {
+            // an index that cannot be read does not stop the report: the run orders the books itself
+            table.open(folder, name, {false, true, {}, true});
+        }
         input.table = &table;
         render::ReportEngine engine;
         if (pdf) {
             render::PdfDevice device(request.output, render::usualPaper());
+            device.setDocumentTitle(report->name);
             reports::runReport(input, engine, device);
         } else {
             render::StreamDevice device(render::usualPaper());

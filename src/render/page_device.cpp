@@ -102,6 +102,15 @@ void StreamDevice::drawText(QPointF at, const QString& text, const QFont& font, 
     pages_.back().push_back(std::move(op));
 }
 
+std::vector<StreamDevice::DrawnText> StreamDevice::textsOn(int n) const
+{
+    std::vector<DrawnText> texts;
+    if (n < 0 || n >= pageCount()) return texts;
+    for (const Op& op : pages_[std::size_t(n)])
+        if (!op.text.isEmpty()) texts.push_back({op.a, op.text, styles_[std::size_t(op.style)].font});
+    return texts;
+}
+
 void StreamDevice::drawLine(QPointF from, QPointF to, double width)
 {
     if (pages_.empty()) return;
@@ -184,7 +193,7 @@ void PdfDevice::begin()
     if (!file_.open(QIODevice::WriteOnly))
         throw RenderError(QStringLiteral("%1: %2").arg(fileName_, file_.errorString()).toStdString());
     writer_ = std::make_unique<QPdfWriter>(&file_);
-    writer_->setTitle(title_);
+    writer_->setTitle(documentTitle_.isEmpty() ? title_ : documentTitle_);
     writer_->setCreator(QStringLiteral("Bindlow Books 97"));
     writer_->setPageLayout(QPageLayout(paper_, orientation_, QMarginsF(0, 0, 0, 0)));
     pages_ = 0;

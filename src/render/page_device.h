@@ -93,6 +93,15 @@ public:
     // Prints pages first..last (1-based, inclusive) on another device, as one job.
     void printPages(PageDevice& device, int first, int last) const;
 
+    // The texts drawn on page n (0-based), in the order they were drawn: where (inches from the
+    // page's top left corner, on the baseline), what, and in which font.
+    struct DrawnText {
+        QPointF at;
+        QString text;
+        QFont font;
+    };
+    std::vector<DrawnText> textsOn(int n) const;
+
 private:
     struct Op {
         QPointF a, b;     // text: position; line: its two ends
@@ -122,13 +131,15 @@ public:
     QSizeF pageSizeInches() const override;
     void setOrientation(QPageLayout::Orientation orientation) override { orientation_ = orientation; }
     void setJobTitle(const QString& title) override { title_ = title; }
+    // The title the file carries; the job title when none is given.
+    void setDocumentTitle(const QString& title) { documentTitle_ = title; }
     void begin() override;
     void startPage() override;
     void finishPage() override {}
     void end(bool deliver) override;
 
 private:
-    QString fileName_, title_;
+    QString fileName_, title_, documentTitle_;
     QPageSize paper_;
     QPageLayout::Orientation orientation_;
     QSaveFile file_;

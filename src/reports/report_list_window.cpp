@@ -266,7 +266,9 @@ std::unique_ptr<render::PageDevice> TMyReport::printerDevice()
             warn(this, reports::inUseMessage(name));
             return nullptr;
         }
-        return std::make_unique<render::PdfDevice>(name, choice.paper);
+        auto pdf = std::make_unique<render::PdfDevice>(name, choice.paper);
+        pdf->setDocumentTitle(buffer_.name);
+        return pdf;
     }
     case reports::PrinterChoice::Printer:
         try {

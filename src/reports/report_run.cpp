@@ -5,6 +5,8 @@
 #include <QSaveFile>
 
 #include "app/regional.h"
+#include "reports/cell_room.h"
+#include "reports/report_order.h"
 #include "reports/report_text.h"
 #include "store/codepage.h"
 #include "store/field_table.h"
@@ -17,6 +19,7 @@ using render::Justify;
 using render::ReportEngine;
 
 const QString kSentinel = QStringLiteral("zzxkytrweq");
+constexpr int kCheckOutField = 17;  // holds "Yes" or "No"
 constexpr int kGroupValueLength = 120;
 constexpr double kCaptionPad = 0.2;  // inches around a boxed caption's text
 constexpr double kHeaderTop = 0.5, kBodyTop = 1.25, kBodyGap = 0.75, kFooterHeight = 0.5;
@@ -101,7 +104,8 @@ private:
                 throw ReportRunError(QStringLiteral("%1: %2").arg(in_.textFile, file_.errorString()).toStdString());
         }
         row_ = 0;
-        count_ = table_.recordCount();
+        order_ = reportOrder(table_, in_.sortLevels);
+        count_ = order_ ? order_->size() : table_.recordCount();
     }
 
     // ---- output shared by the modes
@@ -162,6 +166,11 @@ private:
     {
         e_.setSection(kBodyTop, e_.pageHeight() - r_.bottomMargin - kBodyGap);
         bodyEmpty_ = true;
+        if (!laidOut_) {
+            e_.setFont(renderStyle(r_.bodyFont));
+            for (std::size_t l = 0; l < kBodyLines; ++l) bodyRoom_[l] = bodyRoom(body_[l]);
+            laidOut_ = true;
+        }
         if (lines_ == 1 && r_.columnHeaders) {
             e_.setFont(renderStyle(r_.headerFont));
             if (e_.linesLeft() < 1) throw noRoom();
@@ -194,7 +203,7 @@ private:
                               "Make the margins or the fonts smaller.");
     }
 
-    dbase::RecordView current() const { return table_.record(table_.recordAt(row_)); }
+    dbase::RecordView current() const { return table_.record(order_ ? (*order_)[row_] : table_.recordAt(row_)); }
 
     void idle()
     {
@@ -260,10 +269,14 @@ private:
     // A line's cells as the run prints them, worked out once from the layout's items.
     struct Cell {
         enum Kind { Filler, Label, Field } kind = Filler;
+        // What a field's values look like: free text, digits, or a short text of known form
+        enum Shape { Free, Digits, Fixed } shape = Free;
         int number = 0;  // field number of a Field cell
         int width = 0;   // characters
-        QString label;
+        int digits = 0;  // Digits: the most characters a value takes in the cell
+        QString label;   // a Label's text; a Fixed field's widest value
         bool numeric = false;
+        QChar thousand;  // the group separator of a number's values, if they have one
     };
     using Cells = std::vector<Cell>;
 
@@ -278,9 +291,35 @@ private:
             c.width = item.width;
             c.label = item.label;
             c.numeric = c.kind == Cell::Field && (totals || numericField(item.fieldNumber));
+            if (c.kind == Cell::Field) describeValues(c, totals);
             cells.push_back(std::move(c));
         }
         return cells;
+    }
+
+    void describeValues(Cell& c, bool totals) const
+    {
+        const auto& reg = *formatter_;
+        const QChar moneyGroups = reg.currencyFormat == 2 ? reg.system.thousand : QChar(u',');
+        const QChar numberGroups = reg.numericFormat == 2 ? reg.system.thousand : QChar(u',');
+        if (c.numeric) {
+            c.shape = Cell::Digits;
+            c.digits = c.width;
+            if (totals) {
+                c.thousand = c.number == kTotalsFields ? numberGroups : moneyGroups;
+            } else {
+                const store::FieldDef& f = store::fieldDef(c.number);
+                if (f.decimals < 0) c.digits = std::min(c.width, f.width);
+                else c.thousand = f.decimals == 2 ? moneyGroups : numberGroups;
+            }
+        } else if (c.number >= 1 && c.number <= store::kFieldCount &&
+                   store::fieldDef(c.number).kind == store::FieldKind::Date) {
+            c.shape = Cell::Fixed;
+            c.label = reg.formatDate(dbase::Date {2000, 12, 28});
+        } else if (c.number == kCheckOutField) {
+            c.shape = Cell::Fixed;
+            c.label = QStringLiteral("Yes");
+        }
     }
 
     void planLines()
@@ -300,43 +339,171 @@ private:
         return Justify::Left;
     }
 
-    void defineTabs(const Cells& cells, LineKind kind, int borders)
+    void defineTabs(const Cells& cells, LineKind kind, int borders, const std::vector<double>& widths)
     {
         e_.clearTabs();
-        for (const Cell& c : cells) e_.addTab(-1, double(c.width) / cpl_ * printable_, justification(kind, c), borders);
+        for (std::size_t k = 0; k < cells.size(); ++k)
+            e_.addTab(-1, widths[k], justification(kind, cells[k]), borders);
     }
 
-    void bodyTabs() { defineTabs(body_[0], LineKind::OneLineBody, borders_); }
+    void bodyTabs() { defineTabs(body_[0], LineKind::OneLineBody, borders_, bodyRoom_[0]); }
+
+    double layoutWidth(const Cell& c) const { return double(c.width) / cpl_ * printable_; }
+
+    // Where the cells of a line are drawn: the layout's widths, with room lent to the cells whose
+    // values would otherwise lose characters to the font. Body lines are laid out once, for the
+    // widest value each cell can hold, so that the columns stay put from book to book.
+    std::vector<double> bodyRoom(const Cells& cells) const
+    {
+        double digit = 0;
+        for (char d = '0'; d <= '9'; ++d) digit = std::max(digit, e_.textWidth(QString(QChar(d))));
+        std::vector<CellRoom> rooms;
+        for (const Cell& c : cells) {
+            CellRoom r {layoutWidth(c), 0, 0};
+            switch (c.kind) {
+            case Cell::Filler: r.lend = r.width; break;
+            case Cell::Label: r.need = textNeed(c.label.left(c.width)); break;
+            case Cell::Field:
+                if (c.shape == Cell::Digits) r.need = c.digits * digit + 2 * render::kInnerMargin;
+                else if (c.shape == Cell::Fixed) r.need = textNeed(c.label.left(c.width));
+                break;
+            }
+            if (r.need > 0 || c.kind == Cell::Label) r.lend = r.width - r.need;
+            rooms.push_back(r);
+        }
+        return shareRoom(rooms, printable_);
+    }
+
+    // A totals line is laid out for the totals it prints; a total that finds no room with its
+    // group separators is tried without them.
+    std::vector<double> totalsRoom() const
+    {
+        std::vector<CellRoom> rooms;
+        for (std::size_t k = 0; k < totalsCells_.size(); ++k) {
+            const Cell& c = totalsCells_[k];
+            CellRoom r {layoutWidth(c), 0, 0};
+            if (c.kind == Cell::Filler) r.lend = r.width;
+            else r.need = textNeed(c.kind == Cell::Label ? c.label.left(c.width) : texts_[k]);
+            if (c.kind != Cell::Filler) r.lend = r.width - r.need;
+            rooms.push_back(r);
+        }
+        std::vector<double> widths = shareRoom(rooms, printable_);
+        bool again = false;
+        for (std::size_t k = 0; k < rooms.size(); ++k) {
+            const Cell& c = totalsCells_[k];
+            if (c.kind != Cell::Field || widths[k] >= rooms[k].need) continue;
+            rooms[k].need = textNeed(ungrouped(c, texts_[k]));
+            again = true;
+        }
+        return again ? shareRoom(rooms, printable_) : widths;
+    }
+
+    double textNeed(const QString& text) const
+    {
+        return text.isEmpty() ? 0 : e_.textWidth(text) + 2 * render::kInnerMargin;
+    }
+
+    static QString ungrouped(const Cell& c, const QString& text)
+    {
+        if (c.thousand.isNull() || !text.contains(c.thousand)) return text;
+        QString t = text;
+        return t.remove(c.thousand);
+    }
+
+    // The values of a line's field cells, in texts_.
+    template <typename Text>
+    void fillTexts(const Cells& cells, const Text& text)
+    {
+        texts_.resize(cells.size());
+        for (std::size_t k = 0; k < cells.size(); ++k) {
+            const Cell& c = cells[k];
+            if (c.kind != Cell::Field) texts_[k].clear();
+            else if (c.numeric) texts_[k] = text(c.number).trimmed();
+            else texts_[k] = text(c.number);
+        }
+    }
 
     // Prints the cells of a line whose tab stops are defined, or writes them as one text line.
-    template <typename Text>
-    void printCells(const Cells& cells, const Text& text)
+    void printCells(const Cells& cells)
     {
         if (textMode_) {
-            line_.clear();
-            for (const Cell& c : cells) {
-                switch (c.kind) {
-                case Cell::Filler: line_.resize(line_.size() + c.width, u' '); break;
-                case Cell::Label: appendPadLeft(line_, c.label, c.width); break;
-                case Cell::Field:
-                    if (c.numeric) line_.append(fitNumber(text(c.number), c.width));
-                    else appendPadRight(line_, text(c.number), c.width);
-                    break;
-                }
-            }
-            writeLine(line_);
+            writeCells(cells);
             return;
         }
-        int k = 0;
-        for (const Cell& c : cells) {
-            const double room = e_.tabTextWidth(k++);
+        for (std::size_t k = 0; k < cells.size(); ++k) {
+            const Cell& c = cells[k];
+            const double room = e_.tabTextWidth(int(k));
             switch (c.kind) {
             case Cell::Filler: e_.printTab(QString()); break;
             case Cell::Label: e_.printTab(cutToWidth(c.label, room)); break;
-            case Cell::Field: e_.printTab(c.numeric ? fitNumberWidth(text(c.number), room) : cutToWidth(text(c.number), room)); break;
+            case Cell::Field: e_.printTab(paperValue(c, texts_[k], room)); break;
             }
         }
         e_.endLine();
+    }
+
+    // A value on paper. What the text file prints whole is printed whole: a number, a date or
+    // "Yes" is never cut for the font; a number too long for its cell's characters fills it with
+    // "#", and free text is cut to its room.
+    QString paperValue(const Cell& c, const QString& text, double room) const
+    {
+        if (text.isEmpty() || e_.textWidth(text) <= room) return text;
+        if (c.numeric) {
+            const QString bare = ungrouped(c, text);
+            if (e_.textWidth(bare) <= room) return bare;
+            if (text.size() <= c.width) return text;
+            if (bare.size() <= c.width) return bare;
+            const double hash = e_.textWidth(QStringLiteral("#"));
+            return QString(hash > 0 ? std::max(int(room / hash), 0) : 0, u'#');
+        }
+        if (c.shape == Cell::Fixed && text.size() <= c.width) return text;
+        return cutToWidth(text, room);
+    }
+
+    // The cells as one line of the text file. A number longer than its cell takes the blanks
+    // after it (without its group separators if that is what makes it fit), leaving a blank
+    // before the next cell's text; one that finds no room fills its cell with "#". A value cut
+    // to its cell never runs into the next cell's text: its last character gives way to a blank.
+    void writeCells(const Cells& cells)
+    {
+        line_.clear();
+        long_.clear();
+        for (std::size_t k = 0; k < cells.size(); ++k) {
+            const Cell& c = cells[k];
+            const qsizetype start = line_.size();
+            const QString& t = texts_[k];
+            switch (c.kind) {
+            case Cell::Filler: line_.resize(line_.size() + std::max(c.width, 0), u' '); break;
+            case Cell::Label: appendPadLeft(line_, c.label, c.width); break;
+            case Cell::Field:
+                if (c.width > 0 && t.size() > c.width) long_.push_back({k, start});
+                if (c.numeric && t.size() > c.width) line_.resize(start + c.width, u'#');
+                else appendPadRight(line_, t, c.width);
+                break;
+            }
+        }
+        for (const auto& [k, start] : long_) {
+            const Cell& c = cells[k];
+            if (c.numeric && (placeText(start, c.width, texts_[k]) || placeText(start, c.width, ungrouped(c, texts_[k]))))
+                continue;
+            const qsizetype after = start + c.width;
+            if (after < line_.size() && line_[after] != u' ') line_[after - 1] = u' ';
+        }
+        writeLine(line_);
+    }
+
+    // Puts a number at start over its cell's "#", and over blanks after the cell when it is longer.
+    bool placeText(qsizetype start, int width, const QString& text)
+    {
+        const qsizetype end = start + text.size();
+        if (text.size() > width) {
+            for (qsizetype i = start + width; i < std::min(end + 1, line_.size()); ++i)
+                if (line_[i] != u' ') return false;
+        }
+        const QString cell = text.leftJustified(width, u' ');
+        if (end > line_.size()) line_.resize(end, u' ');
+        line_.replace(start, cell.size(), cell);
+        return true;
     }
 
     QString cutToWidth(const QString& text, double room) const
@@ -352,28 +519,15 @@ private:
         return text.left(lo);
     }
 
-    // A number is never cut into another number: what does not fit fills its cell with "#".
-    QString fitNumberWidth(const QString& text, double room) const
-    {
-        const QString t = text.trimmed();
-        if (t.isEmpty() || e_.textWidth(t) <= room) return t;
-        const double hash = e_.textWidth(QStringLiteral("#"));
-        const int n = hash > 0 ? int(room / hash) : 0;
-        return QString(std::max(n, 0), u'#');
-    }
-
     void printRecord(const dbase::RecordView& rec)
     {
         bodyEmpty_ = false;
         if (lines_ == 0) return;
         const auto text = [&](int number) { return value(rec, number); };
-        if (lines_ == 1) {
-            printCells(body_[0], text);
-            return;
-        }
-        for (int l = 0; l < lines_; ++l) {
-            if (!textMode_) defineTabs(body_[std::size_t(l)], LineKind::MultiLineBody, render::NoBorder);
-            printCells(body_[std::size_t(l)], text);
+        for (std::size_t l = 0; l < std::size_t(lines_); ++l) {
+            fillTexts(body_[l], text);
+            if (!textMode_ && lines_ > 1) defineTabs(body_[l], LineKind::MultiLineBody, render::NoBorder, bodyRoom_[l]);
+            printCells(body_[l]);
         }
     }
 
@@ -391,7 +545,7 @@ private:
             writeLine(out);
             return;
         }
-        defineTabs(cells, LineKind::ColumnHeaders, borders_);
+        defineTabs(cells, LineKind::ColumnHeaders, borders_, bodyRoom_[0]);
         int k = 0;
         for (const Cell& c : cells) e_.printTab(cutToWidth(caption(c), e_.tabTextWidth(k++)));
         e_.endLine();
@@ -399,8 +553,9 @@ private:
 
     void printTotalsLine(const std::array<double, kTotalsFields + 1>& totals)
     {
-        if (!textMode_) defineTabs(totalsCells_, LineKind::Totals, render::NoBorder);
-        printCells(totalsCells_, [&](int number) { return totalText(totals, number); });
+        fillTexts(totalsCells_, [&](int number) { return totalText(totals, number); });
+        if (!textMode_) defineTabs(totalsCells_, LineKind::Totals, render::NoBorder, totalsRoom());
+        printCells(totalsCells_);
     }
 
     // A caption centred in a cell with a border below ("TOTALS"), or boxed (a group's header).
@@ -534,6 +689,10 @@ private:
     QSaveFile file_;
     QByteArray pending_;  // text not yet written
     QString line_;        // the text file's line being put together
+    std::vector<std::pair<std::size_t, qsizetype>> long_;  // its cells whose values pass their widths
+    std::vector<QString> texts_;                           // the values of the line being printed
+    std::array<std::vector<double>, kBodyLines> bodyRoom_;
+    bool laidOut_ = false;
     std::array<Cells, kBodyLines> body_;
     Cells totalsCells_;
     bool textMode_ = false;
@@ -546,6 +705,7 @@ private:
     bool firstGroup_ = true, bodyEmpty_ = true;
     std::array<double, kTotalsFields + 1> groupTotals_ {}, grandTotals_ {};
     std::size_t row_ = 0, count_ = 0;
+    std::optional<std::vector<std::uint32_t>> order_;  // when the table's order is not the sort order
 };
 
 }  // namespace

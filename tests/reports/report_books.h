@@ -15,4 +15,9 @@ using Book = std::map<int, std::string>;  // field number (1..36) → text as st
 // Creates BOOKS.DBF in folder holding the books in this order.
 std::filesystem::path makeBookTable(const std::filesystem::path& folder, const std::vector<Book>& books);
 
+// A collection of n books with every field a report prints filled from a seeded generator, in
+// no order. Texts hold no digits, so that every number on a page comes from a number field, a
+// date or a footer; the check-out field says "Yes" or "No".
+std::vector<Book> generatedBooks(int n, unsigned seed);
+
 }  // namespace testing_support

@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QComboBox>
 #include <gtest/gtest.h>
 
@@ -134,6 +135,36 @@ TEST(ReportList, PrintsTheSearchResultOrEveryBookAndTheSearchStays)
     EXPECT_EQ(driver.previews, 1);
     EXPECT_GE(driver.previewPages, 1);
     EXPECT_EQ(driver.previewLabel, QStringLiteral("Page 1 of %1").arg(driver.previewPages));
+}
+
+TEST(ReportList, ATableThatCanOnlyBeReadIsPrintedInTheSortOrderDespiteAStaleTag)
+{
+    FakeHost host;
+    host.table.close();
+    {
+        dbase::Table t;  // the tag of an older sort order, by title
+        t.open(host.dir.path(), "BOOKS.DBF", {true, false, {}});
+        t.addTag("NewIndex", "UPPER(LEFT(TITLE,80))");
+    }
+    host.table.open(host.dir.path(), "BOOKS.DBF", {false, true, "NewIndex"});
+    host.settings.sortOrder = {2, 0, 0, 0};  // by author: "Found" and "Other"
+    TMyReport window(host);
+    Driver driver;
+    driver.attach(window);
+    testing_support::ScriptedDialogs dialogs;
+    window.prepare();
+    window.ReportBox->setCurrentRow(6);  // Value Report: grouped, with totals
+    const QString out = QString::fromStdString((host.dir / "VALUE.TXT").string());
+    dialogs.fileNames.push_back(out);
+    window.FileButtonClick();
+    const QString text = fileText(out);
+    EXPECT_EQ(text.count(QRegularExpression(QStringLiteral("^ +Found\r$"), QRegularExpression::MultilineOption)), 1);
+    EXPECT_EQ(text.count(QRegularExpression(QStringLiteral("^ +Other\r$"), QRegularExpression::MultilineOption)), 1);
+    // ten books at 1.00 by "Found", then twenty by "Other"
+    EXPECT_TRUE(text.contains(QStringLiteral("     Cost: 10.00 ")));
+    EXPECT_TRUE(text.contains(QStringLiteral("     Cost: 20.00 ")));
+    EXPECT_TRUE(text.contains(QStringLiteral("     Cost: 30.00 ")));
+    EXPECT_EQ(host.table.recordAt(0), 1u);  // the table keeps its own order
 }
 
 TEST(ReportList, RefusesWhatWouldDoHarm)

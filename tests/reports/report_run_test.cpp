@@ -205,7 +205,8 @@ TEST(ReportText, NumbersAreNeverCutIntoOtherNumbers)
     ReportDefinition r = oneLine({{1, 5}, {7, 4}, {8, 10}});
     r.useTotals = false;
     const QString text = textRun(dir, r, {{{1, "The Great Gatsby"}, {7, "1234.50"}, {8, "1234.50"}}}).text;
-    EXPECT_TRUE(text.contains(QStringLiteral("The G####1,234.50")));
+    // the cut title leaves a blank before the "#" of a number too long for its cell
+    EXPECT_TRUE(text.contains(QStringLiteral("The  ### 1,234.50"))) << text.toStdString();
 }
 
 TEST(ReportText, TotalsAddTheNumbersWhateverTheDecimalMark)
