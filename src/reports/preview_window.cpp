@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -144,6 +145,8 @@ void TMyPreview::buildToolBar()
     row->addWidget(PageLabel);
     row->addStretch(1);
     connect(ZoomEdit, &QLineEdit::editingFinished, this, &TMyPreview::ZoomEditDone);
+    ZoomEdit->installEventFilter(this);
+    PageEdit->installEventFilter(this);
     connect(PageEdit, &QLineEdit::editingFinished, this, &TMyPreview::PageEditDone);
     layout()->addWidget(bar);
 }
@@ -182,17 +185,44 @@ void TMyPreview::ZoomOut()
     setZoom(kMinZoom);
 }
 
-void TMyPreview::ZoomPageWidth()
+// The zoom at which the page fits the scroll area's width (or all of it), worked out from the
+// area's whole size, not from the room its scroll bars happen to leave now: a page as wide as the
+// area is taller than it, so room is kept for the vertical scroll bar that will show, and none
+// for a horizontal one. The same zoom comes out however often it is asked for.
+double TMyPreview::fittingZoom(bool wholePage) const
 {
-    const double room = PageScroll->viewport()->width() - 2 * 12 - 8;
-    setZoom(room / view_->pageSize().width() * 100);
+    constexpr double kAround = 2 * 12 + 8;  // the grey round the page and its shadow
+    const double frame = 2 * PageScroll->frameWidth();
+    const double bar = PageScroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, PageScroll);
+    const QSizeF page = view_->pageSize();
+    const double width = PageScroll->width() - frame - kAround, height = PageScroll->height() - frame - kAround;
+    double z = width / page.width();
+    if (wholePage) z = std::min(z, height / page.height());
+    else if (page.height() * z > height) z = (width - bar) / page.width();
+    return z * 100;
 }
 
-void TMyPreview::ZoomWholePage()
+void TMyPreview::ZoomPageWidth() { setZoom(fittingZoom(false)); }
+
+void TMyPreview::ZoomWholePage() { setZoom(fittingZoom(true)); }
+
+// Ctrl+X leaves the preview from its "Page #" and "Zoom %" boxes too, where a line edit would
+// take it for Cut.
+bool TMyPreview::eventFilter(QObject* watched, QEvent* event)
 {
-    const double w = (PageScroll->viewport()->width() - 2 * 12 - 8) / view_->pageSize().width();
-    const double h = (PageScroll->viewport()->height() - 2 * 12 - 8) / view_->pageSize().height();
-    setZoom(std::min(w, h) * 100);
+    if ((watched == PageEdit || watched == ZoomEdit) &&
+        (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_X && key->modifiers() == Qt::ControlModifier) {
+            if (event->type() == QEvent::ShortcutOverride) {
+                event->accept();  // delivered as a key press, below
+                return true;
+            }
+            accept();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TMyPreview::ToggleColor()

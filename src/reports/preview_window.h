@@ -58,8 +58,12 @@ public:
     // Opens the page-range window; tests answer for the user.
     std::function<bool(int pageCount, int* first, int* last)> askRange;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildMenus();
+    double fittingZoom(bool wholePage) const;
     void buildToolBar();
     void printPages(int first, int last);
     void showPage();

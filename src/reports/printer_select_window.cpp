@@ -35,19 +35,22 @@ TPrintSelect::TPrintSelect(QWidget* parent) : QDialog(parent)
     resize(340, 166);
 }
 
-void TPrintSelect::load(bool defaultPrinter, int printerIndex, const QStringList& printers)
+void TPrintSelect::load(bool defaultPrinter, int printerIndex, bool pdfFile, const QStringList& printers)
 {
     DefaultPrinter->setChecked(defaultPrinter);
     OtherPrinter->setChecked(!defaultPrinter);
     PrinterList->clear();
     PrinterList->addItems(printers);
     PrinterList->addItem(QString::fromLatin1(reports::kPdfPrinterName));
-    PrinterList->setCurrentIndex(printerIndex >= 0 && printerIndex < PrinterList->count() ? printerIndex : -1);
+    printers_ = int(printers.size());
+    PrinterList->setCurrentIndex(pdfFile ? printers_ : printerIndex >= 0 && printerIndex < printers_ ? printerIndex : -1);
 }
 
 void TPrintSelect::OkButtonClick()
 {
     default_ = DefaultPrinter->isChecked();
-    index_ = PrinterList->currentIndex();
+    const int chosen = PrinterList->currentIndex();
+    pdf_ = chosen == printers_;
+    index_ = chosen >= 0 && chosen < printers_ ? chosen : -1;
     accept();
 }

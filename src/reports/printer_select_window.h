@@ -13,10 +13,11 @@ class TPrintSelect : public QDialog {
 public:
     explicit TPrintSelect(QWidget* parent = nullptr);
     // Sets the radios and the list from the stored choice, the list from the printers installed now.
-    void load(bool defaultPrinter, int printerIndex, const QStringList& printers);
+    void load(bool defaultPrinter, int printerIndex, bool pdfFile, const QStringList& printers);
     void OkButtonClick();
     bool defaultPrinter() const { return default_; }
-    int printerIndex() const { return index_; }  // -1 when none is selected
+    int printerIndex() const { return index_; }  // among the printers; -1 when none is selected
+    bool pdfFile() const { return pdf_; }
 
     QRadioButton* DefaultPrinter = nullptr;
     QRadioButton* OtherPrinter = nullptr;
@@ -25,6 +26,8 @@ public:
 private:
     bool default_ = true;
     int index_ = 0;
+    bool pdf_ = false;
+    int printers_ = 0;
 };
 
 namespace reports {

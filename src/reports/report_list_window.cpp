@@ -35,6 +35,11 @@ void warn(QObject* owner, const QString& text)
 
 const QString kNoneSelected = QStringLiteral("No Report has been selected.  Please choose one.");
 
+reports::StoredPrinter storedPrinter(const store::DatabaseSettings& db)
+{
+    return {db.defaultPrinter, db.printerIndex, db.printerName, db.pdfFile};
+}
+
 }  // namespace
 
 TMyReport::TMyReport(reports::ReportHost& host, QWidget* parent) : QDialog(parent), host_(host)
@@ -172,12 +177,17 @@ void TMyReport::HelpButtonClick() { ui::help().showKeyword(this, QStringLiteral(
 void TMyReport::PrinterSetupClick()
 {
     store::DatabaseSettings& db = host_.databaseSettings();
-    printSelect_->load(db.defaultPrinter, db.printerIndex, render::installedPrinters());
+    const QStringList printers = render::installedPrinters();
+    printSelect_->load(db.defaultPrinter, reports::choosePrinter(storedPrinter(db), printers).index, db.pdfFile, printers);
     ui::dressWindow(printSelect_, db, store::ReportColors);
     ui::fitWindow(printSelect_, &printSelectDesigned_, host_.windowFactor(), host_.windowScreen());
     if (execModal(*printSelect_) != QDialog::Accepted) return;
     db.defaultPrinter = printSelect_->defaultPrinter();
-    db.printerIndex = printSelect_->printerIndex();
+    db.pdfFile = printSelect_->pdfFile();
+    if (printSelect_->printerIndex() >= 0 || !db.pdfFile) {
+        db.printerIndex = printSelect_->printerIndex();
+        db.printerName = printers.value(db.printerIndex);
+    }
 }
 
 void TMyReport::FileButtonClick()
@@ -252,7 +262,7 @@ bool TMyReport::readSelected()
 std::unique_ptr<render::PageDevice> TMyReport::printerDevice()
 {
     const store::DatabaseSettings& db = host_.databaseSettings();
-    const reports::PrinterChoice choice = reports::choosePrinter(db.defaultPrinter, db.printerIndex, render::installedPrinters());
+    const reports::PrinterChoice choice = reports::choosePrinter(storedPrinter(db), render::installedPrinters());
     switch (choice.kind) {
     case reports::PrinterChoice::NoPrinter:
         warn(this, QStringLiteral("No printers are defined, aborting print job."));
@@ -294,7 +304,7 @@ void TMyReport::runReport(reports::RunMode mode, const QString& textFile)
         printer = printerDevice();
         if (!printer) return;
     } else {
-        const auto choice = reports::choosePrinter(db.defaultPrinter, db.printerIndex, render::installedPrinters());
+        const auto choice = reports::choosePrinter(storedPrinter(db), render::installedPrinters());
         stream = std::make_unique<render::StreamDevice>(choice.paper);
     }
     reports::RunInput input;

@@ -6,17 +6,20 @@
 
 namespace reports {
 
-PrinterChoice choosePrinter(bool defaultPrinter, int printerIndex, const QStringList& installed)
+PrinterChoice choosePrinter(const StoredPrinter& stored, const QStringList& installed)
 {
     PrinterChoice c;
     c.paper = render::usualPaper();
-    if (!defaultPrinter && printerIndex == installed.size()) {
+    if (!stored.defaultPrinter && stored.pdfFile) {
         c.kind = PrinterChoice::PdfFile;
         return c;
     }
     if (installed.isEmpty()) return c;
     c.kind = PrinterChoice::Printer;
-    c.index = !defaultPrinter && printerIndex >= 0 && printerIndex < installed.size() ? printerIndex : -1;
+    if (!stored.defaultPrinter) {
+        if (!stored.printerName.isEmpty()) c.index = int(installed.indexOf(stored.printerName));
+        else if (stored.printerIndex >= 0 && stored.printerIndex < installed.size()) c.index = stored.printerIndex;
+    }
     const QPrinterInfo info = c.index >= 0 ? QPrinterInfo::printerInfo(installed[c.index]) : QPrinterInfo::defaultPrinter();
     if (!info.isNull() && info.defaultPageSize().isValid()) c.paper = info.defaultPageSize();
     return c;

@@ -12,8 +12,14 @@ struct PrinterChoice {
     QPageSize paper;
 };
 
-// "Default Printer" and "Printer Index" as stored: an index out of the list, or -1, means the
-// default printer; the position after the last printer is a PDF file.
-PrinterChoice choosePrinter(bool defaultPrinter, int printerIndex, const QStringList& installed);
+// The choice as stored: "Default Printer", "Printer Index" with the "Printer Name" it had, and
+// "PDF File". A printer no longer installed, or an index out of the list, means the default printer.
+struct StoredPrinter {
+    bool defaultPrinter = true;
+    int printerIndex = -1;
+    QString printerName;  // empty: the index alone decides
+    bool pdfFile = false;
+};
+PrinterChoice choosePrinter(const StoredPrinter& stored, const QStringList& installed);
 
 }  // namespace reports

@@ -84,6 +84,8 @@ private:
     {
         cpl_ = r_.charsPerLine == 120 || r_.charsPerLine == 150 ? r_.charsPerLine : 90;
         printable_ = e_.pageWidth() - r_.leftMargin - r_.rightMargin;
+        // margins that leave no room for a character would print blank pages
+        if (marginFault(r_, {e_.pageWidth(), e_.pageHeight()}) == MarginFault::Across) throw noRoom();
         level1_ = level2_ = 0;
         if (r_.groupLevel1) {
             std::vector<int> used;
@@ -709,6 +711,16 @@ private:
 };
 
 }  // namespace
+
+MarginFault marginFault(const ReportDefinition& report, QSizeF page)
+{
+    ReportEngine measure;
+    measure.setFont(renderStyle(report.bodyFont));
+    if (page.width() - report.leftMargin - report.rightMargin < measure.textWidth(QStringLiteral("M")) + 2 * render::kInnerMargin)
+        return MarginFault::Across;
+    if (page.height() - report.bottomMargin - kBodyGap - kBodyTop < measure.lineHeight()) return MarginFault::Down;
+    return MarginFault::None;
+}
 
 RunResult runReport(const RunInput& input, ReportEngine& engine, render::PageDevice& device)
 {

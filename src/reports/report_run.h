@@ -41,6 +41,12 @@ struct RunResult {
     int pages = 0;
 };
 
+// What a report's margins leave no room for on a page of this size (inches, turned as the
+// report prints): a character across the page between the left and right margins, or a line of
+// the body between the page's header and its footer.
+enum class MarginFault { None, Across, Down };
+MarginFault marginFault(const ReportDefinition& report, QSizeF page);
+
 // Runs the report on the device (for the text file mode: a stream device for the pagination).
 // The table's current record is not moved. Throws ReportRunError, or render::RenderError
 // from the device.

@@ -9,10 +9,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "render/page_device.h"
 #include "reports/designer_rules.h"
 #include "reports/report_file.h"
 #include "reports/report_fonts_window.h"
 #include "reports/report_layout_window.h"
+#include "reports/report_run.h"
 #include "ui/help.h"
 #include "ui/messages.h"
 #include "ui/window_fit.h"
@@ -266,12 +268,18 @@ bool TUserReport::checkLines()
 void TUserReport::SpecifyButtonClick()
 {
     if (!checkLines()) return;
-    TRepLayout layout(buffer_, chosenChars(), UseTotals->isChecked(), names_, factor_, this);
+    // the layout names the report as typed so far, a new one too
+    reports::ReportDefinition shown = buffer_;
+    shown.name = ReportName->text().trimmed().left(30);
+    TRepLayout layout(shown, chosenChars(), UseTotals->isChecked(), names_, factor_, this);
     layout.execModal = execModal;
     layout.dress = dress;
     dress(&layout);
     ui::fitWindow(&layout, nullptr, factor_, ui::screenSize());
-    if (execModal(layout) == QDialog::Accepted) buffer_ = layout.report();
+    if (execModal(layout) != QDialog::Accepted) return;
+    const QString name = buffer_.name;
+    buffer_ = layout.report();
+    buffer_.name = name;
 }
 
 bool TUserReport::readMargins()
@@ -288,6 +296,25 @@ bool TUserReport::readMargins()
             return false;
         }
         read[i] = *v;
+    }
+    reports::ReportDefinition tried = buffer_;
+    tried.topMargin = read[0];
+    tried.bottomMargin = read[1];
+    tried.leftMargin = read[2];
+    tried.rightMargin = read[3];
+    QSizeF page = render::usualPaper().size(QPageSize::Inch);
+    if (LandOrient->isChecked()) page.transpose();
+    const reports::MarginFault fault = reports::marginFault(tried, page);
+    if (fault != reports::MarginFault::None) {
+        const bool across = fault == reports::MarginFault::Across;
+        ui::messages().show({this, QStringLiteral("Notice"),
+                             across ? QStringLiteral("The left and right margins leave no room for a character across "
+                                                     "the page.  Make the left or right margin smaller.")
+                                    : QStringLiteral("The bottom margin leaves no room for a line on the page.  Make "
+                                                     "the bottom margin smaller."),
+                             ui::MsgIcon::Warning, ui::Ok, ui::Ok, true});
+        (across ? LeftMargin : BottomMargin)->setFocus();
+        return false;
     }
     for (int i = 0; i < 4; ++i) *values[i] = read[i];
     return true;

@@ -180,6 +180,8 @@ DatabaseSettings readDatabaseSettings(const QString& path)
     s.lastReport = readNumber(f, "Reports", "Last Report", 0);
     s.defaultPrinter = readYes(f, "Reports", "Default Printer", true);
     s.printerIndex = readNumber(f, "Reports", "Printer Index", 0);
+    s.pdfFile = readYes(f, "Reports", "PDF File", false);
+    s.printerName = f.read("Reports", "Printer Name", QString(), 255);
     s.reportLeft = readNumber(f, "Reports", "Report Viewing Window Left", 0);
     s.reportTop = readNumber(f, "Reports", "Report Viewing Window Top", 0);
     s.reportWidth = readNumber(f, "Reports", "Report Viewing Window Width", 640);
@@ -225,6 +227,8 @@ void writeDatabaseSettings(const DatabaseSettings& s, const QString& path)
     f.write("Reports", "Last Report", QString::number(s.lastReport));
     f.write("Reports", "Default Printer", yesNo(s.defaultPrinter));
     f.write("Reports", "Printer Index", QString::number(s.printerIndex));
+    f.write("Reports", "PDF File", yesNo(s.pdfFile));
+    f.write("Reports", "Printer Name", s.printerName);
     f.write("Reports", "Report Viewing Window Left", QString::number(s.reportLeft));
     f.write("Reports", "Report Viewing Window Top", QString::number(s.reportTop));
     f.write("Reports", "Report Viewing Window Width", QString::number(s.reportWidth));

@@ -76,6 +76,11 @@ struct DatabaseSettings {
     int lastReport = 0;
     bool defaultPrinter = true;
     int printerIndex = 0;
+    // A PDF file instead of a printer, kept apart from the printers' positions; and the name of the
+    // printer at printerIndex when it was chosen, so that a printer removed since is never mistaken
+    // for another one
+    bool pdfFile = false;
+    QString printerName;
     int reportLeft = 0, reportTop = 0, reportWidth = 640, reportHeight = 480;
 
     DatabaseSettings();  // every default

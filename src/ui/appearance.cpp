@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QFontInfo>
 #include <QProgressBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -195,13 +196,24 @@ store::FontSetting fromFont(const QFont& f, int color)
     return s;
 }
 
+QFont fontForDialog(const QFont& font)
+{
+    QFont shown = font;
+    shown.setFamily(QFontInfo(font).family());
+    return shown;
+}
+
 std::optional<store::FontSetting> chooseFontSetting(QWidget* parent, const store::FontSetting& current)
 {
-    auto f = dialogs().chooseFont(parent, toFont(current), true);
+    const QFont shown = fontForDialog(toFont(current));
+    auto f = dialogs().chooseFont(parent, shown, true);
     if (!f) return std::nullopt;
     int color = current.color;
     if (auto c = dialogs().chooseColor(parent, toColor(current.color))) color = fromColor(*c);
-    return fromFont(*f, color);
+    store::FontSetting chosen = fromFont(*f, color);
+    // the family the system drew the stored one with stands for the stored name
+    if (f->family() == shown.family()) chosen.name = current.name;
+    return chosen;
 }
 
 }  // namespace ui

@@ -40,9 +40,14 @@ void dressWindow(QWidget* window, const store::DatabaseSettings& s, store::Color
 QFont toFont(const store::FontSetting& s);
 store::FontSetting fromFont(const QFont& f, int color);
 
-// The font dialog preset to the setting, then the colour dialog preset to its colour: the whole
-// font with its colour. nullopt when the font dialog is cancelled; cancelling the colour dialog
-// keeps the colour the font had.
+// The font as the font dialog can offer it: a family the system stands another one in for (as a
+// metric-compatible face for "Arial") under the name of the family it draws with.
+QFont fontForDialog(const QFont& font);
+
+// The font dialog preset to the setting (family, style and size), then the colour dialog preset to
+// its colour: the whole font with its colour. A family left as the dialog showed it keeps its name
+// as stored. nullopt when the font dialog is cancelled; cancelling the colour dialog keeps the
+// colour the font had.
 std::optional<store::FontSetting> chooseFontSetting(QWidget* parent, const store::FontSetting& current);
 
 }  // namespace ui

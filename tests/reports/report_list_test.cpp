@@ -3,7 +3,9 @@
 // them, over a small table and the built-in report file.
 #include <QFile>
 #include <QFileInfo>
+#include <QApplication>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -204,7 +206,7 @@ TEST(ReportList, PrintsIntoAPdfFileWhenThatIsThePrinterChosen)
     FakeHost host;
     const QStringList printers = render::installedPrinters();
     host.settings.defaultPrinter = false;
-    host.settings.printerIndex = int(printers.size());  // the entry after the printers
+    host.settings.pdfFile = true;
     TMyReport window(host);
     Driver driver;
     driver.attach(window);
@@ -244,19 +246,19 @@ TEST(ReportList, PrinterSetupKeepsTheChoiceInTheDatabasesSettings)
     };
     window.PrinterSetupClick();
     EXPECT_FALSE(host.settings.defaultPrinter);
-    EXPECT_EQ(host.settings.printerIndex, int(render::installedPrinters().size()));
+    EXPECT_TRUE(host.settings.pdfFile);
     // cancelled: nothing changes
     window.execModal = [](QDialog&) { return int(QDialog::Rejected); };
-    host.settings.printerIndex = 0;
+    host.settings.pdfFile = false;
     window.PrinterSetupClick();
-    EXPECT_EQ(host.settings.printerIndex, 0);
+    EXPECT_FALSE(host.settings.pdfFile);
 }
 
 TEST(ReportList, PrinterSelectionAndPageRange)
 {
     TPrintSelect select;
     EXPECT_EQ(select.windowTitle(), QStringLiteral("Printer Selection"));
-    select.load(false, 7, {QStringLiteral("Laser"), QStringLiteral("Ink")});
+    select.load(false, 7, false, {QStringLiteral("Laser"), QStringLiteral("Ink")});
     EXPECT_EQ(select.PrinterList->count(), 3);
     EXPECT_EQ(select.PrinterList->itemText(2), QStringLiteral("PDF file"));
     EXPECT_EQ(select.PrinterList->currentIndex(), -1);  // a stored index beyond the list
@@ -328,6 +330,9 @@ TEST(ReportPreview, TurnsPagesZoomsAndPrintsARange)
     preview.ZoomEditDone();
     EXPECT_DOUBLE_EQ(preview.zoom(), 33.3);
     preview.ZoomPageWidth();
+    QApplication::processEvents();
+    // the page fills the width left beside the vertical scroll bar that its height brings
+    EXPECT_TRUE(preview.PageScroll->verticalScrollBar()->isVisible());
     EXPECT_NEAR(preview.pageImage().width(), preview.PageScroll->viewport()->width() - 32, 2);
 
     const QImage colour = preview.pageImage();

@@ -38,9 +38,14 @@ QString ScriptedDialogs::saveFileName(QWidget*, const QString& caption, const QS
     return ui::withDefaultExtension(next(caption), defaultExtension);
 }
 
-std::optional<QFont> ScriptedDialogs::chooseFont(QWidget*, const QFont&, bool)
+std::optional<QFont> ScriptedDialogs::chooseFont(QWidget*, const QFont& initial, bool)
 {
     captions << QStringLiteral("Font");
+    fontPresets << initial;
+    if (unchangedFonts > 0) {
+        --unchangedFonts;
+        return initial;
+    }
     if (fonts.empty()) return std::nullopt;
     QFont f = fonts.front();
     fonts.pop_front();

@@ -26,6 +26,8 @@ public:
     std::deque<QFont> fonts;
     std::deque<QColor> colors;
     QList<QColor> colorPresets;  // the colour each colour dialog opened with
+    QList<QFont> fontPresets;    // the font each font dialog opened with
+    int unchangedFonts = 0;      // font dialogs to answer OK with the font they opened with, first
     std::optional<QFont> chooseFont(QWidget*, const QFont&, bool) override;
     std::optional<QColor> chooseColor(QWidget*, const QColor& initial) override;
     // The print dialog prints to this PDF file with this many copies; an empty name cancels.
