@@ -217,6 +217,8 @@ TEST(Settings, RoundTripsKeepEveryValue)
     d.gridFont = {"Courier New", 14, 128, true, false, true, false};
     d.buttonFont = {"Times", false, true};
     d.printerIndex = 3;
+    d.printerName = "Laser on the landing";
+    d.pdfFile = true;
     const QString path = qpath(home.dir / "BOOKS.INI");
     writeDatabaseSettings(d, path);
     DatabaseSettings e = readDatabaseSettings(path);
@@ -232,5 +234,7 @@ TEST(Settings, RoundTripsKeepEveryValue)
     EXPECT_EQ(e.buttonFont.name, "Times");
     EXPECT_TRUE(e.buttonFont.italic);
     EXPECT_EQ(e.printerIndex, 3);
+    EXPECT_EQ(e.printerName, "Laser on the landing");
+    EXPECT_TRUE(e.pdfFile);
     EXPECT_TRUE(slurp(path).contains("[Field Names]\r\nTitle=Title\r\nAuthor=Writer\r\n"));
 }
