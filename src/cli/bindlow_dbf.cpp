@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // bindlow-dbf: looks at and repairs dBASE tables and their production indexes.
 #include <cstdio>
+#include <filesystem>
 #include <cstring>
 #include <iostream>
 #include <string>
@@ -13,6 +14,7 @@
 
 #include <charconv>
 #include <cstdio>
+#include <filesystem>
 
 namespace {
 
@@ -120,6 +122,18 @@ int reindex(const Target& t)
     return 0;
 }
 
+// What lies in the file past its last record besides the end-of-file mark: bytes that are no
+// record, which recover leaves as they are.
+void sayBytesLeft(const dbase::Table& table)
+{
+    std::error_code ec;
+    const std::uint64_t size = std::filesystem::file_size(table.path(), ec);
+    const std::uint64_t end = table.header().recordOffset(table.physicalCount() + 1);
+    if (ec || size <= end + 1) return;
+    std::printf("%llu bytes past the last record are no records; they are left as they are\n",
+                static_cast<unsigned long long>(size - end - 1));
+}
+
 int recover(const Target& t)
 {
     dbase::Table table;
@@ -127,12 +141,14 @@ int recover(const Target& t)
     const std::uint32_t past = table.recordsPastCount();
     if (past == 0) {
         std::printf("no records lie past the header's count; nothing to recover\n");
+        sayBytesLeft(table);
         return 0;
     }
     std::printf("adding %u records that lie past the header's count of %u\n", past, table.physicalCount());
     std::fflush(stdout);
     table.recover();
     std::printf("the table holds %u records now\n", table.physicalCount());
+    sayBytesLeft(table);
     return 0;
 }
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include <cstring>
 #include <ctime>
 
 #include "dbase/bytes.h"
@@ -122,11 +123,60 @@ TableHeader parseHeader(const std::string& file, const unsigned char* data, std:
     return h;
 }
 
-std::uint32_t recordsPastCount(const TableHeader& h, std::uint64_t fileSize)
+namespace {
+
+bool allOf(const unsigned char* p, int n, const char* allowed)
+{
+    for (int i = 0; i < n; ++i)
+        if (p[i] == 0 || !std::strchr(allowed, p[i])) return false;
+    return true;
+}
+
+}  // namespace
+
+bool slotReadsAsRecord(const TableHeader& h, const unsigned char* slot)
+{
+    if (slot[0] != ' ' && slot[0] != '*') return false;
+    for (const FieldInfo& f : h.fields) {
+        const unsigned char* p = slot + f.offset;
+        const int w = f.width;
+        switch (f.type) {
+        case 'N':
+        case 'F':
+            if (!allOf(p, w, " 0123456789+-.eE*")) return false;
+            break;
+        case 'D':
+            if (!allOf(p, w, " ") && !allOf(p, w, "0123456789")) return false;
+            break;
+        case 'L':
+            if (!allOf(p, w, "TtFfYyNn? ")) return false;
+            break;
+        case 'M':
+            if (!allOf(p, w, " 0123456789")) return false;
+            break;
+        default:
+            break;  // text may hold any byte
+        }
+    }
+    return true;
+}
+
+std::uint32_t recordsPastCount(const TableHeader& h, std::uint64_t fileSize, const SlotReader& read)
 {
     const std::uint64_t whole = (fileSize - h.headerLength) / h.recordLength;
     if (whole <= std::uint64_t(h.recordCount) + 1) return 0;
-    return std::uint32_t(std::min<std::uint64_t>(whole - h.recordCount, 0xFFFFFFFFu));
+    const std::uint64_t candidates = std::min<std::uint64_t>(whole - h.recordCount, 0xFFFFFFFFu - h.recordCount);
+    // slots are read in runs of about 64 KB; the first that is no record ends the count
+    const std::size_t perRun = std::max<std::size_t>(1, (std::size_t(1) << 16) / h.recordLength);
+    std::vector<unsigned char> run(perRun * h.recordLength);
+    std::uint64_t good = 0;
+    while (good < candidates) {
+        const std::size_t n = std::size_t(std::min<std::uint64_t>(perRun, candidates - good));
+        read(h.recordOffset(std::uint32_t(h.recordCount + good + 1)), run.data(), n * h.recordLength);
+        for (std::size_t i = 0; i < n; ++i, ++good)
+            if (!slotReadsAsRecord(h, run.data() + i * h.recordLength)) return std::uint32_t(good);
+    }
+    return std::uint32_t(good);
 }
 
 std::vector<unsigned char> encodeHeader(const TableHeader& h)

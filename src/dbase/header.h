@@ -2,6 +2,7 @@
 #pragma once
 // The table file's header and field descriptors.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -43,9 +44,18 @@ inline constexpr std::size_t kMaxHeader = 32 + 255 * 32 + 1 + 4096;
 TableHeader parseHeader(const std::string& file, const unsigned char* data, std::size_t len,
                         std::uint64_t fileSize);
 
+// Whether the bytes of one record slot read as a record: a deletion flag of blank or "*", and
+// every field blank or holding what its type holds (digits of a number, a date, a logical).
+bool slotReadsAsRecord(const TableHeader& header, const unsigned char* slot);
+
+// Reads len bytes at offset of the table's file.
+using SlotReader = std::function<void(std::uint64_t offset, unsigned char* buffer, std::size_t len)>;
+
 // Whole records past the header's count when there are two or more (an append killed between
-// its record and its count leaves at most one); 0 otherwise.
-std::uint32_t recordsPastCount(const TableHeader& header, std::uint64_t fileSize);
+// its record and its count leaves at most one); 0 otherwise. Only slots that read as records
+// count, up to the first one that does not: zeros or junk that a power cut or a faulty copy left
+// after the table are not books.
+std::uint32_t recordsPastCount(const TableHeader& header, std::uint64_t fileSize, const SlotReader& read);
 
 // Encodes the full header (32 bytes, descriptors, terminator) of a new table.
 std::vector<unsigned char> encodeHeader(const TableHeader& header);

@@ -222,7 +222,9 @@ void Table::syncRecordCount()
 
 void Table::countPastRecords(std::uint64_t fileSize)
 {
-    pastCount_ = dbase::recordsPastCount(header_, fileSize);
+    pastCount_ = dbase::recordsPastCount(header_, fileSize, [this](std::uint64_t at, unsigned char* to, std::size_t n) {
+        file_.readAt(at, to, n);
+    });
     count_ = header_.recordCount + (readOnly_ ? pastCount_ : 0);  // a reader sees every book; writers are refused until recover
 }
 
@@ -238,7 +240,9 @@ TableFacts inspectTable(const std::filesystem::path& folder, const std::string& 
     std::vector<unsigned char> head(static_cast<std::size_t>(std::min<std::uint64_t>(size, kMaxHeader)));
     f.readAt(0, head.data(), head.size());
     facts.header = parseHeader(facts.path.string(), head.data(), head.size(), size);
-    facts.recordsPastCount = recordsPastCount(facts.header, size);
+    facts.recordsPastCount = recordsPastCount(facts.header, size, [&f](std::uint64_t at, unsigned char* to, std::size_t n) {
+        f.readAt(at, to, n);
+    });
     return facts;
 }
 

@@ -210,6 +210,21 @@ TEST(Cli, RecoverAddsRecordsPastTheCountAndReindexMendsABrokenIndex)
     EXPECT_EQ(tool("check " + dbf, &status), "ok\n");
     EXPECT_EQ(tool("recover " + dbf, &status), "no records lie past the header's count; nothing to recover\n");
 
+    // junk after the table (a power cut, a faulty copy) is no books: counted, listed and
+    // recovered as none, and left as it is
+    const auto size = std::filesystem::file_size(dir / "BOOKS.DBF");
+    {
+        std::ofstream f(dir / "BOOKS.DBF", std::ios::app | std::ios::binary);
+        f << std::string(5000, '\0') << std::string(3000, '\xFF');
+    }
+    EXPECT_EQ(tool("info " + dbf, &status).find("lie past the header's count"), std::string::npos);
+    EXPECT_EQ(tool("check " + dbf, &status), "ok\n");
+    EXPECT_EQ(tool("recover " + dbf, &status), "no records lie past the header's count; nothing to recover\n"
+                                               "8000 bytes past the last record are no records; they are left as "
+                                               "they are\n");
+    EXPECT_EQ(std::filesystem::file_size(dir / "BOOKS.DBF"), size + 8000);
+    EXPECT_EQ(tool("check " + dbf, &status), "ok\n");
+
     // an index whose tag table is nonsense: reindex rebuilds what it can and says what it lost
     {
         std::fstream f(dir / "BOOKS.MDX", std::ios::in | std::ios::out | std::ios::binary);

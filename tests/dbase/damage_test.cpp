@@ -243,6 +243,52 @@ TEST(Damage, RecordsPastTheHeadersCountAreKeptUntilRecovered)
     EXPECT_NO_THROW(t.pack());
 }
 
+// What lies past a table's last record counts as books only while it reads as records: a zero
+// or 0xFF tail is none, good whole records before junk are, and so are the whole records before a
+// cut one.
+TEST(Damage, JunkPastATablesEndIsNoBooks)
+{
+    const auto countsPast = [](const TempDir& dir) {
+        Table t;
+        t.open(dir.path(), "BOOKS", {false, true, {}});
+        return std::make_pair(t.recordsPastCount(), t.recordCount());
+    };
+    for (const std::string& tail : {std::string(5 * 1075, '\0'), std::string(1 << 20, '\xFF')}) {
+        TempDir dir;
+        makeIndexedTable(dir, 60);
+        {
+            std::ofstream f(dir / "BOOKS.DBF", std::ios::app | std::ios::binary);
+            f << tail;
+        }
+        EXPECT_EQ(countsPast(dir), std::make_pair(0u, std::size_t(60)));
+        EXPECT_TRUE(checkTable(dir.path(), "BOOKS").empty());
+    }
+
+    TempDir dir;
+    makeIndexedTable(dir, 60);
+    poke(dir / "BOOKS.DBF", 4, le32(52));  // eight good records past the count
+    {
+        std::ofstream f(dir / "BOOKS.DBF", std::ios::app | std::ios::binary);
+        f << std::string(3000, '\xFF');
+    }
+    EXPECT_EQ(countsPast(dir), std::make_pair(8u, std::size_t(60)));
+    {
+        Table t;
+        t.open(dir.path(), "BOOKS", {true, false, {}, true});
+        EXPECT_EQ(t.recover(), 8u);
+    }
+    EXPECT_TRUE(checkTable(dir.path(), "BOOKS").empty());
+    EXPECT_EQ(countsPast(dir), std::make_pair(0u, std::size_t(60)));
+
+    // a record cut short at the end: the whole ones before it count, it does not
+    TempDir cut;
+    makeIndexedTable(cut, 60);
+    poke(cut / "BOOKS.DBF", 4, le32(50));
+    const auto size = std::filesystem::file_size(cut / "BOOKS.DBF");
+    std::filesystem::resize_file(cut / "BOOKS.DBF", size - 1 - 40);  // no end mark, record 60 cut
+    EXPECT_EQ(countsPast(cut).first, 9u);
+}
+
 TEST(Damage, SpecialFilesAreRefusedWithoutWaiting)
 {
     TempDir dir;
