@@ -6,8 +6,15 @@
 // line is kept. The file is text with CR LF line ends, rewritten whole through a temporary file
 // so that a failed write leaves the old file. It is read as UTF-8 when it is valid UTF-8 and as
 // Windows-1252 otherwise, and written in Windows-1252 when all of its text fits, else in UTF-8.
+//
+// A file is read once, in one pass, and looked up through an index of its sections and keys, so
+// that a file of any length costs no more than reading it. A file that is not a regular file, or
+// is larger than the settings limit, is not read: it reads as empty, says what is wrong, and is
+// never written over.
+#include <QHash>
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 namespace store {
 
@@ -18,21 +25,31 @@ public:
 
     const QString& path() const { return path_; }
     bool exists() const { return exists_; }
+    // What kept the file from being read (a FIFO, a device, too large); empty when it was read.
+    const QString& problem() const { return problem_; }
 
     // The value of key in section, cut to maxLength characters; def when there is no such key.
     QString read(const QString& section, const QString& key, const QString& def, int maxLength) const;
     bool contains(const QString& section, const QString& key) const;
     void write(const QString& section, const QString& key, const QString& value);
 
-    // Writes the file; false (and the old file untouched) when it cannot.
+    // Writes the file; false (and the old file untouched) when it cannot, or when it could not be
+    // read in the first place.
     bool save() const;
 
 private:
-    int findSection(const QString& section) const;  // line index of the header, -1 if none
-    int findKey(int sectionLine, const QString& key) const;
+    struct Section {
+        QString header;            // the "[Name]" line as it stands
+        QStringList lines;         // the lines after it, up to the next section
+        QHash<QString, int> keys;  // upper-case key → its first line in lines
+    };
+    void addLine(const QString& line);
+    const QString* find(const QString& section, const QString& key) const;
 
-    QString path_;
-    QStringList lines_;
+    QString path_, problem_;
+    QStringList preamble_;  // lines before the first section
+    std::vector<Section> sections_;
+    QHash<QString, int> sectionIndex_;  // upper-case name → the first section of that name
     bool exists_ = false;
 };
 

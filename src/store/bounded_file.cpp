@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "store/bounded_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace store {
+
+namespace {
+
+QString megabytes(qint64 bytes) { return QString::number(bytes / (1024 * 1024)); }
+
+}  // namespace
+
+QString specialFileProblem(const QString& path, qint64 limit)
+{
+    const QFileInfo info(path);
+    if (!info.exists()) return {};
+    if (!info.isFile()) return QStringLiteral("\"%1\" is not a regular file.").arg(path);
+    if (info.size() > limit)
+        return QStringLiteral("\"%1\" is larger than %2 MB.").arg(path, megabytes(limit));
+    return {};
+}
+
+BoundedRead readBoundedFile(const QString& path, qint64 limit)
+{
+    BoundedRead r;
+    if (!QFileInfo::exists(path)) return r;
+    r.exists = true;
+    r.problem = specialFileProblem(path, limit);
+    if (!r.problem.isEmpty()) return r;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        r.problem = QStringLiteral("\"%1\" cannot be read: %2").arg(path, f.errorString());
+        return r;
+    }
+    // the file may have grown since it was looked at: never more than the limit is read
+    r.bytes = f.read(limit + 1);
+    if (r.bytes.size() > limit) {
+        r.bytes.clear();
+        r.problem = QStringLiteral("\"%1\" is larger than %2 MB.").arg(path, megabytes(limit));
+    } else if (f.error() != QFileDevice::NoError) {
+        r.bytes.clear();
+        r.problem = QStringLiteral("\"%1\" cannot be read: %2").arg(path, f.errorString());
+    }
+    return r;
+}
+
+}  // namespace store
