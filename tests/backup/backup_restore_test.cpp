@@ -11,9 +11,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTreeView>
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include "app/main_window.h"
 #include "app/regional.h"
@@ -23,8 +21,10 @@
 #include "dbase/check.h"
 #include "dbase/table.h"
 #include "support/child.h"
+#include "support/file_size_limit.h"
 #include "support/gui_env.h"
 
+using testing_support::FileSizeLimit;
 using testing_support::GuiEnv;
 
 namespace {
@@ -54,20 +54,6 @@ QString folderIn(const GuiEnv& env, const char* name)
     QDir().mkpath(path);
     return path;
 }
-
-// Files of this process may grow to at most limit bytes while it lives: a volume that fills up.
-struct FileSizeLimit {
-    rlimit old {};
-    explicit FileSizeLimit(rlim_t limit)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails with EFBIG instead
-        getrlimit(RLIMIT_FSIZE, &old);
-        rlimit now = old;
-        now.rlim_cur = limit;
-        setrlimit(RLIMIT_FSIZE, &now);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old); }
-};
 
 // The free space every volume reports while it lives.
 struct FreeSpace {
@@ -240,18 +226,14 @@ TEST(Restore, ADatabaseReplacesTheOpenOneOrSwitchesToItsCopy)
 
     // a drive that fills up part-way: the open table is untouched and open again
     {
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit old {};
-        getrlimit(RLIMIT_FSIZE, &old);
-        rlimit small = old;
-        small.rlim_cur = 1024;
-        setrlimit(RLIMIT_FSIZE, &small);
         const QByteArray before = bytes(main->currentDatabase);
         env.dialogs.fileNames = {stick + "/MASTER.DBF"};
         env.messages.expect(ui::Yes);
         env.messages.expect();
-        window.StartButtonClick();
-        setrlimit(RLIMIT_FSIZE, &old);
+        {
+            FileSizeLimit full(1024);
+            window.StartButtonClick();
+        }
         EXPECT_EQ(env.messages.shown.last().text, QStringLiteral("An error occurred during restore.  Restore not completed."));
         EXPECT_EQ(bytes(main->currentDatabase), before);
         EXPECT_TRUE(main->MyTable.active());

@@ -3,15 +3,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <csignal>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
-#include <sys/resource.h>
 
 #include "backup/file_copy.h"
+#include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 
+using testing_support::FileSizeLimit;
 using testing_support::TempDir;
 
 namespace {
@@ -29,20 +29,6 @@ QByteArray bytes(const QString& path)
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
-
-// Files of this process may grow to at most limit bytes while it lives: a disk that fills up.
-struct FileSizeLimit {
-    rlimit old {};
-    explicit FileSizeLimit(rlim_t limit)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails with EFBIG instead
-        getrlimit(RLIMIT_FSIZE, &old);
-        rlimit now = old;
-        now.rlim_cur = limit;
-        setrlimit(RLIMIT_FSIZE, &now);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old); }
-};
 
 }  // namespace
 
