@@ -423,6 +423,14 @@ TEST(Backup, ReportsAndListsThatFailAreReportedAndKeepTheOlderCopy)
     }
     EXPECT_EQ(bytes(stick + "/KAVBOOK.URP"), olderReports);
     {
+        FreeSpace free(QFileInfo(reports).size() - 101);  // not even counting the older copy
+        env.messages.expect();
+        window.StartButtonClick();
+        EXPECT_TRUE(env.messages.shown.last().text.startsWith(
+            QStringLiteral("There is not enough room on the destination drive to backup this file.")));
+    }
+    EXPECT_EQ(bytes(stick + "/KAVBOOK.URP"), olderReports);
+    {
         FreeSpace free(QFileInfo(reports).size());
         FileSizeLimit full(1024);
         env.messages.expect();
@@ -501,6 +509,21 @@ TEST(Restore, AskedFirstAndNoChangesNothing)
     main->EnableEndSearch();
     const QByteArray before = bytes(main->currentDatabase);
     TMyRestore window(main->backupHost(), main.get());
+    {  // the copy goes beside the old table: its place is no room for it
+        FreeSpace free(QFileInfo(stick + "/MASTER.DBF").size() - 1);
+        env.dialogs.fileNames = {stick + "/MASTER.DBF"};
+        env.messages.expect(ui::Yes);
+        env.messages.expect();
+        window.StartButtonClick();
+        EXPECT_TRUE(env.messages.shown.last().text.startsWith(
+            QStringLiteral("There is not enough room on the destination drive to perform a restore.")));
+        EXPECT_EQ(bytes(main->currentDatabase), before);
+        EXPECT_FALSE(main->searchOn);  // ended once the user said Yes
+        EXPECT_EQ(main->MyTable.recordCount(), 8u);
+        env.messages.shown.clear();
+        main->MyTable.setFilter([](const dbase::RecordView& r) { return r.recordNumber() % 2 == 0; });
+        main->EnableEndSearch();
+    }
     env.dialogs.fileNames = {stick + "/MASTER.DBF"};
     env.messages.expect(ui::No);
     window.StartButtonClick();

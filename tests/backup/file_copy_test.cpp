@@ -92,7 +92,7 @@ TEST(FileCopy, AReplaceWhoseRenameFailsLeavesNoTemporaryFile)
 TEST(FileCopy, ATableCopyCarriesNoIndexMark)
 {
     TempDir dir;
-    QByteArray table(3000, 't');
+    QByteArray table(2 * 1024 * 1024 + 3000, 't');  // more than one block of the copy
     table[0] = 0x03;
     table[28] = 0x01;  // a production index belongs to it
     const QString source = QString::fromStdString((dir / "BOOKS.DBF").string());
@@ -110,6 +110,11 @@ TEST(FileCopy, ATableCopyCarriesNoIndexMark)
     ASSERT_TRUE(backup::copyFile(source, copy, {}, true).ok);
     EXPECT_EQ(bytes(copy), expected);
     ASSERT_TRUE(backup::copyFile(source, copy).ok);  // any other file is copied as it is
+    EXPECT_EQ(bytes(copy), table);
+
+    // in place of a longer older copy, nothing of the older one stays at the end
+    writeFile(dir / "COPY.DBF", table.size() + 5000, 'o');
+    ASSERT_TRUE(backup::copyFile(source, copy).ok);
     EXPECT_EQ(bytes(copy), table);
 }
 
