@@ -21,7 +21,8 @@ BUILD = os.path.join(ROOT, "build")
 # the slow child-process tests (a pack killed at every step, a killed writer) stay out of the runs
 SKIP = {"dbase_tests": "-Processes.APackKilledAtAnyStepLosesNothing:Processes.AProgramKilledWhileAppendingLosesNoPostedRecord"}
 
-# name, source file, test binary, text to replace (must occur exactly once), replacement
+# name, source file, test binary, text to replace (must occur exactly once), replacement, and
+# optionally a gtest filter: the tests of the binary that cover the module (the rest take long)
 MUTATIONS = [
     ("bcd-leading-zero-exponent", "src/dbase/expr.cpp", "dbase_tests",
      "if (seenPoint) --exponent;", "if (seenPoint) {}"),
@@ -147,6 +148,92 @@ MUTATIONS = [
      "if (f->family() == shown.family()) chosen.name = current.name;", ""),
     ("pdf-setting-not-read", "src/store/settings.cpp", "store_tests",
      "s.pdfFile = readYes(f, \"Reports\", \"PDF File\", false);", "s.pdfFile = false;"),
+    # backup and restore
+    ("copy-index-mark-kept", "src/backup/file_copy.cpp", "store_tests",
+     "if (table && done == 0 && got > kIndexMark) buffer[kIndexMark] = 0;", "", "FileCopy*"),
+    ("copy-index-mark-every-block", "src/backup/file_copy.cpp", "store_tests",
+     "if (table && done == 0 && got > kIndexMark)", "if (table && got > kIndexMark)", "FileCopy*"),
+    ("copy-failure-leaves-partial", "src/backup/file_copy.cpp", "store_tests",
+     "        ::unlink(out.c_str());\n        return {false, systemError(failure)};",
+     "        return {false, systemError(failure)};", "FileCopy*"),
+    ("replace-rename-failure-ignored", "src/backup/file_copy.cpp", "store_tests",
+     "nativePath(destination).c_str()) == 0 ? 0 : errno;", "nativePath(destination).c_str()) == 0 ? 0 : 0;", "FileCopy*"),
+    ("replace-never-renamed", "src/backup/file_copy.cpp", "store_tests",
+     "if (committed) failure = commit();", "", "FileCopy*"),
+    ("copy-lock-ignored", "src/backup/file_copy.cpp", "store_tests",
+     "return ::fcntl(fd, F_OFD_SETLK, &l) == 0 || (errno != EAGAIN && errno != EACCES);",
+     "::fcntl(fd, F_OFD_SETLK, &l);\n    return true;", "FileCopy*"),
+    ("leftovers-any-hidden-file", "src/backup/file_copy.cpp", "store_tests",
+     "{QStringLiteral(\".*.restoring\")}", "{QStringLiteral(\".*\")}", "FileCopy*"),
+    ("leftovers-removed-while-written", "src/backup/file_copy.cpp", "store_tests",
+     "if (lockWhole(fd)) ::unlink(path.c_str());", "::unlink(path.c_str());", "FileCopy*"),
+    ("space-folder-counts-as-older-copy", "src/backup/file_copy.cpp", "store_tests",
+     "dest.isFile() ? dest.size() : 0", "dest.exists() ? dest.size() : 0", "FileCopy*"),
+    ("space-besides-strict", "src/backup/file_copy.h", "store_tests",
+     "return free >= source;", "return free > source;", "FileCopy*"),
+    ("space-in-place-without-older", "src/backup/file_copy.h", "store_tests",
+     "return existing + free >= source;", "return free >= source;", "FileCopy*"),
+    ("copy-in-place-not-truncated", "src/backup/file_copy.cpp", "store_tests",
+     "int failure = ::ftruncate(fd, 0) == 0 ? 0 : errno;", "int failure = 0;", "FileCopy*"),
+    ("backup-asks-with-room-beside", "src/backup/backup_window.cpp", "gui_tests",
+     "if (space.besides()) return Room::Besides;", "", "Backup*"),
+    ("backup-no-ignored", "src/backup/backup_window.cpp", "gui_tests",
+     "return replace ? Room::InPlace : Room::Declined;", "return Room::InPlace;", "Backup*"),
+    ("backup-always-in-place", "src/backup/backup_window.cpp", "gui_tests",
+     "if (room == Room::InPlace) return backup::copyFile", "if (true) return backup::copyFile", "Backup*"),
+    ("backup-declined-table-goes-on", "src/backup/backup_window.cpp", "gui_tests",
+     "    const Room room = roomFor(source, destination);\n    if (room == Room::Declined) return false;\n    const bool searched",
+     "    const Room room = roomFor(source, destination);\n    const bool searched", "Backup*"),
+    ("backup-done-before-reopen", "src/backup/backup_window.cpp", "gui_tests",
+     "    const bool ok = copy(source, destination, room, true);\n    restore.now();",
+     "    const bool ok = copy(source, destination, room, true);", "Backup*"),
+    ("backup-list-failure-unreported", "src/backup/backup_window.cpp", "gui_tests",
+     "else if (!backup::replaceFile(source, destination, {}, false, kTemporary).ok) outcome = kFailed;",
+     "else backup::replaceFile(source, destination, {}, false, kTemporary);", "Backup*"),
+    ("backup-table-keeps-index-mark", "src/backup/backup_window.cpp", "gui_tests",
+     "copy(source, destination, room, true)", "copy(source, destination, room, false)", "Backup*"),
+    ("backup-folder-root-never-shown", "src/backup/backup_window.cpp", "gui_tests",
+     "if (!level.endsWith(u'/')) level += u'/';", "level += u'/';", "Backup*"),
+    ("backup-folder-before-load-ignored", "src/backup/backup_window.cpp", "gui_tests",
+     "if (!wanted_.isEmpty()) return wanted_;", "", "Backup*"),
+    ("backup-picked-folder-ignored", "src/backup/backup_window.cpp", "gui_tests",
+     "if (!wanted_.isEmpty() && now != folders_->index(wanted_)) wanted_.clear();", "", "Backup*"),
+    ("backup-report-no-room-ignored", "src/backup/backup_window.cpp", "gui_tests",
+     "    if (room == Room::None) {\n        say(QStringLiteral(\"Error\"),\n            QStringLiteral(\"There is not enough room on the destination drive to backup this file.",
+     "    if (false) {\n        say(QStringLiteral(\"Error\"),\n            QStringLiteral(\"There is not enough room on the destination drive to backup this file.", "Backup*"),
+    ("restore-not-asked", "src/backup/restore_window.cpp", "gui_tests",
+     "if (QFileInfo(destination).isFile() && !ui::askConfirm(", "if (false && !ui::askConfirm(", "Restore*"),
+    ("restore-search-ended-before-question", "src/backup/restore_window.cpp", "gui_tests",
+     "    if (!host_.checkBookTable(this, source)) return false;",
+     "    if (host_.searchActive()) host_.endSearch();\n    if (!host_.checkBookTable(this, source)) return false;", "Restore*"),
+    ("restore-index-room-ignored", "src/backup/restore_window.cpp", "gui_tests",
+     "space.free - space.source + space.existing + oldIndex < host_.indexBytes(source, destination)", "false",
+     "Restore*"),
+    ("restore-old-index-not-counted", "src/backup/restore_window.cpp", "gui_tests",
+     "space.existing + oldIndex <", "space.existing <", "Restore*"),
+    ("restore-room-counts-old-table", "src/backup/restore_window.cpp", "gui_tests",
+     "if (!space.besides() ||", "if (!space.inPlace() ||", "Restore*"),
+    ("restore-lists-into-program-folder", "src/backup/restore_window.cpp", "gui_tests",
+     "const QString destination = backup::findCaseless(into, table + extension);",
+     "const QString destination = backup::findCaseless(host_.programDirectory(), table + extension);", "Restore*"),
+    ("restore-own-settings-into-program-folder", "src/backup/restore_window.cpp", "gui_tests",
+     "const bool own = name == host_.tableName();", "const bool own = false;", "Restore*"),
+    ("restore-unsorted-not-said", "src/app/backup_commands.cpp", "gui_tests",
+     "        main_.sayUnsorted(owner);\n", "", "Restore*"),
+    ("restore-check-over-main-window", "src/app/backup_commands.cpp", "gui_tests",
+     "return main_.files_.CheckDBaseFormat(owner, path, false);",
+     "return main_.files_.CheckDBaseFormat(&main_, path, false);", "Restore*"),
+    ("switch-index-failure-thrown", "src/app/database_files.cpp", "gui_tests",
+     "                sorted = false;\n", "                throw;\n", "Restore*"),
+    ("index-estimate-without-tag-header", "src/dbase/mdx.cpp", "gui_tests",
+     "return (4 + kPages + nodes * kPages) * 512;", "return (4 + nodes * kPages) * 512;", "Restore*"),
+    ("index-estimate-leaves-only", "src/dbase/mdx.cpp", "gui_tests",
+     "        nodes += level;\n", "", "Restore*"),
+    ("start-leftovers-kept", "src/app/main_window.cpp", "gui_tests",
+     "if (!app::browseRequested(options.arguments)) backup::removeLeftovers(programDirectory);", "", "Restore*"),
+    ("start-leftovers-removed-in-browse-mode", "src/app/main_window.cpp", "gui_tests",
+     "if (!app::browseRequested(options.arguments)) backup::removeLeftovers(programDirectory);",
+     "backup::removeLeftovers(programDirectory);", "Restore*"),
 ]
 
 
@@ -166,7 +253,7 @@ def main():
         return 0
     caught = 0
     results = []
-    for name, path, binary, old, new in chosen:
+    for name, path, binary, old, new, *only in chosen:
         full = os.path.join(ROOT, path)
         with open(full, encoding="utf-8") as f:
             original = f.read()
@@ -182,7 +269,9 @@ def main():
             else:
                 env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
                 cmd = [os.path.join(BUILD, "tests", binary)]
-                if binary in SKIP:
+                if only:
+                    cmd.append("--gtest_filter=" + only[0])
+                elif binary in SKIP:
                     cmd.append("--gtest_filter=" + SKIP[binary])
                 verdict = "survived" if run(cmd, env=env, timeout=1800) == 0 else "caught"
         finally:

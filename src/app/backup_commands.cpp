@@ -6,9 +6,14 @@
 
 #include "app/main_window.h"
 #include "backup/backup_window.h"
+#include "backup/file_copy.h"
 #include "backup/restore_window.h"
 #include "dbase/error.h"
+#include "dbase/expr.h"
 #include "dbase/file.h"
+#include "dbase/mdx.h"
+#include "dbase/table.h"
+#include "find/sort_expression.h"
 #include "reports/report_list_window.h"
 #include "store/book_table.h"
 #include "ui/appearance.h"
@@ -31,13 +36,13 @@ public:
         return !main_.DBaseInUse(main_.currentDatabase);
     }
     void closeTable() override { main_.MyTable.close(); }
-    void reopenTable() override
+    void reopenTable(QWidget* owner) override
     {
         if (main_.MyTable.active()) return;
         try {
             main_.MyTable.open();
         } catch (const dbase::DatabaseError& e) {
-            ui::showError(&main_, QString::fromLocal8Bit(e.what()));
+            ui::showError(owner, QString::fromLocal8Bit(e.what()));
         }
         main_.SetViewerOptions();
         main_.DisplayCount();
@@ -54,16 +59,36 @@ public:
     {
         if (main_.MyReport) main_.MyReport->loadNames();
     }
-    bool checkBookTable(const QString& path) override
+    bool checkBookTable(QWidget* owner, const QString& path) override
     {
         try {
-            return main_.files_.CheckDBaseFormat(&main_, path, false);
+            return main_.files_.CheckDBaseFormat(owner, path, false);
         } catch (const dbase::DatabaseError& e) {
-            ui::showError(&main_, QString::fromLocal8Bit(e.what()));
+            ui::showError(owner, QString::fromLocal8Bit(e.what()));
             return false;
         }
     }
-    void openRestored(const QString& path) override
+    qint64 indexBytes(const QString& source, const QString& destination) override
+    {
+        // the sort order the restored table gets: the open one's, or that of the settings beside it
+        const QFileInfo target(destination);
+        const bool open = backup::sameFile(destination, main_.currentDatabase);
+        const store::DatabaseSettings settings =
+            open ? main_.db
+                 : store::readDatabaseSettings(QDir(target.absolutePath()).filePath(target.completeBaseName() + QStringLiteral(".INI")));
+        const QString expression = find::BuildSortString(settings.sortOrder);
+        if (expression.isEmpty()) return 0;
+        try {
+            const QFileInfo from(source);
+            const auto facts = dbase::inspectTable(store::toPath(from.absolutePath()),
+                                                   QFile::encodeName(from.fileName()).toStdString());
+            const dbase::KeyExpression key(facts.path.string(), expression.toStdString(), facts.header.fields);
+            return qint64(dbase::Mdx::estimateSize(facts.header.recordCount, key.keyLength()));
+        } catch (const dbase::DatabaseError&) {
+            return 0;  // the table was checked before; an expression it cannot hold builds no index
+        }
+    }
+    bool openRestored(QWidget* owner, const QString& path) override
     {
         // a new index from the restored books alone: the old one belongs to other books
         const QFileInfo info(path);
@@ -73,7 +98,9 @@ public:
                 .string());
         QFile::remove(index);
         store::BookTableFiles::RemoveMDXByte(path);
-        main_.switchDatabase(path, false);
+        if (main_.switchDatabase(path, false)) return true;
+        main_.sayUnsorted(owner);
+        return false;
     }
     double windowFactor() const override { return main_.factor; }
     QSize windowScreen() const override { return main_.screen; }

@@ -39,7 +39,7 @@ void TMain::openChosen(const QString& path)
     }
     try {
         if (!CheckDBaseFormat(this, path)) return;
-        switchDatabase(path, false);
+        if (!switchDatabase(path, false)) sayUnsorted(this);
     } catch (const dbase::DatabaseError& e) {
         ui::showError(this, QString::fromLocal8Bit(e.what()));
     }
@@ -88,14 +88,14 @@ void TMain::DoNew()
         return;
     }
     try {
-        switchDatabase(chosen, true);
+        if (!switchDatabase(chosen, true)) sayUnsorted(this);
     } catch (const dbase::DatabaseError& e) {
         ui::showError(this, QString::fromLocal8Bit(e.what()));
     }
     DisplayCount();
 }
 
-void TMain::switchDatabase(const QString& path, bool created)
+bool TMain::switchDatabase(const QString& path, bool created)
 {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     struct RestoreCursor {
@@ -130,15 +130,22 @@ void TMain::switchDatabase(const QString& path, bool created)
     sortExpression = BuildSortString();
     // 12. the sort tag, built afresh when nobody else has the table
     const bool free = created || !DBaseInUse(currentDatabase);
+    bool sorted = true;
     if (free) {
         MyTable.setIndexName({});
         if (!sortExpression.isEmpty()) {
-            dbase::Table t;
-            t.open(store::toPath(info.absolutePath()), QFile::encodeName(info.fileName()).toStdString(), {true, false, {}});
-            t.deleteTag("NewIndex");  // harmless when the index does not hold it
-            t.addTag("NewIndex", sortExpression.toStdString());
-            t.close();
-            MyTable.setIndexName(QStringLiteral("NewIndex"));
+            try {
+                dbase::Table t;
+                t.open(store::toPath(info.absolutePath()), QFile::encodeName(info.fileName()).toStdString(),
+                       {true, false, {}});
+                t.deleteTag("NewIndex");  // harmless when the index does not hold it
+                t.addTag("NewIndex", sortExpression.toStdString());
+                t.close();
+                MyTable.setIndexName(QStringLiteral("NewIndex"));
+            } catch (const dbase::DatabaseError&) {
+                // a full drive: the books are shown in the order they were added, and the caller says so
+                sorted = false;
+            }
         }
     } else {
         // in use elsewhere: the tag is used as it is, when there is one
@@ -149,6 +156,16 @@ void TMain::switchDatabase(const QString& path, bool created)
     MyTable.open();
     DoFileSpecific();
     DoLastFiles(oldPath, currentDatabase);
+    return sorted;
+}
+
+void TMain::sayUnsorted(QWidget* owner)
+{
+    ui::showNotice(owner, QStringLiteral("Warning"),
+                   QStringLiteral("The index of the database \"%1\" could not be built.  Its books are shown in the "
+                                  "order they were added, not in their sort order.")
+                       .arg(QDir::toNativeSeparators(currentDatabase)),
+                   ui::MsgIcon::Warning);
 }
 
 void TMain::MenuUpdateDatabaseClick()

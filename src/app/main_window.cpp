@@ -18,6 +18,7 @@
 #include "app/command_line.h"
 #include "app/old_databases.h"
 #include "app/program_paths.h"
+#include "backup/file_copy.h"
 #include "dbase/error.h"
 #include "find/sort_expression.h"
 #include "reports/report_file.h"
@@ -174,6 +175,8 @@ void TMain::FormCreate(const StartOptions& options)
     startDirectory = QDir::cleanPath(options.startDirectory.isEmpty() ? QDir::currentPath() : options.startDirectory);
     if (startDirectory.size() == 3 && startDirectory.endsWith(QStringLiteral(":/"))) startDirectory.chop(1);
     ui::setHelpFile(app::helpFileFor(options.programDirectory.isEmpty() ? executableFolder : programDirectory));
+    // what restores killed part-way left behind (browse mode changes no file)
+    if (!app::browseRequested(options.arguments)) backup::removeLeftovers(programDirectory);
     // 5.
     ViewerLabel->move((client_->width() - ViewerLabel->width()) / 2, ViewerLabel->y());
     // 6. the shared fonts are the settings' font records; 7. the report definitions file

@@ -201,7 +201,10 @@ private:
     dbase::Table::Filter suspendedFilter_;  // a search set aside while a report or a copy takes every book
     void suspendSearch();
     void resumeSearch();
-    void switchDatabase(const QString& path, bool created);
+    // False when the sort order's index could not be built: the table is then open unsorted.
+    bool switchDatabase(const QString& path, bool created);
+    // Tells over owner that the open database's books are shown unsorted: its index could not be built.
+    void sayUnsorted(QWidget* owner);
     void showEditor(int mode);
     void exclusiveWork(const QString& question, const QString& failure,
                        const std::function<void(dbase::Table&)>& work, bool withoutIndex = false);

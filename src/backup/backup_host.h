@@ -5,6 +5,8 @@
 #include <QSize>
 #include <QString>
 
+class QWidget;
+
 namespace backup {
 
 class BackupHost {
@@ -24,8 +26,8 @@ public:
     // stays closed either way.
     virtual bool testExclusive() = 0;
     virtual void closeTable() = 0;
-    // Opens the table again and shows it as the viewer options say.
-    virtual void reopenTable() = 0;
+    // Opens the table again and shows it as the viewer options say; a failure is told over owner.
+    virtual void reopenTable(QWidget* owner) = 0;
 
     virtual void saveLists() = 0;
     virtual void saveSettings() = 0;
@@ -33,10 +35,14 @@ public:
     // Reads the open database's settings again and applies them.
     virtual void reloadSettings() = 0;
     virtual void reloadReports() = 0;
-    // True when path is a book table; otherwise says why. Reads the file only.
-    virtual bool checkBookTable(const QString& path) = 0;
-    // Makes a restored table the open database, its index built anew.
-    virtual void openRestored(const QString& path) = 0;
+    // True when path is a book table; otherwise says why over owner. Reads the file only.
+    virtual bool checkBookTable(QWidget* owner, const QString& path) = 0;
+    // About how many bytes the new index of the table source takes once restored as destination
+    // (the sort order it will have there); 0 when it gets none.
+    virtual qint64 indexBytes(const QString& source, const QString& destination) = 0;
+    // Makes a restored table the open database, its index built anew. False when the index could
+    // not be built: the table is then open without its sort order.
+    virtual bool openRestored(QWidget* owner, const QString& path) = 0;
 
     virtual double windowFactor() const = 0;
     virtual QSize windowScreen() const = 0;

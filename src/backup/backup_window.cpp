@@ -8,6 +8,7 @@
 #include <QFileSystemModel>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStorageInfo>
@@ -25,6 +26,9 @@ const QString kFailed = QStringLiteral("An error occurred during backup.  Backup
 const QString kDone = QStringLiteral("Backup completed successfully.");
 const QString kSameFile = QStringLiteral("Destination File and Source File are identical.  You cannot copy a file  over "
                                          "top of itself.  Please choose a different directory/folder to backup to.");
+
+// a backup being written beside the older one it replaces
+const QString kTemporary = QStringLiteral("copying");
 
 using backup::Busy;
 
@@ -74,7 +78,13 @@ TMyBackup::TMyBackup(backup::BackupHost& host, QWidget* parent) : QDialog(parent
     connect(DriveBox, QOverload<int>::of(&QComboBox::activated), this, &TMyBackup::DriveBoxChange);
     DirBox->setRootIndex(folders_->index(home.rootPath()));
     connect(folders_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
-        if (!wanted_.isEmpty() && (wanted_ + u'/').startsWith(QDir::cleanPath(loaded) + u'/')) showWanted();
+        QString level = QDir::cleanPath(loaded);
+        if (!level.endsWith(u'/')) level += u'/';  // a volume's root ends in one already
+        if (!wanted_.isEmpty() && (wanted_ + u'/').startsWith(level)) showWanted();
+    });
+    // a folder the user picks replaces the one shown at first
+    connect(DirBox->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& now) {
+        if (!wanted_.isEmpty() && now != folders_->index(wanted_)) wanted_.clear();
     });
     setDestinationFolder(programFolder);
 
@@ -96,6 +106,8 @@ TMyBackup::TMyBackup(backup::BackupHost& host, QWidget* parent) : QDialog(parent
 
 QString TMyBackup::destinationFolder() const
 {
+    // the chosen folder counts even while the folders on its way are still being read
+    if (!wanted_.isEmpty()) return wanted_;
     const QModelIndex i = DirBox->currentIndex();
     return i.isValid() ? folders_->filePath(i) : DriveBox->currentData().toString();
 }
@@ -103,22 +115,23 @@ QString TMyBackup::destinationFolder() const
 void TMyBackup::setDestinationFolder(const QString& folder)
 {
     wanted_ = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
-    const QModelIndex i = folders_->index(wanted_);
-    DirBox->setCurrentIndex(i);
     showWanted();
 }
 
 // The folders load in the background: each level on the way to the chosen folder is opened as
-// it arrives, and the chosen folder is scrolled into view.
+// it arrives, and the chosen folder is selected and scrolled into view.
 void TMyBackup::showWanted()
 {
     const QModelIndex i = folders_->index(wanted_);
+    if (!i.isValid()) return;
     for (QModelIndex p = i.parent(); p.isValid(); p = p.parent()) DirBox->expand(p);
+    if (DirBox->currentIndex() != i) DirBox->setCurrentIndex(i);
     DirBox->scrollTo(i, QAbstractItemView::PositionAtCenter);
 }
 
 void TMyBackup::DriveBoxChange()
 {
+    wanted_.clear();
     const QString root = DriveBox->currentData().toString();
     DirBox->setRootIndex(folders_->index(root));
     DirBox->setCurrentIndex(folders_->index(root));
@@ -149,43 +162,68 @@ bool TMyBackup::backUpDatabase(const QString& folder)
         say(QStringLiteral("Error"), kSameFile);
         return false;
     }
+    // asked while the books are still shown
+    const Room room = roomFor(source, destination);
+    if (room == Room::Declined) return false;
     const bool searched = host_.searchActive();
     if (searched) host_.suspendSearch();
-    // the search and the table come back however the backup ends
+    // the table and the search come back however the backup ends, before anything is said
     struct Restore {
         backup::BackupHost& host;
+        QWidget* owner;
         bool searched;
-        ~Restore()
+        bool pending = true;
+        void now()
         {
-            host.reopenTable();
+            if (!pending) return;
+            pending = false;
+            host.reopenTable(owner);
             if (searched) host.resumeSearch();
         }
-    } restore {host_, searched};
+        ~Restore() { now(); }
+    } restore {host_, this, searched};
     if (!host_.testExclusive()) {
+        restore.now();
         say(QStringLiteral("Error"),
             QStringLiteral("Backing up the database requires exclusive use of the DBase File.  Make sure that the "
                            "DBase File is not in use by another program  or that no other users are running the "
                            "software or that no other copies of the software are in use."));
         return false;
     }
-    if (!backup::hasRoom(source, destination)) {
+    if (room == Room::None) {
+        restore.now();
         say(QStringLiteral("Error"),
             QStringLiteral("There is not enough room on the destination drive to perform a backup.  If you are already "
                            "using blank empty media, then you will need to use the ASCII Delimited Import/Export "
                            "functions for backup and restore purposes."));
         return false;
     }
-    backup::CopyResult r;
-    {
-        Busy busy;
-        r = backup::copyFile(source, destination, busy.progress(), true);
-    }
-    if (!r.ok) {
-        say(QStringLiteral("Error"), kFailed);
-        return false;
-    }
-    say(QStringLiteral("Notice"), kDone);
-    return true;
+    const bool ok = copy(source, destination, room, true);
+    restore.now();
+    say(ok ? QStringLiteral("Notice") : QStringLiteral("Error"), ok ? kDone : kFailed);
+    return ok;
+}
+
+// A complete second copy is made beside an older backup and renamed over it, so that a copy that
+// fails keeps the older one. Where only the older one's place makes room, the user chooses.
+TMyBackup::Room TMyBackup::roomFor(const QString& source, const QString& destination)
+{
+    const backup::Space space = backup::space(source, destination);
+    if (space.besides()) return Room::Besides;
+    if (!space.inPlace()) return Room::None;
+    const bool replace = ui::askConfirm(this,
+                                        QStringLiteral("There is room for this backup only in place of the old one.  "
+                                                       "If the copy fails, you will have no backup.  Replace the old "
+                                                       "backup?"),
+                                        ui::No);
+    return replace ? Room::InPlace : Room::Declined;
+}
+
+bool TMyBackup::copy(const QString& source, const QString& destination, Room room, bool table)
+{
+    Busy busy;
+    if (room == Room::InPlace) return backup::copyFile(source, destination, busy.progress(), table).ok;
+    return backup::replaceFile(source, destination, busy.progress(), table, kTemporary).ok;
 }
 
 bool TMyBackup::backUpLists(const QString& folder)
@@ -201,7 +239,7 @@ bool TMyBackup::backUpLists(const QString& folder)
             if (!QFileInfo::exists(source)) continue;  // a list never written has no file
             const QString destination = QDir(folder).filePath(host_.tableName() + backup::listExtension(n));
             if (backup::sameFile(source, destination)) outcome = kSameFile;
-            else if (!backup::copyFile(source, destination).ok) outcome = kFailed;
+            else if (!backup::replaceFile(source, destination, {}, false, kTemporary).ok) outcome = kFailed;
         }
     }
     say(outcome == kDone ? QStringLiteral("Notice") : QStringLiteral("Error"), outcome);
@@ -221,7 +259,7 @@ bool TMyBackup::backUpSettings(const QString& folder)
         } else if (backup::sameFile(source, destination)) {
             outcome = kSameFile;
             caption = QStringLiteral("Error");
-        } else if (backup::copyFile(source, destination).ok) {
+        } else if (backup::replaceFile(source, destination, {}, false, kTemporary).ok) {
             outcome = kDone;
         } else {
             outcome = kFailed;
@@ -242,18 +280,16 @@ bool TMyBackup::backUpReports(const QString& folder)
                            "itself.  Please choose a different directory to backup to."));
         return false;
     }
-    if (!backup::hasRoom(source, destination)) {
+    const Room room = roomFor(source, destination);
+    if (room == Room::Declined) return false;
+    if (room == Room::None) {
         say(QStringLiteral("Error"),
             QStringLiteral("There is not enough room on the destination drive to backup this file.  You will need to "
                            "free up space on the destination drive or use an alternative method to backup the "
                            "\"KAVBOOK.URP\" file."));
         return false;
     }
-    backup::CopyResult r;
-    {
-        Busy busy;
-        r = backup::copyFile(source, destination, busy.progress());
-    }
-    say(r.ok ? QStringLiteral("Notice") : QStringLiteral("Error"), r.ok ? kDone : kFailed);
-    return r.ok;
+    const bool ok = copy(source, destination, room, false);
+    say(ok ? QStringLiteral("Notice") : QStringLiteral("Error"), ok ? kDone : kFailed);
+    return ok;
 }

@@ -32,6 +32,11 @@ public:
     QPushButton* CancelButton = nullptr;
 
 private:
+    // How a copy makes room: beside an older backup, in its place (as the user agreed), not at
+    // all; or the user would not give up the older one.
+    enum class Room { Besides, InPlace, None, Declined };
+    Room roomFor(const QString& source, const QString& destination);
+    bool copy(const QString& source, const QString& destination, Room room, bool table);
     bool backUpDatabase(const QString& folder);
     bool backUpLists(const QString& folder);
     bool backUpSettings(const QString& folder);

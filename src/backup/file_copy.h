@@ -18,18 +18,35 @@ using Progress = std::function<void(qint64 done, qint64 total)>;
 
 // Copies source onto destination in place (an older backup there is overwritten). A copy that
 // fails part-way (a read error, a full disk, a close that fails) removes what it wrote. With
-// tableLock the source is a dBASE table: the copy holds its update lock (shared), so that another
-// program's append cannot leave a torn record in the copy.
+// table the source is a dBASE table: the copy holds its update lock (shared), so that another
+// program's append cannot leave a torn record in the copy, and the copy's header marks no
+// production index, since the index is not copied with it.
 CopyResult copyFile(const QString& source, const QString& destination, const Progress& progress = {},
-                    bool tableLock = false);
-// Copies source into a temporary file beside destination and renames it over destination only
-// when the copy is complete and closed: a failure leaves destination as it was.
-CopyResult replaceFile(const QString& source, const QString& destination, const Progress& progress = {});
+                    bool table = false);
+// Copies source into a hidden temporary file beside destination (".NAME.SUFFIX") and renames it
+// over destination only when the copy is complete and flushed: a failure, the rename's
+// included, leaves destination as it was and no temporary file.
+CopyResult replaceFile(const QString& source, const QString& destination, const Progress& progress = {},
+                       bool table = false, const QString& suffix = QStringLiteral("restoring"));
+// Removes the temporary files of restores into folder that were killed before their end; those
+// a running restore is still writing are left alone.
+void removeLeftovers(const QString& folder);
 
 // True when the two paths name one file: the same path without regard to letter case, or two
 // names of one file. The destination need not exist yet.
 bool sameFile(const QString& a, const QString& b);
 
+// The sizes a copy of source to destination is measured by.
+struct Space {
+    qint64 source = 0;    // the file to copy
+    qint64 existing = 0;  // an existing destination (an older copy), 0 if none
+    qint64 free = 0;      // the free space of the destination's volume
+    // A complete second copy fits beside the existing one.
+    bool besides() const { return free >= source; }
+    // Room only by counting the existing one.
+    bool inPlace() const { return existing + free >= source; }
+};
+Space space(const QString& source, const QString& destination);
 // There is room when an existing destination's size plus the free space of its volume covers
 // the source.
 bool hasRoom(const QString& source, const QString& destination);

@@ -2,11 +2,13 @@
 #include "backup/restore_window.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/regional.h"
 #include "backup/copy_window_parts.h"
 #include "backup/file_copy.h"
 #include "ui/dialogs.h"
@@ -26,6 +28,11 @@ const QString kNoRoom = QStringLiteral("There is not enough room on the destinat
 QString notFound(const QString& name)
 {
     return QStringLiteral("The following file \"%1\" could not be located on the specified source drive.").arg(name);
+}
+
+QString inFolder(const QString& folder)
+{
+    return QStringLiteral("  Restored into the folder \"%1\".").arg(QDir::toNativeSeparators(folder));
 }
 
 using backup::Busy;
@@ -89,7 +96,6 @@ void TMyRestore::StartButtonClick()
 
 bool TMyRestore::restoreDatabase(const QString& source)
 {
-    if (host_.searchActive()) host_.endSearch();
     const QString destination = QDir(host_.programDirectory()).filePath(QFileInfo(source).fileName());
     const QString current = host_.databasePath();
     if (backup::sameFile(source, current) || backup::sameFile(source, destination)) {
@@ -97,42 +103,61 @@ bool TMyRestore::restoreDatabase(const QString& source)
         return false;
     }
     // the source's fields are checked without writing to it: a backup on read-only media restores
-    if (!host_.checkBookTable(source)) return false;
+    if (!host_.checkBookTable(this, source)) return false;
+    if (QFileInfo(destination).isFile() && !ui::askConfirm(this, replaceQuestion(source, destination), ui::No))
+        return false;
+    if (host_.searchActive()) host_.endSearch();
     const bool replacesOpen = backup::sameFile(destination, current);
     if (replacesOpen && !host_.testExclusive()) {
+        host_.reopenTable(this);
         ui::messages().show({this, QStringLiteral("Bindlow Books 97"),
                              QStringLiteral("Unable to restore the database.  Make sure the database is not in use by any "
                                             "other users or by another copy of the software."),
                              ui::MsgIcon::None, ui::Ok, ui::Ok, false});
-        host_.reopenTable();
         return false;
     }
-    if (!backup::hasRoom(source, destination)) {
+    // the copy is made beside the old table, whose place and index then make room for the new index
+    const backup::Space space = backup::space(source, destination);
+    const QFileInfo index(backup::findCaseless(QFileInfo(destination).absolutePath(),
+                                               QFileInfo(destination).completeBaseName() + QStringLiteral(".MDX")));
+    const qint64 oldIndex = index.isFile() ? index.size() : 0;
+    if (!space.besides() ||
+        space.free - space.source + space.existing + oldIndex < host_.indexBytes(source, destination)) {
+        if (replacesOpen) host_.reopenTable(this);
         say(QStringLiteral("Error"), kNoRoom);
-        if (replacesOpen) host_.reopenTable();
         return false;
     }
-    backup::CopyResult r;
+    bool ok = false;
     {
         Busy busy;
         host_.closeTable();
         // copied beside the target and renamed over it only when whole: a failure keeps the old table
-        r = backup::replaceFile(source, destination);
-        if (r.ok) host_.openRestored(destination);
+        ok = backup::replaceFile(source, destination, busy.progress()).ok;
+        if (ok) host_.openRestored(this, destination);
+        else host_.reopenTable(this);
     }
-    if (!r.ok) {
-        host_.reopenTable();
-        say(QStringLiteral("Error"), kFailed);
-        return false;
-    }
-    say(QStringLiteral("Notice"), kDone);
-    return true;
+    say(ok ? QStringLiteral("Notice") : QStringLiteral("Error"), ok ? kDone : kFailed);
+    return ok;
 }
+
+QString TMyRestore::replaceQuestion(const QString& source, const QString& destination) const
+{
+    const QDateTime written = QFileInfo(source).lastModified();
+    const QDate day = written.date();
+    const QString when = app::regional().formatDate({day.year(), day.month(), day.day()}) + u' ' +
+                         written.time().toString(QStringLiteral("hh:mm"));
+    return QStringLiteral("Replace the books of the database \"%1\" with those of the backup \"%2\" of %3?")
+        .arg(QDir::toNativeSeparators(destination), QDir::toNativeSeparators(source), when);
+}
+
+// Lists and settings go where the open database reads them.
+QString TMyRestore::databaseFolder() const { return QFileInfo(host_.basePath()).absolutePath(); }
 
 bool TMyRestore::restoreLists(const QString& chosen)
 {
     const QString folder = QFileInfo(chosen).absolutePath();
     const QString table = host_.tableName();
+    const QString into = databaseFolder();
     QStringList missing;
     QString failure;
     {
@@ -140,7 +165,7 @@ bool TMyRestore::restoreLists(const QString& chosen)
         for (int n = 1; n <= 9 && failure.isEmpty(); ++n) {
             const QString extension = backup::listExtension(n);
             const QString source = backup::findCaseless(folder, table + extension);
-            const QString destination = QDir(host_.programDirectory()).filePath(table + extension);
+            const QString destination = backup::findCaseless(into, table + extension);
             if (backup::sameFile(source, destination)) failure = kSameFile;
             else if (!QFileInfo::exists(source)) missing << table + extension;
             else if (!backup::replaceFile(source, destination).ok) failure = kFailed;
@@ -151,10 +176,11 @@ bool TMyRestore::restoreLists(const QString& chosen)
         say(QStringLiteral("Error"), failure);
         return false;
     }
-    say(QStringLiteral("Notice"), missing.isEmpty()
-                                      ? QStringLiteral("ALL proper \"Data List\" files restored successfully.")
-                                      : QStringLiteral("One or more files were not restored.  Restore may not have "
-                                                       "completed successfully."));
+    say(QStringLiteral("Notice"), (missing.isEmpty()
+                                       ? QStringLiteral("ALL proper \"Data List\" files restored successfully.")
+                                       : QStringLiteral("One or more files were not restored.  Restore may not have "
+                                                        "completed successfully.")) +
+                                      inFolder(into));
     host_.reloadLists();
     return true;
 }
@@ -163,7 +189,11 @@ bool TMyRestore::restoreSettings(const QString& chosen)
 {
     const QString name = QFileInfo(chosen).completeBaseName();
     const QString source = backup::findCaseless(QFileInfo(chosen).absolutePath(), name + QStringLiteral(".INI"));
-    const QString destination = QDir(host_.programDirectory()).filePath(name + QStringLiteral(".INI"));
+    // the open database's own settings replace those it reads; another's wait in the program folder
+    const bool own = name == host_.tableName();
+    const QString into = own ? databaseFolder() : host_.programDirectory();
+    const QString destination = own ? host_.basePath() + QStringLiteral(".INI")
+                                    : QDir(into).filePath(name + QStringLiteral(".INI"));
     if (backup::sameFile(source, destination)) {
         say(QStringLiteral("Error"), kSameFile);
         return false;
@@ -172,19 +202,17 @@ bool TMyRestore::restoreSettings(const QString& chosen)
         say(QStringLiteral("Warning"), notFound(name + QStringLiteral(".INI")));
         return false;
     }
-    backup::CopyResult r;
+    bool ok = false;
     {
         Busy busy;
-        r = backup::replaceFile(source, destination);
-        // the open database's own settings, when they are the ones restored
-        if (r.ok && name == host_.tableName() && backup::sameFile(destination, host_.basePath() + QStringLiteral(".INI")))
-            host_.reloadSettings();
+        ok = backup::replaceFile(source, destination).ok;
+        if (ok && own) host_.reloadSettings();
     }
-    if (!r.ok) {
+    if (!ok) {
         say(QStringLiteral("Error"), kFailed);
         return false;
     }
-    say(QStringLiteral("Notice"), QStringLiteral("Configuration File restored successfully."));
+    say(QStringLiteral("Notice"), QStringLiteral("Configuration File restored successfully.") + inFolder(into));
     return true;
 }
 
@@ -201,14 +229,14 @@ bool TMyRestore::restoreReports(const QString& chosen)
                                                     "the specified source drive."));
         return false;
     }
-    if (!backup::hasRoom(source, destination)) {
+    if (!backup::space(source, destination).besides()) {  // the old file stays until the new one is whole
         say(QStringLiteral("Error"), kNoRoom);
         return false;
     }
     backup::CopyResult r;
     {
         Busy busy;
-        r = backup::replaceFile(source, destination);
+        r = backup::replaceFile(source, destination, busy.progress());
         if (r.ok) host_.reloadReports();
     }
     say(r.ok ? QStringLiteral("Notice") : QStringLiteral("Error"), r.ok ? kDone : kFailed);

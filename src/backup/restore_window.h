@@ -24,6 +24,9 @@ public:
 
 private:
     bool restoreDatabase(const QString& source);
+    // Asked before a restored table replaces a database: names both files and the backup's date.
+    QString replaceQuestion(const QString& source, const QString& destination) const;
+    QString databaseFolder() const;
     bool restoreLists(const QString& chosen);
     bool restoreSettings(const QString& chosen);
     bool restoreReports(const QString& chosen);

@@ -600,6 +600,20 @@ void Mdx::write(const std::filesystem::path& path, const std::string& tableBase,
     replaceFile(tmpName, path);
 }
 
+std::uint64_t Mdx::estimateSize(std::size_t keys, int keyLength)
+{
+    // as write() lays it out: the header's pages, the tag's two, two for each node of the tree
+    constexpr std::uint64_t kBlock = 1024, kPages = 2;
+    const std::size_t maxKeys = std::size_t((kBlock - 12) / std::uint64_t(roundUp4(keyLength + 4)));
+    std::size_t level = keys == 0 ? 1 : (keys + maxKeys - 1) / maxKeys;
+    std::uint64_t nodes = level;
+    while (level > 1) {
+        level = (level + maxKeys) / (maxKeys + 1);
+        nodes += level;
+    }
+    return (4 + kPages + nodes * kPages) * 512;
+}
+
 void Mdx::writeTo(const std::string& tmpName, const std::string& tableBase, std::uint8_t languageDriver,
                   const std::vector<BuildTag>& tags)
 {

@@ -78,6 +78,8 @@ public:
     // Writes a complete index file with the given tags, trees built bottom-up and packed full.
     static void write(const std::filesystem::path& path, const std::string& tableBase, std::uint8_t languageDriver,
                       const std::vector<BuildTag>& tags);
+    // The size of the file write() makes of one tag of keys keys, each keyLength bytes long.
+    static std::uint64_t estimateSize(std::size_t keys, int keyLength);
 
     void lockShared();
     void unlockShared();

@@ -3,13 +3,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <csignal>
+#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
+#include <unistd.h>
 
 #include "backup/file_copy.h"
+#include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 
+using testing_support::FileSizeLimit;
 using testing_support::TempDir;
 
 namespace {
@@ -27,20 +29,6 @@ QByteArray bytes(const QString& path)
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
-
-// Files of this process may grow to at most limit bytes while it lives: a disk that fills up.
-struct FileSizeLimit {
-    rlimit old {};
-    explicit FileSizeLimit(rlim_t limit)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails with EFBIG instead
-        getrlimit(RLIMIT_FSIZE, &old);
-        rlimit now = old;
-        now.rlim_cur = limit;
-        setrlimit(RLIMIT_FSIZE, &now);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old); }
-};
 
 }  // namespace
 
@@ -82,6 +70,81 @@ TEST(FileCopy, CopiesWholeOrLeavesNothingHalfWritten)
     EXPECT_FALSE(backup::copyFile(QString::fromStdString((dir / "MISSING").string()), copy).ok);
 }
 
+QStringList filesIn(const TempDir& dir)
+{
+    return QDir(QString::fromStdString(dir.path().string())).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+TEST(FileCopy, AReplaceWhoseRenameFailsLeavesNoTemporaryFile)
+{
+    TempDir dir;
+    const QString source = writeFile(dir / "SOURCE.DBF", 5000, 's');
+    // a folder of the destination's name cannot be renamed over
+    const QString folder = QString::fromStdString((dir / "MASTER.DBF").string());
+    QDir().mkpath(folder + "/inside");
+    const backup::CopyResult r = backup::replaceFile(source, folder);
+    EXPECT_FALSE(r.ok);
+    EXPECT_FALSE(r.error.isEmpty());
+    EXPECT_EQ(filesIn(dir), QStringList {"SOURCE.DBF"});
+    EXPECT_TRUE(QFileInfo(folder + "/inside").isDir());
+}
+
+TEST(FileCopy, ATableCopyCarriesNoIndexMark)
+{
+    TempDir dir;
+    QByteArray table(2 * 1024 * 1024 + 3000, 't');  // more than one block of the copy
+    table[0] = 0x03;
+    table[28] = 0x01;  // a production index belongs to it
+    const QString source = QString::fromStdString((dir / "BOOKS.DBF").string());
+    {
+        QFile f(source);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(table);
+    }
+    const QString copy = QString::fromStdString((dir / "COPY.DBF").string());
+    ASSERT_TRUE(backup::replaceFile(source, copy, {}, true, QStringLiteral("copying")).ok);
+    QByteArray expected = table;
+    expected[28] = 0;
+    EXPECT_EQ(bytes(copy), expected);
+    EXPECT_EQ(bytes(source), table);  // the source is only read
+    ASSERT_TRUE(backup::copyFile(source, copy, {}, true).ok);
+    EXPECT_EQ(bytes(copy), expected);
+    ASSERT_TRUE(backup::copyFile(source, copy).ok);  // any other file is copied as it is
+    EXPECT_EQ(bytes(copy), table);
+
+    // in place of a longer older copy, nothing of the older one stays at the end
+    writeFile(dir / "COPY.DBF", table.size() + 5000, 'o');
+    ASSERT_TRUE(backup::copyFile(source, copy).ok);
+    EXPECT_EQ(bytes(copy), table);
+}
+
+TEST(FileCopy, LeftoversOfKilledRestoresAreRemovedUnlessStillWritten)
+{
+    TempDir dir;
+    writeFile(dir / ".MASTER.DBF.restoring", 4000, 'k');  // a restore killed part-way
+    writeFile(dir / ".OTHER.DBF.restoring", 10, 'w');
+    writeFile(dir / ".MASTER.001.restoring", 10, 'l');
+    writeFile(dir / "MASTER.DBF", 10, 'm');
+    writeFile(dir / ".hidden", 10, 'h');
+    writeFile(dir / "NOTE.restoring", 10, 'n');  // not a name a restore gives its copy
+    // another copy of the program still writes this one
+    const int held = ::open((dir / ".OTHER.DBF.restoring").c_str(), O_RDWR);
+    ASSERT_GE(held, 0);
+    struct flock l {};
+    l.l_type = F_WRLCK;
+    l.l_whence = SEEK_SET;
+    ASSERT_EQ(::fcntl(held, F_OFD_SETLK, &l), 0);
+    backup::removeLeftovers(QString::fromStdString(dir.path().string()));
+    EXPECT_EQ(filesIn(dir), (QStringList {".OTHER.DBF.restoring", ".hidden", "MASTER.DBF", "NOTE.restoring"}));
+    // nor can a second restore of the same name write into it meanwhile
+    const QString source = writeFile(dir / "SOURCE", 10, 's');
+    EXPECT_FALSE(backup::replaceFile(source, QString::fromStdString((dir / "OTHER.DBF").string())).ok);
+    EXPECT_EQ(bytes(QString::fromStdString((dir / ".OTHER.DBF.restoring").string())), QByteArray(10, 'w'));
+    ::close(held);
+    backup::removeLeftovers(QString::fromStdString(dir.path().string()));
+    EXPECT_FALSE(filesIn(dir).contains(".OTHER.DBF.restoring"));
+}
+
 TEST(FileCopy, SameFileAndRoom)
 {
     TempDir dir;
@@ -99,6 +162,15 @@ TEST(FileCopy, SameFileAndRoom)
     backup::setFreeSpaceForTests([](const QString&) { return qint64(600); });
     EXPECT_TRUE(backup::hasRoom(a, old));                       // 400 + 600 covers 1000
     EXPECT_FALSE(backup::hasRoom(a, folder + "/sub/NEW.DBF"));  // 600 does not
+    const backup::Space s = backup::space(a, old);
+    EXPECT_EQ(s.source, 1000);
+    EXPECT_EQ(s.existing, 400);
+    EXPECT_EQ(s.free, 600);
+    EXPECT_TRUE(s.inPlace());
+    EXPECT_FALSE(s.besides());  // a second copy beside the old one does not fit
+    EXPECT_EQ(backup::space(a, folder + "/sub").existing, 0);  // a folder is no older copy
+    backup::setFreeSpaceForTests([](const QString&) { return qint64(1000); });
+    EXPECT_TRUE(backup::space(a, old).besides());
     backup::setFreeSpaceForTests({});
     EXPECT_TRUE(backup::hasRoom(a, folder + "/sub/NEW.DBF"));
 

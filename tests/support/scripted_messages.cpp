@@ -16,6 +16,7 @@ ScriptedMessages::~ScriptedMessages()
 ui::MsgButton ScriptedMessages::show(const ui::Message& message)
 {
     shown.push_back(message);
+    if (onShow) onShow(message);
     if (script_.empty()) {
         ADD_FAILURE() << "unexpected message: [" << message.caption.toStdString() << "] " << message.text.toStdString();
         return message.defaultButton;

@@ -4,6 +4,7 @@
 // on a message nobody expected.
 #include <QList>
 #include <deque>
+#include <functional>
 
 #include "ui/messages.h"
 
@@ -19,6 +20,8 @@ public:
     ui::MsgButton show(const ui::Message& message) override;
 
     QList<ui::Message> shown;
+    // Called with each message as it comes, to look at the program while it is on screen.
+    std::function<void(const ui::Message&)> onShow;
 
 private:
     std::deque<ui::MsgButton> script_;
