@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 
 #include "app/main_window.h"
+#include "app/program_paths.h"
 #include "dbase/error.h"
 #include "dbase/table.h"
 #include "edit/record_editor.h"
@@ -37,6 +38,9 @@ void TMain::openDatabase(const QString& path)
     settingsPath = basePath + QStringLiteral(".INI");
     db = store::readDatabaseSettings(settingsPath);
     dataLists.LoadAllList(basePath, programDirectory);
+    QStringList unread = dataLists.problems();
+    if (!db.problem.isEmpty()) unread.prepend(db.problem);
+    if (!unread.isEmpty()) ui::showNotice(this, QStringLiteral("Error"), app::unreadFileNotice(unread), ui::MsgIcon::Warning);
     sortExpression = BuildSortString();
     readOnlyReason = store::readOnlyReason(currentDatabase);
     const bool canChange = readOnlyReason.isEmpty();

@@ -183,7 +183,12 @@ void TMain::FormCreate(const StartOptions& options)
     ensureReportDefinitions();
     // 8., 9.
     settings = store::readProgramSettings(startDirectory);
-    resize(settings.width, settings.height);
+    if (!settings.problem.isEmpty()) ui::showNotice(this, QStringLiteral("Error"), app::unreadFileNotice({settings.problem}),
+                                                    ui::MsgIcon::Warning);
+    // a size from the settings file fits the screen; the place keeps the title bar on it
+    const QSize screenNow = ui::screenSize();
+    resize(std::clamp(settings.width, 200, std::max(200, screenNow.width())),
+           std::clamp(settings.height, 200, std::max(200, screenNow.height())));
     move(ui::keptOnScreen(QPoint(settings.left, settings.top), size(), ui::screenSize()));  // where its frame goes
     if (options.programDirectory.isEmpty()) noticeDataFolder(executableFolder);
     // 10.

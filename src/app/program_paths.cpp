@@ -66,4 +66,11 @@ QString dataFolderNotice(const QString& executableFolder, const QString& program
              tables.join(QStringLiteral(", ")));
 }
 
+QString unreadFileNotice(const QStringList& problems)
+{
+    return problems.join(QStringLiteral("  ")) +
+           QStringLiteral("  The program goes on with its defaults instead and leaves %1.")
+               .arg(problems.size() == 1 ? QStringLiteral("that file as it is") : QStringLiteral("those files as they are"));
+}
+
 }  // namespace app

@@ -29,4 +29,8 @@ QStringList tablesLeftBehind(const QString& executableFolder, const QString& pro
 // left behind.
 QString dataFolderNotice(const QString& executableFolder, const QString& programDirectory, const QStringList& tables);
 
+// The notice for settings or list files that were not read (each problem one sentence naming its
+// file): the program goes on with its defaults and leaves those files as they are.
+QString unreadFileNotice(const QStringList& problems);
+
 }  // namespace app

@@ -61,7 +61,8 @@ void applyFormats(const store::ProgramSettings& settings)
 
 // The named report: from the report file, or from the built-in reports while the program has
 // not yet written that file.
-std::optional<reports::ReportDefinition> findReport(const QString& programDirectory, const QString& name)
+std::optional<reports::ReportDefinition> findReport(const QString& programDirectory, const QString& name,
+                                                     QString* problem)
 {
     const QString path = QDir(programDirectory).filePath(QString::fromLatin1(reports::kReportFileName));
     if (!QFileInfo::exists(path)) {
@@ -70,6 +71,8 @@ std::optional<reports::ReportDefinition> findReport(const QString& programDirect
         return std::nullopt;
     }
     const reports::ReportFile file(path);
+    *problem = file.problem();
+    if (!problem->isEmpty()) return std::nullopt;
     const QStringList names = file.listNames();
     const int n = int(names.indexOf(name));
     return n < 0 ? std::nullopt : file.read(n);
@@ -82,9 +85,11 @@ int runReportCommand(const ReportRequest& request, const ReportCommandPlaces& pl
 {
     const store::ProgramSettings settings = store::readProgramSettings(places.startDirectory);
     applyFormats(settings);
-    const auto report = findReport(places.programDirectory, request.name);
+    QString problem;
+    const auto report = findReport(places.programDirectory, request.name, &problem);
     if (!report) {
-        *error = QString::fromLatin1(reports::kReportNotFound);
+        *error = problem.isEmpty() ? QString::fromLatin1(reports::kReportNotFound)
+                                   : QStringLiteral("The report file cannot be read: %1").arg(problem);
         return 1;
     }
     // the table named, or the one the program would open

@@ -7,6 +7,7 @@
 #include <QSaveFile>
 
 #include "dbase/file.h"
+#include "store/bounded_file.h"
 #include "store/codepage.h"
 
 namespace edit {
@@ -32,18 +33,32 @@ QString companion(const QString& basePath, const char* suffix)
 
 const ListInfo& listInfo(int list) { return kInfo[list]; }
 
-void DataLists::LoadList(QStringList& list, const QString& path)
+void DataLists::LoadList(QStringList& list, const QString& path, QString* problem)
 {
     list.clear();
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return;
-    while (!f.atEnd()) {
-        QByteArray line = f.readLine();
-        while (line.endsWith('\n') || line.endsWith('\r')) line.chop(1);
+    const store::BoundedRead file = store::readBoundedFile(path, store::kSettingsFileLimit);
+    if (problem) *problem = file.problem;
+    for (QByteArray line : file.bytes.split('\n')) {
+        while (line.endsWith('\r')) line.chop(1);
         line.truncate(255);
         if (line.trimmed().isEmpty()) continue;
         list << store::fromCp1252(std::string_view(line.constData(), std::size_t(line.size())));
     }
+}
+
+void DataLists::load(int list, const QString& path)
+{
+    QString problem;
+    LoadList(lists_[std::size_t(list)], path, &problem);
+    if (problem.isEmpty()) return;
+    problems_ << problem;
+    refused_ << QFileInfo(path).absoluteFilePath();
+}
+
+void DataLists::save(int list, const QString& path) const
+{
+    if (refused_.contains(QFileInfo(path).absoluteFilePath())) return;
+    SaveList(lists_[std::size_t(list)], path);
 }
 
 void DataLists::SaveList(const QStringList& list, const QString& path)
@@ -65,13 +80,16 @@ void DataLists::LoadAllList(const QString& basePath, const QString& programDirec
     for (int list : {BookTypeList, CategoryList, RatingList})
         any = any || QFileInfo::exists(companion(basePath, kInfo[list].suffix));
     if (!any) return LoadDefaultList(programDirectory);
-    for (int i = 0; i < kLists; ++i) LoadList(lists_[std::size_t(i)], companion(basePath, kInfo[i].suffix));
+    problems_.clear();
+    refused_.clear();
+    for (int i = 0; i < kLists; ++i) load(i, companion(basePath, kInfo[i].suffix));
 }
 
 void DataLists::LoadDefaultList(const QString& programDirectory)
 {
-    for (int i = 0; i < kLists; ++i)
-        LoadList(lists_[std::size_t(i)], QDir(programDirectory).filePath(QLatin1String(kInfo[i].defaultFile)));
+    problems_.clear();
+    refused_.clear();
+    for (int i = 0; i < kLists; ++i) load(i, QDir(programDirectory).filePath(QLatin1String(kInfo[i].defaultFile)));
 }
 
 void DataLists::SaveAllLists(const QString& basePath) const
@@ -79,14 +97,14 @@ void DataLists::SaveAllLists(const QString& basePath) const
     for (int i = 0; i < kLists; ++i) {
         QString path = companion(basePath, kInfo[i].suffix);
         if (!QFileInfo::exists(path)) path = basePath + QLatin1String(kInfo[i].suffix);
-        SaveList(lists_[std::size_t(i)], path);
+        save(i, path);
     }
 }
 
 void DataLists::SaveDefaultLists(const QString& programDirectory) const
 {
     for (int i = 0; i < kLists; ++i)
-        SaveList(lists_[std::size_t(i)], QDir(programDirectory).filePath(QLatin1String(kInfo[i].defaultFile)));
+        save(i, QDir(programDirectory).filePath(QLatin1String(kInfo[i].defaultFile)));
 }
 
 void DataLists::AddToList(int list, const QString& text)

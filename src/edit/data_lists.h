@@ -35,11 +35,20 @@ public:
     // Adds a value at the end unless it is empty (after trimming) or already there.
     void AddToList(int list, const QString& text);
 
-    static void LoadList(QStringList& list, const QString& path);
+    // What kept list files from being read (a FIFO, a device, a file past 16 MB): one sentence a
+    // file, from the last load. Such a file is left as it is: the saves pass it over.
+    const QStringList& problems() const { return problems_; }
+
+    // Reads a list file; a file that cannot be read leaves the list empty and says why in problem.
+    static void LoadList(QStringList& list, const QString& path, QString* problem = nullptr);
     static void SaveList(const QStringList& list, const QString& path);
 
 private:
+    void load(int list, const QString& path);
+    void save(int list, const QString& path) const;
+
     std::array<QStringList, kLists> lists_;
+    QStringList problems_, refused_;  // refused_: the paths of files not read
 };
 
 }  // namespace edit

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "reports/report_file.h"
+#include "store/bounded_file.h"
 
 namespace reports {
 
@@ -74,13 +75,9 @@ std::optional<ReportDefinition> convertOldReport(const char* oldRecord)
 
 bool importOldReports(const QString& oldPath, ReportFile& target)
 {
-    QByteArray all;
-    {
-        QFile old(oldPath);
-        if (!old.open(QIODevice::ReadOnly)) return false;
-        all = old.readAll();
-        if (old.error() != QFileDevice::NoError) return false;
-    }
+    const store::BoundedRead old = store::readBoundedFile(oldPath, kReportFileLimit);
+    if (!old.exists || !old.problem.isEmpty()) return false;  // left for the user to look at
+    const QByteArray& all = old.bytes;
     std::vector<ReportDefinition> taken;
     for (qsizetype at = 0; at + kOldRecordSize <= all.size(); at += kOldRecordSize)
         if (std::optional<ReportDefinition> r = convertOldReport(all.constData() + at)) taken.push_back(std::move(*r));

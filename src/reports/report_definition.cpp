@@ -120,14 +120,14 @@ int getInt32(const char* at)
     return static_cast<std::int32_t>(v);
 }
 
-// A margin that is not a number at all is read as the usual half inch.
+// A margin that is not a number at all, or none the designer takes, is read as the usual half inch.
 double getMargin(const char* at)
 {
     std::uint64_t v = 0;
     for (int i = 0; i < 8; ++i) v |= std::uint64_t(static_cast<unsigned char>(at[i])) << (8 * i);
     double d;
     std::memcpy(&d, &v, sizeof d);
-    return std::isfinite(d) ? d : 0.5;
+    return std::isfinite(d) && d >= 0 && d <= kMostMargin ? d : 0.5;
 }
 
 bool getFlag(const char* at) { return at[0] != 0; }
@@ -136,7 +136,8 @@ ReportFont getFont(const char* at)
 {
     ReportFont f;
     f.name = getString(at, kFontNameChars);
-    f.size = getSmallint(at + 51);
+    const int size = getSmallint(at + 51);
+    f.size = size >= kLeastFontSize && size <= kMostFontSize ? size : 10;
     f.bold = getFlag(at + 53);
     f.italic = getFlag(at + 54);
     f.underline = getFlag(at + 55);
@@ -155,6 +156,17 @@ ReportLine getLine(const char* at)
         item.fieldNumber = static_cast<unsigned char>(i[31]);
         item.width = getSmallint(i + 32);
         item.label = getString(i + 34, kLabelChars);
+    }
+    // widths as the designer and the built-in reports write them: none past 150, a line's used
+    // items together no more than the widest built-in line; the first item past that ends it
+    int used = 0;
+    bool ended = false;
+    for (ReportItem& item : line.items) {
+        item.width = std::clamp(item.width, 0, kMostItemWidth);
+        if (ended) continue;
+        item.width = std::min(item.width, kMostLineWidth - used);
+        used += item.width;
+        ended = item.width == 0;
     }
     return line;
 }

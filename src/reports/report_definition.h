@@ -9,6 +9,13 @@
 namespace reports {
 
 inline constexpr int kRecordSize = 20622;
+
+// What a stored report may hold, as the designer and the built-in reports write it; a stored
+// value past these is read as the nearest one (widths) or the usual one (sizes, margins).
+inline constexpr int kMostItemWidth = 150;
+inline constexpr int kMostLineWidth = 157;  // the built-in totals line
+inline constexpr int kLeastFontSize = 4, kMostFontSize = 72;
+inline constexpr double kMostMargin = 20;  // inches
 inline constexpr int kItemsPerLine = 20;
 inline constexpr int kBodyLines = 12;
 inline constexpr int kTotalsFields = 5;  // Cost, Value, Low Market, High Market, Quantity

@@ -7,6 +7,7 @@
 #include <QSaveFile>
 
 #include "reports/old_reports.h"
+#include "store/bounded_file.h"
 
 namespace reports {
 
@@ -22,19 +23,22 @@ namespace {
 // cannot be read.
 std::optional<QByteArray> wholeRecords(const QString& path, QString* reason = nullptr)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        if (reason) *reason = f.errorString();
+    store::BoundedRead file = store::readBoundedFile(path, kReportFileLimit);
+    if (!file.exists) {
+        if (reason) *reason = QStringLiteral("No such file");
         return std::nullopt;
     }
-    QByteArray all = f.readAll();
-    if (f.error() != QFileDevice::NoError) {
-        if (reason) *reason = f.errorString();
+    if (!file.problem.isEmpty()) {
+        if (reason) *reason = file.problem;
         return std::nullopt;
     }
-    all.truncate(all.size() - all.size() % kRecordSize);
-    return all;
+    file.bytes.truncate(file.bytes.size() - file.bytes.size() % kRecordSize);
+    return file.bytes;
 }
+
+// Whether the file may be opened at all: a FIFO or a device would make an open wait or a read
+// run on for ever.
+bool openable(const QString& path) { return store::specialFileProblem(path, kReportFileLimit).isEmpty(); }
 
 // The records a change starts from: none when the file is missing. An existing file that cannot
 // be read stops the change, so it is never replaced by a shorter one.
@@ -72,8 +76,11 @@ QStringList ReportFile::listNames() const
     return names;
 }
 
+QString ReportFile::problem() const { return store::specialFileProblem(path_, kReportFileLimit); }
+
 int ReportFile::count() const
 {
+    if (!openable(path_)) return 0;
     QFile f(path_);
     if (!f.open(QIODevice::ReadOnly)) return 0;
     return int(f.size() / kRecordSize);
@@ -81,7 +88,7 @@ int ReportFile::count() const
 
 std::optional<ReportDefinition> ReportFile::read(int n) const
 {
-    if (n < 0) return std::nullopt;
+    if (n < 0 || !openable(path_)) return std::nullopt;
     QFile f(path_);
     if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
     const qint64 at = qint64(n) * kRecordSize;

@@ -23,10 +23,16 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The most a report file may hold (some 3,000 reports); a larger one, or one that is no regular
+// file, is not read.
+inline constexpr qint64 kReportFileLimit = 64 * 1024 * 1024;
+
 class ReportFile {
 public:
     explicit ReportFile(QString path) : path_(std::move(path)) {}
     const QString& path() const { return path_; }
+    // Why the file cannot be read (not a regular file, too large); empty when it can or is missing.
+    QString problem() const;
 
     // The names of the whole records in file order; empty when the file cannot be read.
     QStringList listNames() const;

@@ -324,7 +324,9 @@ void TMyReport::runReport(reports::RunMode mode, const QString& textFile)
 
     TMyPreview preview(*stream, buffer_.name, [this] { return printerDevice(); }, this);
     store::DatabaseSettings& settings = host_.databaseSettings();
-    preview.resize(std::max(settings.reportWidth, 320), std::max(settings.reportHeight, 240));
+    const QSize screen = host_.windowScreen();
+    preview.resize(std::clamp(settings.reportWidth, 320, std::max(320, screen.width())),
+                   std::clamp(settings.reportHeight, 240, std::max(240, screen.height())));
     preview.move(ui::keptOnScreen(QPoint(settings.reportLeft, settings.reportTop), preview.size(), host_.windowScreen()));
     // the preview keeps the style's colours; its print-range window is one of the report windows
     preview.askRange = [this, &preview](int count, int* first, int* last) {

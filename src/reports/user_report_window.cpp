@@ -33,7 +33,7 @@ std::optional<double> typedInches(const QString& text)
     if (!t.contains(u'.')) t.replace(u',', u'.');
     bool ok = false;
     const double v = QLocale::c().toDouble(t, &ok);
-    return ok && v >= 0 ? std::optional<double>(v) : std::nullopt;
+    return ok && v >= 0 && v <= reports::kMostMargin ? std::optional<double>(v) : std::nullopt;
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "store/setting_ranges.h"
+
 namespace store {
 
 const char* const kColorKeys[kColorEntries] = {"Main Background", "Major Title", "Minor Title", "Edit Background",
@@ -13,6 +15,8 @@ const char* const kColorKeys[kColorEntries] = {"Main Background", "Major Title",
                                                "Check Text"};
 const char* const kColorSections[kColorSets] = {"Main Window Color", "Edit Window Color", "Search Window Color",
                                                 "Report Window Color", "Configure Window Color"};
+
+namespace R = settings_range;
 
 namespace {
 constexpr ColorSet kDefaultColors = {12632256, 0, 0, 16777215, 0, 16777215, 0, 16777215, 0, 12632256, 0, 12632256, 0};
@@ -23,9 +27,9 @@ QString key(const char* k) { return QString::fromLatin1(k); }
 FontSetting readFont(const ProfileFile& f, const QString& section, int defaultSize)
 {
     FontSetting font;
-    font.color = readNumber(f, section, "Color", 0);
+    font.color = readNumber(f, section, "Color", {0, R::kColor.lo, R::kColor.hi});
     font.name = f.read(section, "Font Name", "Arial", kNameLength);
-    font.size = readNumber(f, section, "Size", defaultSize);
+    font.size = readNumber(f, section, "Size", {defaultSize, R::kFontSize.lo, R::kFontSize.hi});
     font.bold = readYes(f, section, "Bold", false);
     font.italic = readYes(f, section, "Italic", false);
     font.underline = readYes(f, section, "Underline", false);
@@ -66,11 +70,11 @@ bool readYes(const ProfileFile& f, const QString& section, const QString& k, boo
     return f.read(section, k, yesNo(def), kNumberLength).toUpper() == QLatin1String("YES");
 }
 
-int readNumber(const ProfileFile& f, const QString& section, const QString& k, int def)
+int readNumber(const ProfileFile& f, const QString& section, const QString& k, const Bounded& range)
 {
     bool ok = false;
-    int v = f.read(section, k, QString::number(def), kNumberLength).trimmed().toInt(&ok);
-    return ok ? v : def;
+    const int v = f.read(section, k, QString::number(range.def), kNumberLength).trimmed().toInt(&ok);
+    return ok ? range.clamp(v) : range.def;
 }
 
 DatabaseSettings::DatabaseSettings()
@@ -99,22 +103,24 @@ ProgramSettings readProgramSettings(const QString& startDirectory)
 {
     ProfileFile f(programSettingsPath());
     ProgramSettings s;
-    s.buttonBar = readNumber(f, kMisc, "Button Bar", 1);
-    s.left = readNumber(f, kMisc, "Main Window Left", 0);
-    s.top = readNumber(f, kMisc, "Main Window Top", 0);
-    s.width = readNumber(f, kMisc, "Main Window Width", 640);
-    s.height = readNumber(f, kMisc, "Main Window Height", 480);
+    s.buttonBar = readNumber(f, kMisc, "Button Bar", R::kButtonBar);
+    s.left = readNumber(f, kMisc, "Main Window Left", R::kMainLeft);
+    s.top = readNumber(f, kMisc, "Main Window Top", R::kMainTop);
+    s.width = readNumber(f, kMisc, "Main Window Width", R::kMainWidth);
+    s.height = readNumber(f, kMisc, "Main Window Height", R::kMainHeight);
     s.lastImportFile = f.read(kMisc, "Last Import File", startDirectory, kPathLength);
     s.lastExportFile = f.read(kMisc, "Last Export File", startDirectory, kPathLength);
     s.lastDatabase = f.read(kMisc, "Last Database", {}, kPathLength);
     for (int i = 0; i < 5; ++i) s.lastFiles[std::size_t(i)] = f.read(kMisc, "Last File " + QString::number(i + 1), {}, kPathLength);
     s.showTips = readYes(f, kMisc, "Show Tips", true);
-    s.nextTip = readNumber(f, kMisc, "Next Tip", 0);
-    s.windowSize = readNumber(f, kMisc, "Window Size", 640);
-    s.dateFormat = readNumber(f, kMisc, "Date Format", 1);
+    s.nextTip = readNumber(f, kMisc, "Next Tip", R::kNextTip);
+    s.windowSize = readNumber(f, kMisc, "Window Size", R::kWindowSize);
+    if (s.windowSize != 800 && s.windowSize != 1024 && s.windowSize != 1280) s.windowSize = R::kWindowSize.def;
+    s.dateFormat = readNumber(f, kMisc, "Date Format", R::kDateFormat);
     s.dateLeadingZeros = readYes(f, kMisc, "Date Leading Zeros", false);
-    s.currencyFormat = readNumber(f, kMisc, "Currency Format", 1);
-    s.numericFormat = readNumber(f, kMisc, "Numeric Format", 1);
+    s.currencyFormat = readNumber(f, kMisc, "Currency Format", R::kCurrencyFormat);
+    s.numericFormat = readNumber(f, kMisc, "Numeric Format", R::kNumericFormat);
+    s.problem = f.problem();
     return s;
 }
 
@@ -149,27 +155,30 @@ DatabaseSettings readDatabaseSettings(const QString& path)
         const QString name = key(fieldTable()[n].name);
         s.fieldNames[n] = f.read("Field Names", name, s.fieldNames[n], kNameLength).left(kDisplayNameLength);
         s.displayFields[n] = readYes(f, "Display Fields", name, true);
-        s.fieldWidth[n] = readNumber(f, "Field Width", name, 15);
-        s.fieldOrder[n] = readNumber(f, "Field Order", name, i + 1);
+        s.fieldWidth[n] = readNumber(f, "Field Width", name, R::kFieldWidth);
+        s.fieldOrder[n] = readNumber(f, "Field Order", name, {i + 1, R::kFieldNumber.lo, R::kFieldNumber.hi});
         s.exportFields[n] = readYes(f, "Export Fields", name, true);
-        s.exportOrder[n] = readNumber(f, "Export Order", name, i + 1);
+        s.exportOrder[n] = readNumber(f, "Export Order", name, {i + 1, R::kFieldNumber.lo, R::kFieldNumber.hi});
     }
     s.exportFirstRow = readYes(f, "Export", "First Row", true);
-    s.exportFileType = readNumber(f, "Export", "File Type", 1);
+    s.exportFileType = readNumber(f, "Export", "File Type", R::kFileType);
     s.importSkipFirst = readYes(f, "Import", "Skip First", true);
-    s.importFileType = readNumber(f, "Import", "File Type", 1);
+    s.importFileType = readNumber(f, "Import", "File Type", R::kFileType);
     const char* sortKeys[4] = {"Primary Sort", "Secondary Sort", "Third Level Sort", "Fourth Level Sort"};
-    for (int i = 0; i < 4; ++i) s.sortOrder[std::size_t(i)] = readNumber(f, "Sort Order", key(sortKeys[i]), i == 0 ? 2 : 0);
+    for (int i = 0; i < 4; ++i)
+        s.sortOrder[std::size_t(i)] =
+            readNumber(f, "Sort Order", key(sortKeys[i]), {i == 0 ? 2 : 0, R::kSortField.lo, R::kSortField.hi});
     for (int set = 0; set < kColorSets; ++set)
         for (int c = 0; c < kColorEntries; ++c)
             s.colors[std::size_t(set)][std::size_t(c)] =
-                readNumber(f, key(kColorSections[set]), key(kColorKeys[c]), kDefaultColors[std::size_t(c)]) & 0xFFFFFF;
+                readNumber(f, key(kColorSections[set]), key(kColorKeys[c]),
+                           {kDefaultColors[std::size_t(c)], R::kColor.lo, R::kColor.hi});
     s.showTitles = readYes(f, "Grid Title", "Show Titles", true);
-    s.titleColor = readNumber(f, "Grid Title", "Background Color", 8553090);
-    s.titleAlignment = readNumber(f, "Grid Title", "Alignment", 2);
+    s.titleColor = readNumber(f, "Grid Title", "Background Color", {8553090, R::kColor.lo, R::kColor.hi});
+    s.titleAlignment = readNumber(f, "Grid Title", "Alignment", R::kTitleAlignment);
     s.titleFont = readFont(f, "Grid Title Font", 12);
     s.gridFont = readFont(f, "Grid Font", 10);
-    s.cellColor = readNumber(f, "Grid Options", "Cell Color", 12632256);
+    s.cellColor = readNumber(f, "Grid Options", "Cell Color", {12632256, R::kColor.lo, R::kColor.hi});
     s.columnLines = readYes(f, "Grid Options", "Column Lines", true);
     s.rowLines = readYes(f, "Grid Options", "Row Lines", true);
     s.rowIndicator = readYes(f, "Grid Options", "Row Indicator", true);
@@ -177,15 +186,16 @@ DatabaseSettings readDatabaseSettings(const QString& path)
     s.editFont = readProgramFont(f, "Edit Font");
     s.labelFont = readProgramFont(f, "Label Font");
     s.buttonFont = readProgramFont(f, "Button Font");
-    s.lastReport = readNumber(f, "Reports", "Last Report", 0);
+    s.lastReport = readNumber(f, "Reports", "Last Report", R::kLastReport);
     s.defaultPrinter = readYes(f, "Reports", "Default Printer", true);
-    s.printerIndex = readNumber(f, "Reports", "Printer Index", 0);
+    s.printerIndex = readNumber(f, "Reports", "Printer Index", R::kPrinterIndex);
     s.pdfFile = readYes(f, "Reports", "PDF File", false);
     s.printerName = f.read("Reports", "Printer Name", QString(), 255);
-    s.reportLeft = readNumber(f, "Reports", "Report Viewing Window Left", 0);
-    s.reportTop = readNumber(f, "Reports", "Report Viewing Window Top", 0);
-    s.reportWidth = readNumber(f, "Reports", "Report Viewing Window Width", 640);
-    s.reportHeight = readNumber(f, "Reports", "Report Viewing Window Height", 480);
+    s.reportLeft = readNumber(f, "Reports", "Report Viewing Window Left", R::kReportLeft);
+    s.reportTop = readNumber(f, "Reports", "Report Viewing Window Top", R::kReportTop);
+    s.reportWidth = readNumber(f, "Reports", "Report Viewing Window Width", R::kReportWidth);
+    s.reportHeight = readNumber(f, "Reports", "Report Viewing Window Height", R::kReportHeight);
+    s.problem = f.problem();
     return s;
 }
 

@@ -7,6 +7,7 @@
 
 #include "store/field_table.h"
 #include "store/profile.h"
+#include "store/setting_ranges.h"
 
 namespace store {
 
@@ -29,6 +30,7 @@ struct ProgramSettings {
     bool dateLeadingZeros = false;
     int currencyFormat = 1;
     int numericFormat = 1;
+    QString problem;  // why KAVBOOK.INI could not be read (it is then left as it is)
 };
 
 struct FontSetting {
@@ -82,6 +84,7 @@ struct DatabaseSettings {
     bool pdfFile = false;
     QString printerName;
     int reportLeft = 0, reportTop = 0, reportWidth = 640, reportHeight = 480;
+    QString problem;  // why the settings file could not be read (it is then left as it is)
 
     DatabaseSettings();  // every default
 };
@@ -98,7 +101,8 @@ void writeDatabaseSettings(const DatabaseSettings& s, const QString& path);
 
 // Value forms shared by every settings reader.
 bool readYes(const ProfileFile& f, const QString& section, const QString& key, bool def);
-int readNumber(const ProfileFile& f, const QString& section, const QString& key, int def);
+// A number within its range (see setting_ranges.h); its default when it is outside or no number.
+int readNumber(const ProfileFile& f, const QString& section, const QString& key, const Bounded& range);
 inline QString yesNo(bool v) { return v ? QStringLiteral("Yes") : QStringLiteral("No"); }
 
 extern const char* const kColorKeys[kColorEntries];

@@ -2,6 +2,8 @@
 #include "ui/help_window.h"
 
 #include <QFile>
+
+#include "store/bounded_file.h"
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -27,9 +29,9 @@ THelpWindow::THelpWindow(QWidget* parent) : QDialog(parent), browser_(new QTextB
 
 bool THelpWindow::load(const QString& path)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return false;
-    browser_->setHtml(QString::fromUtf8(f.readAll()));
+    const store::BoundedRead file = store::readBoundedFile(path, store::kSettingsFileLimit);
+    if (!file.exists || !file.problem.isEmpty()) return false;
+    browser_->setHtml(QString::fromUtf8(file.bytes));
     return true;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Reports from the command line, run as a user runs them: the program itself, no display.
 #include <QFile>
+#include <sys/stat.h>
 #include <gtest/gtest.h>
 
 #include "app/report_command.h"
@@ -81,4 +82,43 @@ TEST(ReportCommand, ReadsItsParameters)
     EXPECT_EQ(error, QStringLiteral("--report needs --output FILE (.pdf or .txt)."));
     EXPECT_FALSE(app::reportRequested({"--report", "Full Report", "--output"}, &error));
     EXPECT_EQ(error, QStringLiteral("--output needs a value."));
+}
+
+// Settings, list and report files that are no regular files (a FIFO with no writer, links to
+// endless devices) are refused at once: the run answers instead of waiting or filling memory.
+TEST(ReportCommand, SpecialFilesAroundTheDatabaseGetAnAnswerAtOnce)
+{
+    TempDir dir;
+    const auto dbf = testing_support::makeBookTable(dir.path(), {{{1, "Ink and Quill"}, {7, "3.00"}}});
+    const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", dir.path().string().c_str());
+    ASSERT_EQ(::mkfifo((dir / "KAVBOOK.INI").c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo((dir / "BOOKS.INI").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", dir / "BOOKS.004");
+    std::filesystem::create_symlink("/dev/urandom", dir / "BOOKS.007");
+    app::ReportCommandPlaces places;
+    places.programDirectory = QString::fromStdString(dir.path().string());
+    places.startDirectory = places.programDirectory;
+    app::ReportRequest request;
+    request.name = QStringLiteral("Short Narrow Report");
+    request.output = QString::fromStdString((dir / "out.txt").string());
+    request.database = QString::fromStdString(dbf.string());
+    QString error;
+    // the settings cannot be read: the report is made with the defaults
+    EXPECT_EQ(app::runReportCommand(request, places, {1997, 3, 1}, &error), 0) << error.toStdString();
+    QFile out(request.output);
+    ASSERT_TRUE(out.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(out.readAll().contains("Ink and Quill"));
+
+    // a report file that is a FIFO is refused with the reason
+    ASSERT_EQ(::mkfifo((dir / "KAVBOOK.URP").c_str(), 0600), 0);
+    EXPECT_EQ(app::runReportCommand(request, places, {1997, 3, 1}, &error), 1);
+    EXPECT_EQ(error, QStringLiteral("The report file cannot be read: \"%1\" is not a regular file.")
+                         .arg(QString::fromStdString((dir / "KAVBOOK.URP").string())));
+    std::filesystem::remove(dir / "KAVBOOK.URP");
+    std::filesystem::create_symlink("/dev/zero", dir / "KAVBOOK.URP");
+    EXPECT_EQ(app::runReportCommand(request, places, {1997, 3, 1}, &error), 1);
+    EXPECT_TRUE(error.endsWith(QStringLiteral("is not a regular file."))) << error.toStdString();
+    if (savedConfig.isNull()) qunsetenv("XDG_CONFIG_HOME");
+    else qputenv("XDG_CONFIG_HOME", savedConfig);
 }

@@ -37,9 +37,9 @@ ReportDefinition unusualReport()
     r.groupLevel1 = true;
     r.groupLevel2 = true;
     r.totals.items[0] = {QStringLiteral("Quantity"), 5, 9, QString()};
-    r.totals.items[1] = {QStringLiteral("<LABEL>"), 0, -3, QStringLiteral("Books:")};
-    r.body[11].items[19] = {QStringLiteral("UserDef6"), 36, 32767, QString()};
-    r.body[4].items[7] = {QStringLiteral("Junk"), 255, -32768, QStringLiteral("kept as stored")};
+    r.totals.items[1] = {QStringLiteral("<LABEL>"), 0, 0, QStringLiteral("Books:")};
+    r.body[11].items[19] = {QStringLiteral("UserDef6"), 36, 150, QString()};
+    r.body[4].items[7] = {QStringLiteral("Junk"), 255, 0, QStringLiteral("kept as stored")};
     return r;
 }
 
@@ -61,9 +61,9 @@ TEST(ReportRecord, EveryPartComesBackAsWritten)
     EXPECT_FALSE(back.columnHeaders || back.pageNumbers || back.dateOnPages || back.useTotals);
     EXPECT_EQ(back.rightMargin, 2.125);
     EXPECT_EQ(back.titles[2], QStringLiteral("\u201cThird\u201d"));
-    EXPECT_EQ(back.totals.items[1].width, -3);
+    EXPECT_EQ(back.totals.items[1].label, QStringLiteral("Books:"));
     EXPECT_EQ(back.body[4].items[7].fieldNumber, 255);
-    EXPECT_EQ(back.body[4].items[7].width, -32768);
+    EXPECT_EQ(back.body[11].items[19].width, 150);
     // and every byte the same when written again
     EXPECT_EQ(encodeReport(back), bytes);
 }
@@ -83,7 +83,7 @@ TEST(ReportRecord, WritesTheLayoutsOffsetsInLittleEndian)
     EXPECT_EQ(u8(b, totalsItem(1) + 31), 5);
     EXPECT_EQ(real(b, 1853), 1.75);
     EXPECT_EQ(str(b, 2041), "\x93Third\x94");
-    EXPECT_EQ(i16(b, bodyItem(12, 20) + 32), 32767);
+    EXPECT_EQ(i16(b, bodyItem(12, 20) + 32), 150);
     EXPECT_EQ(u8(b, 20123), 1);
     EXPECT_EQ(b.mid(20124), QByteArray(498, '\0'));
 }
@@ -152,7 +152,7 @@ TEST(ReportRecord, AnyStoredBytesAreReadSafely)
     EXPECT_EQ(r.charsPerLine, 90);
     EXPECT_EQ(r.numberOfLines, 0);  // -1
     EXPECT_EQ(r.body[11].items[19].fieldNumber, 255);
-    EXPECT_EQ(r.body[11].items[19].width, -1);
+    EXPECT_EQ(r.body[11].items[19].width, 0);  // -1
     EXPECT_EQ(r.topMargin, 0.5);  // all bits set is not a number
     EXPECT_TRUE(r.groupLevel1 && r.groupLevel2);
 }
@@ -163,10 +163,53 @@ TEST(ReportRecord, NumbersPastTheirFieldAreStoredAtItsEndNotWrappedRound)
     r.body[0].items[0].width = 65536;  // wrapped, 0 would end the line
     r.body[0].items[1].width = -40000;
     r.body[0].items[0].fieldNumber = 256;
-    const ReportDefinition back = decodeReport(encodeReport(r).constData());
-    EXPECT_EQ(back.body[0].items[0].width, 32767);
-    EXPECT_EQ(back.body[0].items[1].width, -32768);
+    const QByteArray bytes = encodeReport(r);
+    EXPECT_EQ(i16(bytes, bodyItem(1, 1) + 32), 32767);
+    EXPECT_EQ(i16(bytes, bodyItem(1, 2) + 32), -32768);
+    const ReportDefinition back = decodeReport(bytes.constData());
+    EXPECT_EQ(back.body[0].items[0].width, 150);  // read within what the designer writes
+    EXPECT_EQ(back.body[0].items[1].width, 0);
     EXPECT_EQ(back.body[0].items[0].fieldNumber, 255);
+}
+
+// Whatever a damaged or foreign report file holds, a report read from it stays within what the
+// designer or the built-in reports could have written: item widths, line widths, font sizes and
+// margins, each at every place it is stored.
+TEST(ReportRecord, StoredValuesAreReadWithinTheirBounds)
+{
+    ReportDefinition r = newReport();
+    for (ReportLine* line : {&r.totals, &r.body[0], &r.body[5], &r.body[11]})
+        for (ReportItem& item : line->items) item.width = 32767;
+    r.body[7].items[0].width = 100;
+    r.body[7].items[1].width = 100;  // passes 157 in all: cut to what is left
+    r.body[7].items[2].width = 30;   // after the line's end: bounded, never used
+    for (ReportFont* f : {&r.titleFont, &r.headerFont, &r.bodyFont, &r.spareFont, &r.footnoteFont}) f->size = 32767;
+    r.bodyFont.size = 3;
+    r.topMargin = 1e9;
+    r.bottomMargin = -2;
+    r.leftMargin = 20;
+    r.rightMargin = 20.5;
+    const ReportDefinition back = decodeReport(encodeReport(r).constData());
+    for (const ReportLine* line : {&back.totals, &back.body[0], &back.body[5], &back.body[11]}) {
+        int sum = 0;
+        for (int k = 0; k < line->usedItems(); ++k) sum += line->items[std::size_t(k)].width;
+        EXPECT_EQ(line->items[0].width, 150);
+        EXPECT_EQ(line->items[1].width, 7);
+        EXPECT_EQ(line->usedItems(), 2);
+        EXPECT_EQ(sum, 157);
+        EXPECT_EQ(line->items[19].width, 150);
+    }
+    EXPECT_EQ(back.body[7].items[1].width, 57);
+    EXPECT_EQ(back.body[7].usedItems(), 2);
+    for (const ReportFont* f : {&back.titleFont, &back.headerFont, &back.bodyFont, &back.spareFont, &back.footnoteFont})
+        EXPECT_EQ(f->size, 10);
+    EXPECT_EQ(back.topMargin, 0.5);
+    EXPECT_EQ(back.bottomMargin, 0.5);
+    EXPECT_EQ(back.leftMargin, 20);
+    EXPECT_EQ(back.rightMargin, 0.5);
+    // the built-in reports keep every value
+    for (const ReportDefinition& built : builtInReports())
+        EXPECT_EQ(encodeReport(decodeReport(encodeReport(built).constData())), encodeReport(built)) << built.name.toStdString();
 }
 
 TEST(ReportRecord, TheSecondGroupLevelIsStoredOffWithoutTheFirst)
