@@ -145,7 +145,7 @@ MUTATIONS = [
     ("conversion-blank-number-noted", "src/app/old_databases.cpp", "store_tests",
      "numberOf(from, fromField)) && !shown.empty())", "numberOf(from, fromField)) && true)", "OldDatabases*"),
     ("disabled-choice-not-greyed", "src/ui/appearance.cpp", "gui_tests",
-     "p.setColor(QPalette::Disabled, role, greyedOn(background));", "p.setColor(QPalette::Disabled, role, text);",
+     "p.setColor(QPalette::Disabled, role, faded);", "p.setColor(QPalette::Disabled, role, text);",
      "WindowColors.Disabled*:Export*"),
 ]
 

@@ -184,6 +184,7 @@ void TMyImport::StartButtonClick()
     ui::Message end;
     end.owner = this;
     end.caption = counts.stoppedAt ? QStringLiteral("Error") : QStringLiteral("Ok");
+    end.icon = counts.stoppedAt ? ui::MsgIcon::Error : ui::MsgIcon::None;
     end.text = transfer::importSummary(counts);
     end.details = transfer::importDetails(counts, ascii_, host_.databaseSettings().fieldNames);
     ui::messages().show(end);

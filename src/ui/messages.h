@@ -21,7 +21,7 @@ struct Message {
     MsgButton defaultButton = Ok;
     bool beep = false;
     // When not empty, a "&Details" button shows this text whole, and the message comes back.
-    QString details = {};  // (an initializer, so that the short brace forms elsewhere stay quiet)
+    QString details = {};
 };
 
 class Messages {

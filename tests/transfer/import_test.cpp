@@ -446,6 +446,11 @@ TEST(AsciiReader, AQuotedValueGoesOnAcrossLineBreaksAndNeverMakesABookOfTwoHalve
     counts = transfer::importText(longRun, byPosition({1, 10}), false, host.table, app::regional());
     EXPECT_EQ(counts.records, 2);
     EXPECT_EQ(counts.stoppedAt, 3);
+    // the line named is the one where the unclosed value opens, not where its book began
+    counts = transfer::importText(QStringLiteral("\"A\",\"1\"\r\n\"B\r\nb\",\"2\r\n\"C\",\"3\"\r\n"), byPosition({1, 10}),
+                                  false, host.table, app::regional());
+    EXPECT_EQ(counts.records, 1);
+    EXPECT_EQ(counts.stoppedAt, 3);
     // the same value under 64 KB is one book with its breaks as blanks
     QString shortRun = QStringLiteral("\"C\",\"");
     for (int i = 0; i < 3; ++i) shortRun += QStringLiteral("x\r\n");
@@ -453,8 +458,8 @@ TEST(AsciiReader, AQuotedValueGoesOnAcrossLineBreaksAndNeverMakesABookOfTwoHalve
     counts = transfer::importText(shortRun, byPosition({1, 23}), false, host.table, app::regional());
     EXPECT_EQ(counts.records, 2);
     EXPECT_EQ(counts.stoppedAt, 0);
-    EXPECT_EQ(host.text(3, "KEYWORDS"), "x x x");
-    EXPECT_EQ(host.text(4, "TITLE"), "D");
+    EXPECT_EQ(host.text(4, "KEYWORDS"), "x x x");
+    EXPECT_EQ(host.text(5, "TITLE"), "D");
 }
 
 TEST(Import, EveryValueNotStoredAsItCameIsCountedAndNamed)
@@ -500,21 +505,27 @@ TEST(Import, EveryValueNotStoredAsItCameIsCountedAndNamed)
                              "Line 5, \"Café ?\", Title: characters that this database cannot store were stored as \"?\".\n"
                              "Line 5, \"Café ?\": 2 values beyond the fields of the first line were left out.\n")
                   .arg(t60));
+    // blanks beyond a field's width are no loss
+    const auto blanks = transfer::importText(QStringLiteral("\"%1   \"\r\n").arg(QString(90, u'B')), byPosition({1}), false,
+                                             host.table, app::regional());
+    EXPECT_EQ(blanks.cut, 0);
+    EXPECT_TRUE(blanks.notes.isEmpty());
 }
 
 TEST(Import, CharactersTheDatabaseCannotHoldAreAskedAboutBeforeAnythingIsPosted)
 {
     RegionalGuard regional;
     TargetHost host;
-    const QString text = QStringLiteral("\"Title\",\"Author\",\"Pages\"\r\n"
+    const QString text = QStringLiteral("\"Title \u65e5\",\"Author\",\"Pages\"\r\n"
                                         "\"\u65e5\u672c\",\"Ok\",\"1\"\r\n"
                                         "\"Fine\",\"\u0416uk\",\"2\u65e5\"\r\n"
                                         "\"Also fine\",\"\u0416\",\"3\"\r\n");
     // the Pages value is no number whatever it holds; only values bound for text fields are asked about
     EXPECT_EQ(transfer::unstorableValues(text, byPosition({1, 2, 24}), true), 3);
+    EXPECT_EQ(transfer::unstorableValues(text, byPosition({1, 2, 24}), false), 4);  // the heading too
     EXPECT_EQ(transfer::unstorableValues(text, byPosition({1, 0, 24}), true), 1);
     EXPECT_EQ(transfer::unstorableValues(text, byPosition({0, 0, 24}), true), 0);
-    const QStringList labels {"Title", "Author", "Pages"};
+    const QStringList labels {QStringLiteral("Title \u65e5"), "Author", "Pages"};
     const QString question = QStringLiteral("3 values hold characters that this database cannot store.  They will be "
                                             "stored as \"?\".  Import anyway?");
     {
