@@ -14,6 +14,8 @@
 #include "backup/file_copy.h"
 #include "dbase/error.h"
 #include "dbase/values.h"
+#include "store/codepage.h"
+#include "store/field_table.h"
 #include "store/profile.h"
 #include "store/settings.h"
 #include "ui/messages.h"
@@ -125,33 +127,66 @@ std::optional<dbase::Date> dateOf(const dbase::Table& from, int field)
     }
 }
 
-// Text goes in cut to the field's width; a value the field cannot take leaves it empty.
-void putText(dbase::Table& to, int field, std::string text)
+// What an old field holds, as a note about it shows it.
+std::string shownText(const dbase::Table& from, int field)
 {
-    if (text.size() > std::size_t(to.field(field).width)) text.resize(std::size_t(to.field(field).width));
+    return from.field(field).type == 'D' ? trimmed(from.current().raw(field)) : trimmed(textOf(from, field));
+}
+
+// Notes each value of the old book under way that does not go in as it was.
+class Noter {
+public:
+    Noter(store::ValueNotes* notes, int record) : notes_(notes), record_(record) {}
+    void operator()(const dbase::Table& to, int field, store::ValueNote::Kind kind, const std::string& value) const
+    {
+        if (!notes_) return;
+        int number = 0;
+        for (const store::FieldDef& d : store::fieldTable())
+            if (QString::fromLatin1(d.name).toUpper().toStdString() == to.fieldName(field)) number = d.number;
+        notes_->push_back({record_, number, kind, store::fromCp1252(value), {}});
+    }
+
+private:
+    store::ValueNotes* notes_;
+    int record_;
+};
+
+// Text goes in cut to the field's width; true when something other than blanks was cut off.
+bool putText(dbase::Table& to, int field, std::string text)
+{
+    const std::size_t width = std::size_t(to.field(field).width);
+    const bool cut = text.size() > width && !dbase::trimRight(std::string_view(text).substr(width)).empty();
+    if (text.size() > width) text.resize(width);
     if (!dbase::trimRight(text).empty()) to.setText(field, text);
+    return cut;
 }
 
-void putNumber(dbase::Table& to, int field, std::optional<double> v)
+// A value the field cannot take leaves it empty; true when stored.
+bool putNumber(dbase::Table& to, int field, std::optional<double> v)
 {
-    if (!v) return;
+    if (!v) return false;
     const dbase::FieldInfo& f = to.field(field);
-    if (f.decimals == 0 && *v != std::trunc(*v)) return;  // a whole-number field takes whole numbers
-    if (dbase::formatNumber(*v, f.width, f.decimals)) to.setDouble(field, *v);
+    if (f.decimals == 0 && *v != std::trunc(*v)) return false;  // a whole-number field takes whole numbers
+    if (!dbase::formatNumber(*v, f.width, f.decimals)) return false;
+    to.setDouble(field, *v);
+    return true;
 }
 
-void copyValue(const dbase::Table& from, int fromField, dbase::Table& to, int toField)
+void copyValue(const dbase::Table& from, int fromField, dbase::Table& to, int toField, const Noter& note)
 {
+    const std::string shown = shownText(from, fromField);
     switch (to.field(toField).type) {
     case 'C':
-        putText(to, toField, textOf(from, fromField));
+        if (putText(to, toField, textOf(from, fromField))) note(to, toField, store::ValueNote::Cut, shown);
         break;
     case 'N':
     case 'F':
-        putNumber(to, toField, numberOf(from, fromField));
+        if (!putNumber(to, toField, numberOf(from, fromField)) && !shown.empty())
+            note(to, toField, store::ValueNote::LeftEmpty, shown);
         break;
     case 'D':
         if (auto d = dateOf(from, fromField)) to.setDate(toField, *d);
+        else if (!shown.empty()) note(to, toField, store::ValueNote::LeftEmpty, shown);
         break;
     default:
         break;
@@ -188,11 +223,12 @@ int targetField(const dbase::Table& to, const char* name)
     return i;
 }
 
-using RecordCopy = std::function<void(const dbase::Table& old, dbase::Table& target)>;
+using RecordCopy = std::function<void(const dbase::Table& old, dbase::Table& target, const Noter& note)>;
 
 int convertRecords(const QString& path, dbase::Table& target, int from, const PostedHook& posted,
-                   const RecordCopy& copy)
+                   store::ValueNotes* notes, const RecordCopy& copy)
 {
+    const int title = targetField(target, "Title");
     dbase::Table old;
     openOld(old, path);
     const int total = int(old.recordCount());
@@ -201,7 +237,9 @@ int convertRecords(const QString& path, dbase::Table& target, int from, const Po
     for (int n = std::max(from, 0); n < total; ++n) {
         target.append();
         try {
-            copy(old, target);
+            const qsizetype first = notes ? notes->size() : 0;
+            copy(old, target, Noter(notes, n + 1));
+            if (notes) store::nameBook(*notes, first, store::fromCp1252(trimmed(target.getText(title))));
             target.post();
         } catch (...) {
             if (target.state() == dbase::TableState::Insert) target.cancel();
@@ -221,7 +259,7 @@ struct OldFile {
     QString name;
     QString version;
     bool (*check)(const QString&);
-    int (*convert)(const QString&, dbase::Table&, int, const PostedHook&);
+    int (*convert)(const QString&, dbase::Table&, int, const PostedHook&, store::ValueNotes*);
 };
 
 // What the settings say about one old file. The file is known by its path, size and
@@ -327,6 +365,22 @@ QString question(const OldFile& f)
            f.name + QStringLiteral("\" first.");
 }
 
+// What the conversion could not keep as it was, with each value in the details.
+void tellNotes(QObject* owner, const OldFile& f, const store::ValueNotes& notes)
+{
+    int empty = 0, cut = 0;
+    for (const store::ValueNote& n : notes) (n.kind == store::ValueNote::Cut ? cut : empty) += 1;
+    ui::Message m;
+    m.owner = owner;
+    m.caption = QStringLiteral("Convert");
+    m.text = QStringLiteral("The books of \"") + f.name + QStringLiteral("\" have been converted.");
+    if (empty) m.text += QStringLiteral("  %1 values could not be converted and were left empty.").arg(empty);
+    if (cut) m.text += QStringLiteral("  %1 values were too long for their fields and were cut.").arg(cut);
+    m.icon = ui::MsgIcon::Information;
+    m.details = store::describeNotes(notes, QStringLiteral("Record"));
+    ui::messages().show(m);
+}
+
 QString what(const std::exception& e) { return QString::fromLocal8Bit(e.what()); }
 
 void offer(QObject* owner, const QString& programDirectory, const OldFile& f, store::Dataset& table,
@@ -364,9 +418,10 @@ void offer(QObject* owner, const QString& programDirectory, const OldFile& f, st
     writeMarker(f.name, run);
 
     QString failure;
+    store::ValueNotes notes;
     if (hooks.busy) hooks.busy(true);
     try {
-        f.convert(path, table.table(), run.done, hooks.posted);
+        f.convert(path, table.table(), run.done, hooks.posted, &notes);
     } catch (const std::exception& e) {
         failure = what(e);
     }
@@ -380,6 +435,8 @@ void offer(QObject* owner, const QString& programDirectory, const OldFile& f, st
                                                 "for conversion at the next start."));
         return;
     }
+
+    if (!notes.isEmpty()) tellNotes(owner, f, notes);
 
     run.state = Marker::Converted;
     writeMarker(f.name, run);
@@ -399,30 +456,41 @@ void offer(QObject* owner, const QString& programDirectory, const OldFile& f, st
 bool CheckDBaseFormatV2(const QString& path) { return hasLayout(path, kLayoutV2); }
 bool CheckDBaseFormatV1(const QString& path) { return hasLayout(path, kLayoutV1); }
 
-int ConvertV2(const QString& path, dbase::Table& target, int from, const PostedHook& posted)
+int ConvertV2(const QString& path, dbase::Table& target, int from, const PostedHook& posted, store::ValueNotes* notes)
 {
     // old field k + 1 goes into the book field named by layout entry k
     std::array<int, kLayoutV2.size()> into {};
     for (std::size_t k = 0; k < kLayoutV2.size(); ++k)
         into[k] = targetField(target, k == kV2CheckPerso ? "CheckName" : kLayoutV2[k]);
-    return convertRecords(path, target, from, posted, [&](const dbase::Table& old, dbase::Table& to) {
+    return convertRecords(path, target, from, posted, notes,
+                          [&](const dbase::Table& old, dbase::Table& to, const Noter& note) {
         for (int k = 0; k < int(kLayoutV2.size()); ++k) {
-            if (k == kV2Pages)
-                putNumber(to, into[std::size_t(k)], pagesOf(old, k + 1));
-            else
-                copyValue(old, k + 1, to, into[std::size_t(k)]);
+            const int field = into[std::size_t(k)];
+            if (k != kV2Pages)
+                copyValue(old, k + 1, to, field, note);
+            else if (!putNumber(to, field, pagesOf(old, k + 1)) && !shownText(old, k + 1).empty())
+                note(to, field, store::ValueNote::LeftEmpty, shownText(old, k + 1));
         }
     });
 }
 
-int ConvertV1(const QString& path, dbase::Table& target, int from, const PostedHook& posted)
+int ConvertV1(const QString& path, dbase::Table& target, int from, const PostedHook& posted, store::ValueNotes* notes)
 {
     std::array<int, kV1Copied> into {};
     for (std::size_t k = 0; k < into.size(); ++k) into[k] = targetField(target, kLayoutV1[k]);
     const int date = targetField(target, "PurchDate");
-    return convertRecords(path, target, from, posted, [&](const dbase::Table& old, dbase::Table& to) {
-        for (int k = 0; k < kV1Copied; ++k) copyValue(old, k + 1, to, into[std::size_t(k)]);
-        if (auto d = purchaseDate(old)) to.setDate(date, *d);
+    return convertRecords(path, target, from, posted, notes,
+                          [&](const dbase::Table& old, dbase::Table& to, const Noter& note) {
+        for (int k = 0; k < kV1Copied; ++k) copyValue(old, k + 1, to, into[std::size_t(k)], note);
+        if (auto d = purchaseDate(old)) {
+            to.setDate(date, *d);
+        } else {
+            // day, month and year as the old book held them
+            QStringList parts;
+            for (int entry : {kV1Day, kV1Month, kV1Year})
+                if (const std::string t = shownText(old, entry + 1); !t.empty()) parts << QString::fromLatin1(t);
+            if (!parts.isEmpty()) note(to, date, store::ValueNote::LeftEmpty, parts.join(u' ').toLatin1().toStdString());
+        }
     });
 }
 

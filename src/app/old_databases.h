@@ -19,6 +19,7 @@
 
 #include "dbase/table.h"
 #include "store/dataset.h"
+#include "store/value_notes.h"
 
 namespace app {
 
@@ -33,9 +34,12 @@ using PostedHook = std::function<void(int posted)>;
 // Appends the books of the old table at path to target (open and writable), beginning with the
 // old table's book number `from` (0-based, record order, deleted records left out). Returns how
 // many books the old table holds. Throws dbase::DatabaseError when a read or a post fails; the
-// books posted until then stay.
-int ConvertV2(const QString& path, dbase::Table& target, int from = 0, const PostedHook& posted = {});
-int ConvertV1(const QString& path, dbase::Table& target, int from = 0, const PostedHook& posted = {});
+// books posted until then stay. Each value that could not be converted (left empty) or was cut
+// goes into notes, when given, with the old book's number from 1.
+int ConvertV2(const QString& path, dbase::Table& target, int from = 0, const PostedHook& posted = {},
+              store::ValueNotes* notes = nullptr);
+int ConvertV1(const QString& path, dbase::Table& target, int from = 0, const PostedHook& posted = {},
+              store::ValueNotes* notes = nullptr);
 
 struct ConversionHooks {
     std::function<void(bool on)> busy;  // around the conversion itself
@@ -43,8 +47,8 @@ struct ConversionHooks {
 };
 
 // The start-up step: offers each old file found in programDirectory (2.x first) and converts
-// the accepted ones into table, the open database at databasePath. Reports failures to the user
-// and always returns.
+// the accepted ones into table, the open database at databasePath. Tells the user what could not
+// be converted as it was, reports failures, and always returns.
 void CheckForConversion(QObject* owner, const QString& programDirectory, store::Dataset& table,
                         const QString& databasePath, const ConversionHooks& hooks = {});
 

@@ -105,7 +105,13 @@ void Regional::setSystemDateFormat()
     if (p.count(separator_) == 2) pattern_ = p;
 }
 
-QString Regional::formatDate(const dbase::Date& d) const
+void Regional::setDatePattern(QChar separator, const QString& pattern)
+{
+    separator_ = separator;
+    pattern_ = pattern;
+}
+
+QString Regional::formatDate(const dbase::Date& d, bool fullYear) const
 {
     QString out;
     const QString& p = pattern_;
@@ -117,7 +123,7 @@ QString Regional::formatDate(const dbase::Date& d) const
             int v = c == u'm' ? d.month : d.day;
             out += run >= 2 ? QStringLiteral("%1").arg(v, 2, 10, QChar(u'0')) : QString::number(v);
         } else if (c == u'y') {
-            out += run >= 4 ? QStringLiteral("%1").arg(d.year, 4, 10, QChar(u'0'))
+            out += run >= 4 || fullYear ? QStringLiteral("%1").arg(d.year, 4, 10, QChar(u'0'))
                             : QStringLiteral("%1").arg(d.year % 100, 2, 10, QChar(u'0'));
         } else {
             out += QString(run, c);

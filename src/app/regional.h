@@ -36,9 +36,13 @@ public:
     void setDateFormat(int code, bool leadingZeros);
     // The operating system's own short date format.
     void setSystemDateFormat();
+    // A short date pattern of day, month and year ("yyyy.mm.dd") with its separator.
+    void setDatePattern(QChar separator, const QString& pattern);
     QChar dateSeparator() const { return separator_; }
     const QString& datePattern() const { return pattern_; }
-    QString formatDate(const dbase::Date& d) const;
+    // The date in the format in force; fullYear writes the year with four digits whatever the
+    // pattern, in the pattern's order and with its separator (so that it reads back exactly).
+    QString formatDate(const dbase::Date& d, bool fullYear = false) const;
     // Reads a date typed in the format in force; two-digit years fall in the century window
     // that ends ten years after today (97 is 1997, 05 is 2005).
     std::optional<dbase::Date> parseDate(const QString& text) const;

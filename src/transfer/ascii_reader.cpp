@@ -11,23 +11,41 @@ namespace transfer {
 LineRead AsciiReader::readLine(int maxValues, int* surplus)
 {
     LineRead line;
+    line.line = line_;
     QString value;
     bool quoted = false, closed = false;
+    qsizetype opened = 0;  // where the quoted value under way began
+    int openedLine = 0;
     auto finish = [&] {
         if (!closed) line.open = true;  // unquoted, or its closing quote missing
+        const bool kept = maxValues == 0 || line.values.size() < maxValues;
         if (value.size() > qsizetype(kMaxValue)) {
-            line.tooLong = true;
+            if (kept) line.longValues.push_back(int(line.values.size()));
             value.truncate(qsizetype(kMaxValue));
         }
-        if (maxValues == 0 || line.values.size() < maxValues) line.values << value;
+        if (kept) line.values << value;
         else if (surplus) ++*surplus;
         value.clear();
         quoted = closed = false;
     };
+    // a quoted value that never closes takes the rest of the file with it: no book is made of it
+    auto unclosed = [&] {
+        line.unclosed = line.open = true;
+        line.unclosedLine = openedLine;
+        pos_ = text_.size();
+        return line;
+    };
+    auto runTooLong = [&] { return quoted && !closed && pos_ - opened > kMaxQuotedRun; };
     while (pos_ < text_.size()) {
         const QChar c = text_[pos_++];
         if (c == u'\r' || c == u'\n') {
             if (c == u'\r' && pos_ < text_.size() && text_[pos_] == u'\n') ++pos_;
+            ++line_;
+            if (quoted && !closed) {
+                value += u' ';  // a line break inside quotes belongs to the value, as a blank
+                if (runTooLong()) return unclosed();
+                continue;
+            }
             finish();
             line.blank = line.values.size() == 1 && line.values.first().isEmpty();
             return line;
@@ -36,6 +54,8 @@ LineRead AsciiReader::readLine(int maxValues, int* surplus)
         if (c == u'"') {
             if (!quoted) {
                 quoted = true;  // opens the value
+                opened = pos_;
+                openedLine = line_;
             } else if (!closed) {
                 closed = true;  // closes it
             } else {
@@ -56,7 +76,9 @@ LineRead AsciiReader::readLine(int maxValues, int* surplus)
             ++pos_;
         }
         value.append(text_.constData() + from, pos_ - from);
+        if (runTooLong()) return unclosed();
     }
+    if (quoted && !closed) return unclosed();
     finish();
     line.blank = line.values.size() == 1 && line.values.first().isEmpty();
     return line;
@@ -67,7 +89,7 @@ int firstLineRefusal(const QString& text, QStringList* labels)
     AsciiReader reader(text);
     const LineRead line = reader.readLine();
     if (line.values.size() > 46) return 3;
-    if (line.tooLong) return 1;
+    if (!line.longValues.empty()) return 1;
     if (line.open || text.isEmpty()) return 2;
     if (labels) {
         labels->clear();
@@ -76,6 +98,8 @@ int firstLineRefusal(const QString& text, QStringList* labels)
     return 0;
 }
 
+int binaryRefusal(const QByteArray& bytes) { return bytes.left(64 * 1024).contains('\0') ? 4 : 0; }
+
 QString refusalMessage(int reason)
 {
     static const char* const reasons[] = {
@@ -83,11 +107,12 @@ QString refusalMessage(int reason)
         "The selected file has a field that is greater than 255 characters.",
         "The selected file had an unexpected end of a line most likely due to an unmatched quote.",
         "The selected file has too many fields.  There are at least 10 more fields than are required by Bindlow.",
+        "The selected file is not a text file.",
     };
     return QStringLiteral("The file selected does not appear to be an ASCII delimited text file.  An ASCII delimited file "
                           "requires a unique format of each field being surrounded by double quotes and separated by a "
                           "comma.  ") +
-           QString::fromLatin1(reasons[reason >= 1 && reason <= 3 ? reason : 2]);
+           QString::fromLatin1(reasons[reason >= 1 && reason <= 4 ? reason : 2]);
 }
 
 QString decodeTextFile(const QByteArray& bytes)

@@ -51,7 +51,8 @@ std::string exportText(const dbase::RecordView& record, const ExportField& field
     const store::FieldDef& f = store::fieldDef(field.number);
     if (f.type == 'D') {
         const auto d = record.date(field.tableIndex);
-        return d ? regional.formatDate(*d).toLatin1().toStdString() : std::string();
+        // the year always with its century, so that the file reads back as the same day
+        return d ? regional.formatDate(*d, true).toLatin1().toStdString() : std::string();
     }
     if (f.type == 'N') {
         const auto v = record.number(field.tableIndex);

@@ -35,7 +35,7 @@ std::vector<int> exportRows(const store::DatabaseSettings& settings);
 // the viewer never shows its table name in capitals.
 QString exportLabel(int number, const store::DatabaseSettings& settings);
 // A field's text as exported: text as stored, numbers plain with the decimal separator in force,
-// dates in the date format in force, blank fields empty. Windows-1252 bytes.
+// dates in the date format in force with a four-digit year, blank fields empty. Windows-1252 bytes.
 std::string exportText(const dbase::RecordView& record, const ExportField& field, const app::Regional& regional);
 
 // Told after each record; returns false to stop.

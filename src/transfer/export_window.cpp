@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <optional>
 
 #include "reports/report_list.h"
 #include "store/field_table.h"
@@ -215,7 +216,8 @@ void TMyExport::StartExportButtonClick()
         return error(QStringLiteral("Invalid file type selected."));
     // the program's own files are never written over
     if (reports::isOneOf(name, host_.filesInUse())) return error(reports::inUseMessage(name));
-    const reports::SearchSetAside aside(host_, host_.searchActive() && ExportEntire->isChecked());
+    std::optional<reports::SearchSetAside> aside;
+    aside.emplace(host_, host_.searchActive() && ExportEntire->isChecked());
     QStringList headings;
     for (const auto& f : fields) headings << transfer::exportLabel(f.number, db);
     const dbase::Table& table = host_.bookTable();
@@ -239,6 +241,7 @@ void TMyExport::StartExportButtonClick()
     } catch (const std::exception& e) {
         failure = QString::fromLocal8Bit(e.what());
     }
+    aside.reset();  // the search is in force again before anything is said
     QApplication::restoreOverrideCursor();
     MyGauge->setValue(MyGauge->maximum());
     if (!failure.isEmpty()) {

@@ -61,7 +61,9 @@ void TImportFormat::FileButtonClick()
     if (ascii) {
         QFile f(name);
         if (!f.open(QIODevice::ReadOnly)) return ui::showError(this, QStringLiteral("%1: %2").arg(name, f.errorString()));
-        text = transfer::decodeTextFile(f.readAll());
+        const QByteArray bytes = f.readAll();
+        if (const int reason = transfer::binaryRefusal(bytes)) return error(transfer::refusalMessage(reason));
+        text = transfer::decodeTextFile(bytes);
         if (const int reason = transfer::firstLineRefusal(text, &labels)) return error(transfer::refusalMessage(reason));
     } else {
         if (!name.right(4).toUpper().endsWith(QLatin1String(".DBF"))) return error(QStringLiteral("Invalid file type selected."));

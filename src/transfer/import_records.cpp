@@ -2,6 +2,7 @@
 #include "transfer/import_records.h"
 
 #include <QFile>
+#include <QDate>
 #include <QFileInfo>
 #include <array>
 #include <charconv>
@@ -9,6 +10,7 @@
 #include <cmath>
 
 #include "dbase/error.h"
+#include "dbase/values.h"
 #include "store/codepage.h"
 #include "store/field_table.h"
 #include "transfer/ascii_reader.h"
@@ -17,14 +19,24 @@ namespace transfer {
 
 QString importSummary(const ImportCounts& c)
 {
-    QString text = QStringLiteral("Import Complete.");
+    QString text = c.stoppedAt ? QStringLiteral("The import stopped at line %1: a value there opens with a double "
+                                                "quote that is never closed.  The %2 books before it were imported.")
+                                     .arg(c.stoppedAt)
+                                     .arg(c.records)
+                               : QStringLiteral("Import Complete.");
     if (c.unreadable)
         text += QStringLiteral("  %1 values could not be read and were left empty.").arg(c.unreadable);
+    if (c.cut) text += QStringLiteral("  %1 values were too long for their fields and were cut.").arg(c.cut);
     if (c.surplus)
         text += QStringLiteral("  %1 values beyond the fields of the first line were left out.").arg(c.surplus);
     if (c.replaced)
         text += QStringLiteral("  %1 characters that Windows-1252 cannot hold were written as \"?\".").arg(c.replaced);
     return text;
+}
+
+QString importDetails(const ImportCounts& c, bool text, const std::array<QString, store::kFieldCount>& names)
+{
+    return store::describeNotes(c.notes, text ? QStringLiteral("Line") : QStringLiteral("Record"), &names);
 }
 
 QStringList dbaseFieldNames(const QString& path)
@@ -102,16 +114,51 @@ std::array<int, store::kFieldCount + 1> fieldPlaces(const dbase::Table& target)
     return places;
 }
 
+void note(ImportCounts& counts, int line, int field, store::ValueNote::Kind kind, const QString& value)
+{
+    counts.notes.push_back({line, field, kind, value, {}});
+}
+
+// A date written year-month-day ("2024-03-15") means the same in every date format.
+std::optional<dbase::Date> isoDate(const QString& v)
+{
+    if (v.size() != 10 || v[4] != u'-' || v[7] != u'-') return std::nullopt;
+    for (int k : {0, 1, 2, 3, 5, 6, 8, 9})
+        if (v[k] < u'0' || v[k] > u'9') return std::nullopt;
+    const dbase::Date d {v.left(4).toInt(), v.mid(5, 2).toInt(), v.mid(8, 2).toInt()};
+    return QDate::isValid(d.year, d.month, d.day) ? std::optional(d) : std::nullopt;
+}
+
+bool hasLetters(const QString& value)
+{
+    for (const QChar c : value)
+        if ((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z')) return true;
+    return false;
+}
+
 void store(dbase::Table& target, int i, int fieldNumber, const QString& value, const app::Regional& regional,
-           ImportCounts& counts)
+           ImportCounts& counts, int line)
 {
     const store::FieldDef& def = store::fieldDef(fieldNumber);
     if (i < 0) return;
     const dbase::FieldInfo& f = target.field(i);
+    auto leftEmpty = [&] {
+        ++counts.unreadable;
+        note(counts, line, fieldNumber, store::ValueNote::LeftEmpty, value.trimmed());
+    };
     switch (def.kind) {
     case store::FieldKind::Text: {
+        const int replaced = counts.replaced;
         std::string bytes = encode(value, counts);
-        if (bytes.size() > std::size_t(f.width)) bytes.resize(std::size_t(f.width));
+        if (counts.replaced != replaced) note(counts, line, fieldNumber, store::ValueNote::Replaced, value);
+        if (bytes.size() > std::size_t(f.width)) {
+            // blanks beyond the width are no loss
+            if (!dbase::trimRight(std::string_view(bytes).substr(std::size_t(f.width))).empty()) {
+                ++counts.cut;
+                note(counts, line, fieldNumber, store::ValueNote::Cut, value);
+            }
+            bytes.resize(std::size_t(f.width));
+        }
         target.setText(i, bytes);
         return;
     }
@@ -127,19 +174,31 @@ void store(dbase::Table& target, int i, int fieldNumber, const QString& value, c
             number.replace(regional.system.decimal, u'.');
         const auto v = readNumber(number, def.kind == store::FieldKind::WholeNumber);
         if (v && fits(*v, f)) target.setDouble(i, *v);
-        else ++counts.unreadable;  // not a number, or too large for the field: left empty
+        else leftEmpty();  // not a number, or too large for the field
         return;
     }
     case store::FieldKind::Date: {
-        // only a value with the date separator and no letters is taken for a date
-        if (!value.contains(regional.dateSeparator())) return;
-        for (const QChar c : value)
-            if ((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z')) return;
-        if (const auto d = regional.parseDate(value.trimmed())) target.setDate(i, *d);
-        else ++counts.unreadable;
+        const QString v = value.trimmed();
+        if (v.isEmpty()) return;
+        if (const auto d = isoDate(v)) {
+            target.setDate(i, *d);
+            return;
+        }
+        // otherwise only a value with the date separator and no letters is taken for a date
+        if (!v.contains(regional.dateSeparator()) || hasLetters(v)) return leftEmpty();
+        if (const auto d = regional.parseDate(v)) target.setDate(i, *d);
+        else leftEmpty();
         return;
     }
     }
+}
+
+// The title the book being appended got, for the notes about its values.
+void nameBook(ImportCounts& counts, qsizetype first, const dbase::Table& target, int titlePlace)
+{
+    if (counts.notes.size() <= first) return;
+    store::nameBook(counts.notes, first,
+                    titlePlace < 0 ? QString() : store::fromCp1252(target.getText(titlePlace)).trimmed());
 }
 
 // Posts books in short runs, each under one hold of the table's locks: every book is still
@@ -207,9 +266,29 @@ private:
 }  // namespace
 
 void storeValue(dbase::Table& target, int fieldNumber, const QString& value, const app::Regional& regional,
-                ImportCounts& counts)
+                ImportCounts& counts, int line)
 {
-    store(target, target.fieldIndex(store::fieldDef(fieldNumber).name), fieldNumber, value, regional, counts);
+    store(target, target.fieldIndex(store::fieldDef(fieldNumber).name), fieldNumber, value, regional, counts, line);
+}
+
+int unstorableValues(const QString& text, const Pairing& pairing, bool skipFirst)
+{
+    if (store::toCp1252(text)) return 0;  // the whole file fits
+    AsciiReader reader(text);
+    const int n = int(pairing.size());
+    if (skipFirst && !reader.atEnd()) reader.readLine(n, nullptr);
+    int found = 0;
+    while (!reader.atEnd()) {
+        const LineRead line = reader.readLine(n, nullptr);
+        if (line.unclosed) break;  // the import stops there too
+        if (line.blank) continue;
+        for (int k = 0; k < line.values.size() && k < n; ++k) {
+            const int number = pairing[std::size_t(k)];
+            if (number > 0 && store::fieldDef(number).kind == store::FieldKind::Text && !store::toCp1252(line.values[k]))
+                ++found;
+        }
+    }
+    return found;
 }
 
 ImportCounts importText(const QString& text, const Pairing& pairing, bool skipFirst, dbase::Table& target,
@@ -219,17 +298,27 @@ ImportCounts importText(const QString& text, const Pairing& pairing, bool skipFi
     AsciiReader reader(text);
     const auto places = fieldPlaces(target);
     const int n = int(pairing.size());
-    if (skipFirst && !reader.atEnd()) reader.readLine(n, nullptr);
+    if (skipFirst && !reader.atEnd()) {
+        const LineRead first = reader.readLine(n, nullptr);
+        if (first.unclosed) counts.stoppedAt = first.unclosedLine;
+    }
     PostRuns runs(target, counts, progress);
     while (!reader.atEnd()) {
         int surplus = 0;
         const LineRead line = reader.readLine(n, &surplus);
+        if (line.unclosed) {
+            counts.stoppedAt = line.unclosedLine;
+            break;
+        }
         if (line.blank) continue;
         counts.surplus += surplus;
         const bool goOn = runs.append([&] {
+            const qsizetype first = counts.notes.size();
             for (int k = 0; k < line.values.size() && k < n; ++k)
                 if (const int number = pairing[std::size_t(k)]; number > 0)
-                    store(target, places[std::size_t(number)], number, line.values[k], regional, counts);
+                    store(target, places[std::size_t(number)], number, line.values[k], regional, counts, line.line);
+            if (surplus) note(counts, line.line, 0, store::ValueNote::LeftOut, QString::number(surplus));
+            nameBook(counts, first, target, places[1]);
         });
         if (!goOn) return counts;
     }
@@ -249,39 +338,54 @@ ImportCounts importDbase(const QString& path, const Pairing& pairing, dbase::Tab
     const int n = std::min(int(pairing.size()), source.fieldCount());
     const auto places = fieldPlaces(target);
     PostRuns runs(target, counts, progress);
+    int record = 0;
     for (source.first(); !source.eof(); source.next()) {
+        ++record;
         const bool goOn = runs.append([&] {
+            const qsizetype first = counts.notes.size();
             for (int k = 0; k < n; ++k) {
                 const int number = pairing[std::size_t(k)];
                 if (number <= 0) continue;
                 const dbase::FieldInfo& sf = source.field(k);
                 const store::FieldDef& def = store::fieldDef(number);
                 const int ti = places[std::size_t(number)];
+                // what the source holds, for a note when it cannot be stored
+                auto leftEmpty = [&] {
+                    ++counts.unreadable;
+                    note(counts, record, number, store::ValueNote::LeftEmpty,
+                         store::fromCp1252(std::string(dbase::trimBoth(source.current().raw(k)))));
+                };
                 // typed values pass as they are: a number into a number, a date into a date
                 if (ti >= 0 && (sf.type == 'N' || sf.type == 'F') &&
                     (def.kind == store::FieldKind::Money || def.kind == store::FieldKind::WholeNumber)) {
                     const auto v = source.getDouble(k);
-                    if (!v) target.setDouble(ti, 0);
+                    if (!v && !source.isBlank(k)) leftEmpty();
+                    else if (!v) target.setDouble(ti, 0);
                     else if (fits(*v, target.field(ti))) target.setDouble(ti, *v);
-                    else ++counts.unreadable;
+                    else leftEmpty();
+                    continue;
+                }
+                const auto date = sf.type == 'D' ? source.getDate(k) : std::nullopt;
+                if (sf.type == 'D' && !date && !source.isBlank(k)) {
+                    if (ti >= 0) leftEmpty();  // no such day
                     continue;
                 }
                 if (ti >= 0 && sf.type == 'D' && def.kind == store::FieldKind::Date) {
-                    target.setDate(ti, source.getDate(k));
+                    target.setDate(ti, date);
                     continue;
                 }
                 QString text;
                 if (sf.type == 'D') {
-                    const auto d = source.getDate(k);
-                    text = d ? regional.formatDate(*d) : QString();
+                    text = date ? regional.formatDate(*date, true) : QString();
                 } else if (sf.type == 'L') {
                     const std::string t = source.getText(k);
                     text = t == "T" ? QStringLiteral("Yes") : t == "F" ? QStringLiteral("No") : QString();
                 } else {
                     text = store::fromCp1252(source.getText(k)).left(255);
                 }
-                store(target, ti, number, text, regional, counts);
+                store(target, ti, number, text, regional, counts, record);
             }
+            nameBook(counts, first, target, places[1]);
         });
         if (!goOn) return counts;
     }

@@ -11,6 +11,7 @@
 
 #include "app/regional.h"
 #include "dbase/table.h"
+#include "store/value_notes.h"
 
 namespace transfer {
 
@@ -21,29 +22,41 @@ public:
 
 inline constexpr int kMaxSourceFields = 46;
 
+// pairing[i] is the book field number (1..36) source field i goes into, or 0.
+using Pairing = std::vector<int>;
+
 struct ImportCounts {
     int records = 0;     // books appended
     int unreadable = 0;  // values the field could not take, left empty
+    int cut = 0;         // values too long for their field, cut
     int surplus = 0;     // values beyond the first line's fields, left out
     int replaced = 0;    // characters Windows-1252 cannot hold, written as "?"
+    int stoppedAt = 0;   // the line of a quoted value that never closes, where the reading ended
+    store::ValueNotes notes;  // each value that was not stored as it came
 };
 
-// The end message: "Import Complete." and what was left out.
+// The end message: "Import Complete." (or where the reading stopped) and what was not stored as
+// it came.
 QString importSummary(const ImportCounts& counts);
+// The end message's details: one line per value not stored as it came.
+QString importDetails(const ImportCounts& counts, bool text, const std::array<QString, store::kFieldCount>& names);
+
+// The values of a text file that would go into text fields holding characters Windows-1252
+// cannot hold, read as the import reads them.
+int unstorableValues(const QString& text, const Pairing& pairing, bool skipFirst);
 
 // The source fields of a dBASE table: its field names, at most 46. Throws ImportError.
 QStringList dbaseFieldNames(const QString& path);
 
-// pairing[i] is the book field number (1..36) source field i goes into, or 0.
-using Pairing = std::vector<int>;
 // Told how many books are posted after each short run of them (at most a few hundred books, some
 // 20 ms apart), and before a failure is thrown. The table's locks are free during the call, so it
 // may let other work reach the table. A false answer stops the import.
 using ImportProgress = std::function<bool(int records)>;
 
-// Stores one value into a field of the record being appended, by the field's kind.
+// Stores one value into a field of the record being appended, by the field's kind; a value not
+// stored as it came is counted and noted with the source's line.
 void storeValue(dbase::Table& target, int fieldNumber, const QString& value, const app::Regional& regional,
-                ImportCounts& counts);
+                ImportCounts& counts, int line = 0);
 
 ImportCounts importText(const QString& text, const Pairing& pairing, bool skipFirst, dbase::Table& target,
                         const app::Regional& regional, const ImportProgress& progress = {});

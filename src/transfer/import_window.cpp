@@ -144,6 +144,15 @@ void TMyImport::HelpButtonClick() { ui::help().showKeyword(this, QStringLiteral(
 void TMyImport::StartButtonClick()
 {
     const transfer::Pairing p = pairing();
+    // asked before anything is posted: No leaves the database as it was
+    if (ascii_) {
+        const int unstorable = transfer::unstorableValues(text_, p, SkipFirst->isChecked());
+        if (unstorable > 0 &&
+            !ui::askConfirm(this, QStringLiteral("%1 values hold characters that this database cannot store.  They will "
+                                                 "be stored as \"?\".  Import anyway?")
+                                      .arg(unstorable)))
+            return;
+    }
     QElapsedTimer clock;
     clock.start();
     int posted = 0;
@@ -172,6 +181,12 @@ void TMyImport::StartButtonClick()
         ui::showError(this, failure);  // the books posted before the failure stay
         return;
     }
-    ui::showNotice(this, QStringLiteral("Ok"), transfer::importSummary(counts), ui::MsgIcon::None);
+    ui::Message end;
+    end.owner = this;
+    end.caption = counts.stoppedAt ? QStringLiteral("Error") : QStringLiteral("Ok");
+    end.icon = counts.stoppedAt ? ui::MsgIcon::Error : ui::MsgIcon::None;
+    end.text = transfer::importSummary(counts);
+    end.details = transfer::importDetails(counts, ascii_, host_.databaseSettings().fieldNames);
+    ui::messages().show(end);
     accept();
 }

@@ -21,6 +21,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
+#include <cmath>
 
 #include "ui/dialogs.h"
 
@@ -47,6 +49,29 @@ bool insideComboBox(const QWidget* w)
     for (const QWidget* p = w->parentWidget(); p; p = p->parentWidget())
         if (qobject_cast<const QComboBox*>(p)) return true;
     return false;
+}
+
+// Greyed-out captions stay readable on any background (the style's grey vanishes on silver):
+// halfway between the background and black on a light one, white on a dark one.
+QColor greyedOn(const QColor& background)
+{
+    const QColor toward = background.lightness() > 128 ? QColor(Qt::black) : QColor(Qt::white);
+    return QColor((background.red() + toward.red()) / 2, (background.green() + toward.green()) / 2,
+                  (background.blue() + toward.blue()) / 2);
+}
+
+// The grey whose brightness, as the eye sees it, lies midway between two colours': as far (in
+// contrast ratio) from the one as from the other.
+QColor greyBetween(const QColor& a, const QColor& b)
+{
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double mid = std::sqrt((luminance(a) + 0.05) * (luminance(b) + 0.05)) - 0.05;
+    const double v = mid <= 0.0031308 ? 12.92 * mid : 1.055 * std::pow(mid, 1 / 2.4) - 0.055;
+    const int grey = std::clamp(int(std::lround(v * 255)), 0, 255);
+    return QColor(grey, grey, grey);
 }
 
 // The style's own colours, set on the widget so that the window's colours do not reach it.
@@ -105,9 +130,16 @@ void setColors(QWidget* w, const QColor& background, const QColor& text)
 {
     QPalette p = w->palette();
     if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)) {
-        // the caption's colours; the box or circle keeps the style's, so that it shows on any background
+        // the caption's colours; the box or circle keeps the style's, so that it shows on any
+        // background. A disabled one greys its caption midway between its own colour and the
+        // background, so that it stands apart from both whatever the two colours are
+        const QColor faded = greyBetween(text, background);
         for (auto role : {QPalette::Window, QPalette::Button}) p.setColor(role, background);
-        for (auto role : {QPalette::WindowText, QPalette::ButtonText}) p.setColor(role, text);
+        for (auto role : {QPalette::WindowText, QPalette::ButtonText}) {
+            p.setColor(QPalette::Active, role, text);
+            p.setColor(QPalette::Inactive, role, text);
+            p.setColor(QPalette::Disabled, role, faded);
+        }
     } else {
         for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) p.setColor(role, background);
         for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) p.setColor(role, text);
@@ -121,11 +153,7 @@ void setWindowBackground(QWidget* w, const store::ColorSet& set)
     QPalette p = w->palette();
     const QColor background = toColor(set[store::MainBackground]);
     p.setColor(QPalette::Window, background);
-    // greyed-out captions stay readable on any background (the style's grey vanishes on silver):
-    // halfway between the background and black on a light one, white on a dark one
-    const QColor toward = background.lightness() > 128 ? QColor(Qt::black) : QColor(Qt::white);
-    const QColor greyed((background.red() + toward.red()) / 2, (background.green() + toward.green()) / 2,
-                        (background.blue() + toward.blue()) / 2);
+    const QColor greyed = greyedOn(background);
     for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         p.setColor(QPalette::Disabled, role, greyed);
     w->setPalette(p);

@@ -2,7 +2,12 @@
 #include "ui/message_box.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <QWidget>
 
 namespace ui {
@@ -18,6 +23,23 @@ QMessageBox::StandardButton toQt(int b)
     case Retry: return QMessageBox::Retry;
     default: return QMessageBox::NoButton;
     }
+}
+// The whole of a message's details, in a window of their own that scrolls.
+void showDetails(QWidget* parent, const QString& caption, const QString& details)
+{
+    QDialog window(parent);
+    window.setObjectName(QStringLiteral("MessageDetails"));
+    window.setWindowTitle(caption);
+    auto* text = new QPlainTextEdit(details, &window);
+    text->setReadOnly(true);
+    text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &window);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &window, &QDialog::accept);
+    auto* layout = new QVBoxLayout(&window);
+    layout->addWidget(text);
+    layout->addWidget(buttons);
+    window.resize(640, 360);
+    window.exec();
 }
 }  // namespace
 
@@ -40,8 +62,14 @@ MsgButton MessageBoxMessages::show(const Message& m)
         if (m.buttons & b) buttons |= toQt(b);
     box.setStandardButtons(buttons);
     box.setDefaultButton(toQt(m.defaultButton));
+    QPushButton* details = m.details.isEmpty() ? nullptr : box.addButton(QStringLiteral("&Details"), QMessageBox::ActionRole);
     if (m.beep) QApplication::beep();
-    switch (box.exec()) {
+    int answer = box.exec();
+    while (details && box.clickedButton() == details) {
+        showDetails(&box, m.caption, m.details);
+        answer = box.exec();
+    }
+    switch (answer) {
     case QMessageBox::Ok: return Ok;
     case QMessageBox::Yes: return Yes;
     case QMessageBox::No: return No;

@@ -20,6 +20,8 @@ struct Message {
     int buttons = Ok;
     MsgButton defaultButton = Ok;
     bool beep = false;
+    // When not empty, a "&Details" button shows this text whole, and the message comes back.
+    QString details = {};
 };
 
 class Messages {

@@ -477,3 +477,46 @@ TEST(OldDatabasesAtStart, AConversionKilledPartWayGoesOnAfterItsLastBook)
     }
     EXPECT_FALSE(fs::exists(w.old("B2LOG.DBF")));
 }
+
+TEST(OldDatabasesAtStart, ValuesThatCannotBeConvertedAreCountedAndNamedAtTheEnd)
+{
+    World w;
+    const std::string longTitle(95, 'T');
+    old_tables::writeTable(w.old("B2LOG.DBF"), old_tables::layoutV2(),
+                           {{{"Title", "Letters"}, {"Pages", "abc"}},
+                            {{"Title", "Half"}, {"Pages", "1.5"}, {"CheckDate", "20000431"}},
+                            {{"Title", longTitle}},
+                            {{"Title", "Fine"}, {"Pages", "1,024"}, {"CheckDate", "20000430"}}});
+    old_tables::writeTable(w.old("BLOG.DBF"), old_tables::layoutV1(),
+                           {{{"Title", "Lower"}, {"PurchDay", "5"}, {"PurchMonth", "mar"}, {"PurchYear", "1994"}},
+                            {{"Title", "April"}, {"PurchDay", "31"}, {"PurchMonth", "Apr"}, {"PurchYear", "1994"}},
+                            {{"Title", "None"}}});
+    ScriptedMessages messages;
+    for (int file = 0; file < 2; ++file) {
+        messages.expect(ui::Yes);
+        messages.expect();
+    }
+    w.start();
+    ASSERT_EQ(messages.shown.size(), 4);
+    EXPECT_EQ(messages.shown[1].caption, "Convert");
+    EXPECT_EQ(messages.shown[1].text, "The books of \"B2LOG.DBF\" have been converted.  3 values could not be converted "
+                                      "and were left empty.  1 values were too long for their fields and were cut.");
+    const QString t60 = QString(60, u'T') + "...";
+    EXPECT_EQ(messages.shown[1].details,
+              QStringLiteral("Record 1, \"Letters\", Pages: \"abc\" could not be read and was left empty.\n"
+                             "Record 2, \"Half\", Check Out Date: \"20000431\" could not be read and was left empty.\n"
+                             "Record 2, \"Half\", Pages: \"1.5\" could not be read and was left empty.\n"
+                             "Record 3, \"%1\", Title: \"%1\" was too long for the field and was cut.\n")
+                  .arg(t60));
+    EXPECT_EQ(messages.shown[3].text, "The books of \"BLOG.DBF\" have been converted.  2 values could not be converted "
+                                      "and were left empty.");
+    EXPECT_EQ(messages.shown[3].details,
+              "Record 1, \"Lower\", Purchase Date: \"5 mar 1994\" could not be read and was left empty.\n"
+              "Record 2, \"April\", Purchase Date: \"31 Apr 1994\" could not be read and was left empty.\n");
+    ASSERT_EQ(w.count(), 7u);
+    EXPECT_EQ(w.date(1, "CheckDate"), "blank");
+    EXPECT_EQ(w.date(3, "CheckDate"), "20000430");
+    EXPECT_EQ(w.number(3, "Pages"), 1024);
+    EXPECT_FALSE(fs::exists(w.old("B2LOG.DBF")));
+    EXPECT_FALSE(fs::exists(w.old("BLOG.DBF")));
+}

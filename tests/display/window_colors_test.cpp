@@ -27,6 +27,7 @@
 #include "reports/user_report_window.h"
 #include "support/gui_env.h"
 #include "transfer/import_format_window.h"
+#include "ui/appearance.h"
 
 using testing_support::GuiEnv;
 
@@ -186,6 +187,33 @@ TEST(WindowColors, EveryWindowStaysReadableInDarkAndMutedSetsAtSmallAndLargePres
             if (combination == 3) shots.minimumContrast = 3;
             everyWindow(*main, shots, textFile);
             EXPECT_EQ(shots.seen.size(), 21);
+        }
+    }
+}
+
+// A radio button or check box that cannot be chosen must look it, in the default colours and in
+// every predefined combination: its caption greyed, yet still showing on its background.
+TEST(WindowColors, DisabledChoicesLookDisabledInEveryColourSet)
+{
+    std::vector<std::pair<QString, store::ColorSet>> sets {{QStringLiteral("default"), store::DatabaseSettings().colors[0]}};
+    for (int item = 1; item <= display::kColorCombinations; ++item) {
+        store::ColorSet set = sets.front().second;
+        display::applyCombination(set, item);
+        sets.emplace_back(QString::fromLatin1(display::colorCombinations()[std::size_t(item - 1)].name), set);
+    }
+    for (const auto& [name, set] : sets) {
+        QWidget window;
+        auto* radio = new QRadioButton(QStringLiteral("Export Search Criteria"), &window);
+        auto* check = new QCheckBox(QStringLiteral("Print Search Criteria"), &window);
+        ui::applyColorSet(&window, set);
+        for (QAbstractButton* b : {static_cast<QAbstractButton*>(radio), static_cast<QAbstractButton*>(check)}) {
+            b->setEnabled(false);
+            const QColor on = b->palette().color(QPalette::Active, b->foregroundRole());
+            const QColor off = b->palette().color(QPalette::Disabled, b->foregroundRole());
+            // Camouflage's captions hardly stand out from its background even when they can be chosen
+            if (contrast(on, behind(b)) < 2) continue;
+            EXPECT_GE(contrast(on, off), 1.4) << qPrintable(name) << " " << qPrintable(b->text());
+            EXPECT_GE(contrast(off, behind(b)), 1.3) << qPrintable(name) << " " << qPrintable(b->text());
         }
     }
 }

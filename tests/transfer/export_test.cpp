@@ -14,6 +14,7 @@
 #include "support/scripted_messages.h"
 #include "transfer/ascii_format.h"
 #include "transfer/export_window.h"
+#include "ui/appearance.h"
 
 using testing_support::FakeHost;
 
@@ -163,4 +164,38 @@ TEST(Export, TheSearchResultOrEverythingAndADbaseTableWithTypedValues)
     window.StartExportButtonClick();
     EXPECT_EQ(messages.shown.last().caption, QStringLiteral("Error"));
     EXPECT_TRUE(host.searchActive());
+}
+
+// "Export Complete." is said with the search in force again, and greyed choices look greyed in
+// the window's colours, the default ones too.
+TEST(Export, TheEndIsSaidWithTheSearchBackAndADisabledChoiceLooksIt)
+{
+    FakeHost host;
+    chooseFields(host.settings, {1});
+    host.startSearch();
+    testing_support::ScriptedDialogs dialogs;
+    struct Watching : testing_support::ScriptedMessages {
+        FakeHost* host = nullptr;
+        QList<bool> searchOn;
+        ui::MsgButton show(const ui::Message& m) override
+        {
+            searchOn << host->searchActive();
+            return ScriptedMessages::show(m);
+        }
+    } messages;
+    messages.host = &host;
+    TMyExport window(host);
+    window.ExportEntire->setChecked(true);
+    dialogs.fileNames.push_back(QString::fromStdString((host.dir / "ALL.TXT").string()));
+    messages.expect();
+    window.StartExportButtonClick();
+    EXPECT_EQ(messages.shown.value(0).text, QStringLiteral("Export Complete."));
+    EXPECT_EQ(messages.searchOn, QList<bool> {true});
+
+    host.suspendSearch();
+    TMyExport plain(host);
+    ui::dressWindow(&plain, host.settings, store::ConfigureColors);
+    ASSERT_FALSE(plain.ExportSearch->isEnabled());
+    const QPalette p = plain.ExportSearch->palette();
+    EXPECT_NE(p.color(QPalette::Disabled, QPalette::WindowText), p.color(QPalette::Active, QPalette::WindowText));
 }
