@@ -451,10 +451,9 @@ private:
     {
         if (text.isEmpty() || e_.textWidth(text) <= room) return text;
         if (c.numeric) {
-            const QString bare = ungrouped(c, text);
-            if (e_.textWidth(bare) <= room) return bare;
             if (text.size() <= c.width) return text;
-            if (bare.size() <= c.width) return bare;
+            const QString bare = ungrouped(c, text);
+            if (e_.textWidth(bare) <= room || bare.size() <= c.width) return bare;
             const double hash = e_.textWidth(QStringLiteral("#"));
             return QString(hash > 0 ? std::max(int(room / hash), 0) : 0, u'#');
         }

@@ -45,6 +45,9 @@ private:
 int firstLineRefusal(const QString& text, QStringList* labels);
 // Reason 4: a NUL byte in the first 64 KB, which no text file holds.
 int binaryRefusal(const QByteArray& bytes);
+
+// The largest text file an import takes in (it is read whole, then decoded): some four million books.
+inline constexpr qint64 kImportFileLimit = qint64(1) << 30;
 QString refusalMessage(int reason);
 
 // A text file's characters: UTF-8 when the file is valid UTF-8 and not plain ASCII (a byte-order

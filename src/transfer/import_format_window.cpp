@@ -2,6 +2,8 @@
 #include "transfer/import_format_window.h"
 
 #include <QFile>
+
+#include "store/bounded_file.h"
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QPushButton>
@@ -59,9 +61,10 @@ void TImportFormat::FileButtonClick()
     QStringList labels;
     QString text;
     if (ascii) {
-        QFile f(name);
-        if (!f.open(QIODevice::ReadOnly)) return ui::showError(this, QStringLiteral("%1: %2").arg(name, f.errorString()));
-        const QByteArray bytes = f.readAll();
+        // a FIFO or a device is refused at once, and so is a file too large to take in
+        const store::BoundedRead file = store::readBoundedFile(name, transfer::kImportFileLimit);
+        if (!file.problem.isEmpty()) return ui::showError(this, file.problem);
+        const QByteArray& bytes = file.bytes;
         if (const int reason = transfer::binaryRefusal(bytes)) return error(transfer::refusalMessage(reason));
         text = transfer::decodeTextFile(bytes);
         if (const int reason = transfer::firstLineRefusal(text, &labels)) return error(transfer::refusalMessage(reason));

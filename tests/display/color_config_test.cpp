@@ -291,7 +291,8 @@ TEST(ProgramFonts, StringGridsTakeTheEditFontAndOtherControlsAreLeftAlone)
     EXPECT_EQ(button->font().family(), "Liberation Serif");
 }
 
-TEST(ColorSets, StoredColoursAreCutTo24Bits)
+// A colour outside the 24 bits of red, green and blue reads as that entry's standard colour.
+TEST(ColorSets, StoredColoursOutsideTwentyFourBitsReadAsTheirDefaults)
 {
     GuiEnv env;
     const QString ini = QString::fromStdString((env.dir.path() / "COLORS.INI").string());
@@ -300,7 +301,7 @@ TEST(ColorSets, StoredColoursAreCutTo24Bits)
     f.write("Edit Window Color", "Edit Text", "33554432");
     f.save();
     const store::DatabaseSettings s = store::readDatabaseSettings(ini);
-    EXPECT_EQ(s.colors[store::EditColors][store::MainBackground], 0xFFFFFF);
+    EXPECT_EQ(s.colors[store::EditColors][store::MainBackground], 12632256);
     EXPECT_EQ(s.colors[store::EditColors][store::EditText], 0);
     EXPECT_EQ(s.colors[store::MainColors][store::MainBackground], 12632256);
 }

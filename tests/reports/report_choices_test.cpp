@@ -2,6 +2,7 @@
 // The report windows keep what the user chose: margins that leave no room are refused, the font
 // dialog opens on the item's font, the page-width zoom is steady, Ctrl+X leaves the preview from
 // any box, the layout names the report being made, and the PDF choice stands apart from printers.
+#include <QCheckBox>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
@@ -57,6 +58,12 @@ TEST(ReportChoices, MarginsThatLeaveNoRoomAreRefusedWhenTypedAndWhenRun)
         d.BottomMargin->setText(QStringLiteral("9.8"));
         messages.expect();
         d.UpdateButtonClick();
+        // turned sideways the page has room for margins it had none for upright
+        d.BottomMargin->setText(QStringLiteral("0.5"));
+        d.LeftMargin->setText(QStringLiteral("4.5"));
+        d.RightMargin->setText(QStringLiteral("3.5"));
+        d.LandOrient->setChecked(true);
+        d.UpdateButtonClick();
     });
     list.NewButtonClick();
     ASSERT_EQ(messages.shown.size(), 2);
@@ -64,7 +71,8 @@ TEST(ReportChoices, MarginsThatLeaveNoRoomAreRefusedWhenTypedAndWhenRun)
                                                      "the page.  Make the left or right margin smaller."));
     EXPECT_EQ(messages.shown[1].text,
               QStringLiteral("The bottom margin leaves no room for a line on the page.  Make the bottom margin smaller."));
-    EXPECT_EQ(file.count(), 8);  // nothing saved
+    EXPECT_EQ(file.count(), 9);  // only the landscape one saved
+    EXPECT_EQ(file.read(8)->leftMargin, 4.5);
 
     // a report file that holds such margins is refused when it runs, never reported completed
     reports::ReportDefinition r = reports::builtInReports()[0];

@@ -129,6 +129,29 @@ TEST(ReportOrder, OrdersTheBooksAsTheSortTagWouldWhenTheTableCannot)
     EXPECT_EQ(reportOrder(plain, byTitle), (std::vector<std::uint32_t> {3, 1, 4}));
 }
 
+TEST(ReportOrder, ManyEqualKeysKeepRecordOrderAsTheTagKeepsThem)
+{
+    TempDir dir;
+    std::vector<Book> books;
+    for (int i = 0; i < 300; ++i) books.push_back({{1, "Book " + std::to_string(i)}, {5, i % 3 == 0 ? "B" : "A"}});
+    testing_support::makeBookTable(dir.path(), books);
+    std::vector<std::uint32_t> inMemory;
+    {
+        dbase::Table plain;
+        plain.open(dir.path(), "BOOKS.DBF", {false, true, {}});
+        inMemory = *reportOrder(plain, {5, 0, 0, 0});
+    }
+    {
+        dbase::Table t;
+        t.open(dir.path(), "BOOKS.DBF", {true, false, {}});
+        t.addTag("NewIndex", find::BuildSortString({5, 0, 0, 0}).toStdString());
+    }
+    dbase::Table tagged;
+    tagged.open(dir.path(), "BOOKS.DBF", {false, true, "NewIndex"});
+    EXPECT_EQ(inMemory, rowsOf(tagged));
+    EXPECT_TRUE(std::is_sorted(inMemory.begin(), inMemory.begin() + 200));
+}
+
 TEST(ReportOrder, RunsGroupTheTableInTheSortOrderWhateverItsTag)
 {
     RegionalGuard regional;
@@ -192,6 +215,14 @@ TEST(ReportOrder, TheCommandLineSortsATableWithoutIndexOrWithAStaleTagAndWritesN
     expectSortedGroups(report("stale.txt"), sums);
     EXPECT_EQ(bytesOf("BOOKS.DBF"), table);
     EXPECT_EQ(bytesOf("BOOKS.MDX"), index);
+
+    // an index that cannot be read: the report is still made, in the sort order
+    {
+        std::fstream f(dir / "BOOKS.MDX", std::ios::in | std::ios::out | std::ios::binary);
+        f.seekp(0);
+        f.write(std::string(600, '\xFF').data(), 600);
+    }
+    expectSortedGroups(report("broken.txt"), sums);
 
     // no index at all, as another dBASE program may leave a table
     std::filesystem::remove(dir / "BOOKS.MDX");

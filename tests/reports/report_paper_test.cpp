@@ -2,7 +2,10 @@
 // Reports on paper against their text file: values printed whole, totals of a large collection,
 // rows per page, landscape pages, groups and the fonts of what is drawn.
 #include <QFile>
+#include <QFontMetricsF>
+#include <QImage>
 #include <QRegularExpression>
+#include <map>
 #include <gtest/gtest.h>
 
 #include "app/regional.h"
@@ -75,8 +78,30 @@ QStringList valueTokens(const QString& text)
     return out;
 }
 
+// Texts drawn on one line never run into each other.
+void expectNoOverlaps(const render::StreamDevice& pages, const QString& name)
+{
+    QImage measure(1, 1, QImage::Format_RGB32);
+    measure.setDotsPerMeterX(qRound(1200 / 0.0254));
+    measure.setDotsPerMeterY(qRound(1200 / 0.0254));
+    for (int p = 0; p < pages.pageCount(); ++p) {
+        std::map<long, std::vector<std::pair<double, double>>> lines;  // baseline → (left, right)
+        for (const auto& t : pages.textsOn(p)) {
+            const double width = QFontMetricsF(t.font, &measure).horizontalAdvance(t.text) / 1200;
+            lines[std::lround(t.at.y() * 1000)].push_back({t.at.x(), t.at.x() + width});
+        }
+        for (auto& [y, spans] : lines) {
+            std::sort(spans.begin(), spans.end());
+            for (std::size_t k = 1; k < spans.size(); ++k)
+                EXPECT_LE(spans[k - 1].second, spans[k].first + 1e-6)
+                    << name.toStdString() << ", page " << p + 1 << ", line at " << y / 1000.0;
+        }
+    }
+}
+
 void expectSameValues(const Both& both, const QString& name)
 {
+    expectNoOverlaps(both.pages, name);
     ASSERT_EQ(both.textPages.size(), both.pages.pageCount()) << name.toStdString();
     for (int p = 0; p < both.pages.pageCount(); ++p) {
         const QStringList onPaper = valueTokens(pageText(both.pages, p));
@@ -161,10 +186,46 @@ TEST(ReportPaper, RoomIsLentByNeighboursAndTheLinesEnd)
     widths = shareRoom({{1.0, 2.0, 0}, {1.0, 0, 0}}, 2.0);
     EXPECT_DOUBLE_EQ(widths[0], 1.0);
     EXPECT_EQ(shareRoom({{1.0, 0.9, 0.1}, {1.0, 1.0, 0}}, 2.0), (std::vector<double> {1.0, 1.0}));
+    // a cell that is short itself lends nothing
+    EXPECT_EQ(shareRoom({{1.0, 1.2, 0}, {0.5, 0.8, -0.3}}, 1.5), (std::vector<double> {1.0, 0.5}));
     // a lender gives no more than it has, to one borrower or several
     widths = shareRoom({{1.0, 1.2, 0}, {0.3, 0, 0.3}, {1.0, 1.2, 0}}, 2.3);
     EXPECT_DOUBLE_EQ(widths[0] + widths[1] + widths[2], 2.3);
     EXPECT_GE(widths[1], 0.0);
+}
+
+TEST(ReportPaper, ShortValuesArePrintedWholeWhenNoNeighbourHasRoomToLend)
+{
+    RegionalGuard regional;
+    TempDir dir;
+    testing_support::makeBookTable(dir.path(), {{{1, "Alpha"}, {17, "Yes"}, {3, "1931"}, {2, "Penn, Ada"}, {24, "1415"}}});
+    ReportDefinition r = builtInReports()[0];  // one line, 90 characters, 10 points
+    r.useTotals = false;
+    r.columnHeaders = false;
+    ReportLine& line = r.body[0];
+    line = ReportLine();
+    const int widths[] = {40, 3, 4, 43};
+    const int fields[] = {1, 17, 3, 2};
+    for (int k = 0; k < 4; ++k) {
+        line.items[std::size_t(k)].name = QStringLiteral("F");
+        line.items[std::size_t(k)].fieldNumber = fields[k];
+        line.items[std::size_t(k)].width = widths[k];
+    }
+    Both both;
+    runBoth(dir, r, {}, both);
+    const QString paper = pageText(both.pages, 0);
+    EXPECT_TRUE(paper.contains(QStringLiteral(" Yes "))) << paper.toStdString();
+    EXPECT_TRUE(paper.contains(QStringLiteral(" 1931 "))) << paper.toStdString();
+
+    // at 120 characters and 8 points a grouped number keeps its separators where it fits in characters
+    r.charsPerLine = 120;
+    r.bodyFont.size = 8;
+    line.items[1].fieldNumber = 24;
+    line.items[1].width = 5;
+    line.items[3].width = 71;
+    Both narrow;
+    runBoth(dir, r, {}, narrow);
+    EXPECT_TRUE(pageText(narrow.pages, 0).contains(QStringLiteral(" 1,415 "))) << pageText(narrow.pages, 0).toStdString();
 }
 
 TEST(ReportPages, RowsPerPageFillEveryLineOfTheBody)

@@ -287,6 +287,17 @@ TEST(ReportRun, EndsWhateverTheLayoutAndSaysWhenNoLineFits)
     EXPECT_GE(squeezed.pages, 6);
     EXPECT_LE(squeezed.pages, 6 + 3);
 
+    r.bottomMargin = 0.5;
+    r.leftMargin = r.rightMargin = 4.2;  // no room for a character across the page
+    try {
+        runReport(in, engine, device);
+        FAIL() << "a report without room across the page was run";
+    } catch (const ReportRunError& e) {
+        EXPECT_STREQ(e.what(), "The margins and fonts of this report leave no room for a line on the page.  "
+                               "Make the margins or the fonts smaller.");
+    }
+    r.leftMargin = r.rightMargin = 0.5;
+
     r.bottomMargin = 9.2;  // no room at all
     try {
         runReport(in, engine, device);
