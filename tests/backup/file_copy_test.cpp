@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -177,4 +178,26 @@ TEST(FileCopy, SameFileAndRoom)
     writeFile(dir / "master.001", 3, 'l');
     EXPECT_EQ(backup::findCaseless(folder, "MASTER.001"), folder + "/master.001");
     EXPECT_EQ(backup::findCaseless(folder, "MASTER.002"), folder + "/MASTER.002");
+}
+
+// A backup or restore source that is no regular file (a FIFO named like a list file, a link to a
+// device) is refused at once, and the file it would have replaced stays as it was.
+TEST(FileCopy, SpecialSourcesAreRefusedWithoutWaiting)
+{
+    testing_support::TempDir dir;
+    const QString fifo = QString::fromStdString((dir / "BOOKS.001").string());
+    ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", dir / "BOOKS.002");
+    const QString old = QString::fromStdString((dir / "OLD.001").string());
+    QFile f(old);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("Penn, Ada\r\n");
+    f.close();
+    for (const QString& source : {fifo, QString::fromStdString((dir / "BOOKS.002").string())}) {
+        const backup::CopyResult r = backup::replaceFile(source, old);
+        EXPECT_FALSE(r.ok);
+        EXPECT_TRUE(r.error.contains(QStringLiteral("is not a regular file"))) << r.error.toStdString();
+        EXPECT_EQ(QFileInfo(old).size(), 11);
+    }
+    EXPECT_EQ(QDir(QString::fromStdString(dir.path().string())).entryList(QDir::Hidden | QDir::Files).size(), 2);
 }
