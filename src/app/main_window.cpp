@@ -190,7 +190,9 @@ void TMain::FormCreate(const StartOptions& options)
     applyFormats();
     // 11.
     currentDatabase = settings.lastDatabase;
-    if (currentDatabase.isEmpty() || !QFileInfo(currentDatabase).isFile()) {  // missing, or a folder
+    const QString requested = app::databaseRequested(options.arguments, startDirectory);
+    const bool takenFromCommandLine = !requested.isEmpty() && takeRequestedDatabase(requested);
+    if (!takenFromCommandLine && (currentDatabase.isEmpty() || !QFileInfo(currentDatabase).isFile())) {  // missing, or a folder
         currentDatabase = QDir(programDirectory).filePath(QStringLiteral("MASTER.DBF"));
         if (!QFileInfo::exists(currentDatabase) && !MakeNewDB(currentDatabase)) return;  // the program ends
     }

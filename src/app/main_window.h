@@ -191,6 +191,8 @@ private:
     find::LocateResult runLocate(const find::LocateRequest& r, bool fromStart);
     void openChosen(const QString& path);
     bool chooseDatabaseAtStart();
+    bool takeRequestedDatabase(const QString& path);
+    bool passesOpenChecks(const QString& path);
     enum class StartCheck { Valid, Invalid, InUse };
     StartCheck checkDatabaseAtStart(const QString& path);
     void applyTableAccess();
