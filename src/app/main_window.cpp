@@ -24,6 +24,7 @@
 #include "reports/report_file.h"
 #include "store/profile.h"
 #include "ui/about_box.h"
+#include "ui/accessible_names.h"
 #include "ui/appearance.h"
 #include "ui/bevel.h"
 #include "ui/book_grid_model.h"
@@ -51,6 +52,7 @@ TMain::TMain(const StartOptions& options, QWidget* parent)
     : QMainWindow(parent), MyCreateTable(files_.MyCreateTable), MyCheckTable(files_.MyCheckTable)
 {
     setObjectName(QStringLiteral("Main"));
+    ui::nameControlsOfEveryWindow();
     buildWidgets();
     buildMenus();
     buildSpeedButtons();
@@ -101,6 +103,7 @@ void TMain::buildWidgets()
 
     ViewerGrid = new QTableView(client_);
     ViewerGrid->setObjectName(QStringLiteral("ViewerGrid"));
+    ViewerGrid->setAccessibleName(ViewerLabel->text());  // the heading above it, not the count beside
     MyDataSource = new ui::BookGridModel(MyTable, this);
     MyDataSource->setObjectName(QStringLiteral("MyDataSource"));
     ViewerGrid->setModel(MyDataSource);

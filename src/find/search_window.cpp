@@ -131,6 +131,7 @@ void TMySearch::setHeader()
 {
     SearchGrid->setHorizontalHeaderLabels({QStringLiteral(" FIELD"), QString(),
                                            QStringLiteral(" SEARCH CRITERIA    (Level %1)").arg(level_)});
+    SearchGrid->horizontalHeaderItem(1)->setData(Qt::AccessibleTextRole, QStringLiteral("Search Options"));
 }
 
 void TMySearch::FormShow()
@@ -150,7 +151,10 @@ void TMySearch::FormShow()
         auto* option = new QTableWidgetItem(hasOptions(row) ? QStringLiteral("...") : QString());
         option->setFlags(Qt::ItemIsEnabled);
         option->setTextAlignment(Qt::AlignCenter);
-        if (hasOptions(row)) option->setBackground(QColor(192, 192, 192));
+        if (hasOptions(row)) {
+            option->setBackground(QColor(192, 192, 192));
+            option->setData(Qt::AccessibleTextRole, QStringLiteral("Search Options"));
+        }
         SearchGrid->setItem(row, 1, option);
         SearchGrid->setItem(row, 2, new QTableWidgetItem(QString()));
     }
