@@ -29,6 +29,7 @@
 #include "ui/bevel.h"
 #include "ui/book_grid_model.h"
 #include "ui/dialogs.h"
+#include "ui/grid_keys.h"
 #include "ui/help.h"
 #include "ui/messages.h"
 #include "ui/navigator.h"
@@ -120,6 +121,17 @@ void TMain::buildWidgets()
     connect(&MyTable, &store::Dataset::opened, this, &TMain::updateCommands);
     connect(&MyTable, &store::Dataset::closed, this, &TMain::updateCommands);
     connect(ViewerGrid, &QTableView::doubleClicked, this, [this] { runCommand(QStringLiteral("DoEdit")); });
+    // a value written from a cell's editor resets the model, which takes the editor and the focus
+    // with it: the focus goes back to the grid, so that the arrows and F2 go on working
+    connect(MyDataSource, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+        const QWidget* f = QApplication::focusWidget();
+        refocusGrid_ = f && (f == ViewerGrid || ViewerGrid->isAncestorOf(f));
+    });
+    connect(MyDataSource, &QAbstractItemModel::modelReset, this, [this] {
+        if (refocusGrid_ && isVisible()) ViewerGrid->setFocus(Qt::OtherFocusReason);
+        refocusGrid_ = false;
+    });
+    ui::leaveOnCtrlTab(ViewerGrid);
 
     MyNavigator = new ui::TNavigator(client_);
     connect(MyNavigator, &ui::TNavigator::clicked, this, [this] { DisplayCount(); });

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+// Keys that make a grid usable without a mouse.
+#include <functional>
+
+class QAbstractItemView;
+
+namespace ui {
+
+// Ctrl+Tab and Ctrl+Shift+Tab leave the grid for the next or previous control (Tab itself moves
+// between the grid's cells).
+void leaveOnCtrlTab(QAbstractItemView* grid);
+
+// Space changes the current row's Yes/No cell, as a double-click does; Return in the grid does
+// nothing, so that it cannot press the window's default button by mistake.  Ctrl+Tab leaves the
+// grid.
+void toggleOnSpace(QAbstractItemView* grid, std::function<void(int row)> toggle);
+
+}  // namespace ui
