@@ -2,6 +2,7 @@
 #include "app/command_line.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace app {
 
@@ -16,7 +17,10 @@ QString databaseRequested(const QStringList& parameters, const QString& startDir
 {
     const qsizetype at = browseRequested(parameters) ? 1 : 0;
     if (parameters.size() <= at || parameters.at(at).isEmpty()) return {};
-    return QDir::cleanPath(QDir(startDirectory).absoluteFilePath(parameters.at(at)));
+    const QString path = QDir::cleanPath(QDir(startDirectory).absoluteFilePath(parameters.at(at)));
+    // a switch of another program's ("/READONLY") is no file; a file of any name is one
+    if (!path.endsWith(QLatin1String(".DBF"), Qt::CaseInsensitive) && !QFileInfo::exists(path)) return {};
+    return path;
 }
 
 std::optional<QString> informationRequested(const QStringList& parameters)

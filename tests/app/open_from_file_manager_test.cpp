@@ -94,6 +94,10 @@ TEST(OpenFromFileManager, BrowseModeAndARelativeNameGoTogether)
     EXPECT_EQ(app::databaseRequested({"--browse"}, "/x"), "");
     EXPECT_EQ(app::databaseRequested({"a/../B.DBF"}, "/x"), "/x/B.DBF");
     EXPECT_EQ(app::databaseRequested({"/y/B.DBF"}, "/x"), "/y/B.DBF");
+    EXPECT_EQ(app::databaseRequested({"/y/b.dbf"}, "/x"), "/y/b.dbf");
+    EXPECT_EQ(app::databaseRequested({"/READONLY", "/BROWSE"}, "/x"), "");  // a switch, not a file
+    EXPECT_EQ(app::databaseRequested({"NOTES.TXT"}, "/x"), "");  // no such file
+
 }
 
 // A file that is no book table is refused with Open's own message, and the program goes on with
