@@ -30,6 +30,7 @@
 #include "ui/book_grid_model.h"
 #include "ui/dialogs.h"
 #include "ui/grid_keys.h"
+#include "ui/keyboard_focus.h"
 #include "ui/help.h"
 #include "ui/messages.h"
 #include "ui/navigator.h"
@@ -54,6 +55,7 @@ TMain::TMain(const StartOptions& options, QWidget* parent)
 {
     setObjectName(QStringLiteral("Main"));
     ui::nameControlsOfEveryWindow();
+    ui::followFocusInEveryWindow();
     buildWidgets();
     buildMenus();
     buildSpeedButtons();

@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// Tab through radio groups and focus that shows from the start.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "reports/printer_select_window.h"
+#include "ui/keyboard_focus.h"
+
+namespace {
+QStringList tabThrough(int presses, Qt::Key key = Qt::Key_Tab)
+{
+    QStringList seen;
+    for (int i = 0; i < presses; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        seen << QApplication::focusWidget()->objectName();
+    }
+    return seen;
+}
+
+void showActive(QWidget& w)
+{
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+}
+}  // namespace
+
+TEST(KeyboardFocus, ARadioGroupIsOneTabStopAtItsChosenButton)
+{
+    ui::followFocusInEveryWindow();
+    QDialog d;
+    auto make = [&d](QWidget* w, const char* name, int y) {
+        w->setObjectName(name);
+        w->setParent(&d);
+        w->move(0, y);
+        return w;
+    };
+    make(new QLineEdit, "Edit", 0);
+    QRadioButton* radios[3];
+    for (int i = 0; i < 3; ++i)
+        radios[i] = static_cast<QRadioButton*>(make(new QRadioButton("choice"), i == 0 ? "A" : i == 1 ? "B" : "C", 30 + 30 * i));
+    make(new QPushButton("&Ok"), "Ok", 130);
+    radios[1]->setChecked(true);
+    showActive(d);
+    EXPECT_TRUE(d.testAttribute(Qt::WA_KeyboardFocusChange));  // the first focus is drawn
+    d.findChild<QLineEdit*>("Edit")->setFocus();
+    EXPECT_EQ(tabThrough(3), QStringList({"B", "Ok", "Edit"}));
+    EXPECT_EQ(tabThrough(3, Qt::Key_Backtab), QStringList({"Ok", "B", "Edit"}));
+    // the arrows choose within the group; Tab then enters at the new choice
+    d.findChild<QLineEdit*>("Edit")->setFocus();
+    tabThrough(1);
+    QTest::keyClick(radios[1], Qt::Key_Down);
+    EXPECT_TRUE(radios[2]->isChecked());
+    d.findChild<QLineEdit*>("Edit")->setFocus();
+    EXPECT_EQ(tabThrough(2), QStringList({"C", "Ok"}));
+}
+
+TEST(KeyboardFocus, PrinterSelectionTabsOnceThroughItsControls)
+{
+    ui::followFocusInEveryWindow();
+    TPrintSelect select;
+    showActive(select);
+    auto* other = select.findChild<QRadioButton*>("OtherPrinter");
+    auto* deflt = select.findChild<QRadioButton*>("DefaultPrinter");
+    ASSERT_TRUE(other && deflt);
+    deflt->setChecked(true);
+    deflt->setFocus(Qt::TabFocusReason);
+    QStringList seen;
+    for (int i = 0; i < 10 && seen.value(seen.size() - 1) != "DefaultPrinter"; ++i) seen << tabThrough(1);
+    EXPECT_EQ(seen.last(), "DefaultPrinter") << seen.join(",").toStdString();  // round once
+    EXPECT_FALSE(seen.contains("OtherPrinter")) << seen.join(",").toStdString();
+    EXPECT_TRUE(seen.contains("OkButton") && seen.contains("CancelButton")) << seen.join(",").toStdString();
+}
