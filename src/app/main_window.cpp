@@ -29,7 +29,6 @@
 #include "ui/bevel.h"
 #include "ui/book_grid_model.h"
 #include "ui/dialogs.h"
-#include "ui/grid_keys.h"
 #include "ui/keyboard_focus.h"
 #include "ui/help.h"
 #include "ui/messages.h"
@@ -133,7 +132,6 @@ void TMain::buildWidgets()
         if (refocusGrid_ && isVisible()) ViewerGrid->setFocus(Qt::OtherFocusReason);
         refocusGrid_ = false;
     });
-    ui::leaveOnCtrlTab(ViewerGrid);
 
     MyNavigator = new ui::TNavigator(client_);
     connect(MyNavigator, &ui::TNavigator::clicked, this, [this] { DisplayCount(); });

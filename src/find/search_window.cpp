@@ -18,7 +18,6 @@
 
 #include "app/regional.h"
 #include "ui/appearance.h"
-#include "ui/grid_keys.h"
 #include "ui/help.h"
 #include "ui/messages.h"
 #include "ui/window_fit.h"
@@ -131,7 +130,6 @@ TMySearch::TMySearch(Host host, QWidget* parent) : QDialog(parent), host_(std::m
     operators_.fill(1);
     SearchGrid = new SearchGridView(store::kFieldCount, 3, this);
     SearchGrid->setObjectName(QStringLiteral("SearchGrid"));
-    ui::leaveOnCtrlTab(SearchGrid);
     SearchGrid->verticalHeader()->setVisible(false);
     SearchGrid->setTabKeyNavigation(true);
     SearchGrid->setItemDelegateForColumn(2, new CriterionDelegate(this, SearchGrid));

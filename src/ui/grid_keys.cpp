@@ -9,19 +9,6 @@ namespace ui {
 
 namespace {
 
-void focusBeside(QWidget* grid, bool forward)
-{
-    QWidget* w = grid;
-    for (;;) {
-        w = forward ? w->nextInFocusChain() : w->previousInFocusChain();
-        if (!w || w == grid) return;
-        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled() && w->window() == grid->window() &&
-            !grid->isAncestorOf(w) && !w->focusProxy())
-            break;
-    }
-    w->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-}
-
 class GridKeys : public QObject {
 public:
     GridKeys(QAbstractItemView* grid, std::function<void(int)> toggle) : QObject(grid), grid_(grid), toggle_(std::move(toggle))
@@ -34,11 +21,7 @@ public:
         if (e->type() != QEvent::KeyPress) return false;
         auto* k = static_cast<QKeyEvent*>(e);
         const int key = k->key();
-        if ((key == Qt::Key_Tab || key == Qt::Key_Backtab) && (k->modifiers() & Qt::ControlModifier)) {
-            focusBeside(grid_, key == Qt::Key_Tab && !(k->modifiers() & Qt::ShiftModifier));
-            return true;
-        }
-        if (!toggle_ || (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) return false;
+        if (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
         if (key == Qt::Key_Space) {
             if (grid_->currentIndex().isValid()) toggle_(grid_->currentIndex().row());
             return true;
@@ -52,8 +35,6 @@ private:
 };
 
 }  // namespace
-
-void leaveOnCtrlTab(QAbstractItemView* grid) { new GridKeys(grid, nullptr); }
 
 void toggleOnSpace(QAbstractItemView* grid, std::function<void(int row)> toggle) { new GridKeys(grid, std::move(toggle)); }
 

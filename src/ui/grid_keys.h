@@ -7,13 +7,8 @@ class QAbstractItemView;
 
 namespace ui {
 
-// Ctrl+Tab and Ctrl+Shift+Tab leave the grid for the next or previous control (Tab itself moves
-// between the grid's cells).
-void leaveOnCtrlTab(QAbstractItemView* grid);
-
 // Space changes the current row's Yes/No cell, as a double-click does; Return in the grid does
-// nothing, so that it cannot press the window's default button by mistake.  Ctrl+Tab leaves the
-// grid.
+// nothing, so that it cannot press the window's default button by mistake.
 void toggleOnSpace(QAbstractItemView* grid, std::function<void(int row)> toggle);
 
 }  // namespace ui

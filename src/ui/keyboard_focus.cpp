@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/keyboard_focus.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QButtonGroup>
 #include <QFocusEvent>
 #include <QPointer>
@@ -27,6 +29,23 @@ bool takesTab(QWidget* w)
     return (w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled() && !w->focusProxy();
 }
 
+// The next (previous) control after view and everything inside it.
+void focusBeside(QWidget* view, bool forward)
+{
+    QWidget* w = view;
+    do w = forward ? w->nextInFocusChain() : w->previousInFocusChain();
+    while (w && w != view && (!takesTab(w) || w->window() != view->window() || view->isAncestorOf(w)));
+    if (w && w != view) w->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+}
+
+// The grid, list or tree w belongs to (w itself or the editor of one of its cells).
+QAbstractItemView* viewOf(QWidget* w)
+{
+    for (; w && !w->isWindow(); w = w->parentWidget())
+        if (auto* v = qobject_cast<QAbstractItemView*>(w)) return v;
+    return nullptr;
+}
+
 class FollowFocus : public QObject {
 public:
     using QObject::QObject;
@@ -36,6 +55,14 @@ public:
         auto* w = static_cast<QWidget*>(o);
         if (e->type() == QEvent::Show && w->isWindow()) {
             w->setAttribute(Qt::WA_KeyboardFocusChange);  // draw the focus from the start
+        } else if (e->type() == QEvent::KeyPress) {
+            // Ctrl+Tab leaves a grid, list or tree (Tab may move between its cells)
+            auto* k = static_cast<QKeyEvent*>(e);
+            if ((k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) && (k->modifiers() & Qt::ControlModifier))
+                if (QAbstractItemView* view = viewOf(w)) {
+                    focusBeside(view, k->key() == Qt::Key_Tab && !(k->modifiers() & Qt::ShiftModifier));
+                    return true;
+                }
         } else if (e->type() == QEvent::FocusOut) {
             left_ = w;
         } else if (e->type() == QEvent::FocusIn) {

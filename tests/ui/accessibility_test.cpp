@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Every window opened in turn and walked as a screen reader walks it: each control that can take
-// the focus, or that a user clicks, has a name to say; a grid's column headings are named.
+// the focus, or that a user clicks, has a name to say; a grid's column headings are named.  Then
+// Tab goes once round it: every enabled control is reached exactly once.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -13,7 +14,11 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTextBrowser>
+#include <QTest>
 #include <QTimer>
+#include <QComboBox>
+#include <QAbstractSpinBox>
+#include <QRadioButton>
 #include <QToolButton>
 #include <map>
 
@@ -36,6 +41,7 @@
 #include "support/gui_env.h"
 #include "ui/accessible_names.h"
 #include "ui/help_window.h"
+#include "ui/keyboard_focus.h"
 #include "ui/navigator.h"
 
 using testing_support::GuiEnv;
@@ -85,6 +91,61 @@ QStringList unnamedControls(QWidget* window)
     return unnamed;
 }
 
+bool tabStop(QWidget* w, QWidget* window)
+{
+    if (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisible() || !w->isEnabled() || w->focusProxy() ||
+        w->window() != window)
+        return false;
+    for (QWidget* p = w->parentWidget(); p && p != window; p = p->parentWidget())
+        if (qobject_cast<QComboBox*>(p) || qobject_cast<QAbstractSpinBox*>(p) || qobject_cast<QAbstractItemView*>(p))
+            return false;  // part of its owner
+    return true;
+}
+
+// A group of radio buttons is one stop (at its chosen button): its first button stands for it.
+QWidget* unit(QWidget* w)
+{
+    if (auto* r = qobject_cast<QRadioButton*>(w); r && r->autoExclusive())
+        for (QRadioButton* b : r->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly))
+            if (b->autoExclusive() && b->isVisible()) return b;
+    return w;
+}
+
+// Tab from the first stop round the window (Ctrl+Tab out of a grid, where Tab moves between cells):
+// the stops reached more than once or never.
+QStringList tabFaults(QWidget* window)
+{
+    QList<QWidget*> stops;
+    for (QWidget* w : window->findChildren<QWidget*>())
+        if (tabStop(w, window) && !stops.contains(unit(w))) stops << unit(w);
+    if (stops.isEmpty()) return {};
+    window->activateWindow();
+    QApplication::processEvents();
+    QWidget* first = stops.first();
+    if (auto* r = qobject_cast<QRadioButton*>(first))  // a group is entered at its chosen button
+        for (QRadioButton* b : r->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly))
+            if (b->isChecked()) first = b;
+    first->setFocus(Qt::TabFocusReason);
+    QList<QWidget*> reached;
+    for (int i = 0; i < stops.size() * 2 + 4; ++i) {
+        QWidget* f = QApplication::focusWidget();
+        if (!f) return {"the focus was lost after " + QString::number(reached.size()) + " stops"};
+        for (QWidget* p = f; p && p != window; p = p->parentWidget())
+            if (stops.contains(unit(p))) f = unit(p);  // an editor inside a grid or box counts as its owner
+        if (!reached.isEmpty() && f == reached.first()) break;
+        reached << f;
+        const bool grid = qobject_cast<QAbstractItemView*>(f) != nullptr;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, grid ? Qt::ControlModifier : Qt::NoModifier);
+        QApplication::processEvents();
+    }
+    QStringList faults;
+    for (QWidget* w : stops) {
+        const auto n = reached.count(w);
+        if (n != 1) faults << QStringLiteral("%1 %2 reached %3 times").arg(w->metaObject()->className(), w->objectName()).arg(n);
+    }
+    return faults;
+}
+
 // Walks each window as it is shown, then closes it, so that a command's modal window returns.
 class WindowWalker : public QObject {
 public:
@@ -103,8 +164,9 @@ public:
     void visit(QWidget* w)
     {
         if (!w->isVisible()) return;
-        found[command + ": " + w->metaObject()->className() + QStringLiteral(" \"") + w->windowTitle() + '"'] =
-            unnamedControls(w);
+        const QString window = command + ": " + w->metaObject()->className() + QStringLiteral(" \"") + w->windowTitle() + '"';
+        found[window] = unnamedControls(w);
+        tabs[window] = tabFaults(w);
         if (auto* d = qobject_cast<QDialog*>(w))
             d->reject();
         else
@@ -119,6 +181,7 @@ public:
     }
 
     std::map<QString, QStringList> found;
+    std::map<QString, QStringList> tabs;  // each control once round the window
     QString command;
 
 private:
@@ -171,10 +234,8 @@ TEST(Accessibility, EveryControlOfEveryWindowHasAName)
         EXPECT_GT(walker.found.size(), before) << name << " opened no window";
     }
     walker.command = "Search Options";
-    main->MySearch->show();
     main->MySearch->FormShow();
     main->MySearch->OptionClick(6);  // Cost: the operators
-    main->MySearch->reject();
     EXPECT_TRUE(walker.found.count("Search Options: QDialog \"Search Options\""));
 
     ui::THelpWindow help;
@@ -184,6 +245,8 @@ TEST(Accessibility, EveryControlOfEveryWindowHasAName)
 
     for (const auto& [window, unnamed] : walker.found)
         EXPECT_TRUE(unnamed.isEmpty()) << window.toStdString() << ": " << unnamed.join("; ").toStdString();
+    for (const auto& [window, faults] : walker.tabs)
+        EXPECT_TRUE(faults.isEmpty()) << "Tab in " << window.toStdString() << ": " << faults.join("; ").toStdString();
 }
 
 // The names come from what a sighted user reads: a hint, the label to the left, the label above.
@@ -215,10 +278,11 @@ TEST(Accessibility, ControlsAreNamedByTheTextBesideThem)
     EXPECT_EQ(ui::spokenName(far), "");
 }
 
-// The windows opened from other windows, each shown on its own.
+// The windows opened from other windows, each shown on its own: named, and Tab once round.
 TEST(Accessibility, TheReportWindowsNameTheirControlsToo)
 {
     ui::nameControlsOfEveryWindow();  // as the main window does
+    ui::followFocusInEveryWindow();
     testing_support::FakeHost host;
     testing_support::ScriptedDialogs dialogs;
     std::array<QString, 36> names;
@@ -243,6 +307,8 @@ TEST(Accessibility, TheReportWindowsNameTheirControlsToo)
         w->show();
         const QStringList unnamed = unnamedControls(w.get());
         EXPECT_TRUE(unnamed.isEmpty()) << w->metaObject()->className() << ": " << unnamed.join("; ").toStdString();
+        const QStringList tabs = tabFaults(w.get());
+        EXPECT_TRUE(tabs.isEmpty()) << "Tab in " << w->metaObject()->className() << ": " << tabs.join("; ").toStdString();
         w->hide();
     }
 }

@@ -20,6 +20,7 @@
 #include "support/scripted_messages.h"
 #include "transfer/export_window.h"
 #include "ui/grid_keys.h"
+#include "ui/keyboard_focus.h"
 
 namespace {
 void showActive(QWidget& w)
@@ -42,6 +43,7 @@ TEST(GridKeys, SpaceTogglesReturnIsKeptAndCtrlTabLeaves)
     int accepted = 0;
     QObject::connect(&d, &QDialog::accepted, [&] { ++accepted; });
     QList<int> toggled;
+    ui::followFocusInEveryWindow();  // Ctrl+Tab, as the main window sets it up
     ui::toggleOnSpace(grid, [&](int row) { toggled << row; });
     showActive(d);
     grid->setFocus();
