@@ -2,7 +2,10 @@
 // Tab through radio groups and focus that shows from the start.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
@@ -10,7 +13,9 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "display/color_sets.h"
 #include "reports/printer_select_window.h"
+#include "ui/appearance.h"
 #include "ui/keyboard_focus.h"
 
 namespace {
@@ -77,4 +82,32 @@ TEST(KeyboardFocus, PrinterSelectionTabsOnceThroughItsControls)
     EXPECT_EQ(seen.last(), "DefaultPrinter") << seen.join(",").toStdString();  // round once
     EXPECT_FALSE(seen.contains("OtherPrinter")) << seen.join(",").toStdString();
     EXPECT_TRUE(seen.contains("OkButton") && seen.contains("CancelButton")) << seen.join(",").toStdString();
+}
+
+// In every colour set the focus mark (drawn in the highlight colour) stands out from the control's
+// background: navy on black in "Midnight Black" did not.
+TEST(KeyboardFocus, TheFocusMarkShowsInEveryColourSet)
+{
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const auto contrast = [&](const QColor& a, const QColor& b) {
+        const double la = luminance(a), lb = luminance(b);
+        return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    };
+    for (int item = 1; item <= display::kColorCombinations; ++item) {
+        store::ColorSet set {};
+        display::applyCombination(set, item);
+        QDialog d;
+        auto* check = new QCheckBox("&Check", &d);
+        auto* radio = new QRadioButton("&Radio", &d);
+        auto* edit = new QLineEdit(&d);
+        ui::applyColorSet(&d, set);
+        SCOPED_TRACE(display::colorCombinations()[std::size_t(item - 1)].name);
+        for (QWidget* w : {static_cast<QWidget*>(check), static_cast<QWidget*>(radio)})
+            EXPECT_GE(contrast(w->palette().color(QPalette::Highlight), w->palette().color(QPalette::Window)), 3.0)
+                << w->metaObject()->className();
+        EXPECT_GE(contrast(edit->palette().color(QPalette::Highlight), edit->palette().color(QPalette::Base)), 3.0);
+    }
 }
