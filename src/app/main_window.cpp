@@ -205,9 +205,10 @@ void TMain::FormCreate(const StartOptions& options)
     applyFormats();
     // 11.
     currentDatabase = settings.lastDatabase;
-    const QString requested = app::databaseRequested(options.arguments, startDirectory);
-    const bool takenFromCommandLine = !requested.isEmpty() && takeRequestedDatabase(requested);
-    if (!takenFromCommandLine && (currentDatabase.isEmpty() || !QFileInfo(currentDatabase).isFile())) {  // missing, or a folder
+    // a table named on the command line takes the last one's place when it passes Open's tests
+    if (const QString requested = app::databaseRequested(options.arguments, startDirectory); !requested.isEmpty())
+        takeRequestedDatabase(requested);
+    if (currentDatabase.isEmpty() || !QFileInfo(currentDatabase).isFile()) {  // missing, or a folder
         currentDatabase = QDir(programDirectory).filePath(QStringLiteral("MASTER.DBF"));
         if (!QFileInfo::exists(currentDatabase) && !MakeNewDB(currentDatabase)) return;  // the program ends
     }

@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "find/search_window.h"
 
-#include <QDialogButtonBox>
-#include <QApplication>
 #include <QContextMenuEvent>
-#include <QPointer>
+#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -247,10 +245,7 @@ bool TMySearch::OptionClick(int row)
     layout->addWidget(list);
     layout->addWidget(buttons);
     ui::dressWindow(&options, *host_.settings, store::SearchColors);
-    const QPointer<QWidget> back = QApplication::focusWidget();
-    const int answer = options.exec();
-    if (back) back->setFocus(Qt::OtherFocusReason);  // where the keyboard user was, even without a window manager
-    if (answer != QDialog::Accepted || !list->currentItem()) return false;
+    if (options.exec() != QDialog::Accepted || !list->currentItem()) return false;
     applyOption(row, list->currentRow() + 1, list->currentItem()->text());
     return true;
 }

@@ -103,8 +103,6 @@ void setTextColor(QWidget* w, const QColor& text)
     w->setAutoFillBackground(false);
 }
 
-namespace {
-// WCAG contrast ratio of two colours (1 to 21).
 double contrast(const QColor& a, const QColor& b)
 {
     const auto luminance = [](const QColor& c) {
@@ -114,7 +112,6 @@ double contrast(const QColor& a, const QColor& b)
     const double la = luminance(a), lb = luminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
-}  // namespace
 
 void setColors(QWidget* w, const QColor& background, const QColor& text)
 {

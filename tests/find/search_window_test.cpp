@@ -281,11 +281,13 @@ TEST(SearchWindow, TheOptionsCellWorksFromTheKeyboard)
         stops.emplace_back(grid->currentRow(), grid->currentColumn());
     }
     EXPECT_EQ(stops, (std::vector<std::pair<int, int>> {{1, 1}, {1, 2}, {2, 1}}));
-    for (auto [row, column] : {std::pair {1, 2}, {1, 1}, {0, 2}}) {  // Title's "..." is empty: no stop
+    for (auto [row, column] : {std::pair {1, 2}, {1, 1}, {0, 2}, {0, 2}}) {  // Title's "..." is empty: no stop
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         EXPECT_EQ(grid->currentRow(), row);
         EXPECT_EQ(grid->currentColumn(), column);
     }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);  // the editor closed, out of the grid
+    EXPECT_FALSE(grid->isAncestorOf(QApplication::focusWidget()) || grid->hasFocus());
     // Ctrl+Tab leaves the grid for the buttons
     grid->setFocus();
     QTest::keyClick(grid, Qt::Key_Tab, Qt::ControlModifier);

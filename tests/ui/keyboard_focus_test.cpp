@@ -2,8 +2,6 @@
 // Tab through radio groups and focus that shows from the start.
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -88,14 +86,7 @@ TEST(KeyboardFocus, PrinterSelectionTabsOnceThroughItsControls)
 // background: navy on black in "Midnight Black" did not.
 TEST(KeyboardFocus, TheFocusMarkShowsInEveryColourSet)
 {
-    const auto luminance = [](const QColor& c) {
-        const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-    };
-    const auto contrast = [&](const QColor& a, const QColor& b) {
-        const double la = luminance(a), lb = luminance(b);
-        return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-    };
+    using ui::contrast;
     for (int item = 1; item <= display::kColorCombinations; ++item) {
         store::ColorSet set {};
         display::applyCombination(set, item);
