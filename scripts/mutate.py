@@ -317,6 +317,8 @@ MUTATIONS = [
     ("focus-mark-low-contrast", "src/ui/appearance.cpp", "gui_tests",
      "const QColor mark = contrast(text, background) >= 3.0 ? text : plain;", "const QColor mark = text;",
      "KeyboardFocus*"),
+    ("preview-focus-unmarked", "src/reports/preview_window.cpp", "gui_tests",
+     "\"#PageScroll:focus { border: 2px solid palette(highlight); }\"", "\"\"", "KeyboardFocus*"),
     ("editor-tab-old-order", "src/edit/record_editor.cpp", "gui_tests",
      "combo(\"Publisher\"), box(\"Editor\"), combo(\"BookType\"),", "combo(\"Publisher\"), combo(\"BookType\"),",
      "RecordEditor*"),

@@ -9,10 +9,17 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTest>
 
 #include "display/color_sets.h"
+#include "render/page_device.h"
+#include "render/report_engine.h"
+#include "reports/fake_report_host.h"
+#include "reports/preview_window.h"
 #include "reports/printer_select_window.h"
+#include "reports/report_definition.h"
+#include "reports/report_run.h"
 #include "ui/appearance.h"
 #include "ui/keyboard_focus.h"
 
@@ -101,4 +108,28 @@ TEST(KeyboardFocus, TheFocusMarkShowsInEveryColourSet)
                 << w->metaObject()->className();
         EXPECT_GE(contrast(edit->palette().color(QPalette::Highlight), edit->palette().color(QPalette::Base)), 3.0);
     }
+}
+
+// The preview's page, which takes the keys that scroll it, shows when it has the focus.
+TEST(KeyboardFocus, ThePreviewsPageShowsItsFocus)
+{
+    testing_support::FakeHost host;
+    reports::ReportDefinition r = reports::builtInReports()[4];
+    render::ReportEngine engine;
+    render::StreamDevice pages;
+    reports::RunInput in;
+    in.report = &r;
+    in.table = &host.table;
+    reports::runReport(in, engine, pages);
+    TMyPreview preview(pages, r.name, nullptr);
+    showActive(preview);
+    preview.PageScroll->setFocus();
+    QApplication::processEvents();
+    ASSERT_TRUE(preview.PageScroll->hasFocus());
+    const QColor focused = preview.PageScroll->grab().toImage().pixelColor(0, 10);
+    preview.findChild<QLineEdit*>()->setFocus();
+    QApplication::processEvents();
+    const QColor unfocused = preview.PageScroll->grab().toImage().pixelColor(0, 10);
+    EXPECT_EQ(focused, preview.PageScroll->palette().color(QPalette::Highlight));
+    EXPECT_NE(focused, unfocused);
 }
