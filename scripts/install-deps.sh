@@ -14,6 +14,7 @@ packages=(
   clang libclang-rt-14-dev
   desktop-file-utils appstream dpkg-dev man-db librsvg2-bin
   locales-all poppler-utils pgdbf
+  at-spi2-core python3-pyatspi dbus
 )
 
 missing=()

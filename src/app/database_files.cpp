@@ -54,22 +54,39 @@ bool TMain::chooseDatabaseAtStart()
         const QString chosen = ui::dialogs().openFileName(this, QStringLiteral("Open Database File"),
                                                           QFileInfo(currentDatabase).absolutePath(), kFilter);
         if (chosen.isEmpty()) return false;
-        if (!dbfExtension(chosen)) {
-            ui::showError(this, QStringLiteral("Invalid file type selected."));
-            continue;
-        }
-        bool valid = false;
-        try {
-            valid = CheckDBaseFormat(this, chosen);
-        } catch (const dbase::DatabaseError& e) {
-            ui::showError(this, QString::fromLocal8Bit(e.what()));
-        }
-        if (!valid) continue;
+        if (!passesOpenChecks(chosen)) continue;
         const QString path = QFileInfo(chosen).absoluteFilePath();
         DoLastFiles(currentDatabase, path);
         currentDatabase = path;
         return true;
     }
+}
+
+// Open's tests on a file chosen without the dialog; each refusal has shown its message.
+bool TMain::passesOpenChecks(const QString& path)
+{
+    if (!dbfExtension(path)) {
+        ui::showError(this, QStringLiteral("Invalid file type selected."));
+        return false;
+    }
+    try {
+        return CheckDBaseFormat(this, path);
+    } catch (const dbase::DatabaseError& e) {
+        ui::showError(this, QString::fromLocal8Bit(e.what()));
+        return false;
+    }
+}
+
+// A database named on the command line (a double-click in the file manager) takes the place of
+// the last one when it passes Open's tests; the last one goes on the recently used list as Open
+// would put it there.  Refused, it leaves the last database to be opened as usual.
+bool TMain::takeRequestedDatabase(const QString& path)
+{
+    if (!passesOpenChecks(path)) return false;
+    const QString last = currentDatabase;
+    currentDatabase = QFileInfo(path).absoluteFilePath();
+    if (!last.isEmpty() && QFileInfo(last).isFile()) DoLastFiles(last, currentDatabase);
+    return true;
 }
 
 void TMain::DoNew()

@@ -21,6 +21,7 @@ TMyEditBox::TMyEditBox(const QString& title, int longest, const QStringList& ite
     AddInfo->setObjectName(QStringLiteral("AddInfo"));
     AddInfo->setMaxLength(longest);
     AddInfo->setGeometry(10, 240, 220, 26);
+    AddInfo->setAccessibleName(QStringLiteral("New entry"));  // no label stands beside it
     connect(AddInfo, &QLineEdit::returnPressed, this, &TMyEditBox::AddButtonClick);  // Enter adds, as Add does
     auto button = [this](const char* name, const char* caption, QRect g, auto slot) {
         auto* b = new QPushButton(QString::fromLatin1(caption), this);

@@ -24,10 +24,12 @@
 #include "reports/report_file.h"
 #include "store/profile.h"
 #include "ui/about_box.h"
+#include "ui/accessible_names.h"
 #include "ui/appearance.h"
 #include "ui/bevel.h"
 #include "ui/book_grid_model.h"
 #include "ui/dialogs.h"
+#include "ui/keyboard_focus.h"
 #include "ui/help.h"
 #include "ui/messages.h"
 #include "ui/navigator.h"
@@ -51,6 +53,8 @@ TMain::TMain(const StartOptions& options, QWidget* parent)
     : QMainWindow(parent), MyCreateTable(files_.MyCreateTable), MyCheckTable(files_.MyCheckTable)
 {
     setObjectName(QStringLiteral("Main"));
+    ui::nameControlsOfEveryWindow();
+    ui::followFocusInEveryWindow();
     buildWidgets();
     buildMenus();
     buildSpeedButtons();
@@ -101,6 +105,7 @@ void TMain::buildWidgets()
 
     ViewerGrid = new QTableView(client_);
     ViewerGrid->setObjectName(QStringLiteral("ViewerGrid"));
+    ViewerGrid->setAccessibleName(ViewerLabel->text());  // the heading above it, not the count beside
     MyDataSource = new ui::BookGridModel(MyTable, this);
     MyDataSource->setObjectName(QStringLiteral("MyDataSource"));
     ViewerGrid->setModel(MyDataSource);
@@ -117,6 +122,16 @@ void TMain::buildWidgets()
     connect(&MyTable, &store::Dataset::opened, this, &TMain::updateCommands);
     connect(&MyTable, &store::Dataset::closed, this, &TMain::updateCommands);
     connect(ViewerGrid, &QTableView::doubleClicked, this, [this] { runCommand(QStringLiteral("DoEdit")); });
+    // a value written from a cell's editor resets the model, which takes the editor and the focus
+    // with it: the focus goes back to the grid, so that the arrows and F2 go on working
+    connect(MyDataSource, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+        const QWidget* f = QApplication::focusWidget();
+        refocusGrid_ = f && (f == ViewerGrid || ViewerGrid->isAncestorOf(f));
+    });
+    connect(MyDataSource, &QAbstractItemModel::modelReset, this, [this] {
+        if (refocusGrid_ && isVisible()) ViewerGrid->setFocus(Qt::OtherFocusReason);
+        refocusGrid_ = false;
+    });
 
     MyNavigator = new ui::TNavigator(client_);
     connect(MyNavigator, &ui::TNavigator::clicked, this, [this] { DisplayCount(); });
@@ -195,6 +210,9 @@ void TMain::FormCreate(const StartOptions& options)
     applyFormats();
     // 11.
     currentDatabase = settings.lastDatabase;
+    // a table named on the command line takes the last one's place when it passes Open's tests
+    if (const QString requested = app::databaseRequested(options.arguments, startDirectory); !requested.isEmpty())
+        takeRequestedDatabase(requested);
     if (currentDatabase.isEmpty() || !QFileInfo(currentDatabase).isFile()) {  // missing, or a folder
         currentDatabase = QDir(programDirectory).filePath(QStringLiteral("MASTER.DBF"));
         if (!QFileInfo::exists(currentDatabase) && !MakeNewDB(currentDatabase)) return;  // the program ends

@@ -191,6 +191,8 @@ private:
     find::LocateResult runLocate(const find::LocateRequest& r, bool fromStart);
     void openChosen(const QString& path);
     bool chooseDatabaseAtStart();
+    bool takeRequestedDatabase(const QString& path);
+    bool passesOpenChecks(const QString& path);
     enum class StartCheck { Valid, Invalid, InUse };
     StartCheck checkDatabaseAtStart(const QString& path);
     void applyTableAccess();
@@ -223,6 +225,7 @@ private:
     bool shownOnce_ = false;
     bool closing_ = false;
     bool syncing_ = false;
+    bool refocusGrid_ = false;  // the grid had the focus when its model was reset
     int gridColumn_ = 0;  // the grid's current column, kept across the model's resets
     // the count of a large table is worked out once the grid's first screen is drawn
     static constexpr std::size_t kCountLater = 200000;

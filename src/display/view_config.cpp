@@ -16,6 +16,7 @@
 #include "display/viewer_rules.h"
 #include "ui/appearance.h"
 #include "ui/dialogs.h"
+#include "ui/grid_keys.h"
 #include "ui/help.h"
 #include "ui/messages.h"
 #include "ui/window_fit.h"
@@ -160,6 +161,10 @@ void TViewConfig::buildGrids()
     FieldsToDisplay->setEditTriggers(QAbstractItemView::NoEditTriggers);
     FieldsToDisplay->move(10, 10);
     connect(FieldsToDisplay, &QTableWidget::cellDoubleClicked, this, [this] { FieldsToDisplayDblClick(); });
+    ui::toggleOnSpace(FieldsToDisplay, [this](int row) {
+        FieldsToDisplay->setCurrentCell(row, 1);
+        FieldsToDisplayDblClick();
+    });
     auto* text = new QLabel(QStringLiteral("For each field that you would like displayed in the Viewer, select 'Yes'.  If you "
                                            "do not wish a field to appear in the Viewer, then select 'No' for that field.  "
                                            "Double Click on the field to change between 'Yes' and 'No'."),

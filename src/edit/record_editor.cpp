@@ -232,10 +232,10 @@ void TMyEdit::buildPages()
     blank->setGeometry(542, 10 + 7 * R, 64, 24);
     connect(blank, &QPushButton::clicked, this, &TMyEdit::BlankClick);
     addBox(p, "WherePurch", 6, X, 10 + 8 * R, 300, true);
-    // Tab order of the page
-    QWidget* order[] = {box("Title"), combo("Author"), combo("Publisher"), combo("BookType"), box("Volume"),
-                        box("Issue"), box("YearPub"), box("Edition"), box("Pages"), box("PurchDate"),
-                        combo("WherePurch"), blank, box("Editor")};
+    // Tab order of the page: as it reads, row by row (Editor under Publisher, Blank beside the date)
+    QWidget* order[] = {box("Title"), combo("Author"), combo("Publisher"), box("Editor"), combo("BookType"),
+                        box("Volume"), box("Issue"), box("YearPub"), box("Edition"), box("Pages"),
+                        box("PurchDate"), blank, combo("WherePurch")};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
     p = pages[Catalog];

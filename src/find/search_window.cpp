@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "find/search_window.h"
 
+#include <QContextMenuEvent>
 #include <QDialogButtonBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -67,6 +69,53 @@ public:
 private:
     const TMySearch* w_;
 };
+
+// The grid as a keyboard user meets it: Tab stops only where something is typed or chosen (a
+// "..." cell, a criterion), never on the field names; the keys that open a drop-down open a
+// "..." cell's options.
+class SearchGridView : public QTableWidget {
+public:
+    SearchGridView(int rows, int columns, TMySearch* window) : QTableWidget(rows, columns, window), w_(window) {}
+
+protected:
+    bool stop(int row, int column) const
+    {
+        return column == 2 || (column == 1 && item(row, 1) && !item(row, 1)->text().isEmpty());
+    }
+
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override
+    {
+        if (action != MoveNext && action != MovePrevious) return QTableWidget::moveCursor(action, modifiers);
+        const int step = action == MoveNext ? 1 : -1;
+        for (int at = currentRow() * 3 + currentColumn() + step; at >= 0 && at < rowCount() * 3; at += step)
+            if (stop(at / 3, at % 3)) return model()->index(at / 3, at % 3);
+        return {};  // past the last stop the focus leaves the grid
+    }
+
+    void keyPressEvent(QKeyEvent* e) override
+    {
+        const bool onOptions = currentColumn() == 1 && stop(currentRow(), 1);
+        const int key = e->key();
+        const bool opens = key == Qt::Key_F4 || (key == Qt::Key_Down && (e->modifiers() & Qt::AltModifier)) ||
+                           (onOptions && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space ||
+                                          key == Qt::Key_F2 || key == Qt::Key_Menu ||
+                                          (key == Qt::Key_F10 && (e->modifiers() & Qt::ShiftModifier))));
+        if (opens && currentRow() >= 0) {
+            w_->OptionClick(currentRow());
+            return;
+        }
+        QTableWidget::keyPressEvent(e);
+    }
+
+    void contextMenuEvent(QContextMenuEvent* e) override
+    {
+        if (e->reason() == QContextMenuEvent::Keyboard && currentColumn() == 1 && stop(currentRow(), 1))
+            w_->OptionClick(currentRow());
+    }
+
+private:
+    TMySearch* w_;
+};
 }  // namespace
 
 TMySearch::TMySearch(Host host, QWidget* parent) : QDialog(parent), host_(std::move(host))
@@ -77,7 +126,7 @@ TMySearch::TMySearch(Host host, QWidget* parent) : QDialog(parent), host_(std::m
     f.setPixelSize(14);
     setFont(f);
     operators_.fill(1);
-    SearchGrid = new QTableWidget(store::kFieldCount, 3, this);
+    SearchGrid = new SearchGridView(store::kFieldCount, 3, this);
     SearchGrid->setObjectName(QStringLiteral("SearchGrid"));
     SearchGrid->verticalHeader()->setVisible(false);
     SearchGrid->setTabKeyNavigation(true);
@@ -131,6 +180,7 @@ void TMySearch::setHeader()
 {
     SearchGrid->setHorizontalHeaderLabels({QStringLiteral(" FIELD"), QString(),
                                            QStringLiteral(" SEARCH CRITERIA    (Level %1)").arg(level_)});
+    SearchGrid->horizontalHeaderItem(1)->setData(Qt::AccessibleTextRole, QStringLiteral("Search Options"));
 }
 
 void TMySearch::FormShow()
@@ -150,7 +200,10 @@ void TMySearch::FormShow()
         auto* option = new QTableWidgetItem(hasOptions(row) ? QStringLiteral("...") : QString());
         option->setFlags(Qt::ItemIsEnabled);
         option->setTextAlignment(Qt::AlignCenter);
-        if (hasOptions(row)) option->setBackground(QColor(192, 192, 192));
+        if (hasOptions(row)) {
+            option->setBackground(QColor(192, 192, 192));
+            option->setData(Qt::AccessibleTextRole, QStringLiteral("Search Options"));
+        }
         SearchGrid->setItem(row, 1, option);
         SearchGrid->setItem(row, 2, new QTableWidgetItem(QString()));
     }

@@ -38,6 +38,9 @@ TMyPreview::TMyPreview(const render::StreamDevice& pages, const QString& reportN
     PageScroll->setObjectName(QStringLiteral("PageScroll"));
     PageScroll->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     PageScroll->setBackgroundRole(QPalette::Dark);
+    // the page takes the keys that scroll it: its frame shows when it has them
+    PageScroll->setStyleSheet(QStringLiteral("#PageScroll { border: 2px solid palette(dark); }"
+                                             "#PageScroll:focus { border: 2px solid palette(highlight); }"));
     view_ = new reports::PageView(pages_, PageScroll);
     PageScroll->setWidget(view_);
     layout->addWidget(PageScroll, 1);

@@ -21,6 +21,7 @@ TPrintSelect::TPrintSelect(QWidget* parent) : QDialog(parent)
     PrinterList = new QComboBox(this);
     PrinterList->setObjectName(QStringLiteral("PrinterList"));
     PrinterList->setGeometry(40, 76, 280, 26);
+    PrinterList->setAccessibleName(QStringLiteral("Other Printer"));  // the choice it belongs to
     auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
     ok->setObjectName(QStringLiteral("OkButton"));
     ok->setDefault(true);

@@ -23,6 +23,11 @@ public:
     // Shows a window modally; tests answer for the user.
     std::function<int(QDialog&)> execModal = [](QDialog& d) { return d.exec(); };
 
+    // The drawn layout as one control for the keyboard: arrows choose an item, Return, Space or
+    // F2 opens it.
+    QWidget* LayoutArea = nullptr;
+    reports::LayoutCell chosen() const { return chosen_; }
+
     QLabel* HeaderLabel = nullptr;
     QLabel* BodyLabel = nullptr;
     QLabel* TotalsLabel = nullptr;
@@ -35,6 +40,9 @@ protected:
 private:
     void drawLine(QPainter& p, const reports::ReportLine& line, bool totals, double top);
     reports::LayoutCell cellAt(const QPointF& at) const;
+    bool layoutKey(int key);
+    std::vector<int> itemsOf(int line) const;
+    QRectF cellRect(const reports::LayoutCell& cell) const;
 
     reports::ReportDefinition copy_;
     int chars_;
@@ -42,4 +50,5 @@ private:
     std::array<QString, 36> names_;
     double factor_;
     reports::LayoutCell pressed_;
+    reports::LayoutCell chosen_;
 };

@@ -18,6 +18,7 @@
 #include "store/field_table.h"
 #include "transfer/export_records.h"
 #include "ui/dialogs.h"
+#include "ui/grid_keys.h"
 #include "ui/help.h"
 #include "ui/messages.h"
 #include "ui/window_fit.h"
@@ -49,6 +50,7 @@ TMyExport::TMyExport(reports::ReportHost& host, QWidget* parent) : QDialog(paren
     connect(ExportGrid, &QTableWidget::cellDoubleClicked, this, [this](int row, int column) {
         if (column == 1) toggleRow(row);
     });
+    ui::toggleOnSpace(ExportGrid, [this](int row) { toggleRow(row); });
     auto* label = new QLabel(QStringLiteral("To have a field included in the export, select \"Yes\".  To exclude it, "
                                             "select \"No\".  Double click on the field to toggle between Yes and No."),
                              this);

@@ -11,6 +11,7 @@
 
 #include "dbase/error.h"
 #include "store/field_table.h"
+#include "ui/grid_keys.h"
 #include "ui/help.h"
 #include "ui/messages.h"
 #include "ui/window_fit.h"
@@ -53,6 +54,7 @@ TMyImport::TMyImport(transfer::ImportHost& host, bool ascii, const QString& path
     connect(ImportGrid, &QTableWidget::cellDoubleClicked, this, [this](int row, int column) {
         if (column == 2) toggleRow(row);
     });
+    ui::toggleOnSpace(ImportGrid, [this](int row) { toggleRow(row); });
     auto label = [this](const char* name, const QString& text, QRect at) {
         auto* l = new QLabel(text, this);
         l->setObjectName(QString::fromLatin1(name));

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/appearance.h"
 
+#include <cmath>
+
 #include "render/fonts.h"
 
 #include <QAbstractButton>
@@ -126,9 +128,29 @@ void setTextColor(QWidget* w, const QColor& text)
     w->setAutoFillBackground(false);
 }
 
+double contrast(const QColor& a, const QColor& b)
+{
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 void setColors(QWidget* w, const QColor& background, const QColor& text)
 {
     QPalette p = w->palette();
+    // the focus mark and the selection are drawn in the highlight colour: where it hardly shows on
+    // the chosen background, they take the text colour, or black or white where that hardly shows
+    if (contrast(p.color(QPalette::Highlight), background) < 3.0) {
+        const QColor plain = contrast(Qt::black, background) > contrast(Qt::white, background) ? Qt::black : Qt::white;
+        const QColor mark = contrast(text, background) >= 3.0 ? text : plain;
+        p.setColor(QPalette::Highlight, mark);
+        p.setColor(QPalette::HighlightedText, contrast(background, mark) >= 3.0 ? background
+                                              : mark == QColor(Qt::black)  ? QColor(Qt::white)
+                                                                             : QColor(Qt::black));
+    }
     if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)) {
         // the caption's colours; the box or circle keeps the style's, so that it shows on any
         // background. A disabled one greys its caption midway between its own colour and the

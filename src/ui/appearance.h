@@ -50,4 +50,7 @@ QFont fontForDialog(const QFont& font);
 // colour the font had.
 std::optional<store::FontSetting> chooseFontSetting(QWidget* parent, const store::FontSetting& current);
 
+// The contrast ratio of two colours, from 1 (the same) to 21 (black on white).
+double contrast(const QColor& a, const QColor& b);
+
 }  // namespace ui

@@ -32,6 +32,7 @@ TNavigator::TNavigator(QWidget* parent) : QWidget(parent)
         b->setObjectName(QString::fromLatin1(kText[i].name));
         b->setText(QString::fromUtf8(kText[i].glyph));
         b->setToolTip(QString::fromLatin1(kText[i].hint));
+        b->setAccessibleName(QString::fromLatin1(kText[i].hint));  // read as its hint, not its glyph
         b->setFocusPolicy(Qt::NoFocus);
         connect(b, &QToolButton::clicked, this, [this, i] { click(Button(i)); });
         buttons_[std::size_t(i)] = b;

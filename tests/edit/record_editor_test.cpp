@@ -589,3 +589,23 @@ TEST(RecordEditor, WiderFieldsOfAnotherProgramAreNeverCut)
     EXPECT_EQ(t.record(1).text(1), author);
     EXPECT_DOUBLE_EQ(*t.record(1).number(23), 123456);
 }
+
+// Tab on the Description page goes as the page reads: row by row, left to right.
+TEST(RecordEditor, TabOnTheDescriptionPageFollowsTheRows)
+{
+    Editor ed;
+    addBook(*ed.main, "Kept", "K", "1");
+    ed.show(1);
+    ed.activate();
+    ASSERT_EQ(QApplication::focusWidget(), ed.e.box("Title"));
+    QStringList seen;
+    for (int i = 0; i < 12; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* f = QApplication::focusWidget();
+        if (f && f->parentWidget() && qobject_cast<QComboBox*>(f->parentWidget())) f = f->parentWidget();
+        seen << (f ? f->objectName() : QString("nothing"));
+    }
+    EXPECT_EQ(seen, QStringList({"Author", "Publisher", "Editor", "BookType", "Volume", "Issue", "YearPub", "Edition",
+                                 "Pages", "PurchDate", "BlankButton", "WherePurch"}));
+    ed.e.hide();
+}

@@ -214,3 +214,83 @@ TEST(SearchWindow, FindMoreLeavesTheCursorInTheFirstCriterion)
     EXPECT_EQ(b.w.SearchGrid->currentColumn(), 2);
     b.w.hide();
 }
+
+// A keyboard user opens a "..." cell's options with the keys of a drop-down, and Tab stops only
+// where something is chosen or typed.
+TEST(SearchWindow, TheOptionsCellWorksFromTheKeyboard)
+{
+    Books b;
+    b.w.show();
+    b.w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&b.w));
+    QTableWidget* grid = b.w.SearchGrid;
+    grid->setFocus();
+    int opened = 0;
+    QObject watcher;
+    // each options window that opens is counted and cancelled
+    auto expectOptions = [&] {
+        QTimer::singleShot(0, &watcher, [&] {
+            if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                d && d->windowTitle() == "Search Options") {
+                ++opened;
+                d->reject();
+            }
+        });
+    };
+    struct Key {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    };
+    const Key keys[] = {{Qt::Key_Return, {}}, {Qt::Key_Enter, Qt::KeypadModifier}, {Qt::Key_Space, {}},
+                        {Qt::Key_F2, {}},     {Qt::Key_F4, {}},                    {Qt::Key_Down, Qt::AltModifier},
+                        {Qt::Key_Menu, {}},   {Qt::Key_F10, Qt::ShiftModifier}};
+    for (const Key& k : keys) {
+        grid->setCurrentCell(6, 1);  // Cost's "..."
+        expectOptions();
+        const int before = opened;
+        QTest::keyClick(grid, k.key, k.modifiers);
+        EXPECT_EQ(opened, before + 1) << "key " << k.key;
+    }
+    // the search window active again (as the window manager makes it), the focus is where it was
+    b.w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&b.w));
+    EXPECT_EQ(QApplication::focusWidget(), grid);
+    // F4 in a criterion being typed opens its row's options too
+    grid->setCurrentCell(6, 2);
+    QTest::keyClicks(grid, "1");
+    ASSERT_NE(QApplication::focusWidget(), grid);  // in the cell's editor
+    expectOptions();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4);
+    EXPECT_EQ(opened, int(std::size(keys)) + 1);
+    b.w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&b.w));
+    // F4 on a row without options opens nothing
+    grid->setCurrentCell(0, 2);
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_F4);
+    QApplication::processEvents();
+    EXPECT_EQ(opened, int(std::size(keys)) + 1);
+
+    // Tab from Title's criterion: Author's "..." (a data list), Author's criterion, Year Pub's
+    // "..." (its operators); never a field name
+    grid->setCurrentCell(0, 2);
+    grid->setFocus();
+    std::vector<std::pair<int, int>> stops;
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        stops.emplace_back(grid->currentRow(), grid->currentColumn());
+    }
+    EXPECT_EQ(stops, (std::vector<std::pair<int, int>> {{1, 1}, {1, 2}, {2, 1}}));
+    for (auto [row, column] : {std::pair {1, 2}, {1, 1}, {0, 2}, {0, 2}}) {  // Title's "..." is empty: no stop
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        EXPECT_EQ(grid->currentRow(), row);
+        EXPECT_EQ(grid->currentColumn(), column);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);  // the editor closed, out of the grid
+    EXPECT_FALSE(grid->isAncestorOf(QApplication::focusWidget()) || grid->hasFocus());
+    // Ctrl+Tab leaves the grid for the buttons
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_FALSE(grid->hasFocus());
+    EXPECT_TRUE(qobject_cast<QPushButton*>(QApplication::focusWidget()));
+}

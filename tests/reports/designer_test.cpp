@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The report designer from the report list: new, modified, renamed and deleted reports, the
 // checks of its boxes, changing the width, and the layout's cells.
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -224,4 +225,46 @@ TEST(ReportDesigner, TheItemWindowAndTheLayoutsCells)
     EXPECT_EQ(opened, 1);
     EXPECT_TRUE(layout.report().body[0].items[1].isFiller());
     EXPECT_TRUE(r.body[0].items[1].isField());  // the report itself waits for Ok
+}
+
+// The layout from the keyboard alone: Tab reaches the drawn items before Ok and Cancel, arrows
+// choose an item, Return opens it.
+TEST(ReportDesigner, TheLayoutsItemsAreChosenFromTheKeyboard)
+{
+    std::array<QString, 36> names;
+    for (int i = 0; i < 36; ++i) names[std::size_t(i)] = QStringLiteral("Name %1").arg(i + 1);
+    reports::ReportDefinition r = reports::builtInReports()[4];  // Location Report: Title 60, Location 30
+    r.numberOfLines = 2;  // the second line still empty
+    TRepLayout layout(r, 90, true, names, 1.0);
+    layout.show();
+    layout.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&layout));
+    layout.LayoutArea->setFocus();
+    QStringList focused;
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        focused << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(focused, QStringList({"OkButton", "CancelButton", "LayoutArea"}));
+
+    QStringList opened;
+    layout.execModal = [&](QDialog& d) {
+        if (auto* part = qobject_cast<TReportPart*>(&d)) opened << part->SelPartLabel->text();
+        return int(QDialog::Rejected);
+    };
+    QWidget* area = layout.LayoutArea;
+    EXPECT_EQ(layout.chosen(), (reports::LayoutCell {1, 1}));
+    QTest::keyClick(area, Qt::Key_Right);
+    QTest::keyClick(area, Qt::Key_Right);  // line 1 holds two items: stays on the second
+    EXPECT_EQ(layout.chosen(), (reports::LayoutCell {1, 2}));
+    EXPECT_EQ(area->accessibleName(), QStringLiteral("Report Layout, Line 1, Item 2: Name 25"));
+    QTest::keyClick(area, Qt::Key_Return);
+    QTest::keyClick(area, Qt::Key_Down);  // an empty line offers its first item
+    EXPECT_EQ(layout.chosen(), (reports::LayoutCell {2, 1}));
+    QTest::keyClick(area, Qt::Key_Space);
+    for (int i = 0; i < 20; ++i) QTest::keyClick(area, Qt::Key_Down);
+    EXPECT_EQ(layout.chosen().line, reports::kTotalsLine);
+    QTest::keyClick(area, Qt::Key_F2);
+    EXPECT_EQ(opened, QStringList({"Line 1, Item 2", "Line 2, Item 1", "Totals Line, Item 1"}));
+    EXPECT_TRUE(layout.isVisible());  // Return chose an item; it did not press Ok
 }

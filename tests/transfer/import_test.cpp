@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Import: the text format read back, the first-line check, the conversions by field kind, the
 // pairing window, dBASE sources written by other programs, and a round trip through export.
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -26,6 +28,7 @@
 #include "transfer/export_records.h"
 #include "transfer/import_format_window.h"
 #include "transfer/import_window.h"
+#include "ui/keyboard_focus.h"
 
 using testing_support::TempDir;
 
@@ -625,4 +628,31 @@ TEST(Import, DbaseValuesKeepTheirMeaningAndTheOnesThatCannotAreNamed)
                              "Record 2, \"Yes\", Cost: \"1234567890123456.00\" could not be read and was left empty.\n"
                              "Record 6, \"%1...\", Title: \"%1...\" was too long for the field and was cut.\n")
                   .arg(QString(60, u'L')));
+}
+
+// From the keyboard: Space changes a USE cell, Ctrl+Tab leaves the grid, and Tab then reaches
+// "Skip First Record".
+TEST(Import, TheWindowWorksFromTheKeyboard)
+{
+    ui::followFocusInEveryWindow();  // as the main window sets it up
+    TargetHost host;
+    TMyImport window(host, true, QString(), QStringLiteral("\"A\",\"B\"\r\n\"one\",\"two\"\r\n"),
+                     {QStringLiteral("A"), QStringLiteral("B")});
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.ImportGrid->setFocus();
+    window.ImportGrid->setCurrentCell(1, 0);
+    QTest::keyClick(window.ImportGrid, Qt::Key_Space);
+    EXPECT_EQ(window.ImportGrid->item(1, 2)->text(), QStringLiteral("No"));
+    EXPECT_EQ(window.pairing(), (transfer::Pairing {1, 0}));
+    QTest::keyClick(window.ImportGrid, Qt::Key_Space);
+    EXPECT_EQ(window.ImportGrid->item(1, 2)->text(), QStringLiteral("Yes"));
+    QTest::keyClick(window.ImportGrid, Qt::Key_Tab, Qt::ControlModifier);
+    bool reached = false;
+    for (int i = 0; i < 12 && !reached; ++i) {
+        reached = QApplication::focusWidget() == window.SkipFirst;
+        if (!reached) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_TRUE(reached);
 }
