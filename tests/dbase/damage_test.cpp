@@ -280,6 +280,29 @@ TEST(Damage, JunkPastATablesEndIsNoBooks)
     EXPECT_TRUE(checkTable(dir.path(), "BOOKS").empty());
     EXPECT_EQ(countsPast(dir), std::make_pair(0u, std::size_t(60)));
 
+    // a slot counts only with a known deletion flag and fields that read as their types
+    {
+        TempDir odd;
+        makeIndexedTable(odd, 60);
+        poke(odd / "BOOKS.DBF", 4, le32(52));
+        const auto file = odd / "BOOKS.DBF";
+        const std::uint64_t slot55 = 225 + 54 * 111;  // header of six fields; records of 111 bytes
+        const std::string original = slurp(file).substr(slot55, 111);
+        const std::vector<std::pair<std::uint64_t, std::string>> spoilt {
+            {0, "X"},                        // deletion flag
+            {82, std::string(20, '\0')},     // Cost: NUL bytes
+            {102, "ABCDEFGH"},               // PurchDate: letters
+            {71, "  12x45    "},             // YearPub: a letter
+            {110, "Q"},                      // Signed: no logical
+        };
+        for (const auto& [offset, bytes] : spoilt) {
+            poke(file, slot55 + offset, bytes);
+            EXPECT_EQ(countsPast(odd).first, 2u) << "offset " << offset;
+            poke(file, slot55, original);
+        }
+        EXPECT_EQ(countsPast(odd).first, 8u);
+    }
+
     // a record cut short at the end: the whole ones before it count, it does not
     TempDir cut;
     makeIndexedTable(cut, 60);
