@@ -12,6 +12,7 @@
 
 #include "reports/designer_rules.h"
 #include "reports/fake_report_host.h"
+#include "reports/designer_driver.h"
 #include "reports/report_layout_window.h"
 #include "reports/report_list_window.h"
 #include "reports/report_part_window.h"
@@ -19,19 +20,12 @@
 #include "support/scripted_messages.h"
 
 using testing_support::FakeHost;
+using testing_support::onDesigner;
 
 namespace {
 
 QString reportFile(const FakeHost& host) { return QString::fromStdString((host.dir / "KAVBOOK.URP").string()); }
 
-// Drives the designer window a test opens from the list with what step does to it.
-void onDesigner(TMyReport& list, std::function<void(TUserReport&)> step)
-{
-    list.execModal = [step](QDialog& d) {
-        if (auto* designer = qobject_cast<TUserReport*>(&d)) step(*designer);
-        return int(d.result());
-    };
-}
 
 }  // namespace
 

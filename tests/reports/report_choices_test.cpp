@@ -15,6 +15,7 @@
 
 #include "render/page_device.h"
 #include "reports/fake_report_host.h"
+#include "reports/designer_driver.h"
 #include "reports/preview_window.h"
 #include "reports/printer_select_window.h"
 #include "reports/report_fonts_window.h"
@@ -27,18 +28,7 @@
 #include "support/scripted_messages.h"
 
 using testing_support::FakeHost;
-
-namespace {
-
-void onDesigner(TMyReport& list, std::function<void(TUserReport&)> step)
-{
-    list.execModal = [step](QDialog& d) {
-        if (auto* designer = qobject_cast<TUserReport*>(&d)) step(*designer);
-        return int(d.result());
-    };
-}
-
-}  // namespace
+using testing_support::onDesigner;
 
 TEST(ReportChoices, MarginsThatLeaveNoRoomAreRefusedWhenTypedAndWhenRun)
 {
@@ -203,22 +193,8 @@ TEST(ReportChoices, ThePdfChoiceStandsApartFromThePrintersPositions)
     EXPECT_EQ(c.index, 0);
     EXPECT_EQ(reports::choosePrinter({true, 0, QStringLiteral("Laser"), true}, one).index, -1);
 
-    // chosen in the printer selection and kept in the settings apart from the index
-    FakeHost host;
-    TMyReport window(host);
-    host.settings.printerIndex = 0;
-    window.execModal = [](QDialog& d) {
-        auto* select = qobject_cast<TPrintSelect*>(&d);
-        if (!select) return 0;
-        select->OtherPrinter->setChecked(true);
-        select->PrinterList->setCurrentIndex(select->PrinterList->count() - 1);  // "PDF file"
-        select->OkButtonClick();
-        return int(QDialog::Accepted);
-    };
-    window.PrinterSetupClick();
-    EXPECT_FALSE(host.settings.defaultPrinter);
-    EXPECT_TRUE(host.settings.pdfFile);
-    EXPECT_EQ(host.settings.printerIndex, 0);
+    // the selection window shows the PDF choice apart from the printers (kept by the report list:
+    // see PrinterSetupKeepsTheChoiceInTheDatabasesSettings)
     TPrintSelect select;
     select.load(false, 0, true, two);
     EXPECT_EQ(select.PrinterList->currentText(), QStringLiteral("PDF file"));

@@ -14,6 +14,7 @@
 #include "find/sort_expression.h"
 #include "render/page_device.h"
 #include "reports/report_books.h"
+#include "reports/regional_guard.h"
 #include "reports/report_order.h"
 #include "reports/report_run.h"
 #include "store/settings.h"
@@ -21,15 +22,11 @@
 
 using namespace reports;
 using testing_support::Book;
+using testing_support::RegionalGuard;
 using testing_support::TempDir;
 
 namespace {
 
-struct RegionalGuard {
-    app::Regional saved = app::regional();
-    RegionalGuard() { app::regional().setDateFormat(1, false); }
-    ~RegionalGuard() { app::regional() = saved; }
-};
 
 QString readAll(const std::filesystem::path& path)
 {

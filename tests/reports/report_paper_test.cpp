@@ -12,21 +12,18 @@
 #include "render/page_device.h"
 #include "reports/cell_room.h"
 #include "reports/report_books.h"
+#include "reports/regional_guard.h"
 #include "reports/report_run.h"
 #include "store/field_table.h"
 #include "support/temp_dir.h"
 
 using namespace reports;
 using testing_support::Book;
+using testing_support::RegionalGuard;
 using testing_support::TempDir;
 
 namespace {
 
-struct RegionalGuard {
-    app::Regional saved = app::regional();
-    RegionalGuard() { app::regional().setDateFormat(1, false); }
-    ~RegionalGuard() { app::regional() = saved; }
-};
 
 RunInput inputFor(const ReportDefinition& report, const dbase::Table& table, std::array<int, 4> levels)
 {

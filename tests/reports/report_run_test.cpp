@@ -8,11 +8,13 @@
 #include "app/regional.h"
 #include "render/page_device.h"
 #include "reports/report_books.h"
+#include "reports/regional_guard.h"
 #include "reports/report_run.h"
 #include "support/temp_dir.h"
 
 using namespace reports;
 using testing_support::Book;
+using testing_support::RegionalGuard;
 using testing_support::TempDir;
 
 namespace {
@@ -96,11 +98,6 @@ void expectGolden(const QString& text, const char* name)
     EXPECT_EQ(text.toStdString(), readText(path).toStdString()) << "golden copy " << name;
 }
 
-struct RegionalGuard {
-    app::Regional saved = app::regional();
-    RegionalGuard() { app::regional().setDateFormat(1, false); }
-    ~RegionalGuard() { app::regional() = saved; }
-};
 
 QStringList pagesOf(const QString& text) { return text.split(QChar(12) + QStringLiteral("\r\n"), Qt::SkipEmptyParts); }
 
@@ -287,25 +284,21 @@ TEST(ReportRun, EndsWhateverTheLayoutAndSaysWhenNoLineFits)
     EXPECT_GE(squeezed.pages, 6);
     EXPECT_LE(squeezed.pages, 6 + 3);
 
+    const auto expectNoRoom = [&](const char* what) {
+        try {
+            runReport(in, engine, device);
+            FAIL() << what << " was run";
+        } catch (const ReportRunError& e) {
+            EXPECT_STREQ(e.what(), "The margins and fonts of this report leave no room for a line on the page.  "
+                                   "Make the margins or the fonts smaller.");
+        }
+    };
     r.bottomMargin = 0.5;
-    r.leftMargin = r.rightMargin = 4.2;  // no room for a character across the page
-    try {
-        runReport(in, engine, device);
-        FAIL() << "a report without room across the page was run";
-    } catch (const ReportRunError& e) {
-        EXPECT_STREQ(e.what(), "The margins and fonts of this report leave no room for a line on the page.  "
-                               "Make the margins or the fonts smaller.");
-    }
+    r.leftMargin = r.rightMargin = 4.2;
+    expectNoRoom("a report without room for a character across the page");
     r.leftMargin = r.rightMargin = 0.5;
-
-    r.bottomMargin = 9.2;  // no room at all
-    try {
-        runReport(in, engine, device);
-        FAIL() << "a body without room for one line was run";
-    } catch (const ReportRunError& e) {
-        EXPECT_STREQ(e.what(), "The margins and fonts of this report leave no room for a line on the page.  "
-                               "Make the margins or the fonts smaller.");
-    }
+    r.bottomMargin = 9.2;
+    expectNoRoom("a body without room for one line");
 }
 
 TEST(ReportRun, CancelAndFailedWritesLeaveNoTextFile)
