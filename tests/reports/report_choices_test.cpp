@@ -51,7 +51,7 @@ TEST(ReportChoices, MarginsThatLeaveNoRoomAreRefusedWhenTypedAndWhenRun)
         // turned sideways the page has room for margins it had none for upright
         d.BottomMargin->setText(QStringLiteral("0.5"));
         d.LeftMargin->setText(QStringLiteral("4.5"));
-        d.RightMargin->setText(QStringLiteral("3.5"));
+        d.RightMargin->setText(QStringLiteral("4.2"));
         d.LandOrient->setChecked(true);
         d.UpdateButtonClick();
     });
