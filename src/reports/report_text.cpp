@@ -5,25 +5,6 @@
 
 namespace reports {
 
-QString padRight(const QString& text, int width)
-{
-    if (width <= 0) return QString();
-    return text.left(width).leftJustified(width, u' ');
-}
-
-QString padLeft(const QString& text, int width)
-{
-    if (width <= 0) return QString();
-    return text.left(width).rightJustified(width, u' ');
-}
-
-QString fitNumber(const QString& text, int width)
-{
-    if (width <= 0) return QString();
-    const QString t = text.trimmed();
-    return t.size() <= width ? t.leftJustified(width, u' ') : QString(width, u'#');
-}
-
 void appendPadRight(QString& out, const QString& text, int width)
 {
     if (width <= 0) return;

@@ -6,12 +6,6 @@
 
 namespace reports {
 
-// Cut to width characters and padded with blanks on the right (left).
-QString padRight(const QString& text, int width);
-QString padLeft(const QString& text, int width);
-// A number in a cell of width characters, left-aligned; one too long for the cell fills it
-// with "#" instead of being cut into another number.
-QString fitNumber(const QString& text, int width);
 // Appends text cut to width characters and padded with blanks on the right (left).
 void appendPadRight(QString& out, const QString& text, int width);
 void appendPadLeft(QString& out, const QString& text, int width);
