@@ -114,7 +114,9 @@ TEST(SpecialFiles, AreRefusedAtOnceAndNeverWrittenOver)
     const QString base = qpath(dir / "BOOKS");
     spit(base + ".004", "Mystery\r\nHistory\r\n");
     spit(base + ".006", "Good\r\n");
-    std::filesystem::create_symlink("/dev/zero", dir / "BOOKS.007");
+    // (a link to a FIFO of our own, not to a device: a save through it must never reach /dev)
+    ASSERT_EQ(::mkfifo((dir / "ELSEWHERE").c_str(), 0600), 0);
+    std::filesystem::create_symlink(dir / "ELSEWHERE", dir / "BOOKS.007");
     ASSERT_EQ(::mkfifo((base + ".001").toLocal8Bit().constData(), 0600), 0);
     edit::DataLists lists;
     lists.LoadAllList(base, qpath(dir.path()));
@@ -126,6 +128,8 @@ TEST(SpecialFiles, AreRefusedAtOnceAndNeverWrittenOver)
     lists.AddToList(edit::BookTypeList, QStringLiteral("Paperback"));
     lists.SaveAllLists(base);
     EXPECT_TRUE(std::filesystem::is_symlink(dir / "BOOKS.007"));
+    ASSERT_EQ(::stat((dir / "ELSEWHERE").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
     ASSERT_EQ(::stat((base + ".001").toLocal8Bit().constData(), &st), 0);
     EXPECT_TRUE(S_ISFIFO(st.st_mode));
 }
