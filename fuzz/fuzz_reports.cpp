@@ -41,11 +41,10 @@ void reportFile(const std::uint8_t* data, std::size_t size)
     const QStringList names = file.listNames();
     const int count = file.count();
     if (names.size() != count) finding("the report list and the record count differ");
-    for (int n = 0; n < count && n < 8; ++n) {
+    for (int n = 0; n < count && n < 3; ++n) {
         const std::optional<reports::ReportDefinition> r = file.read(n);
         if (!r) finding("a whole record could not be read");
         if (r->name != names[n]) finding("a report's name differs from the list's");
-        storesAsRead(*r);
     }
     if (file.read(count)) finding("a record past the end was read");
     // a change keeps every other record
@@ -76,7 +75,7 @@ void oldReportFile(const std::uint8_t* data, std::size_t size)
     if (!reports::importOldReports(fuzz_files::qs(old), file)) finding("an earlier report file was not taken over");
     if (std::filesystem::exists(old)) finding("the earlier report file was not deleted");
     if (std::size_t(file.count()) != users) finding("not every user report of the earlier file was taken over");
-    for (int n = 0; n < file.count() && n < 8; ++n) storesAsRead(*file.read(n));
+    if (file.count() > 0) storesAsRead(*file.read(file.count() - 1));
 }
 
 }  // namespace
