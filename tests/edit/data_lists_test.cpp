@@ -62,3 +62,15 @@ TEST(DataLists, SavedWithCrLfAndLongLinesCut)
     lists.AddToList(PublisherList, "   ");
     EXPECT_EQ(lists[PublisherList].size(), 2);
 }
+
+// A line that shows nothing (spaces, tabs, non-breaking spaces in any mix) is no entry; one
+// with something between its spaces is kept as it stands. Found fuzzing the list files.
+TEST(DataLists, LinesThatShowNothingAreNoEntries)
+{
+    testing_support::TempDir dir;
+    const QString path = q(dir / "BOOKS.005");
+    spit(path, "\xA0\r\n \xA0\t\r\nPenguin\r\r\n\xA0x\xA0\r\n\t\n  Tor  \r\n\xA0\xA0");
+    QStringList list;
+    DataLists::LoadList(list, path);
+    EXPECT_EQ(list, (QStringList{QStringLiteral("Penguin"), QStringLiteral("\u00a0x\u00a0"), QStringLiteral("  Tor  ")}));
+}
