@@ -336,7 +336,7 @@ MUTATIONS = [
     ("bounded-last-piece-only", "src/store/bounded_file.cpp", "store_tests",
      "r.bytes.append(piece, qsizetype(n));", "r.bytes = QByteArray(piece, qsizetype(n));", "BoundedRead*"),
     ("bounded-one-piece", "src/store/bounded_file.cpp", "store_tests",
-     "while (r.bytes.size() <= limit) {", "if (r.bytes.size() <= limit) {", "BoundedRead*"),
+     "while (r.bytes.size() <= limit) {", "while (r.bytes.isEmpty()) {", "BoundedRead*"),
     ("list-blank-by-bytes", "src/edit/data_lists.cpp", "store_tests",
      "if (entry.trimmed().isEmpty()) continue;", "if (line.trimmed().isEmpty()) continue;", "DataLists*"),
     ("list-blank-untrimmed", "src/edit/data_lists.cpp", "store_tests",
