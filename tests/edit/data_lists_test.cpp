@@ -74,3 +74,19 @@ TEST(DataLists, LinesThatShowNothingAreNoEntries)
     DataLists::LoadList(list, path);
     EXPECT_EQ(list, (QStringList{QStringLiteral("Penguin"), QStringLiteral("\u00a0x\u00a0"), QStringLiteral("  Tor  ")}));
 }
+
+// A line cut to 255 characters ends there: a CR the cut leaves at its end is no part of the entry,
+// so that the list reads back the same once saved. Found fuzzing the list files.
+TEST(DataLists, ALongLineCutAtACarriageReturnReadsBackTheSameOnceSaved)
+{
+    testing_support::TempDir dir;
+    const QString path = q(dir / "BOOKS.005");
+    spit(path, QByteArray(254, 'p') + "\r\rmore\r\n" + QByteArray(255, 'q') + "\r\r\n");
+    QStringList list;
+    DataLists::LoadList(list, path);
+    EXPECT_EQ(list, (QStringList{QString(254, u'p'), QString(255, u'q')}));
+    DataLists::SaveList(list, path);
+    QStringList again;
+    DataLists::LoadList(again, path);
+    EXPECT_EQ(again, list);
+}
