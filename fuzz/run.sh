@@ -29,7 +29,7 @@ if [ "$target" != table ]; then
   trap 'rm -rf "$seeds"' EXIT
   build-fuzz/fuzz/fuzz_seeds "$seeds"
   mkdir -p "$corpus" fuzz-findings
-  cp -n "$seeds/$target"/* "$corpus"/
+  cp -n "$seeds/$target"/* "$corpus"/ || true  # seeds already in the corpus stay as they are
   exec build-fuzz/fuzz/"$target"_fuzz -max_total_time="$seconds" -max_len="$max_len" -rss_limit_mb=4096 \
     -print_final_stats=1 -artifact_prefix=fuzz-findings/"$target"- "$corpus"
 fi
