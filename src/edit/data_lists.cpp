@@ -39,10 +39,13 @@ void DataLists::LoadList(QStringList& list, const QString& path, QString* proble
     const store::BoundedRead file = store::readBoundedFile(path, store::kSettingsFileLimit);
     if (problem) *problem = file.problem;
     for (QByteArray line : file.bytes.split('\n')) {
+        line.truncate(255);  // then the line ends: a CR that the cut brings to the end goes too
         while (line.endsWith('\r')) line.chop(1);
-        line.truncate(255);
-        if (line.trimmed().isEmpty()) continue;
-        list << store::fromCp1252(std::string_view(line.constData(), std::size_t(line.size())));
+        // blank as the user sees it: a line of non-breaking spaces (0xA0) is no entry either,
+        // just as such a value is never added to a list
+        const QString entry = store::fromCp1252(std::string_view(line.constData(), std::size_t(line.size())));
+        if (entry.trimmed().isEmpty()) continue;
+        list << entry;
     }
 }
 

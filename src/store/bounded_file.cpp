@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace store {
 
@@ -34,8 +35,16 @@ BoundedRead readBoundedFile(const QString& path, qint64 limit)
         r.problem = QStringLiteral("\"%1\" cannot be read: %2").arg(path, f.errorString());
         return r;
     }
-    // the file may have grown since it was looked at: never more than the limit is read
-    r.bytes = f.read(limit + 1);
+    // The file may have grown since it was looked at: never more than the limit is read. It is
+    // read a piece at a time, as a read of limit bytes at once would first take that much memory
+    // (a gigabyte for a text file to import) whatever the file's size.
+    r.bytes.reserve(qsizetype(std::min(f.size(), limit)) + 1);
+    char piece[64 * 1024];
+    while (r.bytes.size() <= limit) {
+        const qint64 n = f.read(piece, std::min<qint64>(qint64(sizeof piece), limit + 1 - r.bytes.size()));
+        if (n <= 0) break;
+        r.bytes.append(piece, qsizetype(n));
+    }
     if (r.bytes.size() > limit) {
         r.bytes.clear();
         r.problem = QStringLiteral("\"%1\" is larger than %2 MB.").arg(path, megabytes(limit));

@@ -62,3 +62,31 @@ TEST(DataLists, SavedWithCrLfAndLongLinesCut)
     lists.AddToList(PublisherList, "   ");
     EXPECT_EQ(lists[PublisherList].size(), 2);
 }
+
+// A line that shows nothing (spaces, tabs, non-breaking spaces in any mix) is no entry; one
+// with something between its spaces is kept as it stands. Found fuzzing the list files.
+TEST(DataLists, LinesThatShowNothingAreNoEntries)
+{
+    testing_support::TempDir dir;
+    const QString path = q(dir / "BOOKS.005");
+    spit(path, "\xA0\r\n \xA0\t\r\nPenguin\r\r\n\xA0x\xA0\r\n\t\n  Tor  \r\n\xA0\xA0");
+    QStringList list;
+    DataLists::LoadList(list, path);
+    EXPECT_EQ(list, (QStringList{QStringLiteral("Penguin"), QStringLiteral("\u00a0x\u00a0"), QStringLiteral("  Tor  ")}));
+}
+
+// A line cut to 255 characters ends there: a CR the cut leaves at its end is no part of the entry,
+// so that the list reads back the same once saved. Found fuzzing the list files.
+TEST(DataLists, ALongLineCutAtACarriageReturnReadsBackTheSameOnceSaved)
+{
+    testing_support::TempDir dir;
+    const QString path = q(dir / "BOOKS.005");
+    spit(path, QByteArray(254, 'p') + "\r\rmore\r\n" + QByteArray(255, 'q') + "\r\r\n");
+    QStringList list;
+    DataLists::LoadList(list, path);
+    EXPECT_EQ(list, (QStringList{QString(254, u'p'), QString(255, u'q')}));
+    DataLists::SaveList(list, path);
+    QStringList again;
+    DataLists::LoadList(again, path);
+    EXPECT_EQ(again, list);
+}

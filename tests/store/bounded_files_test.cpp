@@ -157,3 +157,30 @@ TEST(Profile, ALongFileKeepsTheFirstMatchAndItsLinesInOnePass)
     const QByteArray bytes = written.readAll();
     EXPECT_TRUE(bytes.endsWith("wanted=second\r\nAdded=yes\r\n[misc]\r\nWanted=third\r\n"));
 }
+
+// A file is read in pieces: a small one takes no more memory than its size, however large the
+// limit (one read of the whole limit would first ask for a gigabyte for a text file to import, and
+// fail where that much cannot be had), and the limit holds exactly, across pieces too.
+TEST(BoundedRead, TakesTheFileAsItIsWhateverTheLimit)
+{
+    TempDir dir;
+    const QString small = qpath(dir / "SMALL.TXT");
+    spit(small, "\"Title\"\r\n\"Dune\"\r\n");
+    const BoundedRead far = readBoundedFile(small, qint64(1) << 45);  // 32 TB: no machine has it to lend
+    EXPECT_TRUE(far.exists);
+    EXPECT_TRUE(far.problem.isEmpty()) << far.problem.toStdString();
+    EXPECT_EQ(far.bytes, QByteArray("\"Title\"\r\n\"Dune\"\r\n"));
+
+    QByteArray pieces(200'000, 'x');  // more than one piece
+    for (int i = 0; i < pieces.size(); i += 997) pieces[i] = char('a' + i % 26);
+    const QString large = qpath(dir / "LARGE.TXT");
+    spit(large, pieces);
+    EXPECT_EQ(readBoundedFile(large, pieces.size()).bytes, pieces);  // exactly the limit: read whole
+    const BoundedRead over = readBoundedFile(large, pieces.size() - 1);
+    EXPECT_TRUE(over.bytes.isEmpty());
+    EXPECT_EQ(over.problem, QStringLiteral("\"%1\" is larger than 0 MB.").arg(large));
+    const QString empty = qpath(dir / "EMPTY.TXT");
+    spit(empty, QByteArray());
+    const BoundedRead none = readBoundedFile(empty, 10);
+    EXPECT_TRUE(none.exists && none.bytes.isEmpty() && none.problem.isEmpty());
+}
