@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/accessible_names.h"
 
+#include "ui/application_filter.h"
+
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
@@ -105,12 +107,6 @@ void nameControls(QWidget* window)
     }
 }
 
-void nameControlsOfEveryWindow()
-{
-    static NameOnShow* filter = nullptr;
-    if (filter || !qApp) return;
-    filter = new NameOnShow(qApp);
-    qApp->installEventFilter(filter);
-}
+void nameControlsOfEveryWindow() { installApplicationFilterOnce<NameOnShow>(); }
 
 }  // namespace ui

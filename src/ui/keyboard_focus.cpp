@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/keyboard_focus.h"
 
+#include "ui/application_filter.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QKeyEvent>
@@ -98,12 +100,6 @@ private:
 
 }  // namespace
 
-void followFocusInEveryWindow()
-{
-    static FollowFocus* filter = nullptr;
-    if (filter || !qApp) return;
-    filter = new FollowFocus(qApp);
-    qApp->installEventFilter(filter);
-}
+void followFocusInEveryWindow() { installApplicationFilterOnce<FollowFocus>(); }
 
 }  // namespace ui
