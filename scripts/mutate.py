@@ -507,6 +507,30 @@ MUTATIONS = [
     ("editor-tab-old-order", "src/edit/record_editor.cpp", "gui_tests",
      "combo(\"Publisher\"), box(\"Editor\"), combo(\"BookType\"),", "combo(\"Publisher\"), combo(\"BookType\"),",
      "RecordEditor*"),
+    # more faults in the report windows and the bounds, chosen from the code
+    ("whole-page-zoom-width-only", "src/reports/preview_window.cpp", "gui_tests",
+     "if (wholePage) z = std::min(z, height / page.height());", "if (wholePage) {}", "ReportPreview*:ReportChoices*"),
+    ("ctrl-x-page-box-only", "src/reports/preview_window.cpp", "gui_tests",
+     "if ((watched == PageEdit || watched == ZoomEdit) &&", "if ((watched == PageEdit) &&", "ReportChoices*"),
+    ("select-pdf-never-chosen", "src/reports/printer_select_window.cpp", "gui_tests",
+     "pdf_ = chosen == printers_;", "pdf_ = false;", "ReportList*:ReportChoices*"),
+    ("setup-pdf-clears-printer", "src/reports/report_list_window.cpp", "gui_tests",
+     "if (printSelect_->printerIndex() >= 0 || !db.pdfFile) {", "if (true) {", "ReportList*:ReportChoices*"),
+    ("margin-room-ignores-font", "src/reports/report_run.cpp", "print_tests",
+     "< measure.textWidth(QStringLiteral(\"M\")) + 2 * render::kInnerMargin)", "< 0)", "ReportRun*"),
+    ("designer-margin-unbounded", "src/reports/user_report_window.cpp", "gui_tests",
+     "return ok && v >= 0 && v <= reports::kMostMargin ?", "return ok && v >= 0 ?", "ReportChoices*:ReportDesigner*"),
+    ("setting-low-bound-ignored", "src/store/setting_ranges.h", "store_tests",
+     "constexpr int clamp(int v) const { return v < lo || v > hi ? def : v; }",
+     "constexpr int clamp(int v) const { return v > hi ? def : v; }", "SettingRanges*:Settings*"),
+    ("lists-problem-unsaid", "src/edit/data_lists.cpp", "store_tests",
+     "    problems_ << problem;\n", "", "SpecialFiles*"),
+    ("old-reports-special-read", "src/reports/old_reports.cpp", "store_tests",
+     "if (!old.exists || !old.problem.isEmpty()) return false;", "if (!old.exists) return false;", "Old*:Report*"),
+    ("past-slots-read-past-the-file", "src/dbase/header.cpp", "dbase_tests",
+     "const std::size_t n = std::size_t(std::min<std::uint64_t>(perRun, candidates - good));",
+     "const std::size_t n = perRun;", "Damage.*:Cli.*"),
+
 ]
 
 
