@@ -39,6 +39,10 @@ TEST(ReportChoices, MarginsThatLeaveNoRoomAreRefusedWhenTypedAndWhenRun)
     const reports::ReportFile file(QString::fromStdString((host.dir / "KAVBOOK.URP").string()));
     onDesigner(list, [&](TUserReport& d) {
         d.ReportName->setText(QStringLiteral("Wide Margins"));
+        d.TopMargin->setText(QStringLiteral("25"));  // past what a report file holds
+        messages.expect();
+        d.UpdateButtonClick();
+        d.TopMargin->setText(QStringLiteral("0.5"));
         d.LeftMargin->setText(QStringLiteral("5"));
         d.RightMargin->setText(QStringLiteral("5"));
         messages.expect();
@@ -56,7 +60,9 @@ TEST(ReportChoices, MarginsThatLeaveNoRoomAreRefusedWhenTypedAndWhenRun)
         d.UpdateButtonClick();
     });
     list.NewButtonClick();
-    ASSERT_EQ(messages.shown.size(), 2);
+    ASSERT_EQ(messages.shown.size(), 3);
+    EXPECT_EQ(messages.shown[0].text, QStringLiteral("Invalid margin entered.  Please correct."));
+    messages.shown.removeFirst();
     EXPECT_EQ(messages.shown[0].text, QStringLiteral("The left and right margins leave no room for a character across "
                                                      "the page.  Make the left or right margin smaller."));
     EXPECT_EQ(messages.shown[1].text,
@@ -161,6 +167,10 @@ TEST(ReportChoices, PageWidthZoomIsSteadyAndCtrlXLeavesFromEveryBox)
         EXPECT_DOUBLE_EQ(preview.zoom(), first);
         EXPECT_FALSE(preview.PageScroll->horizontalScrollBar()->isVisible());
         preview.ZoomWholePage();
+        QApplication::processEvents();
+        // the whole page in the window: as high as the room, no scroll bar needed
+        EXPECT_LE(preview.pageImage().height(), preview.PageScroll->height());
+        EXPECT_LT(preview.zoom(), first);
         preview.ZoomPageWidth();
         QApplication::processEvents();
         EXPECT_DOUBLE_EQ(preview.zoom(), first);

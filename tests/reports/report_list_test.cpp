@@ -234,6 +234,8 @@ TEST(ReportList, PrinterSetupKeepsTheChoiceInTheDatabasesSettings)
 {
     FakeHost host;
     TMyReport window(host);
+    host.settings.printerIndex = 2;
+    host.settings.printerName = QStringLiteral("Laser");
     window.execModal = [](QDialog& d) {
         auto* select = qobject_cast<TPrintSelect*>(&d);
         EXPECT_TRUE(select);
@@ -247,6 +249,9 @@ TEST(ReportList, PrinterSetupKeepsTheChoiceInTheDatabasesSettings)
     window.PrinterSetupClick();
     EXPECT_FALSE(host.settings.defaultPrinter);
     EXPECT_TRUE(host.settings.pdfFile);
+    // the printer chosen before is remembered for when PDF file is given up
+    EXPECT_EQ(host.settings.printerIndex, 2);
+    EXPECT_EQ(host.settings.printerName, QStringLiteral("Laser"));
     // cancelled: nothing changes
     window.execModal = [](QDialog&) { return int(QDialog::Rejected); };
     host.settings.pdfFile = false;
