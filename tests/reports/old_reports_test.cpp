@@ -4,9 +4,11 @@
 
 #include <QString>
 #include <filesystem>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "record_bytes.h"
+#include "reports/old_reports.h"
 #include "reports/report_file.h"
 #include "support/temp_dir.h"
 
@@ -129,4 +131,16 @@ TEST_F(OldReportImport, TheOldFileStaysWhenItsReportsCannotBeAdded)
     ensureReportFile(folder);  // the next start takes them over, once
     EXPECT_EQ(file.count(), 9);
     EXPECT_FALSE(fs::exists(dir / "BOOK.URP"));
+}
+
+// An older report file that is no regular file is not read, and not removed either.
+TEST(OldReportFile, ThatIsNoRegularFileIsLeftAlone)
+{
+    testing_support::TempDir dir;
+    const auto fifo = dir / "BOOK.URP";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    ReportFile target(QString::fromStdString((dir / "KAVBOOK.URP").string()));
+    EXPECT_FALSE(importOldReports(QString::fromStdString(fifo.string()), target));
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+    EXPECT_EQ(target.count(), 0);
 }
