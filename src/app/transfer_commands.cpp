@@ -16,6 +16,8 @@ public:
         main_.MyTable.notifyRecordsChanged();
         main_.DisplayCount();
     }
+    edit::DataLists* dataLists() override { return &main_.dataLists; }
+    void listsChanged() override { main_.dataLists.SaveAllLists(main_.basePath); }
     double windowFactor() const override { return main_.factor; }
     QSize windowScreen() const override { return main_.screen; }
 

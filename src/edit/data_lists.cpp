@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "edit/data_lists.h"
 
+#include <QSet>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -115,6 +117,21 @@ void DataLists::AddToList(int list, const QString& text)
     const QString t = text.trimmed();
     if (t.isEmpty() || lists_[std::size_t(list)].contains(t)) return;
     lists_[std::size_t(list)] << t;
+}
+
+int DataLists::AddAllToList(int list, const QStringList& values)
+{
+    QStringList& kept = lists_[std::size_t(list)];
+    QSet<QString> there(kept.begin(), kept.end());
+    int added = 0;
+    for (const QString& value : values) {
+        const QString t = value.trimmed();
+        if (t.isEmpty() || there.contains(t)) continue;
+        there.insert(t);
+        kept << t;
+        ++added;
+    }
+    return added;
 }
 
 }  // namespace edit

@@ -34,6 +34,8 @@ public:
     void SaveDefaultLists(const QString& programDirectory) const;
     // Adds a value at the end unless it is empty (after trimming) or already there.
     void AddToList(int list, const QString& text);
+    // The same for many values at once; returns how many joined the list.
+    int AddAllToList(int list, const QStringList& values);
 
     // What kept list files from being read (a FIFO, a device, a file past 16 MB): one sentence a
     // file, from the last load. Such a file is left as it is: the saves pass it over.

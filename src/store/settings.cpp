@@ -163,7 +163,11 @@ DatabaseSettings readDatabaseSettings(const QString& path)
     s.exportFirstRow = readYes(f, "Export", "First Row", true);
     s.exportFileType = readNumber(f, "Export", "File Type", R::kFileType);
     s.importSkipFirst = readYes(f, "Import", "Skip First", true);
-    s.importFileType = readNumber(f, "Import", "File Type", R::kFileType);
+    s.importFileType = readNumber(f, "Import", "File Type", R::kImportFileType);
+    for (int k = 1; k <= kRememberedPairings; ++k) {
+        const QString pairing = f.read("Import Pairings", QStringLiteral("Pairing %1").arg(k), QString(), 2048).trimmed();
+        if (!pairing.isEmpty()) s.importPairings << pairing;
+    }
     const char* sortKeys[4] = {"Primary Sort", "Secondary Sort", "Third Level Sort", "Fourth Level Sort"};
     for (int i = 0; i < 4; ++i)
         s.sortOrder[std::size_t(i)] =
@@ -216,6 +220,8 @@ void writeDatabaseSettings(const DatabaseSettings& s, const QString& path)
     f.write("Export", "File Type", QString::number(s.exportFileType));
     f.write("Import", "Skip First", yesNo(s.importSkipFirst));
     f.write("Import", "File Type", QString::number(s.importFileType));
+    for (int k = 0; k < s.importPairings.size() && k < kRememberedPairings; ++k)
+        f.write("Import Pairings", QStringLiteral("Pairing %1").arg(k + 1), s.importPairings[k]);
     const char* sortKeys[4] = {"Primary Sort", "Secondary Sort", "Third Level Sort", "Fourth Level Sort"};
     for (int i = 0; i < 4; ++i) f.write("Sort Order", key(sortKeys[i]), QString::number(s.sortOrder[std::size_t(i)]));
     for (int set = 0; set < kColorSets; ++set)

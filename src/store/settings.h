@@ -3,6 +3,7 @@
 // The program settings ("Misc" of KAVBOOK.INI) and the settings of the open database, held in
 // memory for the whole run and read and written only at fixed moments.
 #include <QString>
+#include <QStringList>
 #include <array>
 
 #include "store/field_table.h"
@@ -54,6 +55,9 @@ enum ColorEntry {
 using ColorSet = std::array<int, kColorEntries>;
 enum ColorSetId { MainColors, EditColors, SearchColors, ReportColors, ConfigureColors, kColorSets };
 
+// How many heading lines' pairings a database remembers.
+inline constexpr int kRememberedPairings = 20;
+
 struct DatabaseSettings {
     std::array<QString, kFieldCount> fieldNames;
     std::array<bool, kFieldCount> displayFields {};
@@ -65,6 +69,9 @@ struct DatabaseSettings {
     int exportFileType = 1;
     bool importSkipFirst = true;
     int importFileType = 1;
+    // pairings made by hand for the heading lines of comma-separated files, newest first: each
+    // "FINGERPRINT FIELD,FIELD,..." (see transfer/remembered_pairings.h)
+    QStringList importPairings;
     std::array<int, 4> sortOrder {2, 0, 0, 0};
     std::array<ColorSet, kColorSets> colors {};
     bool showTitles = true;

@@ -11,6 +11,7 @@
 
 #include "backup/file_copy.h"
 #include "transfer/ascii_reader.h"
+#include "transfer/csv_reader.h"
 #include "transfer/import_window.h"
 #include "ui/appearance.h"
 #include "ui/dialogs.h"
@@ -24,35 +25,46 @@ TImportFormat::TImportFormat(transfer::ImportHost& host, QWidget* parent) : QDia
     ui::makeFixedDialog(this);
     auto* panel = new QGroupBox(this);
     panel->setObjectName(QStringLiteral("MyPanel"));
-    panel->setGeometry(10, 10, 240, 72);
+    panel->setGeometry(10, 10, 300, 100);
     DBFFormat = new QRadioButton(QStringLiteral("DBase File (DBF)"), panel);
     DBFFormat->setObjectName(QStringLiteral("DBFFormat"));
     DBFFormat->setGeometry(10, 10, 220, 24);
     AsciiDelimited = new QRadioButton(QStringLiteral("Ascii Delimited File"), panel);
     AsciiDelimited->setObjectName(QStringLiteral("AsciiDelimited"));
     AsciiDelimited->setGeometry(10, 38, 220, 24);
-    (host_.databaseSettings().importFileType == 2 ? DBFFormat : AsciiDelimited)->setChecked(true);
+    CommaSeparated = new QRadioButton(QStringLiteral("Comma Separated Values (*.csv *.tsv *.txt)"), panel);
+    CommaSeparated->setObjectName(QStringLiteral("CommaSeparated"));
+    CommaSeparated->setGeometry(10, 66, 280, 24);
+    const int type = host_.databaseSettings().importFileType;
+    (type == 2 ? DBFFormat : type == 3 ? CommaSeparated : AsciiDelimited)->setChecked(true);
     auto* file = new QPushButton(QStringLiteral("Select &File"), this);
     file->setObjectName(QStringLiteral("FileButton"));
     file->setDefault(true);
-    file->setGeometry(10, 92, 115, 32);
+    file->setGeometry(10, 120, 115, 32);
     auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
     cancel->setObjectName(QStringLiteral("CancelButton"));
-    cancel->setGeometry(135, 92, 115, 32);
+    cancel->setGeometry(135, 120, 115, 32);
     connect(file, &QPushButton::clicked, this, &TImportFormat::FileButtonClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    resize(260, 134);
+    resize(320, 162);
 }
 
 void TImportFormat::done(int result)
 {
-    host_.databaseSettings().importFileType = DBFFormat->isChecked() ? 2 : 1;
+    host_.databaseSettings().importFileType = DBFFormat->isChecked() ? 2 : CommaSeparated->isChecked() ? 3 : 1;
     QDialog::done(result);
 }
 
 void TImportFormat::FileButtonClick()
 {
     auto error = [this](const QString& text) { ui::showNotice(this, QStringLiteral("Error"), text, ui::MsgIcon::None); };
+    if (CommaSeparated->isChecked()) {
+        const QString name = ui::dialogs().openFileName(
+            this, QStringLiteral("Import Data"), QString(),
+            ui::caselessFilter(QStringLiteral("Comma Separated Values (*.csv *.tsv *.txt)")));
+        if (!name.isEmpty()) openCsv(name);
+        return;
+    }
     const bool ascii = AsciiDelimited->isChecked();
     const QString name = ui::dialogs().openFileName(
         this, QStringLiteral("Import Data"), QString(),
@@ -85,4 +97,29 @@ void TImportFormat::FileButtonClick()
     if (at.y() > 10) window.move(at.x(), at.y() - 10);
     execModal(window);
     accept();  // closing the import window, however, closes this one too
+}
+
+void TImportFormat::openCsv(const QString& name)
+{
+    // a FIFO or a device is refused at once, and so is a file too large to take in
+    const store::BoundedRead file = store::readBoundedFile(name, transfer::kImportFileLimit);
+    if (!file.problem.isEmpty()) return ui::showError(this, file.problem);
+    transfer::ImportSource source;
+    source.kind = transfer::SourceKind::Csv;
+    source.path = name;
+    source.text = transfer::decodeCsvFile(file.bytes);
+    // a NUL is in no text a spreadsheet writes: this is some other kind of file
+    if (source.text.left(64 * 1024).contains(QChar(0)))
+        return ui::showNotice(this, QStringLiteral("Error"), QStringLiteral("The selected file is not a text file."),
+                              ui::MsgIcon::None);
+    if (source.text.trimmed().isEmpty())
+        return ui::showNotice(this, QStringLiteral("Error"), QStringLiteral("The selected file holds no books."),
+                              ui::MsgIcon::None);
+    source.separator = transfer::detectSeparator(source.text);
+    TMyImport window(host_, source, this);
+    ui::dressWindow(&window, host_.databaseSettings(), store::ConfigureColors);
+    const QPoint at = ui::fitWindow(&window, nullptr, host_.windowFactor(), host_.windowScreen());
+    if (at.y() > 10) window.move(at.x(), at.y() - 10);
+    execModal(window);
+    accept();
 }

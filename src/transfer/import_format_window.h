@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-// "Import Format": a text file or a dBASE table; then the file, checked, and the import window.
+// "Import Format": a text file, a dBASE table or a comma-separated file; then the file, checked,
+// and the import window.
 #include <QDialog>
 #include <functional>
 
@@ -18,10 +19,12 @@ public:
 
     QRadioButton* DBFFormat = nullptr;
     QRadioButton* AsciiDelimited = nullptr;
+    QRadioButton* CommaSeparated = nullptr;
 
 protected:
     void done(int result) override;
 
 private:
+    void openCsv(const QString& name);
     transfer::ImportHost& host_;
 };

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "dbase/table.h"
+#include "edit/data_lists.h"
 #include "store/settings.h"
 
 namespace transfer {
@@ -17,6 +18,11 @@ public:
     virtual store::DatabaseSettings& databaseSettings() = 0;
     // Books were appended: the viewer and the count show them.
     virtual void booksAdded() = 0;
+    // The data lists of the open database, which the values of books brought in from a
+    // comma-separated file join; nullptr when there are none.
+    virtual edit::DataLists* dataLists() { return nullptr; }
+    // Values joined the data lists: they are saved.
+    virtual void listsChanged() {}
     virtual double windowFactor() const = 0;
     virtual QSize windowScreen() const = 0;
 };

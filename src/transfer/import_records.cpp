@@ -2,6 +2,7 @@
 #include "transfer/import_records.h"
 
 #include <QFile>
+#include <QSet>
 #include <QDate>
 #include <QFileInfo>
 #include <array>
@@ -14,6 +15,8 @@
 #include "store/codepage.h"
 #include "store/field_table.h"
 #include "transfer/ascii_reader.h"
+#include "transfer/book_reader.h"
+#include "transfer/duplicate_books.h"
 
 namespace transfer {
 
@@ -31,6 +34,7 @@ QString importSummary(const ImportCounts& c)
         text += QStringLiteral("  %1 values beyond the fields of the first line were left out.").arg(c.surplus);
     if (c.replaced)
         text += QStringLiteral("  %1 characters that Windows-1252 cannot hold were written as \"?\".").arg(c.replaced);
+    if (c.skipped) text += QStringLiteral("  %1 books already in the database or earlier in the file were left out.").arg(c.skipped);
     return text;
 }
 
@@ -55,151 +59,6 @@ QStringList dbaseFieldNames(const QString& path)
 }
 
 namespace {
-
-// Text in Windows-1252, each character it cannot hold as "?".
-std::string encode(const QString& text, ImportCounts& counts)
-{
-    if (auto bytes = store::toCp1252(text)) return *bytes;
-    std::string out;
-    for (const QChar c : text) {
-        if (c.isLowSurrogate()) continue;  // counted with its high half
-        auto one = store::toCp1252(QString(c));
-        if (one && !c.isHighSurrogate()) {
-            out += *one;
-        } else {
-            out += '?';
-            ++counts.replaced;
-        }
-    }
-    return out;
-}
-
-// Whether a number fits a numeric field of this width and decimals.
-bool fits(double v, const dbase::FieldInfo& f)
-{
-    char buffer[64];
-    const auto r = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed, f.decimals);
-    return r.ec == std::errc() && (r.ptr - buffer) <= f.width;
-}
-
-std::optional<double> readNumber(const QString& text, bool whole)
-{
-    const std::string s = text.trimmed().toStdString();
-    const char* b = s.data();
-    const char* e = s.data() + s.size();
-    if (b != e && *b == '+') ++b;
-    double v = 0;
-    if (whole) {
-        long long i = 0;
-        const auto r = std::from_chars(b, e, i);
-        if (r.ec != std::errc() || r.ptr != e) return std::nullopt;
-        v = double(i);
-    } else {
-        const auto r = std::from_chars(b, e, v);
-        if (r.ec != std::errc() || r.ptr != e || !std::isfinite(v)) return std::nullopt;
-    }
-    return v;
-}
-
-}  // namespace
-
-namespace {
-
-// Where each book field (1..36) lies in the table, found once for a whole import.
-std::array<int, store::kFieldCount + 1> fieldPlaces(const dbase::Table& target)
-{
-    std::array<int, store::kFieldCount + 1> places {};
-    places[0] = -1;
-    for (int n = 1; n <= store::kFieldCount; ++n) places[std::size_t(n)] = target.fieldIndex(store::fieldDef(n).name);
-    return places;
-}
-
-void note(ImportCounts& counts, int line, int field, store::ValueNote::Kind kind, const QString& value)
-{
-    counts.notes.push_back({line, field, kind, value, {}});
-}
-
-// A date written year-month-day ("2024-03-15") means the same in every date format.
-std::optional<dbase::Date> isoDate(const QString& v)
-{
-    if (v.size() != 10 || v[4] != u'-' || v[7] != u'-') return std::nullopt;
-    for (int k : {0, 1, 2, 3, 5, 6, 8, 9})
-        if (v[k] < u'0' || v[k] > u'9') return std::nullopt;
-    const dbase::Date d {v.left(4).toInt(), v.mid(5, 2).toInt(), v.mid(8, 2).toInt()};
-    return QDate::isValid(d.year, d.month, d.day) ? std::optional(d) : std::nullopt;
-}
-
-bool hasLetters(const QString& value)
-{
-    for (const QChar c : value)
-        if ((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z')) return true;
-    return false;
-}
-
-void store(dbase::Table& target, int i, int fieldNumber, const QString& value, const app::Regional& regional,
-           ImportCounts& counts, int line)
-{
-    const store::FieldDef& def = store::fieldDef(fieldNumber);
-    if (i < 0) return;
-    const dbase::FieldInfo& f = target.field(i);
-    auto leftEmpty = [&] {
-        ++counts.unreadable;
-        note(counts, line, fieldNumber, store::ValueNote::LeftEmpty, value.trimmed());
-    };
-    switch (def.kind) {
-    case store::FieldKind::Text: {
-        const int replaced = counts.replaced;
-        std::string bytes = encode(value, counts);
-        if (counts.replaced != replaced) note(counts, line, fieldNumber, store::ValueNote::Replaced, value);
-        if (bytes.size() > std::size_t(f.width)) {
-            // blanks beyond the width are no loss
-            if (!dbase::trimRight(std::string_view(bytes).substr(std::size_t(f.width))).empty()) {
-                ++counts.cut;
-                note(counts, line, fieldNumber, store::ValueNote::Cut, value);
-            }
-            bytes.resize(std::size_t(f.width));
-        }
-        target.setText(i, bytes);
-        return;
-    }
-    case store::FieldKind::WholeNumber:
-    case store::FieldKind::Money: {
-        if (value.trimmed().isEmpty()) {
-            target.setDouble(i, 0);
-            return;
-        }
-        QString number = value;
-        // a file exported with the system's decimal mark comes back as it went out
-        if (regional.numericFormat == 2 && regional.system.decimal != u'.' && !number.contains(u'.'))
-            number.replace(regional.system.decimal, u'.');
-        const auto v = readNumber(number, def.kind == store::FieldKind::WholeNumber);
-        if (v && fits(*v, f)) target.setDouble(i, *v);
-        else leftEmpty();  // not a number, or too large for the field
-        return;
-    }
-    case store::FieldKind::Date: {
-        const QString v = value.trimmed();
-        if (v.isEmpty()) return;
-        if (const auto d = isoDate(v)) {
-            target.setDate(i, *d);
-            return;
-        }
-        // otherwise only a value with the date separator and no letters is taken for a date
-        if (!v.contains(regional.dateSeparator()) || hasLetters(v)) return leftEmpty();
-        if (const auto d = regional.parseDate(v)) target.setDate(i, *d);
-        else leftEmpty();
-        return;
-    }
-    }
-}
-
-// The title the book being appended got, for the notes about its values.
-void nameBook(ImportCounts& counts, qsizetype first, const dbase::Table& target, int titlePlace)
-{
-    if (counts.notes.size() <= first) return;
-    store::nameBook(counts.notes, first,
-                    titlePlace < 0 ? QString() : store::fromCp1252(target.getText(titlePlace)).trimmed());
-}
 
 // Posts books in short runs, each under one hold of the table's locks: every book is still
 // posted on its own, whole on disk before the next begins, but the locks are taken once a run.
@@ -265,12 +124,6 @@ private:
 
 }  // namespace
 
-void storeValue(dbase::Table& target, int fieldNumber, const QString& value, const app::Regional& regional,
-                ImportCounts& counts, int line)
-{
-    store(target, target.fieldIndex(store::fieldDef(fieldNumber).name), fieldNumber, value, regional, counts, line);
-}
-
 int unstorableValues(const QString& text, const Pairing& pairing, bool skipFirst)
 {
     if (store::toCp1252(text)) return 0;  // the whole file fits
@@ -291,106 +144,48 @@ int unstorableValues(const QString& text, const Pairing& pairing, bool skipFirst
     return found;
 }
 
-ImportCounts importText(const QString& text, const Pairing& pairing, bool skipFirst, dbase::Table& target,
-                        const app::Regional& regional, const ImportProgress& progress)
+ImportCounts importBooks(const ImportSource& source, const Pairing& pairing, bool skipFirst, dbase::Table& target,
+                         const app::Regional& regional, const ImportProgress& progress, const ImportChoices& choices)
 {
     ImportCounts counts;
-    AsciiReader reader(text);
-    const auto places = fieldPlaces(target);
-    const int n = int(pairing.size());
-    if (skipFirst && !reader.atEnd()) {
-        const LineRead first = reader.readLine(n, nullptr);
-        if (first.unclosed) counts.stoppedAt = first.unclosedLine;
-    }
+    BookReader reader(source, pairing, skipFirst, target, regional);
+    std::optional<DuplicateBooks> duplicates;
+    if (choices.skipDuplicates) duplicates.emplace(target);
+    const FieldPlaces places = fieldPlaces(target);
+    // the list values seen, to keep each once
+    std::array<QSet<QString>, edit::kLists> seen;
     PostRuns runs(target, counts, progress);
-    while (!reader.atEnd()) {
-        int surplus = 0;
-        const LineRead line = reader.readLine(n, &surplus);
-        if (line.unclosed) {
-            counts.stoppedAt = line.unclosedLine;
-            break;
+    StoredBook book;
+    while (reader.next(book, counts)) {
+        if (duplicates && duplicates->check(book) != DuplicateBooks::New) {
+            ++counts.skipped;
+            continue;
         }
-        if (line.blank) continue;
-        counts.surplus += surplus;
-        const bool goOn = runs.append([&] {
-            const qsizetype first = counts.notes.size();
-            for (int k = 0; k < line.values.size() && k < n; ++k)
-                if (const int number = pairing[std::size_t(k)]; number > 0)
-                    store(target, places[std::size_t(number)], number, line.values[k], regional, counts, line.line);
-            if (surplus) note(counts, line.line, 0, store::ValueNote::LeftOut, QString::number(surplus));
-            nameBook(counts, first, target, places[1]);
-        });
-        if (!goOn) return counts;
+        if (!runs.append([&] { putBook(target, places, book); })) return counts;
+        if (choices.collectLists)
+            for (int list = 0; list < edit::kLists; ++list) {
+                const QString value = book.text(edit::listInfo(list).field).trimmed();
+                auto& set = seen[std::size_t(list)];
+                if (!value.isEmpty() && !set.contains(value)) {
+                    set.insert(value);
+                    counts.listValues[std::size_t(list)] << value;
+                }
+            }
     }
     runs.endRun();
     return counts;
 }
 
+ImportCounts importText(const QString& text, const Pairing& pairing, bool skipFirst, dbase::Table& target,
+                        const app::Regional& regional, const ImportProgress& progress)
+{
+    return importBooks({SourceKind::Ascii, {}, text}, pairing, skipFirst, target, regional, progress);
+}
+
 ImportCounts importDbase(const QString& path, const Pairing& pairing, dbase::Table& target,
                          const app::Regional& regional, const ImportProgress& progress)
 {
-    ImportCounts counts;
-    const QFileInfo info(path);
-    dbase::Table source;
-    // only read, never written, even when its header names an index that is missing
-    source.open(QFile::encodeName(info.absolutePath()).toStdString(), QFile::encodeName(info.fileName()).toStdString(),
-                {false, true, {}, true});
-    const int n = std::min(int(pairing.size()), source.fieldCount());
-    const auto places = fieldPlaces(target);
-    PostRuns runs(target, counts, progress);
-    int record = 0;
-    for (source.first(); !source.eof(); source.next()) {
-        ++record;
-        const bool goOn = runs.append([&] {
-            const qsizetype first = counts.notes.size();
-            for (int k = 0; k < n; ++k) {
-                const int number = pairing[std::size_t(k)];
-                if (number <= 0) continue;
-                const dbase::FieldInfo& sf = source.field(k);
-                const store::FieldDef& def = store::fieldDef(number);
-                const int ti = places[std::size_t(number)];
-                // what the source holds, for a note when it cannot be stored
-                auto leftEmpty = [&] {
-                    ++counts.unreadable;
-                    note(counts, record, number, store::ValueNote::LeftEmpty,
-                         store::fromCp1252(std::string(dbase::trimBoth(source.current().raw(k)))));
-                };
-                // typed values pass as they are: a number into a number, a date into a date
-                if (ti >= 0 && (sf.type == 'N' || sf.type == 'F') &&
-                    (def.kind == store::FieldKind::Money || def.kind == store::FieldKind::WholeNumber)) {
-                    const auto v = source.getDouble(k);
-                    if (!v && !source.isBlank(k)) leftEmpty();
-                    else if (!v) target.setDouble(ti, 0);
-                    else if (fits(*v, target.field(ti))) target.setDouble(ti, *v);
-                    else leftEmpty();
-                    continue;
-                }
-                const auto date = sf.type == 'D' ? source.getDate(k) : std::nullopt;
-                if (sf.type == 'D' && !date && !source.isBlank(k)) {
-                    if (ti >= 0) leftEmpty();  // no such day
-                    continue;
-                }
-                if (ti >= 0 && sf.type == 'D' && def.kind == store::FieldKind::Date) {
-                    target.setDate(ti, date);
-                    continue;
-                }
-                QString text;
-                if (sf.type == 'D') {
-                    text = date ? regional.formatDate(*date, true) : QString();
-                } else if (sf.type == 'L') {
-                    const std::string t = source.getText(k);
-                    text = t == "T" ? QStringLiteral("Yes") : t == "F" ? QStringLiteral("No") : QString();
-                } else {
-                    text = store::fromCp1252(source.getText(k)).left(255);
-                }
-                store(target, ti, number, text, regional, counts, record);
-            }
-            nameBook(counts, first, target, places[1]);
-        });
-        if (!goOn) return counts;
-    }
-    runs.endRun();
-    return counts;
+    return importBooks({SourceKind::Dbase, path, {}}, pairing, false, target, regional, progress);
 }
 
 }  // namespace transfer

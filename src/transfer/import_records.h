@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-// Appending books from an ASCII delimited text file or any dBASE table: each source field paired
-// with a book field or none, each value converted to its field's kind, each book posted on its
-// own so that whatever was posted stays if the import stops.
+// Appending books from an ASCII delimited text file, a comma-separated file or any dBASE table:
+// each source field paired with a book field or none, each value converted to its field's kind,
+// each book posted on its own so that whatever was posted stays if the import stops.
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -11,6 +11,7 @@
 
 #include "app/regional.h"
 #include "dbase/table.h"
+#include "edit/data_lists.h"
 #include "store/value_notes.h"
 
 namespace transfer {
@@ -25,6 +26,16 @@ inline constexpr int kMaxSourceFields = 46;
 // pairing[i] is the book field number (1..36) source field i goes into, or 0.
 using Pairing = std::vector<int>;
 
+// The kinds of source, numbered as the "File Type" setting keeps them.
+enum class SourceKind { Ascii = 1, Dbase = 2, Csv = 3 };
+
+struct ImportSource {
+    SourceKind kind = SourceKind::Ascii;
+    QString path;            // the file (the dBASE table is read from it)
+    QString text;            // a text file's characters
+    QChar separator = u',';  // between the values of a comma-separated file
+};
+
 struct ImportCounts {
     int records = 0;     // books appended
     int unreadable = 0;  // values the field could not take, left empty
@@ -32,7 +43,16 @@ struct ImportCounts {
     int surplus = 0;     // values beyond the first line's fields, left out
     int replaced = 0;    // characters Windows-1252 cannot hold, written as "?"
     int stoppedAt = 0;   // the line of a quoted value that never closes, where the reading ended
+    int skipped = 0;     // books already in the database (or earlier in the file), left out
     store::ValueNotes notes;  // each value that was not stored as it came
+    // the values of the books posted that have data lists, each once, in the order first seen
+    std::array<QStringList, edit::kLists> listValues;
+};
+
+// What an import does beyond posting every book.
+struct ImportChoices {
+    bool skipDuplicates = false;  // leave out books already in the database or earlier in the file
+    bool collectLists = false;    // gather the values of list fields (listValues)
 };
 
 // The end message: "Import Complete." (or where the reading stopped) and what was not stored as
@@ -53,10 +73,11 @@ QStringList dbaseFieldNames(const QString& path);
 // may let other work reach the table. A false answer stops the import.
 using ImportProgress = std::function<bool(int records)>;
 
-// Stores one value into a field of the record being appended, by the field's kind; a value not
-// stored as it came is counted and noted with the source's line.
-void storeValue(dbase::Table& target, int fieldNumber, const QString& value, const app::Regional& regional,
-                ImportCounts& counts, int line = 0);
+// Appends the books of any source. Throws ImportError or dbase::DatabaseError; the books posted
+// before a failure stay.
+ImportCounts importBooks(const ImportSource& source, const Pairing& pairing, bool skipFirst, dbase::Table& target,
+                         const app::Regional& regional, const ImportProgress& progress = {},
+                         const ImportChoices& choices = {});
 
 ImportCounts importText(const QString& text, const Pairing& pairing, bool skipFirst, dbase::Table& target,
                         const app::Regional& regional, const ImportProgress& progress = {});

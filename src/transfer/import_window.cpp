@@ -3,14 +3,21 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 
 #include "dbase/error.h"
 #include "store/field_table.h"
+#include "transfer/csv_reader.h"
+#include "transfer/import_preview_window.h"
+#include "transfer/known_headings.h"
+#include "transfer/remembered_pairings.h"
+#include "ui/appearance.h"
 #include "ui/grid_keys.h"
 #include "ui/help.h"
 #include "ui/messages.h"
@@ -24,16 +31,59 @@ QTableWidgetItem* cell(const QString& text, int source = -1)
     item->setData(Qt::UserRole, source);
     return item;
 }
+
+// The column of a comma-separated file a book field takes, chosen from a list of the columns.
+class SourceDelegate : public QStyledItemDelegate {
+public:
+    SourceDelegate(TMyImport& window, const QStringList& labels) : QStyledItemDelegate(&window), window_(window), labels_(labels) {}
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const override
+    {
+        auto* box = new QComboBox(parent);
+        box->setObjectName(QStringLiteral("SourceBox"));
+        box->addItem(QStringLiteral("<EMPTY>"));
+        for (int k = 0; k < labels_.size(); ++k) box->addItem(QStringLiteral("%1  %2").arg(k + 1).arg(labels_[k]));
+        return box;
+    }
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override
+    {
+        static_cast<QComboBox*>(editor)->setCurrentIndex(index.data(Qt::UserRole).toInt() + 1);
+    }
+    void setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& index) const override
+    {
+        window_.chooseSource(index.row(), static_cast<QComboBox*>(editor)->currentIndex() - 1);
+    }
+
+private:
+    TMyImport& window_;
+    QStringList labels_;
+};
 }  // namespace
 
 TMyImport::TMyImport(transfer::ImportHost& host, bool ascii, const QString& path, const QString& text,
                      const QStringList& labels, QWidget* parent)
-    : QDialog(parent), host_(host), ascii_(ascii), path_(path), text_(text), sources_(int(labels.size()))
+    : QDialog(parent), host_(host),
+      source_ {ascii ? transfer::SourceKind::Ascii : transfer::SourceKind::Dbase, path, text}, labels_(labels),
+      sources_(int(labels.size()))
 {
+    build(labels);
+}
+
+TMyImport::TMyImport(transfer::ImportHost& host, const transfer::ImportSource& source, QWidget* parent)
+    : QDialog(parent), host_(host), source_(source)
+{
+    build({});
+    pairCsvHeadings();
+}
+
+void TMyImport::build(const QStringList& labels)
+{
+    const bool ascii = source_.kind != transfer::SourceKind::Dbase;  // a text file of either kind
     setObjectName(QStringLiteral("MyImport"));
-    setWindowTitle(ascii ? QStringLiteral("Ascii Delimited Text Import") : QStringLiteral("DBase File Import"));
+    setWindowTitle(csv() ? QStringLiteral("Comma Separated Values Import")
+                   : source_.kind == transfer::SourceKind::Ascii ? QStringLiteral("Ascii Delimited Text Import")
+                                                                 : QStringLiteral("DBase File Import"));
     ui::makeFixedDialog(this);
-    const int rows = std::max(store::kFieldCount, sources_);
+    const int rows = csv() ? store::kFieldCount : std::max(store::kFieldCount, sources_);
     ImportGrid = new QTableWidget(rows, 3, this);
     ImportGrid->setObjectName(QStringLiteral("ImportGrid"));
     ImportGrid->setGeometry(10, 10, 420, 330);
@@ -43,14 +93,10 @@ TMyImport::TMyImport(transfer::ImportHost& host, bool ascii, const QString& path
     ImportGrid->setColumnWidth(2, 38);
     ImportGrid->verticalHeader()->hide();
     ImportGrid->verticalHeader()->setDefaultSectionSize(20);
-    ImportGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ImportGrid->setEditTriggers(csv() ? QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                                      : QAbstractItemView::NoEditTriggers);
     ImportGrid->setSelectionMode(QAbstractItemView::SingleSelection);
-    const store::DatabaseSettings& db = host_.databaseSettings();
-    for (int r = 0; r < rows; ++r) {
-        ImportGrid->setItem(r, 0, cell(r < store::kFieldCount ? db.fieldNames[std::size_t(r)] : QString()));
-        ImportGrid->setItem(r, 1, r < sources_ ? cell(labels[r], r) : cell(QStringLiteral("<EMPTY>")));
-        ImportGrid->setItem(r, 2, cell(r < sources_ ? QStringLiteral("Yes") : QString()));
-    }
+    if (!csv()) fillGrid(labels, {});
     connect(ImportGrid, &QTableWidget::cellDoubleClicked, this, [this](int row, int column) {
         if (column == 2) toggleRow(row);
     });
@@ -64,8 +110,10 @@ TMyImport::TMyImport(transfer::ImportHost& host, bool ascii, const QString& path
     label("FieldOrder1Label", QStringLiteral("Field"), {440, 10, 100, 20});
     label("FieldOrder2Label", QStringLiteral("Alignment"), {440, 28, 100, 20});
     label("Label1",
-          QStringLiteral("Use the \"Up\" and \"Down\" buttons to match up the Bindlow fields with the Import Fields.  "
-                         "Select \"Yes\"  to include it.  Double click on the \"USE\" field to toggle between Yes and No."),
+          csv() ? QStringLiteral("Each book field takes the column beside it.  Double click a column, or press F2, to "
+                                 "choose another.  Select \"Yes\" to include it.")
+                : QStringLiteral("Use the \"Up\" and \"Down\" buttons to match up the Bindlow fields with the Import Fields.  "
+                                 "Select \"Yes\"  to include it.  Double click on the \"USE\" field to toggle between Yes and No."),
           {440, 130, 170, 130})
         ->setWordWrap(true);
     label("ImportCount1Label", QStringLiteral("Import"), {440, 88, 90, 20});
@@ -82,14 +130,32 @@ TMyImport::TMyImport(transfer::ImportHost& host, bool ascii, const QString& path
     SkipFirst = new QCheckBox(QStringLiteral("Skip First Record"), this);
     SkipFirst->setObjectName(QStringLiteral("SkipFirst"));
     SkipFirst->setGeometry(440, 266, 170, 24);
-    SkipFirst->setChecked(db.importSkipFirst);
+    SkipFirst->setChecked(host_.databaseSettings().importSkipFirst);
     SkipFirst->setVisible(ascii);
     SkipFirst->setEnabled(ascii);
-    connect(SkipFirst, &QCheckBox::clicked, this, [this](bool on) { host_.databaseSettings().importSkipFirst = on; });
+    // the setting is the text files' own; a comma-separated file says by its headings
+    if (!csv())
+        connect(SkipFirst, &QCheckBox::clicked, this, [this](bool on) { host_.databaseSettings().importSkipFirst = on; });
+    if (csv()) {
+        auto* separatorLabel = label("SeparatorLabel", QStringLiteral("&Separator"), {440, 298, 70, 24});
+        SeparatorBox = new QComboBox(this);
+        SeparatorBox->setObjectName(QStringLiteral("SeparatorBox"));
+        SeparatorBox->setGeometry(512, 298, 98, 24);
+        for (QChar c : {QChar(u','), QChar(u';'), QChar(u'\t')}) SeparatorBox->addItem(transfer::separatorName(c), c);
+        SeparatorBox->setCurrentIndex(SeparatorBox->findData(source_.separator));
+        separatorLabel->setBuddy(SeparatorBox);
+        connect(SeparatorBox, &QComboBox::activated, this,
+                [this](int index) { setSeparator(SeparatorBox->itemData(index).toChar()); });
+    }
     auto* start = button("StartButton", "&Start Import", {10, 350, 120, 32});
     start->setDefault(true);
     auto* exit = button("ExitButton", "E&xit", {140, 350, 90, 32});
     auto* help = button("HelpButton", "&Help", {240, 350, 90, 32});
+    if (!csv()) {
+        // the comma-separated kind shows the preview on "&Start Import"
+        auto* preview = button("PreviewButton", "&Preview", {340, 350, 90, 32});
+        connect(preview, &QPushButton::clicked, this, &TMyImport::PreviewButtonClick);
+    }
     connect(up, &QPushButton::clicked, this, &TMyImport::UpButtonClick);
     connect(down, &QPushButton::clicked, this, &TMyImport::DownButtonClick);
     connect(start, &QPushButton::clicked, this, &TMyImport::StartButtonClick);
@@ -97,6 +163,69 @@ TMyImport::TMyImport(transfer::ImportHost& host, bool ascii, const QString& path
     connect(help, &QPushButton::clicked, this, &TMyImport::HelpButtonClick);
     resize(620, 392);
     ImportGrid->setCurrentCell(0, 1);
+}
+
+void TMyImport::fillGrid(const QStringList& labels, const transfer::Pairing& pairing)
+{
+    const store::DatabaseSettings& db = host_.databaseSettings();
+    const int rows = ImportGrid->rowCount();
+    for (int r = 0; r < rows; ++r) {
+        ImportGrid->setItem(r, 0, cell(r < store::kFieldCount ? db.fieldNames[std::size_t(r)] : QString()));
+        int source = -1;
+        if (!csv()) {
+            source = r < sources_ ? r : -1;
+        } else {
+            const auto at = std::find(pairing.begin(), pairing.end(), r + 1);
+            if (at != pairing.end()) source = int(at - pairing.begin());
+        }
+        QTableWidgetItem* item = source >= 0 ? cell(labels[source], source) : cell(QStringLiteral("<EMPTY>"));
+        if (csv()) item->setFlags(item->flags() | Qt::ItemIsEditable);
+        ImportGrid->setItem(r, 1, item);
+        ImportGrid->setItem(r, 2, cell(source >= 0 ? QStringLiteral("Yes") : QString()));
+    }
+}
+
+void TMyImport::pairCsvHeadings()
+{
+    transfer::CsvReader reader(source_.text, source_.separator);
+    headings_ = reader.atEnd() ? QStringList() : reader.readRow().values;
+    labels_.clear();
+    for (const QString& h : headings_) {
+        const QString plain = transfer::plainCsvValue(h);
+        labels_ << (plain.isEmpty() ? QStringLiteral("<BLANK FIELD>") : plain.left(40));
+    }
+    sources_ = int(headings_.size());
+    const transfer::HeadingPairing found = transfer::pairByHeadings(headings_, host_.databaseSettings().fieldNames);
+    headingPairing_ = found.pairing;
+    const auto remembered = transfer::rememberedPairing(host_.databaseSettings(), headings_);
+    // a first line that names columns is no book
+    if (found.recognised > 0 || remembered) SkipFirst->setChecked(true);
+    fillGrid(labels_, remembered ? *remembered : headingPairing_);
+    ImportGrid->setItemDelegateForColumn(1, new SourceDelegate(*this, labels_));
+}
+
+void TMyImport::setSeparator(QChar separator)
+{
+    if (separator == source_.separator) return;
+    source_.separator = separator;
+    if (auto* old = ImportGrid->itemDelegateForColumn(1)) old->deleteLater();
+    pairCsvHeadings();
+}
+
+void TMyImport::chooseSource(int row, int source)
+{
+    if (row < 0 || row >= store::kFieldCount || source >= sources_) return;
+    // the column leaves the field it went into
+    if (source >= 0)
+        for (int r = 0; r < store::kFieldCount; ++r)
+            if (r != row && ImportGrid->item(r, 1)->data(Qt::UserRole).toInt() == source) {
+                ImportGrid->item(r, 1)->setText(QStringLiteral("<EMPTY>"));
+                ImportGrid->item(r, 1)->setData(Qt::UserRole, -1);
+                ImportGrid->item(r, 2)->setText(QString());
+            }
+    ImportGrid->item(row, 1)->setText(source >= 0 ? labels_[source] : QStringLiteral("<EMPTY>"));
+    ImportGrid->item(row, 1)->setData(Qt::UserRole, source);
+    ImportGrid->item(row, 2)->setText(source >= 0 ? QStringLiteral("Yes") : QString());
 }
 
 void TMyImport::toggleRow(int row)
@@ -145,16 +274,57 @@ void TMyImport::HelpButtonClick() { ui::help().showKeyword(this, QStringLiteral(
 
 void TMyImport::StartButtonClick()
 {
-    const transfer::Pairing p = pairing();
+    if (csv()) {
+        bool skip = false;
+        if (!preview(skip)) return;
+        // a pairing changed by hand is kept for the next file with this heading line
+        const transfer::Pairing p = pairing();
+        if (p != headingPairing_ && !headings_.isEmpty()) transfer::rememberPairing(host_.databaseSettings(), headings_, p);
+        return runImport(skip);
+    }
     // asked before anything is posted: No leaves the database as it was
-    if (ascii_) {
-        const int unstorable = transfer::unstorableValues(text_, p, SkipFirst->isChecked());
+    if (source_.kind == transfer::SourceKind::Ascii) {
+        const int unstorable = transfer::unstorableValues(source_.text, pairing(), SkipFirst->isChecked());
         if (unstorable > 0 &&
             !ui::askConfirm(this, QStringLiteral("%1 values hold characters that this database cannot store.  They will "
                                                  "be stored as \"?\".  Import anyway?")
                                       .arg(unstorable)))
             return;
     }
+    runImport(false);
+}
+
+void TMyImport::PreviewButtonClick()
+{
+    bool skip = false;
+    if (preview(skip)) runImport(skip);
+}
+
+bool TMyImport::preview(bool& skip)
+{
+    const transfer::Pairing p = pairing();
+    const bool skipFirst = source_.kind != transfer::SourceKind::Dbase && SkipFirst->isChecked();
+    transfer::ImportPreview found;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    try {
+        found = transfer::previewImport(source_, p, skipFirst, host_.bookTable(), app::regional());
+    } catch (const std::exception& e) {
+        QApplication::restoreOverrideCursor();
+        ui::showError(this, QString::fromLocal8Bit(e.what()));
+        return false;
+    }
+    QApplication::restoreOverrideCursor();
+    TImportPreview window(found, p, host_.databaseSettings().fieldNames, app::regional(), this);
+    ui::dressWindow(&window, host_.databaseSettings(), store::ConfigureColors);
+    const int result = execPreview ? execPreview(window) : window.exec();
+    skip = window.skipDuplicates();
+    return result == QDialog::Accepted;
+}
+
+void TMyImport::runImport(bool skipDuplicates)
+{
+    const transfer::Pairing p = pairing();
+    const bool skipFirst = source_.kind != transfer::SourceKind::Dbase && SkipFirst->isChecked();
     QElapsedTimer clock;
     clock.start();
     int posted = 0;
@@ -171,13 +341,19 @@ void TMyImport::StartButtonClick()
     transfer::ImportCounts counts;
     QString failure;
     try {
-        counts = ascii_ ? transfer::importText(text_, p, SkipFirst->isChecked(), host_.bookTable(), app::regional(), progress)
-                        : transfer::importDbase(path_, p, host_.bookTable(), app::regional(), progress);
+        counts = transfer::importBooks(source_, p, skipFirst, host_.bookTable(), app::regional(), progress,
+                                       {skipDuplicates, csv()});
     } catch (const std::exception& e) {
         failure = QString::fromLocal8Bit(e.what());
     }
     QApplication::restoreOverrideCursor();
     host_.booksAdded();
+    // the values of list fields join the lists, as a book saved in the record editor does
+    if (edit::DataLists* lists = host_.dataLists(); lists && failure.isEmpty()) {
+        int added = 0;
+        for (int list = 0; list < edit::kLists; ++list) added += lists->AddAllToList(list, counts.listValues[std::size_t(list)]);
+        if (added) host_.listsChanged();
+    }
     CountLabel->setText(QString::number(failure.isEmpty() ? counts.records : posted));
     if (!failure.isEmpty()) {
         ui::showError(this, failure);  // the books posted before the failure stay
@@ -188,7 +364,8 @@ void TMyImport::StartButtonClick()
     end.caption = counts.stoppedAt ? QStringLiteral("Error") : QStringLiteral("Ok");
     end.icon = counts.stoppedAt ? ui::MsgIcon::Error : ui::MsgIcon::None;
     end.text = transfer::importSummary(counts);
-    end.details = transfer::importDetails(counts, ascii_, host_.databaseSettings().fieldNames);
+    end.details = transfer::importDetails(counts, source_.kind != transfer::SourceKind::Dbase,
+                                          host_.databaseSettings().fieldNames);
     ui::messages().show(end);
     accept();
 }
