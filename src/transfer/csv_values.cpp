@@ -21,15 +21,15 @@ bool groupsOfThree(const QString& digits, QChar mark)
 }
 
 // "2024/03/15", "2024-03-15" or either with a time after it ("2012-05-01T00:00:00+00:00") as
-// "2024-03-15"; the value itself otherwise.
-QString isoDay(const QString& v)
+// "2024-03-15"; nullopt for anything else.
+std::optional<QString> isoDay(const QString& v)
 {
-    if (v.size() < 10) return v;
+    if (v.size() < 10) return std::nullopt;
     const QChar s = v[4];
-    if ((s != u'-' && s != u'/') || v[7] != s) return v;
+    if ((s != u'-' && s != u'/') || v[7] != s) return std::nullopt;
     for (int k : {0, 1, 2, 3, 5, 6, 8, 9})
-        if (!isDigit(v[k])) return v;
-    if (v.size() > 10 && v[10] != u'T' && v[10] != u' ') return v;
+        if (!isDigit(v[k])) return std::nullopt;
+    if (v.size() > 10 && v[10] != u'T' && v[10] != u' ') return std::nullopt;
     return v.left(4) + u'-' + v.mid(5, 2) + u'-' + v.mid(8, 2);
 }
 
@@ -113,15 +113,13 @@ std::optional<QString> csvFieldValue(int field, const QString& value, QChar deci
         return v;
     case store::FieldKind::WholeNumber:
         // a year given as a whole date ("2001-05-01", "2012-05-01T00:00:00+00:00")
-        if (field == 3) {
-            const QString day = isoDay(v);
-            if (day != v) return day.left(4);
-        }
+        if (field == 3)
+            if (const auto day = isoDay(v)) return day->left(4);
         return plainAmount(v, decimal, group, true);
     case store::FieldKind::Money:
         return plainAmount(v, decimal, group, false);
     case store::FieldKind::Date:
-        return isoDay(v);
+        return isoDay(v).value_or(v);
     }
     return v;
 }

@@ -28,48 +28,13 @@
 #include "transfer/export_records.h"
 #include "transfer/import_format_window.h"
 #include "transfer/import_window.h"
+#include "transfer/target_host.h"
 #include "ui/keyboard_focus.h"
 
+using testing_support::TargetHost;
 using testing_support::TempDir;
 
 namespace {
-
-// An empty book table to import into, in a folder of the test's own.
-class TargetHost : public transfer::ImportHost {
-public:
-    TempDir dir;
-    dbase::Table table;
-    store::DatabaseSettings settings;
-    int added = 0;
-    TargetHost()
-    {
-        testing_support::makeBookTable(dir.path(), {});
-        table.open(dir.path(), "BOOKS.DBF", {false, false, {}});
-    }
-    dbase::Table& bookTable() override { return table; }
-    QString databasePath() const override { return QString::fromStdString((dir / "BOOKS.DBF").string()); }
-    store::DatabaseSettings& databaseSettings() override { return settings; }
-    void booksAdded() override { ++added; }
-    double windowFactor() const override { return 1.0; }
-    QSize windowScreen() const override { return {1024, 768}; }
-    QString write(const char* name, const QByteArray& bytes)
-    {
-        QFile f(QString::fromStdString((dir / name).string()));
-        f.open(QIODevice::WriteOnly);
-        f.write(bytes);
-        return f.fileName();
-    }
-    double number(std::size_t row, const char* field)
-    {
-        table.goToPosition(row);
-        return table.getDouble(table.fieldIndex(field)).value_or(-1);
-    }
-    QString text(std::size_t row, const char* field)
-    {
-        table.goToPosition(row);
-        return store::fromCp1252(table.getText(table.fieldIndex(field)));
-    }
-};
 
 struct RegionalGuard {
     app::Regional saved = app::regional();
