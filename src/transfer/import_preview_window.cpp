@@ -65,11 +65,15 @@ std::vector<ProblemRow> problemRows(const transfer::ImportPreview& preview,
 
 QString summary(const transfer::ImportPreview& p)
 {
-    QString text = QStringLiteral("The file holds %1 books.").arg(p.total);
+    QString text = p.total == 1 ? QStringLiteral("The file holds 1 book.")
+                                : QStringLiteral("The file holds %1 books.").arg(p.total);
     const qsizetype values = p.counts.notes.size();
-    text += values ? QStringLiteral("  %1 values will not be stored as they are: see the list below.").arg(values)
-                   : QStringLiteral("  Every value will be stored as it is.");
-    if (!p.duplicates.empty())
+    text += values == 0   ? QStringLiteral("  Every value will be stored as it is.")
+            : values == 1 ? QStringLiteral("  1 value will not be stored as it is: see the list below.")
+                          : QStringLiteral("  %1 values will not be stored as they are: see the list below.").arg(values);
+    if (p.duplicates.size() == 1)
+        text += QStringLiteral("  1 book is already in the database or twice in the file.");
+    else if (!p.duplicates.empty())
         text += QStringLiteral("  %1 books are already in the database or twice in the file.").arg(p.duplicates.size());
     if (p.counts.stoppedAt)
         text += QStringLiteral("  The reading stops at line %1: a value there opens with a double quote that is never "
@@ -106,6 +110,8 @@ TImportPreview::TImportPreview(const transfer::ImportPreview& preview, const tra
     BooksGrid->setObjectName(QStringLiteral("BooksGrid"));
     BooksGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     BooksGrid->verticalHeader()->hide();
+    BooksGrid->setWordWrap(false);
+    BooksGrid->verticalHeader()->setDefaultSectionSize(BooksGrid->fontMetrics().height() + 6);
     QStringList headings {QStringLiteral("Line"), QStringLiteral("Already in")};
     for (int n : fields) headings << names[std::size_t(n - 1)];
     BooksGrid->setHorizontalHeaderLabels(headings);
@@ -130,6 +136,8 @@ TImportPreview::TImportPreview(const transfer::ImportPreview& preview, const tra
     ProblemGrid->setObjectName(QStringLiteral("ProblemGrid"));
     ProblemGrid->setModel(new ProblemModel(problemRows(preview, names), ProblemGrid));
     ProblemGrid->verticalHeader()->hide();
+    ProblemGrid->setWordWrap(false);
+    ProblemGrid->verticalHeader()->setDefaultSectionSize(ProblemGrid->fontMetrics().height() + 6);
     ProblemGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
     ProblemGrid->setColumnWidth(0, 60);
     ProblemGrid->setColumnWidth(1, 220);

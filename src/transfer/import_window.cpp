@@ -137,7 +137,7 @@ void TMyImport::build(const QStringList& labels)
     if (!csv())
         connect(SkipFirst, &QCheckBox::clicked, this, [this](bool on) { host_.databaseSettings().importSkipFirst = on; });
     if (csv()) {
-        auto* separatorLabel = label("SeparatorLabel", QStringLiteral("&Separator"), {440, 298, 70, 24});
+        auto* separatorLabel = label("SeparatorLabel", QStringLiteral("Sepa&rator"), {440, 298, 70, 24});
         SeparatorBox = new QComboBox(this);
         SeparatorBox->setObjectName(QStringLiteral("SeparatorBox"));
         SeparatorBox->setGeometry(512, 298, 98, 24);
