@@ -27,8 +27,7 @@ inline constexpr Bounded kCurrencyFormat {1, 1, 2}, kNumericFormat {1, 1, 2};
 inline constexpr Bounded kFieldWidth {15, 1, 255};
 inline constexpr Bounded kFieldNumber {0, 1, 36};     // a place in the field or export order (default: its own)
 inline constexpr Bounded kSortField {0, 0, 36};       // 0: no field at that level
-inline constexpr Bounded kFileType {1, 1, 2};         // export
-inline constexpr Bounded kImportFileType {1, 1, 3};   // import: 3 comma-separated values
+inline constexpr Bounded kFileType {1, 1, 3};         // export and import: 3 comma-separated values
 inline constexpr Bounded kColor {0, 0, 0xFFFFFF};     // default given per colour
 inline constexpr Bounded kFontSize {10, 6, 72};       // what the font dialogs offer
 inline constexpr Bounded kTitleAlignment {2, 1, 3};

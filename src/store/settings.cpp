@@ -163,7 +163,7 @@ DatabaseSettings readDatabaseSettings(const QString& path)
     s.exportFirstRow = readYes(f, "Export", "First Row", true);
     s.exportFileType = readNumber(f, "Export", "File Type", R::kFileType);
     s.importSkipFirst = readYes(f, "Import", "Skip First", true);
-    s.importFileType = readNumber(f, "Import", "File Type", R::kImportFileType);
+    s.importFileType = readNumber(f, "Import", "File Type", R::kFileType);
     for (int k = 1; k <= kRememberedPairings; ++k) {
         const QString pairing = f.read("Import Pairings", QStringLiteral("Pairing %1").arg(k), QString(), 2048).trimmed();
         if (!pairing.isEmpty()) s.importPairings << pairing;

@@ -110,7 +110,13 @@ std::optional<QString> csvFieldValue(int field, const QString& value, QChar deci
             const double r = v.toDouble(&number);
             if (number && r == 0) return QString();
         }
-        return v;
+        if (v != value.trimmed()) return v;  // the formula wrapper taken off
+        {
+            // blanks at the start of a value stood inside quotes (the reader drops the others): kept
+            QString kept = value;
+            while (kept.endsWith(u' ')) kept.chop(1);
+            return kept;
+        }
     case store::FieldKind::WholeNumber:
         // a year given as a whole date ("2001-05-01", "2012-05-01T00:00:00+00:00")
         if (field == 3)

@@ -111,6 +111,75 @@ void writeAscii(const QString& path, const dbase::Table& table, const std::vecto
     if (!file.commit()) fail(path, file.errorString());
 }
 
+QString csvText(const dbase::RecordView& record, const ExportField& field)
+{
+    if (field.tableIndex < 0) return {};
+    const store::FieldDef& f = store::fieldDef(field.number);
+    if (f.type == 'D') {
+        const auto d = record.date(field.tableIndex);
+        return d ? QStringLiteral("%1-%2-%3").arg(d->year, 4, 10, QChar(u'0')).arg(d->month, 2, 10, QChar(u'0')).arg(d->day, 2, 10, QChar(u'0'))
+                 : QString();
+    }
+    if (f.type == 'N') {
+        const auto v = record.number(field.tableIndex);
+        if (!v) return {};
+        char buffer[64];
+        const auto r = std::to_chars(buffer, buffer + sizeof buffer, *v, std::chars_format::fixed);
+        return QString::fromLatin1(buffer, r.ptr - buffer);
+    }
+    std::string_view raw = record.raw(field.tableIndex);
+    while (!raw.empty() && (raw.back() == ' ' || raw.back() == '\0')) raw.remove_suffix(1);
+    return store::fromCp1252(std::string(raw));
+}
+
+namespace {
+// A value in quotes when it holds a comma, a quote, a line break, or blanks at its ends (a reader
+// trims unquoted values).
+void appendCsv(QByteArray& out, const QString& value)
+{
+    const bool quote = value.contains(u',') || value.contains(u'"') || value.contains(u'\n') || value.contains(u'\r') ||
+                       value.startsWith(u' ') || value.endsWith(u' ');
+    if (!quote) {
+        out += value.toUtf8();
+        return;
+    }
+    out += '"';
+    out += QString(value).replace(QStringLiteral("\""), QStringLiteral("\"\"")).toUtf8();
+    out += '"';
+}
+}  // namespace
+
+void writeCsv(const QString& path, const dbase::Table& table, const std::vector<ExportField>& fields,
+              const QStringList& headings, const ExportProgress& progress)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) fail(path, file.errorString());
+    QByteArray out("\xEF\xBB\xBF");
+    out.reserve(1 << 17);
+    auto flush = [&] {
+        if (file.write(out) != out.size()) fail(path, file.errorString());
+        out.clear();
+    };
+    for (qsizetype k = 0; k < headings.size(); ++k) {
+        if (k) out += ',';
+        appendCsv(out, headings[k]);
+    }
+    out += "\r\n";
+    const std::size_t count = table.recordCount();
+    for (std::size_t row = 0; row < count; ++row) {
+        const dbase::RecordView rec = table.record(table.recordAt(row));
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            if (i) out += ',';
+            appendCsv(out, csvText(rec, fields[i]));
+        }
+        out += "\r\n";
+        if (out.size() >= (1 << 16)) flush();
+        if (progress) progress(row + 1, count);
+    }
+    flush();
+    if (!file.commit()) fail(path, file.errorString());
+}
+
 void writeDbase(const QString& path, const dbase::Table& table, const std::vector<ExportField>& fields,
                 const ExportProgress& progress)
 {

@@ -45,6 +45,13 @@ using ExportProgress = std::function<void(std::size_t done, std::size_t total)>;
 // complete; throws ExportError.
 void writeAscii(const QString& path, const dbase::Table& table, const std::vector<ExportField>& fields,
                 const QStringList* headings, const app::Regional& regional, const ExportProgress& progress = {});
+// Comma-separated values as spreadsheets read them: UTF-8 with a byte-order mark, the headings
+// first, quotes only around values that need them, dates as 2024-03-15, numbers with a "." and no
+// group separators. It imports back with every value equal.
+void writeCsv(const QString& path, const dbase::Table& table, const std::vector<ExportField>& fields,
+              const QStringList& headings, const ExportProgress& progress = {});
+// A field's value as the comma-separated file holds it (not yet quoted).
+QString csvText(const dbase::RecordView& record, const ExportField& field);
 void writeDbase(const QString& path, const dbase::Table& table, const std::vector<ExportField>& fields,
                 const ExportProgress& progress = {});
 

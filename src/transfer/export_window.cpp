@@ -78,13 +78,16 @@ TMyExport::TMyExport(reports::ReportHost& host, QWidget* parent) : QDialog(paren
     ExportSearch->setObjectName(QStringLiteral("ExportSearch"));
     ExportSearch->setGeometry(8, 46, 200, 22);
     auto* how = new QGroupBox(QStringLiteral("How To Export"), this);
-    how->setGeometry(340, 272, 214, 74);
+    how->setGeometry(340, 272, 214, 98);
     AsciiFile = new QRadioButton(QStringLiteral("Ascii Delimited Text File"), how);
     AsciiFile->setObjectName(QStringLiteral("AsciiFile"));
     AsciiFile->setGeometry(8, 22, 200, 22);
     DBaseFile = new QRadioButton(QStringLiteral("DBase File (DBF)"), how);
     DBaseFile->setObjectName(QStringLiteral("DBaseFile"));
     DBaseFile->setGeometry(8, 46, 200, 22);
+    CsvFile = new QRadioButton(QStringLiteral("Comma Separated Values (UTF-8)"), how);
+    CsvFile->setObjectName(QStringLiteral("CsvFile"));
+    CsvFile->setGeometry(8, 70, 200, 22);
     auto* progressLabel = new QLabel(QStringLiteral("Export Progress"), this);
     progressLabel->setGeometry(10, 314, 200, 20);
     MyGauge = new QProgressBar(this);
@@ -105,13 +108,14 @@ TMyExport::TMyExport(reports::ReportHost& host, QWidget* parent) : QDialog(paren
     connect(FirstRow, &QCheckBox::clicked, this, [this](bool on) { host_.databaseSettings().exportFirstRow = on; });
     connect(AsciiFile, &QRadioButton::toggled, this, &TMyExport::formatChosen);
     resize(564, 404);
+    connect(CsvFile, &QRadioButton::toggled, this, &TMyExport::formatChosen);
 
     fillGrid();
     const bool search = host_.searchActive();
     ExportSearch->setEnabled(search);
     (search ? ExportSearch : ExportEntire)->setChecked(true);
     const store::DatabaseSettings& db = host_.databaseSettings();
-    (db.exportFileType == 2 ? DBaseFile : AsciiFile)->setChecked(true);
+    (db.exportFileType == 2 ? DBaseFile : db.exportFileType == 3 ? CsvFile : AsciiFile)->setChecked(true);
     FirstRow->setChecked(db.exportFirstRow);
     formatChosen();
     ExportGrid->setCurrentCell(0, 0);
@@ -191,7 +195,7 @@ void TMyExport::UpdateConfigs()
 void TMyExport::done(int result)
 {
     UpdateConfigs();
-    host_.databaseSettings().exportFileType = AsciiFile->isChecked() ? 1 : 2;
+    host_.databaseSettings().exportFileType = AsciiFile->isChecked() ? 1 : CsvFile->isChecked() ? 3 : 2;
     QDialog::done(result);
 }
 
@@ -206,15 +210,18 @@ void TMyExport::StartExportButtonClick()
     store::DatabaseSettings& db = host_.databaseSettings();
     const std::vector<transfer::ExportField> fields = transfer::exportList(db, host_.bookTable());
     if (fields.empty()) return error(QStringLiteral("No fields selected for export."));
-    const bool ascii = AsciiFile->isChecked();
+    const bool ascii = AsciiFile->isChecked(), csv = CsvFile->isChecked();
     const QString name = ascii ? ui::dialogs().saveFileName(this, QStringLiteral("Export Data"), QString(),
                                                             ui::caselessFilter(QStringLiteral("Ascii Delimited Text (*.TXT)")),
                                                             QStringLiteral("TXT"))
+                         : csv ? ui::dialogs().saveFileName(this, QStringLiteral("Export Data"), QString(),
+                                                            ui::caselessFilter(QStringLiteral("Comma Separated Values (*.csv)")),
+                                                            QStringLiteral("csv"))
                                : ui::dialogs().saveFileName(this, QStringLiteral("Export Data"), QString(),
                                                             ui::caselessFilter(QStringLiteral("DBase (*.DBF)")),
                                                             QStringLiteral("DBF"));
     if (name.isEmpty()) return;
-    if (!ascii && !name.right(4).toUpper().endsWith(QLatin1String(".DBF")))
+    if (!ascii && !csv && !name.right(4).toUpper().endsWith(QLatin1String(".DBF")))
         return error(QStringLiteral("Invalid file type selected."));
     // the program's own files are never written over
     if (reports::isOneOf(name, host_.filesInUse())) return error(reports::inUseMessage(name));
@@ -238,6 +245,8 @@ void TMyExport::StartExportButtonClick()
     try {
         if (ascii)
             transfer::writeAscii(name, table, fields, db.exportFirstRow ? &headings : nullptr, app::regional(), progress);
+        else if (csv)
+            transfer::writeCsv(name, table, fields, headings, progress);
         else
             transfer::writeDbase(name, table, fields, progress);
     } catch (const std::exception& e) {

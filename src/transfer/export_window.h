@@ -34,7 +34,7 @@ public:
     QPushButton* DownButton = nullptr;
     QCheckBox* FirstRow = nullptr;
     QRadioButton *ExportEntire = nullptr, *ExportSearch = nullptr;
-    QRadioButton *AsciiFile = nullptr, *DBaseFile = nullptr;
+    QRadioButton *AsciiFile = nullptr, *DBaseFile = nullptr, *CsvFile = nullptr;
     QProgressBar* MyGauge = nullptr;
 
 protected:
