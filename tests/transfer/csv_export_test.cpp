@@ -1,13 +1,20 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Comma-separated values out: the form spreadsheets read, and a file that imports back through the
 // comma-separated kind with no pairing by hand and every value equal.
+#include <QCheckBox>
 #include <QFile>
+#include <QRadioButton>
+#include <QSize>
 #include <gtest/gtest.h>
 
 #include <clocale>
 
 #include "app/regional.h"
+#include "reports/fake_report_host.h"
 #include "reports/report_books.h"
+#include "support/scripted_dialogs.h"
+#include "support/scripted_messages.h"
+#include "transfer/export_window.h"
 #include "store/codepage.h"
 #include "support/qstring_print.h"
 #include "support/temp_dir.h"
@@ -90,4 +97,28 @@ TEST(CsvExport, SpreadsheetFormAndEveryValueBackEqualUnderAnyLocale)
     }
     std::setlocale(LC_ALL, "C");
     app::regional().system = app::systemRegionalValues();
+}
+
+TEST(CsvExport, TheExportWindowWritesItAndRemembersTheChoice)
+{
+    testing_support::FakeHost host;
+    host.settings.exportFields.fill(false);
+    host.settings.exportFields[0] = host.settings.exportFields[6] = true;  // Title, Cost
+    testing_support::ScriptedDialogs dialogs;
+    testing_support::ScriptedMessages messages;
+    {
+        TMyExport window(host);
+        window.CsvFile->setChecked(true);
+        EXPECT_FALSE(window.FirstRow->isVisibleTo(&window));  // the headings always come first
+        dialogs.fileNames.push_back(QString::fromStdString((host.dir / "out").string()));
+        messages.expect();
+        window.StartExportButtonClick();
+        EXPECT_EQ(messages.shown.last().text, QStringLiteral("Export Complete."));
+        EXPECT_EQ(dialogs.captions.last(), QStringLiteral("Export Data"));
+    }
+    EXPECT_EQ(host.settings.exportFileType, 3);
+    const QByteArray bytes = bytesOf(QString::fromStdString((host.dir / "out.csv").string()));
+    EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBFTitle,Cost\r\nBook 0,1\r\n")) << bytes.left(40).toStdString();
+    TMyExport again(host);
+    EXPECT_TRUE(again.CsvFile->isChecked());
 }
