@@ -8,6 +8,7 @@
 #include "backup/backup_window.h"
 #include "backup/file_copy.h"
 #include "backup/restore_window.h"
+#include "transfer/import_undo.h"
 #include "dbase/error.h"
 #include "dbase/expr.h"
 #include "dbase/file.h"
@@ -98,6 +99,8 @@ public:
                 .string());
         QFile::remove(index);
         store::BookTableFiles::RemoveMDXByte(path);
+        // the restored books are not those an import appended
+        transfer::forgetLastImport(info.absolutePath() + u'/' + info.completeBaseName());
         if (main_.switchDatabase(path, false)) return true;
         main_.sayUnsorted(owner);
         return false;

@@ -19,13 +19,14 @@ const QStringList kBuilt = {
     QStringLiteral("LastFile"), QStringLiteral("DoViewer"), QStringLiteral("DoSortOrder"),
     QStringLiteral("DoFind"), QStringLiteral("DoFindNext"), QStringLiteral("SearchReplace"),
     QStringLiteral("DoSearch"), QStringLiteral("DoReports"), QStringLiteral("DoBackup"), QStringLiteral("DoRestore"),
-    QStringLiteral("DoExport"), QStringLiteral("DoImport"), QStringLiteral("Colors"), QStringLiteral("SetColors"),
+    QStringLiteral("DoExport"), QStringLiteral("DoImport"), QStringLiteral("UndoImport"), QStringLiteral("Colors"), QStringLiteral("SetColors"),
     QStringLiteral("Fonts"),
 };
 // Commands that browse mode takes away.
 const QStringList kNotInBrowse = {
     QStringLiteral("DoAdd"), QStringLiteral("DoCopy"), QStringLiteral("DoDelete"), QStringLiteral("DoBackup"),
-    QStringLiteral("DoRestore"), QStringLiteral("DoViewer"), QStringLiteral("DoImport"), QStringLiteral("Maintain"),
+    QStringLiteral("DoRestore"), QStringLiteral("DoViewer"), QStringLiteral("DoImport"), QStringLiteral("UndoImport"),
+    QStringLiteral("Maintain"),
     QStringLiteral("SearchReplace"),
 };
 // Commands that work on the current book: nothing to do while the table (or the search) shows none.
@@ -83,6 +84,7 @@ void TMain::runCommand(const QString& command)
     else if (command == QLatin1String("DoBackup")) DoBackup();
     else if (command == QLatin1String("DoExport")) DoExport();
     else if (command == QLatin1String("DoImport")) DoImport();
+    else if (command == QLatin1String("UndoImport")) MenuUndoImportClick();
     else if (command == QLatin1String("DoRestore")) DoRestore();
     else if (command == QLatin1String("Colors")) DoColors(5);
     else if (command == QLatin1String("DoFind")) DoFind();
@@ -140,6 +142,7 @@ void TMain::buildMenus()
     addAction(records, "MenuDelete", "&Delete", C(Qt::Key_D), "DoDelete");
     records->addSeparator();
     addAction(records, "MenuImport", "&Import", C(Qt::Key_M), "DoImport");
+    addAction(records, "MenuUndoImport", "&Undo Last Import", {}, "UndoImport");
     addAction(records, "MenuExport", "E&xport", C(Qt::Key_T), "DoExport");
 
     QMenu* navigate = menu(QStringLiteral("MenuNavigate"), QStringLiteral("Navi&gate"));

@@ -138,6 +138,7 @@ public:
     void DoCopy();
     void DoDelete();
     void MenuPackClick();
+    void MenuUndoImportClick();
     void MenuRebuildClick();
     void EditAList(int list);
     void MenuSaveDefaultsClick();

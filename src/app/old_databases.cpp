@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/old_databases.h"
+#include "transfer/import_undo.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -427,6 +428,11 @@ void offer(QObject* owner, const QString& programDirectory, const OldFile& f, st
     }
     if (hooks.busy) hooks.busy(false);
     table.notifyRecordsChanged();
+    {
+        // books came in by another way than the last import: that import is no longer undone
+        const std::filesystem::path& p = table.table().path();
+        transfer::forgetLastImport(QString::fromStdString((p.parent_path() / p.stem()).string()));
+    }
     if (!failure.isEmpty()) {
         if (!failure.endsWith(u'.')) failure += u'.';
         ui::showError(owner, QStringLiteral("The conversion of \"") + QDir::toNativeSeparators(path) +

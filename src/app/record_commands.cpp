@@ -7,6 +7,7 @@
 
 #include "app/list_edit_box.h"
 #include "app/main_window.h"
+#include "transfer/import_undo.h"
 #include "display/view_config.h"
 #include "dbase/error.h"
 #include "edit/record_editor.h"
@@ -102,7 +103,39 @@ void TMain::MenuPackClick()
     exclusiveWork(QStringLiteral("Deleted items are not permanently removed from the database until packing occurs.  "
                                  "Packing simply removes them to free up space.  Continue?"),
                   QStringLiteral("Unable to pack table.  Packing ") + kExclusiveTail,
-                  [](dbase::Table& t) { t.pack(); });
+                  [this](dbase::Table& t) {
+                      t.pack();
+                      transfer::forgetLastImport(basePath);  // the books are numbered anew
+                  });
+}
+
+void TMain::MenuUndoImportClick()
+{
+    auto notice = [this](const QString& text) {
+        ui::showNotice(this, QStringLiteral("Undo Last Import"), text, ui::MsgIcon::Information);
+    };
+    const auto last = transfer::loadLastImport(basePath);
+    if (!last) return notice(QStringLiteral("There is no import to undo."));
+    dbase::Table& t = MyTable.table();
+    const transfer::UndoPlan plan = transfer::planUndo(t, *last);
+    if (plan.stale)
+        return notice(QStringLiteral("The last import can no longer be undone: its books were renumbered when the "
+                                     "database was packed or restored."));
+    if (plan.books == 0) return notice(QStringLiteral("The books of the last import are deleted already."));
+    const QString date = app::regional().formatDate({last->date.year(), last->date.month(), last->date.day()}, true);
+    if (!ui::askConfirm(this, transfer::undoQuestion(*last, plan, date))) return;
+    QString error;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    try {
+        transfer::undoImport(t, *last);
+        transfer::forgetLastImport(basePath);
+    } catch (const dbase::DatabaseError& e) {
+        error = QString::fromLocal8Bit(e.what());  // the books marked before it stay deleted
+    }
+    QGuiApplication::restoreOverrideCursor();
+    MyTable.notifyRecordsChanged();
+    DisplayCount();
+    if (!error.isEmpty()) ui::showError(this, error);
 }
 
 void TMain::MenuRebuildClick()

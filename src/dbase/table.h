@@ -153,6 +153,10 @@ public:
     void post();
     void cancel();
     void deleteRecord();
+    // Marks these records deleted (those past the table or deleted already are passed over), under
+    // one hold of the update lock; the order is made anew. Returns how many it marked. A record
+    // another program has locked stops it there: the ones marked before stay so.
+    int deleteRecords(const std::vector<std::uint32_t>& records);
     void checkBrowseMode();  // posts pending changes, as a move does
 
     // A run of posts under one hold of the update locks: each post still writes its record, the

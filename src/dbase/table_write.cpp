@@ -469,6 +469,46 @@ void Table::deleteRecord()
     loadCurrent();
 }
 
+int Table::deleteRecords(const std::vector<std::uint32_t>& records)
+{
+    requireWritable();
+    checkBrowseMode();
+    int marked = 0;
+    const bool runHeld = holding_;
+    if (!runHeld) file_.lock(kUpdateLock, 1, true);
+    try {
+        for (const std::uint32_t rec : records) {
+            if (rec < 1 || rec > count_ || recordPtr(rec)[0] == '*') continue;
+            if (!file_.tryLock(kLockBase - rec, 1, true))
+                fail(path_.string(), "record " + std::to_string(rec) + " is locked by another user");
+            try {
+                const unsigned char star = '*';
+                file_.writeAt(header_.recordOffset(rec), &star, 1);
+            } catch (...) {
+                file_.unlock(kLockBase - rec, 1);
+                throw;
+            }
+            file_.unlock(kLockBase - rec, 1);
+            ++marked;
+        }
+        if (marked) {
+            header_.updated = today();
+            const unsigned char stamp[3] = {static_cast<unsigned char>(header_.updated.year - 1900),
+                                            static_cast<unsigned char>(header_.updated.month),
+                                            static_cast<unsigned char>(header_.updated.day)};
+            file_.writeAt(1, stamp, 3);
+        }
+    } catch (...) {
+        if (runHeld) endPosts();
+        else file_.unlock(kUpdateLock, 1);
+        refresh();
+        throw;
+    }
+    if (!runHeld) file_.unlock(kUpdateLock, 1);
+    refresh();
+    return marked;
+}
+
 // ---- tags, rebuild, pack ----
 
 std::vector<TagInfo> Table::tags() const { return mdx_ ? mdx_->tags() : std::vector<TagInfo>(); }

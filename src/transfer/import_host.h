@@ -15,6 +15,12 @@ public:
     virtual ~ImportHost() = default;
     virtual dbase::Table& bookTable() = 0;
     virtual QString databasePath() const = 0;
+    // The database's path without its extension, beside which its settings are kept.
+    virtual QString basePath() const
+    {
+        const QString path = databasePath();
+        return path.right(4).compare(QLatin1String(".DBF"), Qt::CaseInsensitive) == 0 ? path.chopped(4) : path;
+    }
     virtual store::DatabaseSettings& databaseSettings() = 0;
     // Books were appended: the viewer and the count show them.
     virtual void booksAdded() = 0;

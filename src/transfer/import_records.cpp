@@ -97,6 +97,7 @@ public:
             throw;
         }
         ++counts_.records;
+        counts_.appended.push_back(target_.recordNumber());
         ++inRun_;
         if (inRun_ < kRunBooks && (inRun_ % 16 != 0 || Clock::now() - started_ < kRunTime)) return true;
         return endRun();

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -15,6 +16,7 @@
 #include "store/field_table.h"
 #include "transfer/csv_reader.h"
 #include "transfer/import_preview_window.h"
+#include "transfer/import_undo.h"
 #include "transfer/known_headings.h"
 #include "transfer/remembered_pairings.h"
 #include "ui/appearance.h"
@@ -340,6 +342,8 @@ void TMyImport::runImport(bool skipDuplicates)
     QApplication::setOverrideCursor(Qt::WaitCursor);
     transfer::ImportCounts counts;
     QString failure;
+    // an earlier import can no longer be undone once this one adds books
+    transfer::forgetLastImport(host_.basePath());
     try {
         counts = transfer::importBooks(source_, p, skipFirst, host_.bookTable(), app::regional(), progress,
                                        {skipDuplicates, csv()});
@@ -354,6 +358,9 @@ void TMyImport::runImport(bool skipDuplicates)
         for (int list = 0; list < edit::kLists; ++list) added += lists->AddAllToList(list, counts.listValues[std::size_t(list)]);
         if (added) host_.listsChanged();
     }
+    if (failure.isEmpty() && !counts.appended.empty())
+        transfer::saveLastImport(host_.basePath(),
+                                 transfer::recordImport(host_.bookTable(), QFileInfo(source_.path).fileName(), counts.appended));
     CountLabel->setText(QString::number(failure.isEmpty() ? counts.records : posted));
     if (!failure.isEmpty()) {
         ui::showError(this, failure);  // the books posted before the failure stay

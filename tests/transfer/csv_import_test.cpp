@@ -109,6 +109,8 @@ TEST(CsvImport, AGoodreadsExportOfFiveThousandBooksGoesInWithNoPairingByHand)
                          QStringLiteral("1")});
     }
     const QString file = host.write("goodreads_library_export.csv", text.toUtf8());
+    host.lists[edit::AuthorList] = QStringList {"Last1, First1"};  // already in the list: not twice
+    host.settings.importSkipFirst = false;  // the headings say it
     WindowRun run {host};
     run.look = [](TMyImport& w) {
         EXPECT_EQ(w.SeparatorBox->currentText(), QStringLiteral("Comma"));
@@ -358,22 +360,30 @@ TEST(CsvImport, BooksAlreadyInTheDatabaseAreMarkedAndSkippedOnRequest)
         host.table.setText(host.table.fieldIndex("AUTHOR"), "Austen, Jane");
         host.table.setText(host.table.fieldIndex("ISBN"), "0-14-143958-7");
         host.table.post();
+        // and one deleted, which is no longer in it
+        host.table.append();
+        host.table.setText(host.table.fieldIndex("TITLE"), "Gone");
+        host.table.setText(host.table.fieldIndex("ISBN"), "1111111111");
+        host.table.post();
+        host.table.deleteRecord();
         QString text = csvLine({"Title", "Author", "ISBN"});
         text += csvLine({"Persuasion", "Austen, Jane", "0141439580"});  // new
         text += csvLine({"Other title", "Someone", "0141439587"});      // its ISBN, written otherwise
         text += csvLine({" EMMA ", "austen, jane", ""});                 // its title and author
         text += csvLine({"Persuasion", "Austen, Jane", ""});             // twice in the file
+        text += csvLine({"Gone", "", "1111111111"});                     // only a deleted book had it
+        text += csvLine({"Gone again", "", "1111111111"});               // twice in the file by its ISBN
         WindowRun run {host};
         run.answer = [&](TImportPreview& p) {
-            EXPECT_EQ(p.SummaryLabel->text(), QStringLiteral("The file holds 4 books.  Every value will be stored as it "
-                                                             "is.  3 books are already in the database or twice in the "
+            EXPECT_EQ(p.SummaryLabel->text(), QStringLiteral("The file holds 6 books.  Every value will be stored as it "
+                                                             "is.  4 books are already in the database or twice in the "
                                                              "file."));
             EXPECT_EQ(p.BooksGrid->horizontalHeaderItem(1)->text(), QStringLiteral("Already in"));
             QStringList marks;
-            for (int r = 0; r < 4; ++r) marks << p.BooksGrid->item(r, 1)->text();
-            EXPECT_EQ(marks, (QStringList {"", "database", "database", "file"}));
+            for (int r = 0; r < 6; ++r) marks << p.BooksGrid->item(r, 1)->text();
+            EXPECT_EQ(marks, (QStringList {"", "database", "database", "file", "", "file"}));
             const QAbstractItemModel* m = p.ProblemGrid->model();
-            EXPECT_EQ(m->rowCount(), 3);
+            EXPECT_EQ(m->rowCount(), 4);
             EXPECT_EQ(m->data(m->index(2, 3)).toString(), QStringLiteral("also on an earlier line of the file"));
             EXPECT_EQ(m->data(m->index(0, 3)).toString(), QStringLiteral("already in the database"));
             EXPECT_TRUE(p.SkipDuplicates->isEnabled());
@@ -383,10 +393,11 @@ TEST(CsvImport, BooksAlreadyInTheDatabaseAreMarkedAndSkippedOnRequest)
             return int(QDialog::Accepted);
         };
         run(host.write("again.csv", text.toUtf8()));
-        EXPECT_EQ(host.table.recordCount(), skip ? 2u : 5u);
+        EXPECT_EQ(host.table.recordCount(), skip ? 3u : 7u);
         EXPECT_EQ(field(host, 1, "TITLE"), QStringLiteral("Persuasion"));
+        if (skip) EXPECT_EQ(field(host, 2, "TITLE"), QStringLiteral("Gone"));
         EXPECT_EQ(run.messages.shown[0].text,
-                  skip ? QStringLiteral("Import Complete.  3 books already in the database or earlier in the file were "
+                  skip ? QStringLiteral("Import Complete.  4 books already in the database or earlier in the file were "
                                         "left out.")
                        : QStringLiteral("Import Complete."));
     }
@@ -406,6 +417,8 @@ TEST(CsvImport, APairingMadeByHandIsRememberedForTheSameHeadingLine)
         w.SkipFirst->setChecked(true);
         w.chooseSource(0, 0);   // Title: Name
         w.chooseSource(13, 0);  // Cat Num: Name, which leaves Title
+        EXPECT_EQ(w.ImportGrid->item(0, 1)->text(), QStringLiteral("<EMPTY>"));
+        EXPECT_EQ(w.ImportGrid->item(0, 2)->text(), QString());
         w.chooseSource(0, 0);   // and comes back
         w.chooseSource(1, 1);   // Author: Writer
         w.chooseSource(13, 2);  // Cat Num: Shelf mark

@@ -101,6 +101,8 @@ TEST(CsvValues, AmountsAreReadOrRefusedNeverGuessed)
     EXPECT_EQ(amount("12abc3", dot, comma), "refused");
     EXPECT_EQ(amount("n/a", dot, comma), "refused");
     EXPECT_EQ(amount("1.2.3", dot, comma), "refused");
+    EXPECT_EQ(amount("1,2345", dot, comma), "refused");  // thousands come in threes
+    EXPECT_EQ(amount("12,34", dot, comma, true), "refused");
     // the user's marks are "," and "."
     EXPECT_EQ(amount("12,50 €", comma, dot), "12.50");
     EXPECT_EQ(amount("1.234,50 €", comma, dot), "1234.50");
