@@ -14,8 +14,9 @@
 #include "ui/messages.h"
 
 namespace {
-const QString kExclusiveTail = QStringLiteral(
-    "requires exclusive use of the DBase File.  Make sure that the DBase File is not in use by another program  or "
+// the second half of the messages of pack and reindex
+const char* const kExclusiveTail = QT_TRANSLATE_NOOP(
+    "TMain", "requires exclusive use of the DBase File.  Make sure that the DBase File is not in use by another program  or "
     "that no other users are running the software or that no other copies of the software are in use.");
 }
 
@@ -45,7 +46,7 @@ void TMain::DoCopy() { showEditor(3); }
 
 void TMain::DoDelete()
 {
-    if (ui::askConfirm(this, QStringLiteral("Delete this record?"))) {
+    if (ui::askConfirm(this, tr("Delete this record?"))) {
         try {
             MyTable.deleteRecord();
         } catch (const dbase::DatabaseError& e) {
@@ -99,18 +100,18 @@ void TMain::exclusiveWork(const QString& question, const QString& failure, const
 
 void TMain::MenuPackClick()
 {
-    exclusiveWork(QStringLiteral("Deleted items are not permanently removed from the database until packing occurs.  "
+    exclusiveWork(tr("Deleted items are not permanently removed from the database until packing occurs.  "
                                  "Packing simply removes them to free up space.  Continue?"),
-                  QStringLiteral("Unable to pack table.  Packing ") + kExclusiveTail,
+                  tr("Unable to pack table.  Packing ") + tr(kExclusiveTail),
                   [](dbase::Table& t) { t.pack(); });
 }
 
 void TMain::MenuRebuildClick()
 {
-    exclusiveWork(QStringLiteral("It is possible for your index files to become corrupted.  As a result, some items may "
+    exclusiveWork(tr("It is possible for your index files to become corrupted.  As a result, some items may "
                                  "not show up in the viewer or in reports.  This will rebuild your index files "
                                  "correctly.  Continue?"),
-                  QStringLiteral("Unable to reindex table.  Reindexing ") + kExclusiveTail,
+                  tr("Unable to reindex table.  Reindexing ") + tr(kExclusiveTail),
                   [this](dbase::Table& t) {
                       std::vector<std::pair<std::string, std::string>> wanted;
                       if (!sortExpression.isEmpty()) wanted.emplace_back("NEWINDEX", sortExpression.toStdString());
@@ -132,7 +133,7 @@ void TMain::EditAList(int list)
 
 void TMain::MenuSaveDefaultsClick()
 {
-    if (ui::askWarning(this, QStringLiteral("Your current Data Lists will become your default list values.  These values "
+    if (ui::askWarning(this, tr("Your current Data Lists will become your default list values.  These values "
                                             "will be used when new databases are created.  Previous default values will "
                                             "be lost.  Do you want to proceed?")))
         dataLists.SaveDefaultLists(programDirectory);
@@ -140,7 +141,7 @@ void TMain::MenuSaveDefaultsClick()
 
 void TMain::MenuLoadDefaultsClick()
 {
-    if (ui::askWarning(this, QStringLiteral("Your current Data Lists will be overridden with your default list values. "
+    if (ui::askWarning(this, tr("Your current Data Lists will be overridden with your default list values. "
                                             "Previous  values will be lost.  Do you want to proceed?")))
         dataLists.LoadDefaultList(programDirectory);
 }
