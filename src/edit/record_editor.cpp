@@ -651,7 +651,7 @@ namespace {
 // Yes, No or Cancel, with the warning's beep, No preselected.
 ui::MsgButton askYesNoCancel(QObject* owner, const QString& text)
 {
-    return ui::messages().show({owner, tr("Warning"), text, ui::MsgIcon::Question,
+    return ui::messages().show({owner, QCoreApplication::translate("Messages", "Warning"), text, ui::MsgIcon::Question,
                                 ui::Yes | ui::No | ui::Cancel, ui::No, true});
 }
 }  // namespace

@@ -31,13 +31,13 @@ TMyImport::TMyImport(transfer::ImportHost& host, bool ascii, const QString& path
     : QDialog(parent), host_(host), ascii_(ascii), path_(path), text_(text), sources_(int(labels.size()))
 {
     setObjectName(QStringLiteral("MyImport"));
-    setWindowTitle(ascii ? QStringLiteral("Ascii Delimited Text Import") : QStringLiteral("DBase File Import"));
+    setWindowTitle(ascii ? tr("Ascii Delimited Text Import") : tr("DBase File Import"));
     ui::makeFixedDialog(this);
     const int rows = std::max(store::kFieldCount, sources_);
     ImportGrid = new QTableWidget(rows, 3, this);
     ImportGrid->setObjectName(QStringLiteral("ImportGrid"));
     ImportGrid->setGeometry(10, 10, 420, 330);
-    ImportGrid->setHorizontalHeaderLabels({QStringLiteral("BINDLOW FIELDS"), QStringLiteral("IMPORT FIELDS"), QStringLiteral("USE")});
+    ImportGrid->setHorizontalHeaderLabels({tr("BINDLOW FIELDS"), tr("IMPORT FIELDS"), QStringLiteral("USE")});
     ImportGrid->setColumnWidth(0, 179);
     ImportGrid->setColumnWidth(1, 179);
     ImportGrid->setColumnWidth(2, 38);
@@ -64,7 +64,7 @@ TMyImport::TMyImport(transfer::ImportHost& host, bool ascii, const QString& path
     label("FieldOrder1Label", QStringLiteral("Field"), {440, 10, 100, 20});
     label("FieldOrder2Label", QStringLiteral("Alignment"), {440, 28, 100, 20});
     label("Label1",
-          QStringLiteral("Use the \"Up\" and \"Down\" buttons to match up the Bindlow fields with the Import Fields.  "
+          tr("Use the \"Up\" and \"Down\" buttons to match up the Bindlow fields with the Import Fields.  "
                          "Select \"Yes\"  to include it.  Double click on the \"USE\" field to toggle between Yes and No."),
           {440, 130, 170, 130})
         ->setWordWrap(true);
@@ -72,24 +72,24 @@ TMyImport::TMyImport(transfer::ImportHost& host, bool ascii, const QString& path
     label("ImportCount2Label", QStringLiteral("Count"), {440, 106, 90, 20});
     CountLabel = label("CountLabel", QStringLiteral("0"), {540, 96, 70, 22});
     auto button = [this](const char* name, const char* caption, QRect at) {
-        auto* b = new QPushButton(QString::fromLatin1(caption), this);
+        auto* b = new QPushButton(tr(caption), this);
         b->setObjectName(QString::fromLatin1(name));
         b->setGeometry(at);
         return b;
     };
-    auto* up = button("UpButton", "&Up", {440, 52, 80, 28});
-    auto* down = button("DownButton", "&Down", {528, 52, 80, 28});
-    SkipFirst = new QCheckBox(QStringLiteral("Skip First Record"), this);
+    auto* up = button("UpButton", QT_TR_NOOP("&Up"), {440, 52, 80, 28});
+    auto* down = button("DownButton", QT_TR_NOOP("&Down"), {528, 52, 80, 28});
+    SkipFirst = new QCheckBox(tr("Skip First Record"), this);
     SkipFirst->setObjectName(QStringLiteral("SkipFirst"));
     SkipFirst->setGeometry(440, 266, 170, 24);
     SkipFirst->setChecked(db.importSkipFirst);
     SkipFirst->setVisible(ascii);
     SkipFirst->setEnabled(ascii);
     connect(SkipFirst, &QCheckBox::clicked, this, [this](bool on) { host_.databaseSettings().importSkipFirst = on; });
-    auto* start = button("StartButton", "&Start Import", {10, 350, 120, 32});
+    auto* start = button("StartButton", QT_TR_NOOP("&Start Import"), {10, 350, 120, 32});
     start->setDefault(true);
-    auto* exit = button("ExitButton", "E&xit", {140, 350, 90, 32});
-    auto* help = button("HelpButton", "&Help", {240, 350, 90, 32});
+    auto* exit = button("ExitButton", QT_TR_NOOP("E&xit"), {140, 350, 90, 32});
+    auto* help = button("HelpButton", QT_TR_NOOP("&Help"), {240, 350, 90, 32});
     connect(up, &QPushButton::clicked, this, &TMyImport::UpButtonClick);
     connect(down, &QPushButton::clicked, this, &TMyImport::DownButtonClick);
     connect(start, &QPushButton::clicked, this, &TMyImport::StartButtonClick);
@@ -150,7 +150,7 @@ void TMyImport::StartButtonClick()
     if (ascii_) {
         const int unstorable = transfer::unstorableValues(text_, p, SkipFirst->isChecked());
         if (unstorable > 0 &&
-            !ui::askConfirm(this, QStringLiteral("%1 values hold characters that this database cannot store.  They will "
+            !ui::askConfirm(this, tr("%1 values hold characters that this database cannot store.  They will "
                                                  "be stored as \"?\".  Import anyway?")
                                       .arg(unstorable)))
             return;
@@ -185,7 +185,7 @@ void TMyImport::StartButtonClick()
     }
     ui::Message end;
     end.owner = this;
-    end.caption = counts.stoppedAt ? QStringLiteral("Error") : QStringLiteral("Ok");
+    end.caption = counts.stoppedAt ? tr("Error") : tr("Ok");
     end.icon = counts.stoppedAt ? ui::MsgIcon::Error : ui::MsgIcon::None;
     end.text = transfer::importSummary(counts);
     end.details = transfer::importDetails(counts, ascii_, host_.databaseSettings().fieldNames);
