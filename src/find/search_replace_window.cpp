@@ -54,7 +54,7 @@ TSearchAndReplace::TSearchAndReplace(const std::array<QString, 36>& displayNames
     label("FoundLabel", QT_TR_NOOP("Found"), {170, 190, 100, 22});
     label("ChangedLabel", QT_TR_NOOP("Changed"), {290, 190, 100, 22});
     for (int i = 0; i < 3; ++i) {
-        Counts[std::size_t(i)] = label(i == 0 ? "ProcessedCount" : i == 1 ? QT_TR_NOOP("FoundCount") : QT_TR_NOOP("ChangedCount"), QT_TR_NOOP("0"),
+        Counts[std::size_t(i)] = label(i == 0 ? "ProcessedCount" : i == 1 ? "FoundCount" : "ChangedCount", "0",
                                        {70 + 120 * i, 225, 100, 22});
     }
     auto* start = new QPushButton(tr("&Start Search"), this);

@@ -2,6 +2,7 @@
 #include "reports/report_list_window.h"
 #include "reports/print_range_window.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QGroupBox>
@@ -30,7 +31,7 @@ namespace {
 // The report messages: caption "Error", warning icon, after a warning beep.
 void warn(QObject* owner, const QString& text)
 {
-    ui::messages().show({owner, tr("Error"), text, ui::MsgIcon::Warning, ui::Ok, ui::Ok, true});
+    ui::messages().show({owner, QCoreApplication::translate("Messages", "Error"), text, ui::MsgIcon::Warning, ui::Ok, ui::Ok, true});
 }
 
 const QString kNoneSelected = tr("No Report has been selected.  Please choose one.");

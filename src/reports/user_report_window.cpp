@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "reports/user_report_window.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -23,7 +24,7 @@ namespace {
 
 ui::MsgButton ask(QObject* owner, const QString& text, int buttons, ui::MsgButton defaultButton, ui::MsgIcon icon)
 {
-    return ui::messages().show({owner, tr("Warning"), text, icon, buttons, defaultButton, true});
+    return ui::messages().show({owner, QCoreApplication::translate("Messages", "Warning"), text, icon, buttons, defaultButton, true});
 }
 
 // A margin as typed: a number with a point or, as many users write it, a comma.
