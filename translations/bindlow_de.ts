@@ -1199,6 +1199,10 @@
         <source>PDF Files (*.PDF)</source>
         <translation>PDF-Dateien (*.PDF)</translation>
     </message>
+    <message>
+        <source>No Report has been selected.  Please choose one.</source>
+        <translation>Es wurde kein Bericht gewählt.  Bitte wählen Sie einen.</translation>
+    </message>
 </context>
 <context>
     <name>TMyRestore</name>

@@ -315,6 +315,7 @@ DE = {
 "No matches found": "Keine Treffer gefunden",
 "No more matches found": "Keine weiteren Treffer gefunden",
 "No printers are defined, aborting print job.": "Es sind keine Drucker eingerichtet, der Druckauftrag wird abgebrochen.",
+"No Report has been selected.  Please choose one.": "Es wurde kein Bericht gewählt.  Bitte wählen Sie einen.",
 "No search criteria entered.": "Keine Suchkriterien eingegeben.",
 "No valid matches found.  Search Criteria will be cleared.": "Keine gültigen Treffer gefunden.  Die Suchkriterien werden gelöscht.",
 "Notice": "Hinweis",

@@ -34,7 +34,7 @@ void warn(QObject* owner, const QString& text)
     ui::messages().show({owner, QCoreApplication::translate("Messages", "Error"), text, ui::MsgIcon::Warning, ui::Ok, ui::Ok, true});
 }
 
-const QString kNoneSelected = tr("No Report has been selected.  Please choose one.");
+const char* const kNoneSelected = QT_TRANSLATE_NOOP("TMyReport", "No Report has been selected.  Please choose one.");
 
 reports::StoredPrinter storedPrinter(const store::DatabaseSettings& db)
 {
@@ -194,7 +194,7 @@ void TMyReport::PrinterSetupClick()
 void TMyReport::FileButtonClick()
 {
     if (ReportBox->currentRow() < 0) {
-        warn(this, kNoneSelected);
+        warn(this, tr(kNoneSelected));
         ReportBox->setFocus();
         return;
     }
@@ -245,7 +245,7 @@ bool TMyReport::readSelected()
 {
     const int n = ReportBox->currentRow();
     if (n < 0) {
-        warn(this, kNoneSelected);
+        warn(this, tr(kNoneSelected));
         ReportBox->setFocus();
         return false;
     }
