@@ -1410,49 +1410,6 @@
     </message>
 </context>
 <context>
-    <name>TNavigator</name>
-    <message>
-        <source>First record</source>
-        <translation>Erster Datensatz</translation>
-    </message>
-    <message>
-        <source>Prior record</source>
-        <translation>Vorheriger Datensatz</translation>
-    </message>
-    <message>
-        <source>Next record</source>
-        <translation>Nächster Datensatz</translation>
-    </message>
-    <message>
-        <source>Last record</source>
-        <translation>Letzter Datensatz</translation>
-    </message>
-    <message>
-        <source>Insert record</source>
-        <translation>Datensatz einfügen</translation>
-    </message>
-    <message>
-        <source>Delete record</source>
-        <translation>Datensatz löschen</translation>
-    </message>
-    <message>
-        <source>Edit record</source>
-        <translation>Datensatz bearbeiten</translation>
-    </message>
-    <message>
-        <source>Post edit</source>
-        <translation>Änderung speichern</translation>
-    </message>
-    <message>
-        <source>Cancel edit</source>
-        <translation>Bearbeitung abbrechen</translation>
-    </message>
-    <message>
-        <source>Refresh data</source>
-        <translation>Daten aktualisieren</translation>
-    </message>
-</context>
-<context>
     <name>TPrintRange</name>
     <message>
         <source>Page Printing</source>
@@ -2358,6 +2315,46 @@
     <message>
         <source>Delete record?</source>
         <translation>Datensatz löschen?</translation>
+    </message>
+    <message>
+        <source>First record</source>
+        <translation>Erster Datensatz</translation>
+    </message>
+    <message>
+        <source>Next record</source>
+        <translation>Nächster Datensatz</translation>
+    </message>
+    <message>
+        <source>Insert record</source>
+        <translation>Datensatz einfügen</translation>
+    </message>
+    <message>
+        <source>Edit record</source>
+        <translation>Datensatz bearbeiten</translation>
+    </message>
+    <message>
+        <source>Cancel edit</source>
+        <translation>Bearbeitung abbrechen</translation>
+    </message>
+    <message>
+        <source>Prior record</source>
+        <translation>Vorheriger Datensatz</translation>
+    </message>
+    <message>
+        <source>Last record</source>
+        <translation>Letzter Datensatz</translation>
+    </message>
+    <message>
+        <source>Delete record</source>
+        <translation>Datensatz löschen</translation>
+    </message>
+    <message>
+        <source>Post edit</source>
+        <translation>Änderung speichern</translation>
+    </message>
+    <message>
+        <source>Refresh data</source>
+        <translation>Daten aktualisieren</translation>
     </message>
 </context>
 <context>

@@ -15,11 +15,11 @@ struct ButtonText {
     const char* hint;
 };
 constexpr ButtonText kText[TNavigator::kButtons] = {
-    {"NavFirst", "|\u25C0", QT_TRANSLATE_NOOP("TNavigator", "First record")},   {"NavPrior", "\u25C0", QT_TRANSLATE_NOOP("TNavigator", "Prior record")},
-    {"NavNext", "\u25B6", QT_TRANSLATE_NOOP("TNavigator", "Next record")},      {"NavLast", "\u25B6|", QT_TRANSLATE_NOOP("TNavigator", "Last record")},
-    {"NavInsert", "+", QT_TRANSLATE_NOOP("TNavigator", "Insert record")},       {"NavDelete", "\u2212", QT_TRANSLATE_NOOP("TNavigator", "Delete record")},
-    {"NavEdit", "\u25B2", QT_TRANSLATE_NOOP("TNavigator", "Edit record")},      {"NavPost", "\u2713", QT_TRANSLATE_NOOP("TNavigator", "Post edit")},
-    {"NavCancel", "\u2715", QT_TRANSLATE_NOOP("TNavigator", "Cancel edit")},    {"NavRefresh", "\u21BB", QT_TRANSLATE_NOOP("TNavigator", "Refresh data")},
+    {"NavFirst", "|\u25C0", QT_TRANSLATE_NOOP("ui::TNavigator", "First record")},   {"NavPrior", "\u25C0", QT_TRANSLATE_NOOP("ui::TNavigator", "Prior record")},
+    {"NavNext", "\u25B6", QT_TRANSLATE_NOOP("ui::TNavigator", "Next record")},      {"NavLast", "\u25B6|", QT_TRANSLATE_NOOP("ui::TNavigator", "Last record")},
+    {"NavInsert", "+", QT_TRANSLATE_NOOP("ui::TNavigator", "Insert record")},       {"NavDelete", "\u2212", QT_TRANSLATE_NOOP("ui::TNavigator", "Delete record")},
+    {"NavEdit", "\u25B2", QT_TRANSLATE_NOOP("ui::TNavigator", "Edit record")},      {"NavPost", "\u2713", QT_TRANSLATE_NOOP("ui::TNavigator", "Post edit")},
+    {"NavCancel", "\u2715", QT_TRANSLATE_NOOP("ui::TNavigator", "Cancel edit")},    {"NavRefresh", "\u21BB", QT_TRANSLATE_NOOP("ui::TNavigator", "Refresh data")},
 };
 }  // namespace
 
