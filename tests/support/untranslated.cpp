@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QXmlStreamReader>
@@ -77,8 +78,23 @@ QHash<QString, QString> finishedTranslations(const QString& tsPath)
 QStringList untranslatedTexts(QWidget* window, const QSet<QString>& sources)
 {
     QStringList found;
+    // a source text with placeholders is shown filled in: " (Level %1)" as " (Level 1)"
+    QList<QRegularExpression> filled;
+    static const QRegularExpression placeholder(QStringLiteral("%\\d"));
+    for (const QString& s : sources) {
+        if (!s.contains(placeholder)) continue;
+        QString pattern = QRegularExpression::escape(s);
+        pattern.replace(QRegularExpression(QStringLiteral("%\\d")), QStringLiteral(".*"));
+        filled << QRegularExpression(QRegularExpression::anchoredPattern(pattern));
+    }
+    auto isSource = [&](const QString& text) {
+        if (sources.contains(text)) return true;
+        for (const QRegularExpression& r : filled)
+            if (r.match(text).hasMatch()) return true;
+        return false;
+    };
     auto check = [&](const QObject* o, const QString& text) {
-        if (!text.isEmpty() && sources.contains(text)) found << o->objectName() + QStringLiteral(": ") + text;
+        if (!text.isEmpty() && isSource(text)) found << o->objectName() + QStringLiteral(": ") + text;
     };
     QList<QWidget*> widgets = window->findChildren<QWidget*>();
     widgets.prepend(window);

@@ -47,6 +47,7 @@ TEST(Translations, TheLanguagesComeFromTheEnvironmentInTheCLibrarysOrder)
     EXPECT_EQ(languagesAsked("", "", "de_AT.UTF-8", "fr_FR.UTF-8"), QStringList({"de_AT", "de"}));
     EXPECT_EQ(languagesAsked("", "de_CH", "fr_FR", "fr_FR"), QStringList({"de_CH", "de"}));
     EXPECT_EQ(languagesAsked("fr:de", "", "", "de_DE.UTF-8@euro"), QStringList({"fr", "de", "de_DE"}));
+    EXPECT_EQ(languagesAsked("", "", "", "de_DE@euro"), QStringList({"de_DE", "de"}));
     // LANGUAGE counts only when a locale is set, as in the C library
     EXPECT_TRUE(languagesAsked("de", "", "", "C.UTF-8").isEmpty());
     EXPECT_TRUE(languagesAsked("de", "", "", "POSIX").isEmpty());
@@ -65,6 +66,12 @@ TEST(Translations, WithNoTranslationFoundTheWindowsKeepTheirSourceTexts)
         EXPECT_EQ(QCoreApplication::translate("Messages", "Error"), "Fehler");
         // a regional variant finds the language's file
         EXPECT_EQ(ui::installTranslations({"de_AT", "de"}, {"/nowhere", QStringLiteral(BINDLOW_TRANSLATIONS_DIR)}), "de");
+        // a file of the region speaks the language: the help file is looked up as "de"
+        testing_support::TempDir temp;
+        const QString folder = QString::fromStdString(temp.path().string());
+        ASSERT_TRUE(QFile::copy(QStringLiteral(BINDLOW_TRANSLATIONS_DIR "/bindlow_de.qm"), folder + "/bindlow_de_AT.qm"));
+        EXPECT_EQ(ui::installTranslations({"de_AT", "de"}, {folder}), "de");
+        EXPECT_EQ(ui::uiLanguage(), "de");
     }
     EXPECT_EQ(QCoreApplication::translate("Messages", "Error"), "Error");
     EXPECT_TRUE(ui::uiLanguage().isEmpty());
