@@ -83,9 +83,9 @@ QStringList untranslatedTexts(QWidget* window, const QSet<QString>& sources)
     static const QRegularExpression placeholder(QStringLiteral("%\\d"));
     for (const QString& s : sources) {
         if (!s.contains(placeholder)) continue;
-        QString pattern = QRegularExpression::escape(s);
-        pattern.replace(QRegularExpression(QStringLiteral("%\\d")), QStringLiteral(".*"));
-        filled << QRegularExpression(QRegularExpression::anchoredPattern(pattern));
+        QStringList parts;
+        for (const QString& part : s.split(placeholder)) parts << QRegularExpression::escape(part);
+        filled << QRegularExpression(QRegularExpression::anchoredPattern(parts.join(QStringLiteral(".*"))));
     }
     auto isSource = [&](const QString& text) {
         if (sources.contains(text)) return true;
