@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev
+  qt6-l10n-tools qt6-translations-l10n
   libgtest-dev libgmock-dev
   python3 python3-dbfread libdbd-xbase-perl perl
   fonts-liberation2 fontconfig

@@ -20,23 +20,23 @@ struct Speed {
     const char* command;
 };
 constexpr Speed kSpeed[17] = {
-    {0, "NewSpeed", "New Database", "DoNew"},
-    {24, "OpenSpeed", "Open Database", "DoOpen"},
-    {52, "AddSpeed", "Add Record", "DoAdd"},
-    {76, "EditSpeed", "Edit Record", "DoEdit"},
-    {100, "CopySpeed", "Copy Record", "DoCopy"},
-    {124, "DeleteSpeed", "Delete Record", "DoDelete"},
-    {148, "ImportSpeed", "Import Records", "DoImport"},
-    {172, "ExportSpeed", "Export Records", "DoExport"},
-    {200, "SearchSpeed", "Search Records", "DoSearch"},
-    {224, "EndSearchSpeed", "End Search", "DoEndSearch"},
-    {248, "LocateSpeed", "Locate Record", "DoFind"},
-    {272, "LocateNextSpeed", "Locate Next Record", "DoFindNext"},
-    {296, "ReportSpeed", "Reports", "DoReports"},
-    {320, "ViewerSpeed", "Viewer Configuration", "DoViewer"},
-    {344, "ColorSpeed", "Color Setup", "Colors"},
-    {368, "SpeedSetOrder", "Set Sorting Order", "DoSortOrder"},
-    {396, "HelpSpeed", "Help", "DoHelp"},
+    {0, "NewSpeed", QT_TRANSLATE_NOOP("TMain", "New Database"), "DoNew"},
+    {24, "OpenSpeed", QT_TRANSLATE_NOOP("TMain", "Open Database"), "DoOpen"},
+    {52, "AddSpeed", QT_TRANSLATE_NOOP("TMain", "Add Record"), "DoAdd"},
+    {76, "EditSpeed", QT_TRANSLATE_NOOP("TMain", "Edit Record"), "DoEdit"},
+    {100, "CopySpeed", QT_TRANSLATE_NOOP("TMain", "Copy Record"), "DoCopy"},
+    {124, "DeleteSpeed", QT_TRANSLATE_NOOP("TMain", "Delete Record"), "DoDelete"},
+    {148, "ImportSpeed", QT_TRANSLATE_NOOP("TMain", "Import Records"), "DoImport"},
+    {172, "ExportSpeed", QT_TRANSLATE_NOOP("TMain", "Export Records"), "DoExport"},
+    {200, "SearchSpeed", QT_TRANSLATE_NOOP("TMain", "Search Records"), "DoSearch"},
+    {224, "EndSearchSpeed", QT_TRANSLATE_NOOP("TMain", "End Search"), "DoEndSearch"},
+    {248, "LocateSpeed", QT_TRANSLATE_NOOP("TMain", "Locate Record"), "DoFind"},
+    {272, "LocateNextSpeed", QT_TRANSLATE_NOOP("TMain", "Locate Next Record"), "DoFindNext"},
+    {296, "ReportSpeed", QT_TRANSLATE_NOOP("TMain", "Reports"), "DoReports"},
+    {320, "ViewerSpeed", QT_TRANSLATE_NOOP("TMain", "Viewer Configuration"), "DoViewer"},
+    {344, "ColorSpeed", QT_TRANSLATE_NOOP("TMain", "Color Setup"), "Colors"},
+    {368, "SpeedSetOrder", QT_TRANSLATE_NOOP("TMain", "Set Sorting Order"), "DoSortOrder"},
+    {396, "HelpSpeed", QT_TRANSLATE_NOOP("TMain", "Help"), "DoHelp"},
 };
 
 struct Lettered {
@@ -46,16 +46,16 @@ struct Lettered {
     const char* command;
 };
 constexpr Lettered kLettered[10] = {
-    {"AddButton", "&Add", 8, 8, "DoAdd"},
-    {"EditButton", "&Edit", 8, 44, "DoEdit"},
-    {"CopyButton", "&Copy", 80, 8, "DoCopy"},
-    {"DeleteButton", "&Delete", 80, 44, "DoDelete"},
-    {"SearchButton", "&Search", 160, 8, "DoSearch"},
-    {"EndSearchButton", "E&nd Srch", 160, 44, "DoEndSearch"},
-    {"ReportButton", "&Reports", 240, 8, "DoReports"},
-    {"ViewerButton", "&Viewer", 240, 44, "DoViewer"},
-    {"HelpButton", "He&lp", 320, 8, "DoHelp"},
-    {"ButtonExit", "E&xit", 320, 44, "DoExit"},
+    {"AddButton", QT_TRANSLATE_NOOP("TMain", "&Add"), 8, 8, "DoAdd"},
+    {"EditButton", QT_TRANSLATE_NOOP("TMain", "&Edit"), 8, 44, "DoEdit"},
+    {"CopyButton", QT_TRANSLATE_NOOP("TMain", "&Copy"), 80, 8, "DoCopy"},
+    {"DeleteButton", QT_TRANSLATE_NOOP("TMain", "&Delete"), 80, 44, "DoDelete"},
+    {"SearchButton", QT_TRANSLATE_NOOP("TMain", "&Search"), 160, 8, "DoSearch"},
+    {"EndSearchButton", QT_TRANSLATE_NOOP("TMain", "E&nd Srch"), 160, 44, "DoEndSearch"},
+    {"ReportButton", QT_TRANSLATE_NOOP("TMain", "&Reports"), 240, 8, "DoReports"},
+    {"ViewerButton", QT_TRANSLATE_NOOP("TMain", "&Viewer"), 240, 44, "DoViewer"},
+    {"HelpButton", QT_TRANSLATE_NOOP("TMain", "He&lp"), 320, 8, "DoHelp"},
+    {"ButtonExit", QT_TRANSLATE_NOOP("TMain", "E&xit"), 320, 44, "DoExit"},
 };
 }  // namespace
 
@@ -64,7 +64,7 @@ void TMain::buildSpeedButtons()
     for (const Speed& s : kSpeed) {
         auto* b = new QToolButton(SpeedPanel);
         b->setObjectName(QString::fromLatin1(s.name));
-        b->setToolTip(QString::fromLatin1(s.hint));
+        b->setToolTip(tr(s.hint));
         b->setIcon(ui::speedGlyph(b->objectName()));
         b->setIconSize(QSize(20, 20));
         b->setGeometry(s.left, 2, 25, 25);
@@ -85,7 +85,7 @@ void TMain::buildLetteredButtons()
         bevels_[std::size_t(i)]->setGeometry(bevelRects[i]);
     }
     for (const Lettered& l : kLettered) {
-        auto* b = new QPushButton(QString::fromLatin1(l.caption), client_);
+        auto* b = new QPushButton(tr(l.caption), client_);
         b->setObjectName(QString::fromLatin1(l.name));
         b->setGeometry(l.left, l.top, 69, 33);
         b->setProperty("command", QString::fromLatin1(l.command));

@@ -11,7 +11,7 @@
 #include "ui/messages.h"
 
 namespace {
-const QString kFilter = QStringLiteral("Database Files (*.DBF)");
+const char* const kFilter = QT_TRANSLATE_NOOP("TMain", "Database Files (*.DBF)");
 const QString kExtension = QStringLiteral("DBF");
 
 bool dbfExtension(const QString& path) { return path.right(4).toUpper() == QLatin1String(".DBF"); }
@@ -19,8 +19,8 @@ bool dbfExtension(const QString& path) { return path.right(4).toUpper() == QLati
 
 void TMain::DoOpen()
 {
-    const QString chosen = ui::dialogs().openFileName(this, QStringLiteral("Open Database File"),
-                                                      QFileInfo(currentDatabase).absolutePath(), kFilter);
+    const QString chosen = ui::dialogs().openFileName(this, tr("Open Database File"),
+                                                      QFileInfo(currentDatabase).absolutePath(), tr(kFilter));
     if (!chosen.isEmpty()) openChosen(chosen);
     DisplayCount();
 }
@@ -34,7 +34,7 @@ void TMain::OpenSaveFile(const QString& path)
 void TMain::openChosen(const QString& path)
 {
     if (!dbfExtension(path)) {
-        ui::showError(this, QStringLiteral("Invalid file type selected."));
+        ui::showError(this, tr("Invalid file type selected."));
         return;
     }
     try {
@@ -51,8 +51,8 @@ void TMain::openChosen(const QString& path)
 bool TMain::chooseDatabaseAtStart()
 {
     for (;;) {
-        const QString chosen = ui::dialogs().openFileName(this, QStringLiteral("Open Database File"),
-                                                          QFileInfo(currentDatabase).absolutePath(), kFilter);
+        const QString chosen = ui::dialogs().openFileName(this, tr("Open Database File"),
+                                                          QFileInfo(currentDatabase).absolutePath(), tr(kFilter));
         if (chosen.isEmpty()) return false;
         if (!passesOpenChecks(chosen)) continue;
         const QString path = QFileInfo(chosen).absoluteFilePath();
@@ -66,7 +66,7 @@ bool TMain::chooseDatabaseAtStart()
 bool TMain::passesOpenChecks(const QString& path)
 {
     if (!dbfExtension(path)) {
-        ui::showError(this, QStringLiteral("Invalid file type selected."));
+        ui::showError(this, tr("Invalid file type selected."));
         return false;
     }
     try {
@@ -91,12 +91,12 @@ bool TMain::takeRequestedDatabase(const QString& path)
 
 void TMain::DoNew()
 {
-    const QString chosen = ui::dialogs().saveFileName(this, QStringLiteral("New Database File"),
-                                                      QFileInfo(currentDatabase).absolutePath(), kFilter, kExtension);
+    const QString chosen = ui::dialogs().saveFileName(this, tr("New Database File"),
+                                                      QFileInfo(currentDatabase).absolutePath(), tr(kFilter), kExtension);
     if (chosen.isEmpty()) return;
     if (searchOn) DoEndSearch();
     if (!dbfExtension(chosen)) {
-        ui::showError(this, QStringLiteral("Invalid file type selected."));
+        ui::showError(this, tr("Invalid file type selected."));
         return;
     }
     if (QFileInfo(chosen).absoluteFilePath() == QFileInfo(currentDatabase).absoluteFilePath()) MyTable.close();
@@ -178,8 +178,8 @@ bool TMain::switchDatabase(const QString& path, bool created)
 
 void TMain::sayUnsorted(QWidget* owner)
 {
-    ui::showNotice(owner, QStringLiteral("Warning"),
-                   QStringLiteral("The index of the database \"%1\" could not be built.  Its books are shown in the "
+    ui::showNotice(owner, tr("Warning"),
+                   tr("The index of the database \"%1\" could not be built.  Its books are shown in the "
                                   "order they were added, not in their sort order.")
                        .arg(QDir::toNativeSeparators(currentDatabase)),
                    ui::MsgIcon::Warning);

@@ -40,7 +40,7 @@ void TMain::openDatabase(const QString& path)
     dataLists.LoadAllList(basePath, programDirectory);
     QStringList unread = dataLists.problems();
     if (!db.problem.isEmpty()) unread.prepend(db.problem);
-    if (!unread.isEmpty()) ui::showNotice(this, QStringLiteral("Error"), app::unreadFileNotice(unread), ui::MsgIcon::Warning);
+    if (!unread.isEmpty()) ui::showNotice(this, tr("Error"), app::unreadFileNotice(unread), ui::MsgIcon::Warning);
     sortExpression = BuildSortString();
     readOnlyReason = store::readOnlyReason(currentDatabase);
     const bool canChange = readOnlyReason.isEmpty();
@@ -95,7 +95,7 @@ void TMain::openDatabase(const QString& path)
             MyTable.setSkipIndex(true);
             try {
                 MyTable.open();
-                readOnlyReason = QStringLiteral("The index of the database \"%1\" cannot be read or built again.  "
+                readOnlyReason = tr("The index of the database \"%1\" cannot be read or built again.  "
                                                 "The database is opened read-only, in the order the books were added.")
                                      .arg(QDir::toNativeSeparators(currentDatabase));
             } catch (const dbase::DatabaseError& e) {
@@ -109,7 +109,7 @@ void TMain::openDatabase(const QString& path)
 
 void TMain::applyTableAccess()
 {
-    if (!readOnlyReason.isEmpty()) ui::showNotice(this, QStringLiteral("Warning"), readOnlyReason, ui::MsgIcon::Warning);
+    if (!readOnlyReason.isEmpty()) ui::showNotice(this, tr("Warning"), readOnlyReason, ui::MsgIcon::Warning);
     if (MyEdit) MyEdit->setChangesRefused(changesRefused());
     updateCommands();
 }
@@ -123,8 +123,8 @@ TMain::StartCheck TMain::checkDatabaseAtStart(const QString& path)
             // another program holds it for itself: wait for it, or choose another file
             ui::Message m;
             m.owner = this;
-            m.caption = QStringLiteral("Warning");
-            m.text = QStringLiteral("The database \"%1\" is in use by another program that does not share it.  "
+            m.caption = tr("Warning");
+            m.text = tr("The database \"%1\" is in use by another program that does not share it.  "
                                     "Choose Retry when that program has closed it, or Cancel to choose another file.")
                          .arg(QDir::toNativeSeparators(path));
             m.icon = ui::MsgIcon::Warning;

@@ -11,7 +11,7 @@
 TMyEditBox::TMyEditBox(const QString& title, int longest, const QStringList& items, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("MyEditBox"));
-    setWindowTitle(QStringLiteral("Edit \"") + title + QStringLiteral("\" List"));
+    setWindowTitle(tr("Edit \"%1\" List").arg(title));
     ui::makeFixedDialog(this);
     TheList = new QListWidget(this);
     TheList->setObjectName(QStringLiteral("TheList"));
@@ -21,7 +21,7 @@ TMyEditBox::TMyEditBox(const QString& title, int longest, const QStringList& ite
     AddInfo->setObjectName(QStringLiteral("AddInfo"));
     AddInfo->setMaxLength(longest);
     AddInfo->setGeometry(10, 240, 220, 26);
-    AddInfo->setAccessibleName(QStringLiteral("New entry"));  // no label stands beside it
+    AddInfo->setAccessibleName(tr("New entry"));  // no label stands beside it
     connect(AddInfo, &QLineEdit::returnPressed, this, &TMyEditBox::AddButtonClick);  // Enter adds, as Add does
     auto button = [this](const char* name, const char* caption, QRect g, auto slot) {
         auto* b = new QPushButton(QString::fromLatin1(caption), this);
@@ -67,7 +67,7 @@ void TMyEditBox::DeleteButtonClick()
 
 void TMyEditBox::SortButtonClick()
 {
-    if (!ui::askConfirm(this, QStringLiteral("Are you sure you want to sort the data?  Sorting cannot be undone."))) return;
+    if (!ui::askConfirm(this, tr("Are you sure you want to sort the data?  Sorting cannot be undone."))) return;
     QStringList all = items();
     std::stable_sort(all.begin(), all.end(), [](const QString& a, const QString& b) {
         return a.compare(b, Qt::CaseInsensitive) < 0;

@@ -14,7 +14,7 @@ find::LocateResult TMain::runLocate(const find::LocateRequest& r, bool fromStart
     const find::LocateResult result = find::locate(MyTable, r, fromStart);
     QGuiApplication::restoreOverrideCursor();
     if (result == find::LocateResult::NoSuchField)
-        ui::showNotice(this, QStringLiteral("Warning"), QStringLiteral("Field ") + r.field + QStringLiteral(" not found."),
+        ui::showNotice(this, tr("Warning"), tr("Field %1 not found.").arg(r.field),
                        ui::MsgIcon::Warning);
     return result;
 }
@@ -22,7 +22,7 @@ find::LocateResult TMain::runLocate(const find::LocateRequest& r, bool fromStart
 bool TMain::DoFind()
 {
     if (!MyTable.active()) {
-        ui::showError(this, QStringLiteral("DataSource does not reference an active DataSet"));
+        ui::showError(this, tr("DataSource does not reference an active DataSet"));
         return false;
     }
     std::vector<TMyLocateDlg::Field> fields;
@@ -43,7 +43,7 @@ bool TMain::DoFind()
 bool TMain::DoFindNext()
 {
     if (!MyTable.active()) {
-        ui::showNotice(this, QStringLiteral("Warning"), QStringLiteral("DataSource does not refer to an active table!"),
+        ui::showNotice(this, tr("Warning"), tr("DataSource does not refer to an active table!"),
                        ui::MsgIcon::Warning);
         return false;
     }
@@ -55,6 +55,6 @@ bool TMain::DoFindNext()
                            locateSettings.CaseSensitive};
     const find::LocateResult result = runLocate(r, false);
     if (result == find::LocateResult::NotFound && locateSettings.ShowMessages)
-        ui::showNotice(this, QStringLiteral("Information"), QStringLiteral("No more matches found"));
+        ui::showNotice(this, tr("Information"), tr("No more matches found"));
     return result == find::LocateResult::Found;
 }

@@ -12,6 +12,7 @@
 #include "app/report_command.h"
 #include "ui/message_box.h"
 #include "ui/safe_application.h"
+#include "ui/translations.h"
 
 namespace {
 
@@ -54,6 +55,7 @@ int main(int argc, char** argv)
     ui::SafeApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Bindlow Books 97"));
     QApplication::setApplicationVersion(QStringLiteral("3.2b"));
+    ui::installTranslations(ui::languagesAsked(), ui::translationFolders(QCoreApplication::applicationDirPath()));
     ui::MessageBoxMessages boxes;
     ui::setMessages(&boxes);
     StartOptions options;

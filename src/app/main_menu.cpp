@@ -115,17 +115,17 @@ void TMain::buildMenus()
     const auto C = [](int key) { return QKeySequence(Qt::CTRL | Qt::Key(key)); };
     const auto S = [](int key) { return QKeySequence(Qt::SHIFT | Qt::Key(key)); };
 
-    QMenu* file = menu(QStringLiteral("MenuFile"), QStringLiteral("&File"));
-    addAction(file, "MenuNew", "&New Database", C(Qt::Key_W), "DoNew");
-    addAction(file, "MenuOpen", "&Open Database", C(Qt::Key_O), "DoOpen");
-    addAction(file, "MenuUpdateDatabase", "&Update Database", C(Qt::Key_Z), "UpdateDatabase");
+    QMenu* file = menu(QStringLiteral("MenuFile"), tr("&File"));
+    addAction(file, "MenuNew", tr("&New Database"), C(Qt::Key_W), "DoNew");
+    addAction(file, "MenuOpen", tr("&Open Database"), C(Qt::Key_O), "DoOpen");
+    addAction(file, "MenuUpdateDatabase", tr("&Update Database"), C(Qt::Key_Z), "UpdateDatabase");
     file->addSeparator();
-    addAction(file, "MenuBackup", "&Back Up Data", C(Qt::Key_B), "DoBackup");
-    addAction(file, "MenuRestore", "&Restore Data", C(Qt::Key_Y), "DoRestore");
+    addAction(file, "MenuBackup", tr("&Back Up Data"), C(Qt::Key_B), "DoBackup");
+    addAction(file, "MenuRestore", tr("&Restore Data"), C(Qt::Key_Y), "DoRestore");
     file->addSeparator();
-    addAction(file, "MenuPrint", "&Print", C(Qt::Key_P), "DoReports");
+    addAction(file, "MenuPrint", tr("&Print"), C(Qt::Key_P), "DoReports");
     file->addSeparator();
-    addAction(file, "MenuExit", "E&xit", C(Qt::Key_X), "DoExit");
+    addAction(file, "MenuExit", tr("E&xit"), C(Qt::Key_X), "DoExit");
     QAction* exitSep = file->addSeparator();
     exitSep->setObjectName(QStringLiteral("MenuExitSep"));
     exitSep->setVisible(false);
@@ -135,27 +135,27 @@ void TMain::buildMenus()
         connect(a, &QAction::triggered, this, [this, i] { OpenSaveFile(settings.lastFiles[std::size_t(i - 1)]); });
     }
 
-    QMenu* records = menu(QStringLiteral("MenuRecords"), QStringLiteral("&Records"));
-    addAction(records, "MenuAdd", "&Add", C(Qt::Key_A), "DoAdd");
-    addAction(records, "MenuEdit", "&Edit", C(Qt::Key_E), "DoEdit");
-    addAction(records, "MenuCopy", "&Copy", C(Qt::Key_C), "DoCopy");
-    addAction(records, "MenuDelete", "&Delete", C(Qt::Key_D), "DoDelete");
+    QMenu* records = menu(QStringLiteral("MenuRecords"), tr("&Records"));
+    addAction(records, "MenuAdd", tr("&Add"), C(Qt::Key_A), "DoAdd");
+    addAction(records, "MenuEdit", tr("&Edit"), C(Qt::Key_E), "DoEdit");
+    addAction(records, "MenuCopy", tr("&Copy"), C(Qt::Key_C), "DoCopy");
+    addAction(records, "MenuDelete", tr("&Delete"), C(Qt::Key_D), "DoDelete");
     records->addSeparator();
-    addAction(records, "MenuImport", "&Import", C(Qt::Key_M), "DoImport");
-    addAction(records, "MenuUndoImport", "&Undo Last Import", {}, "UndoImport");
-    addAction(records, "MenuExport", "E&xport", C(Qt::Key_T), "DoExport");
+    addAction(records, "MenuImport", tr("&Import"), C(Qt::Key_M), "DoImport");
+    addAction(records, "MenuUndoImport", tr("&Undo Last Import"), {}, "UndoImport");
+    addAction(records, "MenuExport", tr("E&xport"), C(Qt::Key_T), "DoExport");
 
-    QMenu* navigate = menu(QStringLiteral("MenuNavigate"), QStringLiteral("Navi&gate"));
-    addAction(navigate, "MenuSearch", "&Search (Query)", C(Qt::Key_S), "DoSearch");
-    addAction(navigate, "MenuEndSearch", "&End Search", C(Qt::Key_I), "DoEndSearch");
-    addAction(navigate, "MenuFind", "&Locate", C(Qt::Key_L), "DoFind");
-    addAction(navigate, "MenuFindNext", "Locate &Next", C(Qt::Key_N), "DoFindNext");
-    addAction(navigate, "MenuReports", "&Reports", C(Qt::Key_R), "DoReports");
-    addAction(navigate, "MenuViewer", "&Viewer", C(Qt::Key_V), "DoViewer");
+    QMenu* navigate = menu(QStringLiteral("MenuNavigate"), tr("Navi&gate"));
+    addAction(navigate, "MenuSearch", tr("&Search (Query)"), C(Qt::Key_S), "DoSearch");
+    addAction(navigate, "MenuEndSearch", tr("&End Search"), C(Qt::Key_I), "DoEndSearch");
+    addAction(navigate, "MenuFind", tr("&Locate"), C(Qt::Key_L), "DoFind");
+    addAction(navigate, "MenuFindNext", tr("Locate &Next"), C(Qt::Key_N), "DoFindNext");
+    addAction(navigate, "MenuReports", tr("&Reports"), C(Qt::Key_R), "DoReports");
+    addAction(navigate, "MenuViewer", tr("&Viewer"), C(Qt::Key_V), "DoViewer");
 
-    QMenu* options = menu(QStringLiteral("MenuOptions"), QStringLiteral("&Options"));
-    addAction(options, "MenuSortOrder", "Sort &Order", C(Qt::Key_Q), "DoSortOrder");
-    QMenu* size = sub(options, QStringLiteral("MenuScreenSize"), QStringLiteral("Screen Si&ze"));
+    QMenu* options = menu(QStringLiteral("MenuOptions"), tr("&Options"));
+    addAction(options, "MenuSortOrder", tr("Sort &Order"), C(Qt::Key_Q), "DoSortOrder");
+    QMenu* size = sub(options, QStringLiteral("MenuScreenSize"), tr("Screen Si&ze"));
     const int presets[4] = {640, 800, 1024, 1280};
     const char* sizeNames[4] = {"N640x480", "N800x600", "N1024x768", "N1280x1024"};
     const char* sizeCaptions[4] = {"640 x 480", "800 x 600", "1024 x 768", "1280 x 1024"};
@@ -164,28 +164,28 @@ void TMain::buildMenus()
         a->setCheckable(true);
         connect(a, &QAction::triggered, this, [this, p = presets[i]] { ChoosePreset(p); });
     }
-    QMenu* access = sub(options, QStringLiteral("MenuAccess"), QStringLiteral("&Screen Access"));
-    QAction* speed = addAction(access, "MenuSpeed", "&Speed Buttons", C(Qt::Key_F1), "ScreenAccess");
-    QAction* lettered = addAction(access, "MenuButtons", "&Lettered Buttons", C(Qt::Key_F2), "ScreenAccess");
-    QAction* none = addAction(access, "MenuNoButtons", "&None", C(Qt::Key_F3), "ScreenAccess");
+    QMenu* access = sub(options, QStringLiteral("MenuAccess"), tr("&Screen Access"));
+    QAction* speed = addAction(access, "MenuSpeed", tr("&Speed Buttons"), C(Qt::Key_F1), "ScreenAccess");
+    QAction* lettered = addAction(access, "MenuButtons", tr("&Lettered Buttons"), C(Qt::Key_F2), "ScreenAccess");
+    QAction* none = addAction(access, "MenuNoButtons", tr("&None"), C(Qt::Key_F3), "ScreenAccess");
     for (QAction* a : {speed, lettered, none}) a->setCheckable(true);
     connect(speed, &QAction::triggered, this, &TMain::MenuSpeedClick);
     connect(lettered, &QAction::triggered, this, &TMain::MenuButtonsClick);
     connect(none, &QAction::triggered, this, &TMain::MenuNoButtonsClick);
-    QMenu* color = sub(options, QStringLiteral("MenuColor"), QStringLiteral("&Color"));
+    QMenu* color = sub(options, QStringLiteral("MenuColor"), tr("&Color"));
     const char* colorNames[5] = {"MenuMainColor", "MenuEditColor", "MenuSearchColor", "MenuReportColor",
                                  "MenuConfigColor"};
-    const char* colorCaptions[5] = {"&Main Window Color", "&Edit Window Color", "&Search Window Color",
-                                    "&Report Window Color", "&Configure Window Color"};
+    const char* colorCaptions[5] = {QT_TR_NOOP("&Main Window Color"), QT_TR_NOOP("&Edit Window Color"), QT_TR_NOOP("&Search Window Color"),
+                                    QT_TR_NOOP("&Report Window Color"), QT_TR_NOOP("&Configure Window Color")};
     for (int i = 0; i < 5; ++i)  // "Colors" itself is the whole set of five, as the speed button
-        connect(addAction(color, colorNames[i], colorCaptions[i], C(Qt::Key_F4 + i), "SetColors"), &QAction::triggered,
+        connect(addAction(color, colorNames[i], tr(colorCaptions[i]), C(Qt::Key_F4 + i), "SetColors"), &QAction::triggered,
                 this, [this, i] { DoColors(i); });
     color->addSeparator();
-    addAction(color, "MenuAllColor", "&ALL Windows Color", C(Qt::Key_F9), "Colors");
-    QMenu* maintain = sub(options, QStringLiteral("MenuMaintain"), QStringLiteral("List &Maintenance"));
-    connect(addAction(maintain, "MenuSaveDefaults", "&Save As Defaults", {}, "Maintain"), &QAction::triggered, this,
+    addAction(color, "MenuAllColor", tr("&ALL Windows Color"), C(Qt::Key_F9), "Colors");
+    QMenu* maintain = sub(options, QStringLiteral("MenuMaintain"), tr("List &Maintenance"));
+    connect(addAction(maintain, "MenuSaveDefaults", tr("&Save As Defaults"), {}, "Maintain"), &QAction::triggered, this,
             &TMain::MenuSaveDefaultsClick);
-    connect(addAction(maintain, "MenuLoadDefaults", "Load In &Defaults", {}, "Maintain"), &QAction::triggered, this,
+    connect(addAction(maintain, "MenuLoadDefaults", tr("Load In &Defaults"), {}, "Maintain"), &QAction::triggered, this,
             &TMain::MenuLoadDefaultsClick);
     maintain->addSeparator();
     struct ListItem {
@@ -193,31 +193,31 @@ void TMain::buildMenus()
         const char* caption;
         int list;
     };
-    const ListItem lists[9] = {{"MenuMaintainAuthor", "&Author", edit::AuthorList},
-                               {"MenuMaintainLocation", "&Location", edit::LocationList},
-                               {"MenuMaintainPurchase", "&Where Purchased", edit::BoughtList},
-                               {"MenuMaintainCategory", "&Category", edit::CategoryList},
-                               {"MenuMaintainPublisher", "&Publisher", edit::PublisherList},
-                               {"MenuMaintainBookType", "&Book Type", edit::BookTypeList},
-                               {"MenuMaintainRating", "&Rating", edit::RatingList},
-                               {"MenuMaintainCheckOut", "Chec&k Out Person", edit::CheckNameList},
-                               {"MenuMaintainCondition", "C&ondition", edit::ConditionList}};
+    const ListItem lists[9] = {{"MenuMaintainAuthor", QT_TR_NOOP("&Author"), edit::AuthorList},
+                               {"MenuMaintainLocation", QT_TR_NOOP("&Location"), edit::LocationList},
+                               {"MenuMaintainPurchase", QT_TR_NOOP("&Where Purchased"), edit::BoughtList},
+                               {"MenuMaintainCategory", QT_TR_NOOP("&Category"), edit::CategoryList},
+                               {"MenuMaintainPublisher", QT_TR_NOOP("&Publisher"), edit::PublisherList},
+                               {"MenuMaintainBookType", QT_TR_NOOP("&Book Type"), edit::BookTypeList},
+                               {"MenuMaintainRating", QT_TR_NOOP("&Rating"), edit::RatingList},
+                               {"MenuMaintainCheckOut", QT_TR_NOOP("Chec&k Out Person"), edit::CheckNameList},
+                               {"MenuMaintainCondition", QT_TR_NOOP("C&ondition"), edit::ConditionList}};
     for (const ListItem& l : lists)
-        connect(addAction(maintain, l.name, l.caption, {}, "Maintain"), &QAction::triggered, this,
+        connect(addAction(maintain, l.name, tr(l.caption), {}, "Maintain"), &QAction::triggered, this,
                 [this, list = l.list] { EditAList(list); });
-    QMenu* currency = sub(options, QStringLiteral("MenuCurrency"), QStringLiteral("C&urrency Format"));
-    QAction* curUs = addAction(currency, "MenuCurrencyUS", "&U.S. Dollars", {}, "CurrencyFormat");
-    QAction* curWin = addAction(currency, "MenuCurrencyWin", "&Windows Setting", {}, "CurrencyFormat");
-    QMenu* numeric = sub(options, QStringLiteral("MenuNumeric"), QStringLiteral("&Numeric Format"));
-    QAction* numUs = addAction(numeric, "MenuNumericUS", "&U.S. Format", {}, "NumericFormat");
-    QAction* numWin = addAction(numeric, "MenuNumericWin", "&Windows Setting", {}, "NumericFormat");
+    QMenu* currency = sub(options, QStringLiteral("MenuCurrency"), tr("C&urrency Format"));
+    QAction* curUs = addAction(currency, "MenuCurrencyUS", tr("&U.S. Dollars"), {}, "CurrencyFormat");
+    QAction* curWin = addAction(currency, "MenuCurrencyWin", tr("&Windows Setting"), {}, "CurrencyFormat");
+    QMenu* numeric = sub(options, QStringLiteral("MenuNumeric"), tr("&Numeric Format"));
+    QAction* numUs = addAction(numeric, "MenuNumericUS", tr("&U.S. Format"), {}, "NumericFormat");
+    QAction* numWin = addAction(numeric, "MenuNumericWin", tr("&Windows Setting"), {}, "NumericFormat");
     for (QAction* a : {curUs, curWin, numUs, numWin}) a->setCheckable(true);
     connect(curUs, &QAction::triggered, this, [this] { ChooseCurrencyFormat(1); });
     connect(curWin, &QAction::triggered, this, [this] { ChooseCurrencyFormat(2); });
     connect(numUs, &QAction::triggered, this, [this] { ChooseNumericFormat(1); });
     connect(numWin, &QAction::triggered, this, [this] { ChooseNumericFormat(2); });
-    QMenu* date = sub(options, QStringLiteral("MenuDateFormat"), QStringLiteral("&Date Format"));
-    QAction* zeros = addAction(date, "MenuDateLeadingZeros", "&Leading Zeros", {}, "DateFormat");
+    QMenu* date = sub(options, QStringLiteral("MenuDateFormat"), tr("&Date Format"));
+    QAction* zeros = addAction(date, "MenuDateLeadingZeros", tr("&Leading Zeros"), {}, "DateFormat");
     zeros->setCheckable(true);
     connect(zeros, &QAction::triggered, this, &TMain::MenuDateLeadingZerosClick);
     date->addSeparator();
@@ -229,19 +229,19 @@ void TMain::buildMenus()
     }
     options->addSeparator();
     const char* fontNames[3] = {"MenuLabelFont", "MenuEditFont", "MenuButtonFont"};
-    const char* fontCaptions[3] = {"&Label Font", "&Edit Font", "&Button Font"};
+    const char* fontCaptions[3] = {QT_TR_NOOP("&Label Font"), QT_TR_NOOP("&Edit Font"), QT_TR_NOOP("&Button Font")};
     for (int i = 0; i < 3; ++i)
-        connect(addAction(options, fontNames[i], fontCaptions[i], S(Qt::Key_F8 + i), "Fonts"), &QAction::triggered,
+        connect(addAction(options, fontNames[i], tr(fontCaptions[i]), S(Qt::Key_F8 + i), "Fonts"), &QAction::triggered,
                 this, [this, i] { ChooseProgramFont(i); });
 
-    QMenu* tools = menu(QStringLiteral("MenuTools"), QStringLiteral("&Tools"));
-    addAction(tools, "MenuSearchReplace", "&Search and Replace", C(Qt::Key_F), "SearchReplace");
-    addAction(tools, "MenuRebuild", "&Rebuild Indexes", {}, "Rebuild");
-    addAction(tools, "MenuPack", "&Pack Database", {}, "Pack");
+    QMenu* tools = menu(QStringLiteral("MenuTools"), tr("&Tools"));
+    addAction(tools, "MenuSearchReplace", tr("&Search and Replace"), C(Qt::Key_F), "SearchReplace");
+    addAction(tools, "MenuRebuild", tr("&Rebuild Indexes"), {}, "Rebuild");
+    addAction(tools, "MenuPack", tr("&Pack Database"), {}, "Pack");
 
-    QMenu* helpMenu = menu(QStringLiteral("MenuHelp"), QStringLiteral("&Help"));
-    addAction(helpMenu, "MenuContents", "&Contents", C(Qt::Key_H), "DoHelp");
-    connect(addAction(helpMenu, "MenuTips", "&Review \"Tips of the Day\"", {}, "Tips"), &QAction::triggered, this,
+    QMenu* helpMenu = menu(QStringLiteral("MenuHelp"), tr("&Help"));
+    addAction(helpMenu, "MenuContents", tr("&Contents"), C(Qt::Key_H), "DoHelp");
+    connect(addAction(helpMenu, "MenuTips", tr("&Review \"Tips of the Day\""), {}, "Tips"), &QAction::triggered, this,
             &TMain::ShowTips);
-    connect(addAction(helpMenu, "MenuAbout", "&About", {}, "About"), &QAction::triggered, this, &TMain::ShowAbout);
+    connect(addAction(helpMenu, "MenuAbout", tr("&About"), {}, "About"), &QAction::triggered, this, &TMain::ShowAbout);
 }

@@ -32,6 +32,7 @@
 #include "ui/keyboard_focus.h"
 #include "ui/help.h"
 #include "ui/messages.h"
+#include "ui/translations.h"
 #include "ui/navigator.h"
 #include "ui/tip_dialog.h"
 #include "ui/tips.h"
@@ -76,18 +77,18 @@ void TMain::buildWidgets()
     ViewerBevel = new ui::TBevel(client_, false);
     ViewerBevel->setObjectName(QStringLiteral("ViewerBevel"));
 
-    ViewerLabel = new QLabel(QStringLiteral("Book Viewer"), client_);
+    ViewerLabel = new QLabel(tr("Book Viewer"), client_);
     ViewerLabel->setObjectName(QStringLiteral("ViewerLabel"));
     ViewerLabel->setFont(arialPixels(23, true));
     ViewerLabel->setAlignment(Qt::AlignCenter);
     ViewerLabel->resize(201, 29);
 
-    NavigatorLabel = new QLabel(QStringLiteral("Navigation Controls"), client_);
+    NavigatorLabel = new QLabel(tr("Navigation Controls"), client_);
     NavigatorLabel->setObjectName(QStringLiteral("NavigatorLabel"));
     NavigatorLabel->setAlignment(Qt::AlignCenter);
     NavigatorLabel->setGeometry(420, 20, 189, 22);
 
-    SearchOnLabel = new QLabel(QStringLiteral("SEARCH ON"), client_);
+    SearchOnLabel = new QLabel(tr("SEARCH ON"), client_);
     SearchOnLabel->setObjectName(QStringLiteral("SearchOnLabel"));
     SearchOnLabel->setFont(arialPixels(18, true));
     SearchOnLabel->setStyleSheet(QStringLiteral("color: #c00000;"));
@@ -95,7 +96,7 @@ void TMain::buildWidgets()
 
     CountLabel = new QLabel(QStringLiteral("0"), client_);
     CountLabel->setObjectName(QStringLiteral("CountLabel"));
-    Count2Label = new QLabel(QStringLiteral("Books"), client_);
+    Count2Label = new QLabel(tr("Books"), client_);
     Count2Label->setObjectName(QStringLiteral("Count2Label"));
     for (QLabel* l : {CountLabel, Count2Label}) {
         l->setFont(arialPixels(13));
@@ -179,7 +180,7 @@ void TMain::FormCreate(const StartOptions& options)
     DisableEndSearch();
     // 3.
     setWindowTitle(kTitle);
-    ViewerLabel->setText(QStringLiteral("Book Viewer"));
+    ViewerLabel->setText(tr("Book Viewer"));
     // 4.
     const QString executableFolder = options.executableDirectory.isEmpty() ? QCoreApplication::applicationDirPath()
                                                                           : options.executableDirectory;
@@ -189,7 +190,8 @@ void TMain::FormCreate(const StartOptions& options)
                            : QDir::cleanPath(options.programDirectory);
     startDirectory = QDir::cleanPath(options.startDirectory.isEmpty() ? QDir::currentPath() : options.startDirectory);
     if (startDirectory.size() == 3 && startDirectory.endsWith(QStringLiteral(":/"))) startDirectory.chop(1);
-    ui::setHelpFile(app::helpFileFor(options.programDirectory.isEmpty() ? executableFolder : programDirectory));
+    ui::setHelpFile(app::helpFileFor(options.programDirectory.isEmpty() ? executableFolder : programDirectory,
+                                     ui::uiLanguage()));
     // what restores killed part-way left behind (browse mode changes no file)
     if (!app::browseRequested(options.arguments)) backup::removeLeftovers(programDirectory);
     // 5.
@@ -198,7 +200,7 @@ void TMain::FormCreate(const StartOptions& options)
     ensureReportDefinitions();
     // 8., 9.
     settings = store::readProgramSettings(startDirectory);
-    if (!settings.problem.isEmpty()) ui::showNotice(this, QStringLiteral("Error"), app::unreadFileNotice({settings.problem}),
+    if (!settings.problem.isEmpty()) ui::showNotice(this, tr("Error"), app::unreadFileNotice({settings.problem}),
                                                     ui::MsgIcon::Warning);
     // a size from the settings file fits the screen; the place keeps the title bar on it
     const QSize screenNow = ui::screenSize();
@@ -221,7 +223,7 @@ void TMain::FormCreate(const StartOptions& options)
     const StartCheck check = checkDatabaseAtStart(currentDatabase);
     if (check != StartCheck::Valid) {
         if (check == StartCheck::Invalid)
-            ui::showError(this, QStringLiteral("The last database used as recorded in the INI file is not a valid "
+            ui::showError(this, tr("The last database used as recorded in the INI file is not a valid "
                                                "Bindlow Books 97 file.  You will need to choose a new file."));
         if (!chooseDatabaseAtStart()) return;  // no database chosen: the program ends
     }
@@ -258,7 +260,7 @@ void TMain::noticeDataFolder(const QString& executableFolder)
     if (left.isEmpty()) return;
     store::ProfileFile ini(store::programSettingsPath());
     if (ini.read(QStringLiteral("Misc"), QStringLiteral("Data Folder Notice"), {}, 3) == QLatin1String("Yes")) return;
-    ui::showNotice(this, QStringLiteral("Information"), app::dataFolderNotice(executableFolder, programDirectory, left));
+    ui::showNotice(this, tr("Information"), app::dataFolderNotice(executableFolder, programDirectory, left));
     ini.write(QStringLiteral("Misc"), QStringLiteral("Data Folder Notice"), QStringLiteral("Yes"));
     ini.save();
 }
@@ -380,12 +382,12 @@ void TMain::DisplayCount()
             QTimer::singleShot(250, this, [this] { countWhenDrawn(); });  // should no paint come
         }
         CountLabel->clear();
-        Count2Label->setText(QStringLiteral("Books"));
+        Count2Label->setText(tr("Books"));
         return;
     }
     countWaiting_ = false;
     CountLabel->setText(QString::number(MyTable.recordCount()));
-    Count2Label->setText(QStringLiteral("Books"));
+    Count2Label->setText(tr("Books"));
     MyDataSource->settleCount();
 }
 

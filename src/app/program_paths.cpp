@@ -34,14 +34,17 @@ QString programDirectoryFor(const QString& executableFolder, const QString& user
     return QDir::cleanPath(userDataFolder);
 }
 
-QString helpFileFor(const QString& executableFolder)
+QString helpFileFor(const QString& executableFolder, const QString& language)
 {
     QDir exe(executableFolder);
-    QString beside = exe.filePath(kHelpFile);
-    if (QFileInfo::exists(beside)) return QDir::cleanPath(beside);
-    QString installed = exe.filePath(QStringLiteral("../share/bindlow/") + kHelpFile);
-    if (QFileInfo::exists(installed)) return QDir::cleanPath(installed);
-    return QDir::cleanPath(beside);  // missing: the help window says so, naming this path
+    // a help file in the user's language comes before the one in the source language
+    QStringList names;
+    if (!language.isEmpty()) names << QStringLiteral("KAVBOOK.%1.HLP").arg(language);
+    names << kHelpFile;
+    for (const QString& folder : {exe.path(), exe.filePath(QStringLiteral("../share/bindlow"))})
+        for (const QString& name : names)
+            if (QFileInfo::exists(QDir(folder).filePath(name))) return QDir::cleanPath(QDir(folder).filePath(name));
+    return QDir::cleanPath(exe.filePath(kHelpFile));  // missing: the help window says so, naming this path
 }
 
 QStringList tablesLeftBehind(const QString& executableFolder, const QString& programDirectory)

@@ -17,8 +17,9 @@ QString programDirectoryFor(const QString& executableFolder, const QString& user
 
 // The help file: beside the executable when it is there (a build tree, a copied folder),
 // otherwise in the installation's data folder (PREFIX/share/bindlow beside PREFIX/bin). Never the
-// user's data folder, which holds only the user's files.
-QString helpFileFor(const QString& executableFolder);
+// user's data folder, which holds only the user's files. In each folder a help file in the given
+// language ("KAVBOOK.de.HLP") comes before "KAVBOOK.HLP".
+QString helpFileFor(const QString& executableFolder, const QString& language = {});
 
 // The dBASE tables (.DBF) in the executable's folder that the program directory does not hold:
 // the books of an earlier copy, left behind when the program moved to the user's data folder.

@@ -15,8 +15,9 @@
 #include "ui/messages.h"
 
 namespace {
-const QString kExclusiveTail = QStringLiteral(
-    "requires exclusive use of the DBase File.  Make sure that the DBase File is not in use by another program  or "
+// the second half of the messages of pack and reindex
+const char* const kExclusiveTail = QT_TRANSLATE_NOOP(
+    "TMain", "requires exclusive use of the DBase File.  Make sure that the DBase File is not in use by another program  or "
     "that no other users are running the software or that no other copies of the software are in use.");
 }
 
@@ -46,7 +47,7 @@ void TMain::DoCopy() { showEditor(3); }
 
 void TMain::DoDelete()
 {
-    if (ui::askConfirm(this, QStringLiteral("Delete this record?"))) {
+    if (ui::askConfirm(this, tr("Delete this record?"))) {
         try {
             MyTable.deleteRecord();
         } catch (const dbase::DatabaseError& e) {
@@ -100,9 +101,9 @@ void TMain::exclusiveWork(const QString& question, const QString& failure, const
 
 void TMain::MenuPackClick()
 {
-    exclusiveWork(QStringLiteral("Deleted items are not permanently removed from the database until packing occurs.  "
+    exclusiveWork(tr("Deleted items are not permanently removed from the database until packing occurs.  "
                                  "Packing simply removes them to free up space.  Continue?"),
-                  QStringLiteral("Unable to pack table.  Packing ") + kExclusiveTail,
+                  tr("Unable to pack table.  Packing ") + tr(kExclusiveTail),
                   [this](dbase::Table& t) {
                       t.pack();
                       transfer::forgetLastImport(basePath);  // the books are numbered anew
@@ -112,18 +113,23 @@ void TMain::MenuPackClick()
 void TMain::MenuUndoImportClick()
 {
     auto notice = [this](const QString& text) {
-        ui::showNotice(this, QStringLiteral("Undo Last Import"), text, ui::MsgIcon::Information);
+        ui::showNotice(this, tr("Undo Last Import"), text, ui::MsgIcon::Information);
     };
     const auto last = transfer::loadLastImport(basePath);
-    if (!last) return notice(QStringLiteral("There is no import to undo."));
+    if (!last) return notice(tr("There is no import to undo."));
     dbase::Table& t = MyTable.table();
     const transfer::UndoPlan plan = transfer::planUndo(t, *last);
     if (plan.stale)
-        return notice(QStringLiteral("The last import can no longer be undone: its books were renumbered when the "
-                                     "database was packed or restored."));
-    if (plan.books == 0) return notice(QStringLiteral("The books of the last import are deleted already."));
+        return notice(tr("The last import can no longer be undone: its books were renumbered when the database was "
+                         "packed or restored."));
+    if (plan.books == 0) return notice(tr("The books of the last import are deleted already."));
     const QString date = app::regional().formatDate({last->date.year(), last->date.month(), last->date.day()}, true);
-    if (!ui::askConfirm(this, transfer::undoQuestion(*last, plan, date))) return;
+    if (!ui::askConfirm(this, tr("%1 books of the import of %2 on %3 will be deleted, %4 of them changed since.  "
+                                 "Delete them?")
+                                  .arg(plan.books)
+                                  .arg(last->file, date)
+                                  .arg(plan.changed)))
+        return;
     QString error;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     try {
@@ -140,10 +146,10 @@ void TMain::MenuUndoImportClick()
 
 void TMain::MenuRebuildClick()
 {
-    exclusiveWork(QStringLiteral("It is possible for your index files to become corrupted.  As a result, some items may "
+    exclusiveWork(tr("It is possible for your index files to become corrupted.  As a result, some items may "
                                  "not show up in the viewer or in reports.  This will rebuild your index files "
                                  "correctly.  Continue?"),
-                  QStringLiteral("Unable to reindex table.  Reindexing ") + kExclusiveTail,
+                  tr("Unable to reindex table.  Reindexing ") + tr(kExclusiveTail),
                   [this](dbase::Table& t) {
                       std::vector<std::pair<std::string, std::string>> wanted;
                       if (!sortExpression.isEmpty()) wanted.emplace_back("NEWINDEX", sortExpression.toStdString());
@@ -165,7 +171,7 @@ void TMain::EditAList(int list)
 
 void TMain::MenuSaveDefaultsClick()
 {
-    if (ui::askWarning(this, QStringLiteral("Your current Data Lists will become your default list values.  These values "
+    if (ui::askWarning(this, tr("Your current Data Lists will become your default list values.  These values "
                                             "will be used when new databases are created.  Previous default values will "
                                             "be lost.  Do you want to proceed?")))
         dataLists.SaveDefaultLists(programDirectory);
@@ -173,7 +179,7 @@ void TMain::MenuSaveDefaultsClick()
 
 void TMain::MenuLoadDefaultsClick()
 {
-    if (ui::askWarning(this, QStringLiteral("Your current Data Lists will be overridden with your default list values. "
+    if (ui::askWarning(this, tr("Your current Data Lists will be overridden with your default list values. "
                                             "Previous  values will be lost.  Do you want to proceed?")))
         dataLists.LoadDefaultList(programDirectory);
 }

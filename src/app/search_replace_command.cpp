@@ -25,7 +25,7 @@ bool TMain::runReplace(const find::ReplaceRequest& r, TSearchAndReplace& window)
 {
     // 6.
     MyTable.close();
-    if (refuseWhenInUse(QStringLiteral("Search and Replace requires exclusive use of the DBase File.  Make sure that "
+    if (refuseWhenInUse(tr("Search and Replace requires exclusive use of the DBase File.  Make sure that "
                                        "the DBase File is not in use by another program  or that no other users are "
                                        "running the software or that no other copies of the software are in use.")))
         return false;
@@ -46,7 +46,7 @@ bool TMain::runReplace(const find::ReplaceRequest& r, TSearchAndReplace& window)
         MyTable.setIndexName(sortExpression.isEmpty() ? QString() : QStringLiteral("NewIndex"));
         MyTable.open();
         SetViewerOptions();
-        ui::showError(this, QStringLiteral("Error in running search and replace.  Search and replace will be aborted."));
+        ui::showError(this, tr("Error in running search and replace.  Search and replace will be aborted."));
         return true;
     }
     // 9., 10. every record, in record order; the counts drawn at most every 50 ms
@@ -61,7 +61,7 @@ bool TMain::runReplace(const find::ReplaceRequest& r, TSearchAndReplace& window)
             MyTable.table(), r,
             [this](const QString& title) {
                 QGuiApplication::restoreOverrideCursor();
-                bool yes = ui::askConfirm(this, QStringLiteral("Item = \"") + title + QStringLiteral("\".  Change this record?"));
+                bool yes = ui::askConfirm(this, tr("Item = \"%1\".  Change this record?").arg(title));
                 QGuiApplication::setOverrideCursor(Qt::WaitCursor);
                 return yes;
             },
@@ -93,6 +93,6 @@ bool TMain::runReplace(const find::ReplaceRequest& r, TSearchAndReplace& window)
     SetViewerOptions();
     if (!failure.isEmpty()) ui::showError(this, failure);
     // 14.
-    ui::showNotice(this, QStringLiteral("Finished"), QStringLiteral("Global Search and Replace Complete."));
+    ui::showNotice(this, tr("Finished"), tr("Global Search and Replace Complete."));
     return true;
 }

@@ -23,7 +23,7 @@ bool TMain::applySortOrder(const std::array<int, 4>& levels)
 {
     // 1., 2.
     MyTable.close();
-    if (refuseWhenInUse(QStringLiteral("Creating a new sort order requires exclusive use of the DBase File.  Make sure "
+    if (refuseWhenInUse(tr("Creating a new sort order requires exclusive use of the DBase File.  Make sure "
                                        "that the DBase File is not in use by another program  or that no other users "
                                        "are running the software or that no other copies of the software are in use.")))
         return false;
@@ -58,7 +58,7 @@ bool TMain::applySortOrder(const std::array<int, 4>& levels)
             MyTable.open();
         }
         SetViewerOptions();
-        ui::showError(this, QStringLiteral("Error in implementing sort order.  New sort order not implemented."));
+        ui::showError(this, tr("Error in implementing sort order.  New sort order not implemented."));
         return false;
     }
     // 7.

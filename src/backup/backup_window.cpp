@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "backup/backup_window.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -22,10 +23,10 @@
 
 namespace {
 
-const QString kFailed = QStringLiteral("An error occurred during backup.  Backup not completed.");
-const QString kDone = QStringLiteral("Backup completed successfully.");
-const QString kSameFile = QStringLiteral("Destination File and Source File are identical.  You cannot copy a file  over "
-                                         "top of itself.  Please choose a different directory/folder to backup to.");
+QString kFailed() { return QCoreApplication::translate("TMyBackup", "An error occurred during backup.  Backup not completed."); }
+QString kDone() { return QCoreApplication::translate("TMyBackup", "Backup completed successfully."); }
+QString kSameFile() { return QCoreApplication::translate("TMyBackup", "Destination File and Source File are identical.  You cannot copy a file  over "
+                                         "top of itself.  Please choose a different directory/folder to backup to."); }
 
 // a backup being written beside the older one it replaces
 const QString kTemporary = QStringLiteral("copying");
@@ -37,9 +38,9 @@ using backup::Busy;
 TMyBackup::TMyBackup(backup::BackupHost& host, QWidget* parent) : QDialog(parent), host_(host)
 {
     setObjectName(QStringLiteral("MyBackup"));
-    setWindowTitle(QStringLiteral("Backup"));
+    setWindowTitle(tr("Backup"));
     ui::makeFixedDialog(this);
-    const auto kinds = backup::kindGroup(this, QStringLiteral("What To Back Up"),
+    const auto kinds = backup::kindGroup(this, tr("What To Back Up"),
                                          {{{"BackDBF", "Current &Database (*.DBF)"},
                                            {"BackLST", "Data &Lists of Current Database (*.0xx)"},
                                            {"BackINI", "Config &File of Current Database (*.INI)"},
@@ -49,7 +50,7 @@ TMyBackup::TMyBackup(backup::BackupHost& host, QWidget* parent) : QDialog(parent
     BackINI = kinds[2];
     BackURP = kinds[3];
 
-    auto* where = new QGroupBox(QStringLiteral("Where To Back Up To"), this);
+    auto* where = new QGroupBox(tr("Where To Back Up To"), this);
     where->setGeometry(350, 8, 280, 300);
     DriveBox = new QComboBox(where);
     DriveBox->setObjectName(QStringLiteral("DriveBox"));
@@ -89,15 +90,15 @@ TMyBackup::TMyBackup(backup::BackupHost& host, QWidget* parent) : QDialog(parent
     setDestinationFolder(programFolder);
 
     auto button = [this](const char* name, const char* caption, int x) {
-        auto* b = new QPushButton(QString::fromLatin1(caption), this);
+        auto* b = new QPushButton(tr(caption), this);
         b->setObjectName(QString::fromLatin1(name));
         b->setGeometry(x, 272, 104, 32);
         return b;
     };
-    auto* start = button("StartButton", "&Start Back Up", 10);
+    auto* start = button("StartButton", QT_TR_NOOP("&Start Back Up"), 10);
     start->setDefault(true);
-    CancelButton = button("CancelButton", "&Cancel", 122);
-    auto* help = button("HelpButton", "&Help", 234);
+    CancelButton = button("CancelButton", QT_TR_NOOP("&Cancel"), 122);
+    auto* help = button("HelpButton", QT_TR_NOOP("&Help"), 234);
     connect(start, &QPushButton::clicked, this, &TMyBackup::StartButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, &TMyBackup::HelpButtonClick);
@@ -150,7 +151,7 @@ void TMyBackup::StartButtonClick()
     else if (BackINI->isChecked()) done = backUpSettings(folder);
     else done = backUpReports(folder);
     if (!done) return;
-    CancelButton->setText(QStringLiteral("&Close"));
+    CancelButton->setText(tr("&Close"));
     CancelButton->setFocus();
 }
 
@@ -159,7 +160,7 @@ bool TMyBackup::backUpDatabase(const QString& folder)
     const QString source = host_.databasePath();
     const QString destination = QDir(folder).filePath(host_.tableName() + QStringLiteral(".DBF"));
     if (backup::sameFile(source, destination)) {
-        say(QStringLiteral("Error"), kSameFile);
+        say(tr("Error"), kSameFile());
         return false;
     }
     // asked while the books are still shown
@@ -184,23 +185,23 @@ bool TMyBackup::backUpDatabase(const QString& folder)
     } restore {host_, this, searched};
     if (!host_.testExclusive()) {
         restore.now();
-        say(QStringLiteral("Error"),
-            QStringLiteral("Backing up the database requires exclusive use of the DBase File.  Make sure that the "
+        say(tr("Error"),
+            tr("Backing up the database requires exclusive use of the DBase File.  Make sure that the "
                            "DBase File is not in use by another program  or that no other users are running the "
                            "software or that no other copies of the software are in use."));
         return false;
     }
     if (room == Room::None) {
         restore.now();
-        say(QStringLiteral("Error"),
-            QStringLiteral("There is not enough room on the destination drive to perform a backup.  If you are already "
+        say(tr("Error"),
+            tr("There is not enough room on the destination drive to perform a backup.  If you are already "
                            "using blank empty media, then you will need to use the ASCII Delimited Import/Export "
                            "functions for backup and restore purposes."));
         return false;
     }
     const bool ok = copy(source, destination, room, true);
     restore.now();
-    say(ok ? QStringLiteral("Notice") : QStringLiteral("Error"), ok ? kDone : kFailed);
+    say(ok ? tr("Notice") : tr("Error"), ok ? kDone() : kFailed());
     return ok;
 }
 
@@ -212,7 +213,7 @@ TMyBackup::Room TMyBackup::roomFor(const QString& source, const QString& destina
     if (space.besides()) return Room::Besides;
     if (!space.inPlace()) return Room::None;
     const bool replace = ui::askConfirm(this,
-                                        QStringLiteral("There is room for this backup only in place of the old one.  "
+                                        tr("There is room for this backup only in place of the old one.  "
                                                        "If the copy fails, you will have no backup.  Replace the old "
                                                        "backup?"),
                                         ui::No);
@@ -228,46 +229,46 @@ bool TMyBackup::copy(const QString& source, const QString& destination, Room roo
 
 bool TMyBackup::backUpLists(const QString& folder)
 {
-    QString outcome = kDone;
+    QString outcome = kDone();
     {
         Busy busy;
         host_.saveLists();
         const QString sourceFolder = QFileInfo(host_.basePath()).absolutePath();
         const QString base = QFileInfo(host_.basePath()).fileName();
-        for (int n = 1; n <= 9 && outcome == kDone; ++n) {
+        for (int n = 1; n <= 9 && outcome == kDone(); ++n) {
             const QString source = backup::findCaseless(sourceFolder, base + backup::listExtension(n));
             if (!QFileInfo::exists(source)) continue;  // a list never written has no file
             const QString destination = QDir(folder).filePath(host_.tableName() + backup::listExtension(n));
-            if (backup::sameFile(source, destination)) outcome = kSameFile;
-            else if (!backup::replaceFile(source, destination, {}, false, kTemporary).ok) outcome = kFailed;
+            if (backup::sameFile(source, destination)) outcome = kSameFile();
+            else if (!backup::replaceFile(source, destination, {}, false, kTemporary).ok) outcome = kFailed();
         }
     }
-    say(outcome == kDone ? QStringLiteral("Notice") : QStringLiteral("Error"), outcome);
-    return outcome == kDone;
+    say(outcome == kDone() ? tr("Notice") : tr("Error"), outcome);
+    return outcome == kDone();
 }
 
 bool TMyBackup::backUpSettings(const QString& folder)
 {
-    QString outcome, caption = QStringLiteral("Notice");
+    QString outcome, caption = tr("Notice");
     {
         Busy busy;
         host_.saveSettings();
         const QString source = host_.basePath() + QStringLiteral(".INI");
         const QString destination = QDir(folder).filePath(host_.tableName() + QStringLiteral(".INI"));
         if (!QFileInfo::exists(source)) {
-            outcome = kDone;
+            outcome = kDone();
         } else if (backup::sameFile(source, destination)) {
-            outcome = kSameFile;
-            caption = QStringLiteral("Error");
+            outcome = kSameFile();
+            caption = tr("Error");
         } else if (backup::replaceFile(source, destination, {}, false, kTemporary).ok) {
-            outcome = kDone;
+            outcome = kDone();
         } else {
-            outcome = kFailed;
-            caption = QStringLiteral("Error");
+            outcome = kFailed();
+            caption = tr("Error");
         }
     }
     say(caption, outcome);
-    return outcome == kDone;
+    return outcome == kDone();
 }
 
 bool TMyBackup::backUpReports(const QString& folder)
@@ -275,21 +276,21 @@ bool TMyBackup::backUpReports(const QString& folder)
     const QString source = QDir(host_.programDirectory()).filePath(QStringLiteral("KAVBOOK.URP"));
     const QString destination = QDir(folder).filePath(QStringLiteral("KAVBOOK.URP"));
     if (backup::sameFile(source, destination)) {
-        say(QStringLiteral("Error"),
-            QStringLiteral("Destination File and Source File are identical.  You cannot copy a file  over top of "
+        say(tr("Error"),
+            tr("Destination File and Source File are identical.  You cannot copy a file  over top of "
                            "itself.  Please choose a different directory to backup to."));
         return false;
     }
     const Room room = roomFor(source, destination);
     if (room == Room::Declined) return false;
     if (room == Room::None) {
-        say(QStringLiteral("Error"),
-            QStringLiteral("There is not enough room on the destination drive to backup this file.  You will need to "
+        say(tr("Error"),
+            tr("There is not enough room on the destination drive to backup this file.  You will need to "
                            "free up space on the destination drive or use an alternative method to backup the "
                            "\"KAVBOOK.URP\" file."));
         return false;
     }
     const bool ok = copy(source, destination, room, false);
-    say(ok ? QStringLiteral("Notice") : QStringLiteral("Error"), ok ? kDone : kFailed);
+    say(ok ? tr("Notice") : tr("Error"), ok ? kDone() : kFailed());
     return ok;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "backup/restore_window.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
@@ -18,21 +19,21 @@
 
 namespace {
 
-const QString kFailed = QStringLiteral("An error occurred during restore.  Restore not completed.");
-const QString kDone = QStringLiteral("Restore completed successfully.");
-const QString kSameFile = QStringLiteral("Destination File and Source File are identical.  You cannot copy a file  over "
-                                         "top of itself.  Please choose a different directory/folder to restore from.");
-const QString kNoRoom = QStringLiteral("There is not enough room on the destination drive to perform a restore.  You "
-                                       "will need to free up hard drive space before completing the restore.");
+QString kFailed() { return QCoreApplication::translate("TMyRestore", "An error occurred during restore.  Restore not completed."); }
+QString kDone() { return QCoreApplication::translate("TMyRestore", "Restore completed successfully."); }
+QString kSameFile() { return QCoreApplication::translate("TMyRestore", "Destination File and Source File are identical.  You cannot copy a file  over "
+                                         "top of itself.  Please choose a different directory/folder to restore from."); }
+QString kNoRoom() { return QCoreApplication::translate("TMyRestore", "There is not enough room on the destination drive to perform a restore.  You "
+                                       "will need to free up hard drive space before completing the restore."); }
 
 QString notFound(const QString& name)
 {
-    return QStringLiteral("The following file \"%1\" could not be located on the specified source drive.").arg(name);
+    return QCoreApplication::translate("TMyRestore", "The following file \"%1\" could not be located on the specified source drive.").arg(name);
 }
 
 QString inFolder(const QString& folder)
 {
-    return QStringLiteral("  Restored into the folder \"%1\".").arg(QDir::toNativeSeparators(folder));
+    return QCoreApplication::translate("TMyRestore", "  Restored into the folder \"%1\".").arg(QDir::toNativeSeparators(folder));
 }
 
 using backup::Busy;
@@ -42,9 +43,9 @@ using backup::Busy;
 TMyRestore::TMyRestore(backup::BackupHost& host, QWidget* parent) : QDialog(parent), host_(host)
 {
     setObjectName(QStringLiteral("MyRestore"));
-    setWindowTitle(QStringLiteral("Restore"));
+    setWindowTitle(tr("Restore"));
     ui::makeFixedDialog(this);
-    const auto kinds = backup::kindGroup(this, QStringLiteral("What To Restore"),
+    const auto kinds = backup::kindGroup(this, tr("What To Restore"),
                                          {{{"RestoreDBF", "&Database File (*.DBF)"},
                                            {"RestoreLST", "Data &Lists of a Database (*.0xx)"},
                                            {"RestoreINI", "Config &File of a Database (*.INI)"},
@@ -54,15 +55,15 @@ TMyRestore::TMyRestore(backup::BackupHost& host, QWidget* parent) : QDialog(pare
     RestoreINI = kinds[2];
     RestoreURP = kinds[3];
     auto button = [this](const char* name, const char* caption, int x) {
-        auto* b = new QPushButton(QString::fromLatin1(caption), this);
+        auto* b = new QPushButton(tr(caption), this);
         b->setObjectName(QString::fromLatin1(name));
         b->setGeometry(x, 152, 104, 32);
         return b;
     };
-    auto* start = button("StartButton", "&Start Restore", 10);
+    auto* start = button("StartButton", QT_TR_NOOP("&Start Restore"), 10);
     start->setDefault(true);
-    CancelButton = button("CancelButton", "&Cancel", 122);
-    auto* help = button("HelpButton", "&Help", 234);
+    CancelButton = button("CancelButton", QT_TR_NOOP("&Cancel"), 122);
+    auto* help = button("HelpButton", QT_TR_NOOP("&Help"), 234);
     connect(start, &QPushButton::clicked, this, &TMyRestore::StartButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, &TMyRestore::HelpButtonClick);
@@ -76,13 +77,13 @@ void TMyRestore::say(const QString& caption, const QString& text) { ui::showNoti
 void TMyRestore::StartButtonClick()
 {
     const bool reports = RestoreURP->isChecked();
-    const QString title = RestoreDBF->isChecked()   ? QStringLiteral("Restore Database File")
-                          : RestoreLST->isChecked() ? QStringLiteral("Restore Data List Files")
-                          : RestoreINI->isChecked() ? QStringLiteral("Restore Configuration File")
-                                                    : QStringLiteral("Restore URP File");
+    const QString title = RestoreDBF->isChecked()   ? tr("Restore Database File")
+                          : RestoreLST->isChecked() ? tr("Restore Data List Files")
+                          : RestoreINI->isChecked() ? tr("Restore Configuration File")
+                                                    : tr("Restore URP File");
     const QString chosen = ui::dialogs().openFileName(
         this, title, reports ? QStringLiteral("KAVBOOK.URP") : QString(),
-        ui::caselessFilter(reports ? QStringLiteral("Reports Files (*.URP)") : QStringLiteral("DBase Files (*.DBF)")));
+        ui::caselessFilter(reports ? tr("Reports Files (*.URP)") : tr("DBase Files (*.DBF)")));
     if (chosen.isEmpty()) return;
     bool ranToEnd = false;
     if (RestoreDBF->isChecked()) ranToEnd = restoreDatabase(chosen);
@@ -90,7 +91,7 @@ void TMyRestore::StartButtonClick()
     else if (RestoreINI->isChecked()) ranToEnd = restoreSettings(chosen);
     else ranToEnd = restoreReports(chosen);
     if (!ranToEnd) return;
-    CancelButton->setText(QStringLiteral("&Close"));
+    CancelButton->setText(tr("&Close"));
     CancelButton->setFocus();
 }
 
@@ -99,7 +100,7 @@ bool TMyRestore::restoreDatabase(const QString& source)
     const QString destination = QDir(host_.programDirectory()).filePath(QFileInfo(source).fileName());
     const QString current = host_.databasePath();
     if (backup::sameFile(source, current) || backup::sameFile(source, destination)) {
-        say(QStringLiteral("Error"), kSameFile);
+        say(tr("Error"), kSameFile());
         return false;
     }
     // the source's fields are checked without writing to it: a backup on read-only media restores
@@ -111,7 +112,7 @@ bool TMyRestore::restoreDatabase(const QString& source)
     if (replacesOpen && !host_.testExclusive()) {
         host_.reopenTable(this);
         ui::messages().show({this, QStringLiteral("Bindlow Books 97"),
-                             QStringLiteral("Unable to restore the database.  Make sure the database is not in use by any "
+                             tr("Unable to restore the database.  Make sure the database is not in use by any "
                                             "other users or by another copy of the software."),
                              ui::MsgIcon::None, ui::Ok, ui::Ok, false});
         return false;
@@ -124,7 +125,7 @@ bool TMyRestore::restoreDatabase(const QString& source)
     if (!space.besides() ||
         space.free - space.source + space.existing + oldIndex < host_.indexBytes(source, destination)) {
         if (replacesOpen) host_.reopenTable(this);
-        say(QStringLiteral("Error"), kNoRoom);
+        say(tr("Error"), kNoRoom());
         return false;
     }
     bool ok = false;
@@ -136,7 +137,7 @@ bool TMyRestore::restoreDatabase(const QString& source)
         if (ok) host_.openRestored(this, destination);
         else host_.reopenTable(this);
     }
-    say(ok ? QStringLiteral("Notice") : QStringLiteral("Error"), ok ? kDone : kFailed);
+    say(ok ? tr("Notice") : tr("Error"), ok ? kDone() : kFailed());
     return ok;
 }
 
@@ -146,7 +147,7 @@ QString TMyRestore::replaceQuestion(const QString& source, const QString& destin
     const QDate day = written.date();
     const QString when = app::regional().formatDate({day.year(), day.month(), day.day()}) + u' ' +
                          written.time().toString(QStringLiteral("hh:mm"));
-    return QStringLiteral("Replace the books of the database \"%1\" with those of the backup \"%2\" of %3?")
+    return tr("Replace the books of the database \"%1\" with those of the backup \"%2\" of %3?")
         .arg(QDir::toNativeSeparators(destination), QDir::toNativeSeparators(source), when);
 }
 
@@ -166,19 +167,19 @@ bool TMyRestore::restoreLists(const QString& chosen)
             const QString extension = backup::listExtension(n);
             const QString source = backup::findCaseless(folder, table + extension);
             const QString destination = backup::findCaseless(into, table + extension);
-            if (backup::sameFile(source, destination)) failure = kSameFile;
+            if (backup::sameFile(source, destination)) failure = kSameFile();
             else if (!QFileInfo::exists(source)) missing << table + extension;
-            else if (!backup::replaceFile(source, destination).ok) failure = kFailed;
+            else if (!backup::replaceFile(source, destination).ok) failure = kFailed();
         }
     }
-    for (const QString& name : missing) say(QStringLiteral("Warning"), notFound(name));
+    for (const QString& name : missing) say(tr("Warning"), notFound(name));
     if (!failure.isEmpty()) {
-        say(QStringLiteral("Error"), failure);
+        say(tr("Error"), failure);
         return false;
     }
-    say(QStringLiteral("Notice"), (missing.isEmpty()
-                                       ? QStringLiteral("ALL proper \"Data List\" files restored successfully.")
-                                       : QStringLiteral("One or more files were not restored.  Restore may not have "
+    say(tr("Notice"), (missing.isEmpty()
+                                       ? tr("ALL proper \"Data List\" files restored successfully.")
+                                       : tr("One or more files were not restored.  Restore may not have "
                                                         "completed successfully.")) +
                                       inFolder(into));
     host_.reloadLists();
@@ -195,11 +196,11 @@ bool TMyRestore::restoreSettings(const QString& chosen)
     const QString destination = own ? host_.basePath() + QStringLiteral(".INI")
                                     : QDir(into).filePath(name + QStringLiteral(".INI"));
     if (backup::sameFile(source, destination)) {
-        say(QStringLiteral("Error"), kSameFile);
+        say(tr("Error"), kSameFile());
         return false;
     }
     if (!QFileInfo::exists(source)) {
-        say(QStringLiteral("Warning"), notFound(name + QStringLiteral(".INI")));
+        say(tr("Warning"), notFound(name + QStringLiteral(".INI")));
         return false;
     }
     bool ok = false;
@@ -209,10 +210,10 @@ bool TMyRestore::restoreSettings(const QString& chosen)
         if (ok && own) host_.reloadSettings();
     }
     if (!ok) {
-        say(QStringLiteral("Error"), kFailed);
+        say(tr("Error"), kFailed());
         return false;
     }
-    say(QStringLiteral("Notice"), QStringLiteral("Configuration File restored successfully.") + inFolder(into));
+    say(tr("Notice"), tr("Configuration File restored successfully.") + inFolder(into));
     return true;
 }
 
@@ -221,16 +222,16 @@ bool TMyRestore::restoreReports(const QString& chosen)
     const QString source = backup::findCaseless(QFileInfo(chosen).absolutePath(), QStringLiteral("KAVBOOK.URP"));
     const QString destination = QDir(host_.programDirectory()).filePath(QStringLiteral("KAVBOOK.URP"));
     if (backup::sameFile(source, destination)) {
-        say(QStringLiteral("Error"), kSameFile);
+        say(tr("Error"), kSameFile());
         return false;
     }
     if (!QFileInfo::exists(source)) {
-        say(QStringLiteral("Error"), QStringLiteral("The Report Definitions file \"KAVBOOK.URP\" could not be  located on "
+        say(tr("Error"), tr("The Report Definitions file \"KAVBOOK.URP\" could not be  located on "
                                                     "the specified source drive."));
         return false;
     }
     if (!backup::space(source, destination).besides()) {  // the old file stays until the new one is whole
-        say(QStringLiteral("Error"), kNoRoom);
+        say(tr("Error"), kNoRoom());
         return false;
     }
     backup::CopyResult r;
@@ -239,6 +240,6 @@ bool TMyRestore::restoreReports(const QString& chosen)
         r = backup::replaceFile(source, destination, busy.progress());
         if (r.ok) host_.reloadReports();
     }
-    say(r.ok ? QStringLiteral("Notice") : QStringLiteral("Error"), r.ok ? kDone : kFailed);
+    say(r.ok ? tr("Notice") : tr("Error"), r.ok ? kDone() : kFailed());
     return r.ok;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "display/color_config_window.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -35,8 +36,8 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, Q
 // The Text and Background buttons under a group's sample.
 std::pair<QPushButton*, QPushButton*> textAndBackground(QGroupBox* g, const char* text, const char* back, int y = 58)
 {
-    return {button(g, text, QStringLiteral("Text"), QRect(35, y, 90, 28)),
-            button(g, back, QStringLiteral("Background"), QRect(145, y, 90, 28))};
+    return {button(g, text, QCoreApplication::translate("TColorConfig", "Text"), QRect(35, y, 90, 28)),
+            button(g, back, QCoreApplication::translate("TColorConfig", "Background"), QRect(145, y, 90, 28))};
 }
 
 // A group's sample control, centred above its buttons.
@@ -62,7 +63,7 @@ TColorConfig::TColorConfig(display::ColorTarget target, std::array<store::ColorS
     : QDialog(parent), target_(target), sets_(sets), working_(display::startingSet(sets, target))
 {
     setObjectName(QStringLiteral("ColorConfig"));
-    setWindowTitle(QStringLiteral("Color Configuration"));
+    setWindowTitle(tr("Color Configuration"));
     ui::makeFixedDialog(this);
 
     // two columns of three framed groups, each with its sample above its buttons
@@ -71,40 +72,40 @@ TColorConfig::TColorConfig(display::ColorTarget target, std::array<store::ColorS
     const QSize box(270, 102);
     auto at = [&](int c, int r) { return QRect(QPoint(col[c], row[r]), box); };
 
-    QGroupBox* window = group(this, "WindowGroup", QStringLiteral("Window"), at(0, 0));
-    MainBack = button(window, "MainBack", QStringLiteral("Background"), QRect(8, 40, 80, 28));
-    MajorTitles = button(window, "MajorTitles", QStringLiteral("Major Titles"), QRect(95, 40, 80, 28));
-    MinorTitles = button(window, "MinorTitles", QStringLiteral("Minor Titles"), QRect(182, 40, 80, 28));
+    QGroupBox* window = group(this, "WindowGroup", tr("Window"), at(0, 0));
+    MainBack = button(window, "MainBack", tr("Background"), QRect(8, 40, 80, 28));
+    MajorTitles = button(window, "MajorTitles", tr("Major Titles"), QRect(95, 40, 80, 28));
+    MinorTitles = button(window, "MinorTitles", tr("Minor Titles"), QRect(182, 40, 80, 28));
 
-    QGroupBox* radio = group(this, "RadioGroup", QStringLiteral("Radio Button"), at(1, 0));
+    QGroupBox* radio = group(this, "RadioGroup", tr("Radio Button"), at(1, 0));
     RadioSample = sample<QRadioButton>(radio, "RadioSample", 70, 130);
-    RadioSample->setText(QStringLiteral("Radio Button"));
+    RadioSample->setText(tr("Radio Button"));
     RadioSample->setChecked(true);
     std::tie(RadioText, RadioBack) = textAndBackground(radio, "RadioText", "RadioBack");
 
-    QGroupBox* check = group(this, "CheckGroup", QStringLiteral("Check Box"), at(0, 1));
+    QGroupBox* check = group(this, "CheckGroup", tr("Check Box"), at(0, 1));
     CheckSample = sample<QCheckBox>(check, "CheckSample", 80, 110);
-    CheckSample->setText(QStringLiteral("Check Box"));
+    CheckSample->setText(tr("Check Box"));
     CheckSample->setChecked(true);
     std::tie(CheckText, CheckBack) = textAndBackground(check, "CheckText", "CheckBack");
 
-    QGroupBox* edit = group(this, "EditGroup", QStringLiteral("Edit Box"), at(1, 1));
+    QGroupBox* edit = group(this, "EditGroup", tr("Edit Box"), at(1, 1));
     EditSample = sample<QLineEdit>(edit, "EditSample", 55, 160);
-    EditSample->setText(QStringLiteral("Sample Text"));
+    EditSample->setText(tr("Sample Text"));
     std::tie(EditBoxText, EditBoxBack) = textAndBackground(edit, "EditBoxText", "EditBoxBack");
 
-    QGroupBox* combo = group(this, "ComboGroup", QStringLiteral("Combo Box"), at(0, 2));
+    QGroupBox* combo = group(this, "ComboGroup", tr("Combo Box"), at(0, 2));
     ComboSample = sample<QComboBox>(combo, "ComboSample", 55, 160);
     ComboSample->addItem(QStringLiteral("ComboBox"));
     std::tie(ComboText, ComboBack) = textAndBackground(combo, "ComboText", "ComboBack");
 
-    QGroupBox* list = group(this, "ListGroup", QStringLiteral("List Box"), at(1, 2));
+    QGroupBox* list = group(this, "ListGroup", tr("List Box"), at(1, 2));
     ListSample = sample<QListWidget>(list, "ListSample", 55, 160, 20, 36);
-    ListSample->addItems({QStringLiteral("Sample Text"), QStringLiteral("Sample Text")});
+    ListSample->addItems({tr("Sample Text"), tr("Sample Text")});
     std::tie(ListText, ListBack) = textAndBackground(list, "ListText", "ListBack", 64);
     headings = {window, radio, check, edit, combo, list};
 
-    PredefinedGroup = group(this, "PredefinedGroup", QStringLiteral("Predefined Color Combinations"),
+    PredefinedGroup = group(this, "PredefinedGroup", tr("Predefined Color Combinations"),
                             QRect(10, 338, 550, 58));
     ColorSets = new QComboBox(PredefinedGroup);
     ColorSets->setObjectName(QStringLiteral("ColorSets"));
@@ -113,9 +114,9 @@ TColorConfig::TColorConfig(display::ColorTarget target, std::array<store::ColorS
     ColorSets->setMaxVisibleItems(13);
     ColorSets->setGeometry(170, 22, 210, 26);
 
-    QPushButton* ok = button(this, "OkButton", QStringLiteral("&Ok"), QRect(170, 406, 100, 32));
+    QPushButton* ok = button(this, "OkButton", tr("&Ok"), QRect(170, 406, 100, 32));
     ok->setDefault(true);
-    QPushButton* cancel = button(this, "CancelButton", QStringLiteral("&Cancel"), QRect(300, 406, 100, 32));
+    QPushButton* cancel = button(this, "CancelButton", tr("&Cancel"), QRect(300, 406, 100, 32));
     resize(570, 448);
 
     const std::pair<QPushButton*, store::ColorEntry> entries[] = {

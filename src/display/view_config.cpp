@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "display/view_config.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -22,7 +23,7 @@
 #include "ui/window_fit.h"
 
 namespace {
-QString fontBox(const store::FontSetting& f) { return QStringLiteral("%1pt %2").arg(f.size).arg(f.name); }
+QString fontBox(const store::FontSetting& f) { return QCoreApplication::translate("TViewConfig", "%1pt %2").arg(f.size).arg(f.name); }
 
 QTableWidget* grid(QWidget* parent, const char* name, const QStringList& titles)
 {
@@ -40,7 +41,7 @@ QTableWidget* grid(QWidget* parent, const char* name, const QStringList& titles)
 
 QPushButton* button(QWidget* parent, const char* name, const char* caption, QRect g)
 {
-    auto* b = new QPushButton(QString::fromLatin1(caption), parent);
+    auto* b = new QPushButton(QCoreApplication::translate("TViewConfig", caption), parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setGeometry(g);
     b->setAutoDefault(false);
@@ -52,23 +53,23 @@ TViewConfig::TViewConfig(store::DatabaseSettings& settings, double factor, std::
     : QDialog(parent), s_(settings), factor_(factor), applied_(std::move(applied))
 {
     setObjectName(QStringLiteral("ViewConfig"));
-    setWindowTitle(QStringLiteral("Viewer Configuration"));
+    setWindowTitle(tr("Viewer Configuration"));
     ui::makeFixedDialog(this);
     resize(600, 440);
     Notebook = new QTabWidget(this);
     Notebook->setObjectName(QStringLiteral("Notebook"));
     Notebook->setGeometry(6, 6, 588, 380);
-    const char* tabs[6] = {"&Title", "&Look and Feel", "Fields to &Show", "Field &Widths", "Field &Order", "Field &Names"};
+    const char* tabs[6] = {QT_TR_NOOP("&Title"), QT_TR_NOOP("&Look and Feel"), QT_TR_NOOP("Fields to &Show"), QT_TR_NOOP("Field &Widths"), QT_TR_NOOP("Field &Order"), QT_TR_NOOP("Field &Names")};
     QWidget* pages[6];
     for (int i = 0; i < 6; ++i) {
         pages[i] = new QWidget(Notebook);
-        Notebook->addTab(pages[i], QString::fromLatin1(tabs[i]));
+        Notebook->addTab(pages[i], tr(tabs[i]));
     }
     buildTitlePage(pages[0]);
     buildLookPage(pages[1]);
     buildGrids();
-    auto* help = button(this, "HelpButton", "&Help", {6, 396, 90, 32});
-    auto* exit = button(this, "ExitButton", "E&xit", {504, 396, 90, 32});
+    auto* help = button(this, "HelpButton", QT_TR_NOOP("&Help"), {6, 396, 90, 32});
+    auto* exit = button(this, "ExitButton", QT_TR_NOOP("E&xit"), {504, 396, 90, 32});
     connect(help, &QPushButton::clicked, this, &TViewConfig::HelpClick);
     connect(exit, &QPushButton::clicked, this, &TViewConfig::ExitClick);
 
@@ -87,33 +88,33 @@ TViewConfig::TViewConfig(store::DatabaseSettings& settings, double factor, std::
 
 void TViewConfig::buildTitlePage(QWidget* page)
 {
-    ShowGridTitle = new QCheckBox(QStringLiteral("Show Column Titles"), page);
+    ShowGridTitle = new QCheckBox(tr("Show Column Titles"), page);
     ShowGridTitle->setObjectName(QStringLiteral("ShowGridTitle"));
     ShowGridTitle->setGeometry(20, 14, 250, 24);
-    auto* background = new QGroupBox(QStringLiteral("Background"), page);
+    auto* background = new QGroupBox(tr("Background"), page);
     background->setObjectName(QStringLiteral("BackgroundGroup"));
     background->setGeometry(20, 50, 250, 110);
     TitleShape = new QFrame(background);
     TitleShape->setObjectName(QStringLiteral("TitleShape"));
     TitleShape->setFrameStyle(QFrame::Box);
     TitleShape->setGeometry(20, 34, 80, 50);
-    connect(button(background, "TitleColorButton", "New &Color", {120, 42, 110, 32}), &QPushButton::clicked, this,
+    connect(button(background, "TitleColorButton", QT_TR_NOOP("New &Color"), {120, 42, 110, 32}), &QPushButton::clicked, this,
             &TViewConfig::TitleColorClick);
-    auto* font = new QGroupBox(QStringLiteral("Title Font"), page);
+    auto* font = new QGroupBox(tr("Title Font"), page);
     font->setObjectName(QStringLiteral("TitleFontGroup"));
     font->setGeometry(290, 50, 270, 110);
     TitleFont = new QLineEdit(font);
     TitleFont->setObjectName(QStringLiteral("TitleFont"));
     TitleFont->setReadOnly(true);
     TitleFont->setGeometry(14, 34, 240, 26);
-    connect(button(font, "TitleFontButton", "New &Font", {14, 68, 110, 30}), &QPushButton::clicked, this,
+    connect(button(font, "TitleFontButton", QT_TR_NOOP("New &Font"), {14, 68, 110, 30}), &QPushButton::clicked, this,
             &TViewConfig::TitleFontClick);
-    auto* align = new QGroupBox(QStringLiteral("Alignment"), page);
+    auto* align = new QGroupBox(tr("Alignment"), page);
     align->setObjectName(QStringLiteral("AlignmentGroup"));
     align->setGeometry(20, 176, 250, 130);
-    const char* captions[3] = {"Left Justify", "Center", "Right Justify"};
+    const char* captions[3] = {QT_TR_NOOP("Left Justify"), QT_TR_NOOP("Center"), QT_TR_NOOP("Right Justify")};
     for (int i = 0; i < 3; ++i) {
-        Alignment[std::size_t(i)] = new QRadioButton(QString::fromLatin1(captions[i]), align);
+        Alignment[std::size_t(i)] = new QRadioButton(tr(captions[i]), align);
         Alignment[std::size_t(i)]->setObjectName(QStringLiteral("Alignment%1").arg(i + 1));
         Alignment[std::size_t(i)]->setGeometry(20, 30 + i * 30, 200, 24);
         connect(Alignment[std::size_t(i)], &QRadioButton::clicked, this, [this, i] { s_.titleAlignment = i + 1; });
@@ -122,31 +123,31 @@ void TViewConfig::buildTitlePage(QWidget* page)
 
 void TViewConfig::buildLookPage(QWidget* page)
 {
-    auto* options = new QGroupBox(QStringLiteral("Grid Options"), page);
+    auto* options = new QGroupBox(tr("Grid Options"), page);
     options->setObjectName(QStringLiteral("GridOptionsGroup"));
     options->setGeometry(20, 14, 300, 160);
     auto check = [options](QCheckBox*& box, const char* name, const char* caption, int row) {
-        box = new QCheckBox(QString::fromLatin1(caption), options);
+        box = new QCheckBox(tr(caption), options);
         box->setObjectName(QString::fromLatin1(name));
         box->setGeometry(16, 30 + row * 30, 270, 24);
     };
-    check(ColumnLines, "ColumnLines", "Show lines between columns", 0);
-    check(RowLines, "RowLines", "Show lines between rows", 1);
-    check(RowIndicator, "RowIndicator", "Show current row indicator", 2);
-    check(FieldEditing, "FieldEditing", "Allow field editing", 3);
-    auto* cell = new QGroupBox(QStringLiteral("Cell Color"), page);
+    check(ColumnLines, "ColumnLines", QT_TR_NOOP("Show lines between columns"), 0);
+    check(RowLines, "RowLines", QT_TR_NOOP("Show lines between rows"), 1);
+    check(RowIndicator, "RowIndicator", QT_TR_NOOP("Show current row indicator"), 2);
+    check(FieldEditing, "FieldEditing", QT_TR_NOOP("Allow field editing"), 3);
+    auto* cell = new QGroupBox(tr("Cell Color"), page);
     cell->setObjectName(QStringLiteral("CellColorGroup"));
     cell->setGeometry(340, 14, 220, 110);
-    connect(button(cell, "CellColorButton", "New &Color", {14, 42, 100, 32}), &QPushButton::clicked, this,
+    connect(button(cell, "CellColorButton", QT_TR_NOOP("New &Color"), {14, 42, 100, 32}), &QPushButton::clicked, this,
             &TViewConfig::CellColorClick);
     CellColorShape = new QFrame(cell);
     CellColorShape->setObjectName(QStringLiteral("CellColorShape"));
     CellColorShape->setFrameStyle(QFrame::Box);
     CellColorShape->setGeometry(126, 34, 80, 50);
-    auto* font = new QGroupBox(QStringLiteral("Cell Font"), page);
+    auto* font = new QGroupBox(tr("Cell Font"), page);
     font->setObjectName(QStringLiteral("CellFontGroup"));
     font->setGeometry(20, 190, 300, 110);
-    connect(button(font, "CellFontButton", "New &Font", {14, 30, 110, 30}), &QPushButton::clicked, this,
+    connect(button(font, "CellFontButton", QT_TR_NOOP("New &Font"), {14, 30, 110, 30}), &QPushButton::clicked, this,
             &TViewConfig::CellFontClick);
     GridFont = new QLineEdit(font);
     GridFont->setObjectName(QStringLiteral("GridFont"));
@@ -157,7 +158,7 @@ void TViewConfig::buildLookPage(QWidget* page)
 void TViewConfig::buildGrids()
 {
     QWidget* show = Notebook->widget(2);
-    FieldsToDisplay = grid(show, "FieldsToDisplay", {QStringLiteral("FIELD"), QStringLiteral("DISPLAY IT")});
+    FieldsToDisplay = grid(show, "FieldsToDisplay", {QStringLiteral("FIELD"), tr("DISPLAY IT")});
     FieldsToDisplay->setEditTriggers(QAbstractItemView::NoEditTriggers);
     FieldsToDisplay->move(10, 10);
     connect(FieldsToDisplay, &QTableWidget::cellDoubleClicked, this, [this] { FieldsToDisplayDblClick(); });
@@ -165,7 +166,7 @@ void TViewConfig::buildGrids()
         FieldsToDisplay->setCurrentCell(row, 1);
         FieldsToDisplayDblClick();
     });
-    auto* text = new QLabel(QStringLiteral("For each field that you would like displayed in the Viewer, select 'Yes'.  If you "
+    auto* text = new QLabel(tr("For each field that you would like displayed in the Viewer, select 'Yes'.  If you "
                                            "do not wish a field to appear in the Viewer, then select 'No' for that field.  "
                                            "Double Click on the field to change between 'Yes' and 'No'."),
                             show);
@@ -181,10 +182,10 @@ void TViewConfig::buildGrids()
     FieldOrderGrid->setSelectionMode(QAbstractItemView::SingleSelection);
     FieldOrderGrid->move(10, 10);
     QWidget* order = Notebook->widget(4);
-    auto* heading = new QLabel(QStringLiteral("Field"), order);
+    auto* heading = new QLabel(tr("Field"), order);
     heading->setObjectName(QStringLiteral("FieldHeading"));
     heading->setGeometry(330, 20, 200, 24);
-    auto* heading2 = new QLabel(QStringLiteral("Ordering"), order);
+    auto* heading2 = new QLabel(tr("Ordering"), order);
     heading2->setObjectName(QStringLiteral("OrderingHeading"));
     heading2->setGeometry(330, 44, 200, 24);
     for (QLabel* l : {heading, heading2}) {
@@ -194,11 +195,11 @@ void TViewConfig::buildGrids()
         l->setFont(f);
         l->setAlignment(Qt::AlignCenter);
     }
-    connect(button(order, "UpButton", "&Up", {380, 90, 100, 32}), &QPushButton::clicked, this, &TViewConfig::UpClick);
-    connect(button(order, "DownButton", "&Down", {380, 130, 100, 32}), &QPushButton::clicked, this, &TViewConfig::DownClick);
-    connect(button(order, "DefaultsButton", "D&efaults", {380, 170, 100, 32}), &QPushButton::clicked, this,
+    connect(button(order, "UpButton", QT_TR_NOOP("&Up"), {380, 90, 100, 32}), &QPushButton::clicked, this, &TViewConfig::UpClick);
+    connect(button(order, "DownButton", QT_TR_NOOP("&Down"), {380, 130, 100, 32}), &QPushButton::clicked, this, &TViewConfig::DownClick);
+    connect(button(order, "DefaultsButton", QT_TR_NOOP("D&efaults"), {380, 170, 100, 32}), &QPushButton::clicked, this,
             &TViewConfig::DefaultsClick);
-    FieldNameGrid = grid(Notebook->widget(5), "FieldNameGrid", {QStringLiteral("FIELD"), QStringLiteral("NAME TO USE")});
+    FieldNameGrid = grid(Notebook->widget(5), "FieldNameGrid", {QStringLiteral("FIELD"), tr("NAME TO USE")});
     FieldNameGrid->move(10, 10);
 }
 
@@ -317,8 +318,8 @@ void TViewConfig::DownClick()
 
 void TViewConfig::DefaultsClick()
 {
-    if (ui::messages().show({this, QStringLiteral("Re-Order"),
-                             QStringLiteral("This will set the order of fields to the program defaults.  Continue?"),
+    if (ui::messages().show({this, tr("Re-Order"),
+                             tr("This will set the order of fields to the program defaults.  Continue?"),
                              ui::MsgIcon::Question, ui::Yes | ui::No, ui::Yes, false}) != ui::Yes)
         return;
     for (int i = 0; i < store::kFieldCount; ++i) FieldOrderGrid->item(i, 0)->setText(s_.fieldNames[std::size_t(i)]);
@@ -371,8 +372,7 @@ bool TViewConfig::FormCloseQuery()
     QStringList names;
     for (int i = 0; i < store::kFieldCount; ++i) names << FieldNameGrid->item(i, 1)->text();
     if (auto dup = display::duplicateName(names)) {
-        ui::showError(this, QStringLiteral("Two field names have the same name \"") + *dup +
-                                QStringLiteral("\".  Please change one."));
+        ui::showError(this, tr("Two field names have the same name \"%1\".  Please change one.").arg(*dup));
         Notebook->setCurrentIndex(5);
         FieldNameGrid->setFocus();
         return false;

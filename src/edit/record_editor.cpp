@@ -97,7 +97,7 @@ bool isMoneyBox(const QString& name)
 TMyEdit::TMyEdit(const EditorHost& host, QWidget* parent) : QDialog(parent), host_(host)
 {
     setObjectName(QStringLiteral("MyEdit"));
-    setWindowTitle(QStringLiteral("Edit"));
+    setWindowTitle(tr("Edit"));
     ui::makeFixedDialog(this);
     QFont f(QStringLiteral("Arial"));
     f.setPixelSize(15);
@@ -129,7 +129,7 @@ void TMyEdit::buildMenu()
     auto* bar = new QMenuBar(this);
     bar->setObjectName(QStringLiteral("EditMenu"));
     auto add = [this](QMenu* m, const char* name, const char* caption, QKeySequence key, auto slot) {
-        QAction* a = m->addAction(QString::fromLatin1(caption));
+        QAction* a = m->addAction(tr(caption));
         a->setObjectName(QString::fromLatin1(name));
         if (!key.isEmpty()) a->setShortcut(key);
         connect(a, &QAction::triggered, this, slot);
@@ -137,17 +137,17 @@ void TMyEdit::buildMenu()
         return a;
     };
     const auto C = [](int k) { return QKeySequence(Qt::CTRL | Qt::Key(k)); };
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    add(file, "MenuNewRecord", "N&ew Record", C(Qt::Key_E), &TMyEdit::NewRecordClick);
-    add(file, "MenuCopyRecord", "Cop&y Record", C(Qt::Key_Y), &TMyEdit::CopyRecordClick);
-    add(file, "MenuClearRecord", "&Clear Record", C(Qt::Key_L), &TMyEdit::DoClear);
-    add(file, "MenuUpdateRecord", "Up&date Record", C(Qt::Key_R), &TMyEdit::DoAnUpdate);
-    add(file, "MenuUpdateExit", "&Update && Exit", C(Qt::Key_U), &TMyEdit::DoUpdateAndExit);
-    add(file, "MenuPrintRecord", "Prin&t Record", C(Qt::Key_T), &TMyEdit::MenuPrintRecordClick);
-    add(file, "MenuPreviousRecord", "&Previous Record", C(Qt::Key_P), &TMyEdit::DoPreviousRecord);
-    add(file, "MenuNextRecord", "&Next Record", C(Qt::Key_N), &TMyEdit::DoNextRecord);
-    add(file, "MenuExit", "E&xit", {}, &TMyEdit::DoExit);
-    QMenu* editMenu = bar->addMenu(QStringLiteral("&Edit"));
+    QMenu* file = bar->addMenu(tr("&File"));
+    add(file, "MenuNewRecord", QT_TR_NOOP("N&ew Record"), C(Qt::Key_E), &TMyEdit::NewRecordClick);
+    add(file, "MenuCopyRecord", QT_TR_NOOP("Cop&y Record"), C(Qt::Key_Y), &TMyEdit::CopyRecordClick);
+    add(file, "MenuClearRecord", QT_TR_NOOP("&Clear Record"), C(Qt::Key_L), &TMyEdit::DoClear);
+    add(file, "MenuUpdateRecord", QT_TR_NOOP("Up&date Record"), C(Qt::Key_R), &TMyEdit::DoAnUpdate);
+    add(file, "MenuUpdateExit", QT_TR_NOOP("&Update && Exit"), C(Qt::Key_U), &TMyEdit::DoUpdateAndExit);
+    add(file, "MenuPrintRecord", QT_TR_NOOP("Prin&t Record"), C(Qt::Key_T), &TMyEdit::MenuPrintRecordClick);
+    add(file, "MenuPreviousRecord", QT_TR_NOOP("&Previous Record"), C(Qt::Key_P), &TMyEdit::DoPreviousRecord);
+    add(file, "MenuNextRecord", QT_TR_NOOP("&Next Record"), C(Qt::Key_N), &TMyEdit::DoNextRecord);
+    add(file, "MenuExit", QT_TR_NOOP("E&xit"), {}, &TMyEdit::DoExit);
+    QMenu* editMenu = bar->addMenu(tr("&Edit"));
     auto onFocused = [this](auto lineEditAction) {
         return [this, lineEditAction] {
             QWidget* w = QApplication::focusWidget();
@@ -158,11 +158,11 @@ void TMyEdit::buildMenu()
             if (e && isAncestorOf(e)) lineEditAction(e);
         };
     };
-    add(editMenu, "MenuCut", "Cu&t", C(Qt::Key_X), onFocused([](QLineEdit* e) { e->cut(); }));
-    add(editMenu, "MenuCopy", "&Copy", C(Qt::Key_C), onFocused([](QLineEdit* e) { e->copy(); }));
-    add(editMenu, "MenuPaste", "&Paste", C(Qt::Key_V), onFocused([](QLineEdit* e) { e->paste(); }));
-    add(editMenu, "MenuDelete", "&Delete", C(Qt::Key_D), onFocused([](QLineEdit* e) { e->del(); }));
-    QAction* help = bar->addAction(QStringLiteral("&Help"));
+    add(editMenu, "MenuCut", QT_TR_NOOP("Cu&t"), C(Qt::Key_X), onFocused([](QLineEdit* e) { e->cut(); }));
+    add(editMenu, "MenuCopy", QT_TR_NOOP("&Copy"), C(Qt::Key_C), onFocused([](QLineEdit* e) { e->copy(); }));
+    add(editMenu, "MenuPaste", QT_TR_NOOP("&Paste"), C(Qt::Key_V), onFocused([](QLineEdit* e) { e->paste(); }));
+    add(editMenu, "MenuDelete", QT_TR_NOOP("&Delete"), C(Qt::Key_D), onFocused([](QLineEdit* e) { e->del(); }));
+    QAction* help = bar->addAction(tr("&Help"));
     help->setObjectName(QStringLiteral("MenuHelp"));
     help->setShortcut(C(Qt::Key_H));
     connect(help, &QAction::triggered, this, &TMyEdit::HelpClick);
@@ -206,12 +206,12 @@ void TMyEdit::buildPages()
     notebook_->setObjectName(QStringLiteral("Notebook"));
     notebook_->setGeometry(4, 28, 624, 340);
     QWidget* pages[5];
-    const char* tabs[5] = {"&Description", "&Catalog", "&Worth", "Li&brary", "&Other"};
+    const char* tabs[5] = {QT_TR_NOOP("&Description"), QT_TR_NOOP("&Catalog"), QT_TR_NOOP("&Worth"), QT_TR_NOOP("Li&brary"), QT_TR_NOOP("&Other")};
     const char* pageNames[5] = {"DescriptionPage", "CatalogPage", "WorthPage", "LibraryPage", "OtherPage"};
     for (int i = 0; i < 5; ++i) {
         pages[i] = new QWidget(notebook_);
         pages[i]->setObjectName(QString::fromLatin1(pageNames[i]));
-        notebook_->addTab(pages[i], QString::fromLatin1(tabs[i]));
+        notebook_->addTab(pages[i], tr(tabs[i]));
     }
     const int X = 160, R = 33;
     QWidget* p = pages[Description];
@@ -226,7 +226,7 @@ void TMyEdit::buildPages()
     addBox(p, "Edition", 22, 440, 10 + 6 * R, 120, false, 160);
     addBox(p, "Pages", 24, X, 10 + 7 * R, 70, false);
     addBox(p, "PurchDate", 12, 440, 10 + 7 * R, 96, false, 160);
-    auto* blank = new QPushButton(QStringLiteral("Blan&k"), p);
+    auto* blank = new QPushButton(tr("Blan&k"), p);
     blank->setObjectName(QStringLiteral("BlankButton"));
     blank->setAutoDefault(false);
     blank->setGeometry(542, 10 + 7 * R, 64, 24);
@@ -270,7 +270,7 @@ void TMyEdit::buildPages()
     boxes_[QStringLiteral("CheckOut")] = checkOut_;
     fields_[QStringLiteral("CheckOut")] = 17;
     addBox(p, "CheckDate", 18, X, 10 + R, 96, false);
-    auto* blankDate = new QPushButton(QStringLiteral("Blan&k Date"), p);
+    auto* blankDate = new QPushButton(tr("Blan&k Date"), p);
     blankDate->setObjectName(QStringLiteral("BlankDateButton"));
     blankDate->setAutoDefault(false);
     blankDate->setGeometry(X + 104, 10 + R, 96, 24);
@@ -311,18 +311,18 @@ void TMyEdit::buildButtons()
         void (TMyEdit::*slot)();
     };
     const B buttons[] = {
-        {"UpdateExitButton", "&Update && Exit", 6, 120, &TMyEdit::DoUpdateAndExit},
-        {"UpdateButton", "Up&date", 132, 84, &TMyEdit::DoAnUpdate},
-        {"ClearButton", "C&lear", 222, 84, &TMyEdit::DoClear},
-        {"ExitButton", "E&xit", 312, 84, &TMyEdit::DoExit},
-        {"PreviousButton", "&Previous", 446, 84, &TMyEdit::DoPreviousRecord},
-        {"NextButton", "&Next", 536, 84, &TMyEdit::DoNextRecord},
+        {"UpdateExitButton", QT_TR_NOOP("&Update && Exit"), 6, 120, &TMyEdit::DoUpdateAndExit},
+        {"UpdateButton", QT_TR_NOOP("Up&date"), 132, 84, &TMyEdit::DoAnUpdate},
+        {"ClearButton", QT_TR_NOOP("C&lear"), 222, 84, &TMyEdit::DoClear},
+        {"ExitButton", QT_TR_NOOP("E&xit"), 312, 84, &TMyEdit::DoExit},
+        {"PreviousButton", QT_TR_NOOP("&Previous"), 446, 84, &TMyEdit::DoPreviousRecord},
+        {"NextButton", QT_TR_NOOP("&Next"), 536, 84, &TMyEdit::DoNextRecord},
     };
     auto* frame = new ui::TBevel(this);
     frame->setObjectName(QStringLiteral("MoveBevel"));
     frame->setGeometry(440, 372, 186, 40);
     for (const B& b : buttons) {
-        auto* p = new QPushButton(QString::fromLatin1(b.caption), this);
+        auto* p = new QPushButton(tr(b.caption), this);
         p->setObjectName(QString::fromLatin1(b.name));
         p->setGeometry(b.x, 376, b.w, 32);
         p->setAutoDefault(false);
@@ -506,7 +506,7 @@ void TMyEdit::SaveValues()
 {
     saved_ = snapshot();
     savedCheck_ = checkOut_->isChecked();
-    setWindowTitle(QStringLiteral("Edit"));
+    setWindowTitle(tr("Edit"));
 }
 
 bool TMyEdit::ValuesChanged() const { return snapshot() != saved_ || checkOut_->isChecked() != savedCheck_; }
@@ -549,14 +549,14 @@ bool TMyEdit::DoUpdate()
     // 1., 2. the dates
     const QString checkDate = text(QStringLiteral("CheckDate")).trimmed();
     if (!blankDate(checkDate) && !r.parseDate(checkDate))
-        return fail(QStringLiteral("Invalid check out date specified.  Please correct."), Library, QStringLiteral("CheckDate"));
+        return fail(tr("Invalid check out date specified.  Please correct."), Library, QStringLiteral("CheckDate"));
     const QString purchDate = text(QStringLiteral("PurchDate")).trimmed();
     if (!blankDate(purchDate) && !r.parseDate(purchDate))
-        return fail(QStringLiteral("Invalid purchase date specified.  Please correct."), Description, QStringLiteral("PurchDate"));
+        return fail(tr("Invalid purchase date specified.  Please correct."), Description, QStringLiteral("PurchDate"));
     // 3. the money boxes, and the two whole numbers, before anything is written
-    const char* moneyMessages[4] = {"Invalid cost specified.  Please correct.", "Invalid value specified.  Please correct.",
-                                    "Invalid low market value specified.  Please correct.",
-                                    "Invalid high market value specified.  Please correct."};
+    const char* moneyMessages[4] = {QT_TR_NOOP("Invalid cost specified.  Please correct."), QT_TR_NOOP("Invalid value specified.  Please correct."),
+                                    QT_TR_NOOP("Invalid low market value specified.  Please correct."),
+                                    QT_TR_NOOP("Invalid high market value specified.  Please correct.")};
     double money[4];
     for (int i = 0; i < 4; ++i) {
         const QString name = QString::fromLatin1(kMoney[i]);
@@ -564,20 +564,20 @@ bool TMyEdit::DoUpdate()
         auto v = readMoneyBox(text(name), r);
         // an amount the field cannot hold is refused here, never cut
         if (!v || !dbase::formatNumber(*v, def.width, def.decimals))
-            return fail(QString::fromLatin1(moneyMessages[i]), Worth, name);
+            return fail(tr(moneyMessages[i]), Worth, name);
         money[i] = *v;
     }
     if (!validWholeNumber(text(QStringLiteral("YearPub"))))
-        return fail(QStringLiteral("Invalid year published specified.  Please correct."), Description, QStringLiteral("YearPub"));
+        return fail(tr("Invalid year published specified.  Please correct."), Description, QStringLiteral("YearPub"));
     if (!validWholeNumber(text(QStringLiteral("Pages"))))
-        return fail(QStringLiteral("Invalid number of pages specified.  Please correct."), Description, QStringLiteral("Pages"));
+        return fail(tr("Invalid number of pages specified.  Please correct."), Description, QStringLiteral("Pages"));
     // text the table cannot hold is refused where it was typed
     for (const char* name : kEnterOrder) {
         const QString n = QString::fromLatin1(name);
         if (isMoneyBox(n)) continue;  // stored as numbers: their separators (a no-break space) never reach the file
         const QString bad = store::unencodable(text(n));
         if (!bad.isEmpty()) {
-            return fail(QStringLiteral("The characters \"%1\" of %2 cannot be stored.  Please correct.")
+            return fail(tr("The characters \"%1\" of %2 cannot be stored.  Please correct.")
                             .arg(bad, host_.settings->fieldNames[std::size_t(fields_[n] - 1)]),
                         pageOf(n), n);
         }
@@ -642,7 +642,7 @@ void TMyEdit::DoUpdateAndExit()
 void TMyEdit::DoExit()
 {
     if (!host_.browseMode && ValuesChanged() &&
-        !ui::askWarning(this, QStringLiteral("Data has changed.  Do you want to exit without updating?")))
+        !ui::askWarning(this, tr("Data has changed.  Do you want to exit without updating?")))
         return;
     close();
 }
@@ -651,7 +651,7 @@ namespace {
 // Yes, No or Cancel, with the warning's beep, No preselected.
 ui::MsgButton askYesNoCancel(QObject* owner, const QString& text)
 {
-    return ui::messages().show({owner, QStringLiteral("Warning"), text, ui::MsgIcon::Question,
+    return ui::messages().show({owner, QCoreApplication::translate("Messages", "Warning"), text, ui::MsgIcon::Question,
                                 ui::Yes | ui::No | ui::Cancel, ui::No, true});
 }
 }  // namespace
@@ -659,38 +659,40 @@ ui::MsgButton askYesNoCancel(QObject* owner, const QString& text)
 void TMyEdit::NewRecordClick()
 {
     if (ValuesChanged()) {
-        auto a = askYesNoCancel(this, QStringLiteral("Data has changed.  Update this record before creating new one?"));
+        auto a = askYesNoCancel(this, tr("Data has changed.  Update this record before creating new one?"));
         if (a == ui::Cancel) return;
         if (a == ui::Yes && !DoUpdate()) return;
     }
     DoClear();
     *host_.editorMode = 1;
     SaveValues();
-    setWindowTitle(QStringLiteral("Edit (New Record)"));
+    setWindowTitle(tr("Edit (New Record)"));
 }
 
 void TMyEdit::CopyRecordClick()
 {
     if (!host_.browseMode && ValuesChanged()) {
         auto a = askYesNoCancel(
-            this, QStringLiteral("Data has changed.  Update this record before creating new one with the current data?"));
+            this, tr("Data has changed.  Update this record before creating new one with the current data?"));
         if (a == ui::Cancel) return;
         if (a == ui::Yes && !DoUpdate()) return;
     }
     *host_.editorMode = 1;
     SaveValues();
-    setWindowTitle(QStringLiteral("Edit (New Copied Record)"));
+    setWindowTitle(tr("Edit (New Copied Record)"));
 }
 
 bool TMyEdit::askMove(bool next)
 {
     if (host_.browseMode) return true;
-    const QString where = next ? QStringLiteral("next") : QStringLiteral("previous");
+    // whole sentences for each way, so that a translation can word them as its language wants
     QString question;
     if (*host_.editorMode == 1 || *host_.editorMode == 3)
-        question = QStringLiteral("This record has not been updated yet.  Update this record before moving to the %1 record?").arg(where);
+        question = next ? tr("This record has not been updated yet.  Update this record before moving to the next record?")
+                        : tr("This record has not been updated yet.  Update this record before moving to the previous record?");
     else if (ValuesChanged())
-        question = QStringLiteral("Data has changed.  Update this record before moving to the %1 record?").arg(where);
+        question = next ? tr("Data has changed.  Update this record before moving to the next record?")
+                        : tr("Data has changed.  Update this record before moving to the previous record?");
     if (question.isEmpty()) return true;
     auto a = askYesNoCancel(this, question);
     if (a == ui::Cancel) return false;
@@ -788,7 +790,7 @@ void TMyEdit::MenuPrintRecordClick()
 {
     static bool printing = false;  // one print job at a time
     if (printing) {
-        ui::showError(this, QStringLiteral("Other print job currently in progress."));
+        ui::showError(this, tr("Other print job currently in progress."));
         return;
     }
     QPrinter printer;

@@ -24,12 +24,12 @@ TMyLocateDlg::TMyLocateDlg(TMyLocateDialog& settings, std::vector<Field> fields,
     QFont f(QStringLiteral("Arial"));
     f.setPixelSize(12);
     setFont(f);
-    auto* g3 = new QGroupBox(QStringLiteral("&Field To Search On"), this);
+    auto* g3 = new QGroupBox(tr("&Field To Search On"), this);
     g3->setObjectName(QStringLiteral("GroupBox3"));
     g3->setGeometry(6, 4, 218, 52);
     FieldNameComboBox = new QComboBox(g3);
     FieldNameComboBox->setObjectName(QStringLiteral("FieldNameComboBox"));
-    FieldNameComboBox->setToolTip(QStringLiteral("Select the field to search on"));
+    FieldNameComboBox->setToolTip(tr("Select the field to search on"));
     FieldNameComboBox->setGeometry(8, 20, 202, 24);
     std::stable_sort(fields_.begin(), fields_.end(), [](const Field& a, const Field& b) {
         return QString::compare(a.label, b.label, Qt::CaseInsensitive) < 0;
@@ -37,44 +37,44 @@ TMyLocateDlg::TMyLocateDlg(TMyLocateDialog& settings, std::vector<Field> fields,
     for (const Field& fd : fields_) FieldNameComboBox->addItem(fd.label);
     FieldNameComboBox->setCurrentIndex(-1);
     FieldNameComboBox->installEventFilter(this);
-    g3->setTitle(QStringLiteral("&Field To Search On"));
+    g3->setTitle(tr("&Field To Search On"));
 
-    auto* g2 = new QGroupBox(QStringLiteral("&Search Type"), this);
+    auto* g2 = new QGroupBox(tr("&Search Type"), this);
     g2->setObjectName(QStringLiteral("GroupBox2"));
     g2->setGeometry(6, 60, 218, 104);
-    CaseSensitiveCheckBox = new QCheckBox(QStringLiteral("&Case-sensitive"), g2);
+    CaseSensitiveCheckBox = new QCheckBox(tr("&Case-sensitive"), g2);
     CaseSensitiveCheckBox->setObjectName(QStringLiteral("CaseSensitiveCheckBox"));
-    CaseSensitiveCheckBox->setToolTip(QStringLiteral("Searching is case-sensitive"));
+    CaseSensitiveCheckBox->setToolTip(tr("Searching is case-sensitive"));
     CaseSensitiveCheckBox->setGeometry(8, 18, 200, 20);
     auto radio = [g2](QRadioButton*& b, const char* name, const char* caption, const char* hint, int y) {
-        b = new QRadioButton(QString::fromLatin1(caption), g2);
+        b = new QRadioButton(tr(caption), g2);
         b->setObjectName(QString::fromLatin1(name));
-        b->setToolTip(QString::fromLatin1(hint));
+        b->setToolTip(tr(hint));
         b->setGeometry(8, y, 205, 20);
     };
-    radio(ExactMatchBtn, "ExactMatchBtn", "&Exact Match", "Match occurs only if there is an exact match", 38);
-    radio(PartialMatchStartBtn, "PartialMatchStartBtn", "&Partial Match at Beginning",
+    radio(ExactMatchBtn, "ExactMatchBtn", QT_TR_NOOP("&Exact Match"), QT_TR_NOOP("Match occurs only if there is an exact match"), 38);
+    radio(PartialMatchStartBtn, "PartialMatchStartBtn", QT_TR_NOOP("&Partial Match at Beginning"),
           "Match occurs if the start of the field's value matches", 58);
-    radio(PartialMatchAnyBtn, "PartialMatchAnyBtn", "Partial Match &Anywhere",
+    radio(PartialMatchAnyBtn, "PartialMatchAnyBtn", QT_TR_NOOP("Partial Match &Anywhere"),
           "Match occurs if any part of the field matches", 78);
 
-    auto* g1 = new QGroupBox(QStringLiteral("Search &Value"), this);
+    auto* g1 = new QGroupBox(tr("Search &Value"), this);
     g1->setObjectName(QStringLiteral("GroupBox1"));
     g1->setGeometry(6, 168, 218, 52);
     SearchValue = new QLineEdit(g1);
     SearchValue->setObjectName(QStringLiteral("SearchValue"));
-    SearchValue->setToolTip(QStringLiteral("Enter field's search value"));
+    SearchValue->setToolTip(tr("Enter field's search value"));
     SearchValue->setGeometry(8, 20, 202, 24);
 
-    FirstButton = new QPushButton(QStringLiteral("Fi&rst"), this);
+    FirstButton = new QPushButton(tr("Fi&rst"), this);
     FirstButton->setObjectName(QStringLiteral("FirstButton"));
-    FirstButton->setToolTip(QStringLiteral("Find first match"));
+    FirstButton->setToolTip(tr("Find first match"));
     FirstButton->setGeometry(6, 226, 68, 27);
-    NextButton = new QPushButton(QStringLiteral("&Next"), this);
+    NextButton = new QPushButton(tr("&Next"), this);
     NextButton->setObjectName(QStringLiteral("NextButton"));
-    NextButton->setToolTip(QStringLiteral("Find next match from current record"));
+    NextButton->setToolTip(tr("Find next match from current record"));
     NextButton->setGeometry(81, 226, 68, 27);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("BitBtn1"));
     cancel->setGeometry(156, 226, 68, 27);
     connect(FirstButton, &QPushButton::clicked, this, &TMyLocateDlg::FirstButtonClick);
@@ -143,8 +143,8 @@ void TMyLocateDlg::search(bool fromStart)
         found_ = true;
         accept();
     } else if (result == find::LocateResult::NotFound) {
-        ui::showNotice(this, QStringLiteral("Information"),
-                       fromStart ? QStringLiteral("No matches found") : QStringLiteral("No more matches found"));
+        ui::showNotice(this, tr("Information"),
+                       fromStart ? tr("No matches found") : tr("No more matches found"));
     }
 }
 

@@ -20,14 +20,14 @@ TSearchAndReplace::TSearchAndReplace(const std::array<QString, 36>& displayNames
     : QDialog(parent), factor_(factor), run_(std::move(run))
 {
     setObjectName(QStringLiteral("SearchAndReplace"));
-    setWindowTitle(QStringLiteral("Search and Replace"));
+    setWindowTitle(tr("Search and Replace"));
     auto label = [this](const char* name, const char* caption, QRect g) {
-        auto* l = new QLabel(QString::fromLatin1(caption), this);
+        auto* l = new QLabel(tr(caption), this);
         l->setObjectName(QString::fromLatin1(name));
         l->setGeometry(g);
         return l;
     };
-    label("FieldLabel", "Field ", {20, 16, 160, 24});
+    label("FieldLabel", QT_TR_NOOP("Field "), {20, 16, 160, 24});
     FieldBox = new QComboBox(this);
     FieldBox->setObjectName(QStringLiteral("FieldBox"));
     FieldBox->setMaxVisibleItems(15);
@@ -35,32 +35,32 @@ TSearchAndReplace::TSearchAndReplace(const std::array<QString, 36>& displayNames
     FieldBox->setCurrentIndex(-1);
     FieldBox->setGeometry(180, 16, 220, 26);
     connect(FieldBox, &QComboBox::currentIndexChanged, this, &TSearchAndReplace::FieldBoxChange);
-    label("SearchLabel", "Text To Search For", {20, 56, 160, 24});
+    label("SearchLabel", QT_TR_NOOP("Text To Search For"), {20, 56, 160, 24});
     SearchText = new QLineEdit(this);
     SearchText->setObjectName(QStringLiteral("SearchText"));
     SearchText->setGeometry(180, 56, 220, 26);
-    label("ReplaceLabel", "Replacement Text", {20, 96, 160, 24});
+    label("ReplaceLabel", QT_TR_NOOP("Replacement Text"), {20, 96, 160, 24});
     ReplaceText = new QLineEdit(this);
     ReplaceText->setObjectName(QStringLiteral("ReplaceText"));
     ReplaceText->setGeometry(180, 96, 220, 26);
-    ConfirmBox = new QCheckBox(QStringLiteral("Confirm Before Replacing"), this);
+    ConfirmBox = new QCheckBox(tr("Confirm Before Replacing"), this);
     ConfirmBox->setObjectName(QStringLiteral("ConfirmBox"));
     ConfirmBox->setGeometry(20, 136, 300, 24);
     auto* frame = new QFrame(this);
     frame->setObjectName(QStringLiteral("CountFrame"));
     frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     frame->setGeometry(20, 176, 380, 80);
-    label("ProcessedLabel", "Processed", {50, 190, 100, 22});
-    label("FoundLabel", "Found", {170, 190, 100, 22});
-    label("ChangedLabel", "Changed", {290, 190, 100, 22});
+    label("ProcessedLabel", QT_TR_NOOP("Processed"), {50, 190, 100, 22});
+    label("FoundLabel", QT_TR_NOOP("Found"), {170, 190, 100, 22});
+    label("ChangedLabel", QT_TR_NOOP("Changed"), {290, 190, 100, 22});
     for (int i = 0; i < 3; ++i) {
         Counts[std::size_t(i)] = label(i == 0 ? "ProcessedCount" : i == 1 ? "FoundCount" : "ChangedCount", "0",
                                        {70 + 120 * i, 225, 100, 22});
     }
-    auto* start = new QPushButton(QStringLiteral("&Start Search"), this);
+    auto* start = new QPushButton(tr("&Start Search"), this);
     start->setObjectName(QStringLiteral("StartButton"));
     start->setGeometry(80, 270, 120, 32);
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    auto* cancel = new QPushButton(tr("&Cancel"), this);
     cancel->setObjectName(QStringLiteral("CancelButton"));
     cancel->setGeometry(220, 270, 120, 32);
     connect(start, &QPushButton::clicked, this, &TSearchAndReplace::StartButtonClick);
@@ -111,7 +111,7 @@ void TSearchAndReplace::showCounts(const find::ReplaceCounts& c)
 void TSearchAndReplace::StartButtonClick()
 {
     if (FieldBox->currentIndex() < 0) {
-        fail(QStringLiteral("No field has been selected."), FieldBox);
+        fail(tr("No field has been selected."), FieldBox);
         return;
     }
     find::ReplaceRequest r;
@@ -122,26 +122,26 @@ void TSearchAndReplace::StartButtonClick()
     const char type = store::fieldDef(r.field + 1).type;
     if (type == 'N') {
         if (!find::plainNumber(r.search)) {
-            fail(QStringLiteral("Invalid search value entered.  Please correct."), SearchText);
+            fail(tr("Invalid search value entered.  Please correct."), SearchText);
             return;
         }
         if (!find::plainNumber(r.replace)) {
-            fail(QStringLiteral("Invalid replacement value entered.  Please correct."), ReplaceText);
+            fail(tr("Invalid replacement value entered.  Please correct."), ReplaceText);
             return;
         }
     } else if (type == 'D') {
         if (edit::blankDate(r.search) || !app::regional().parseDate(r.search)) {
-            fail(QStringLiteral("Invalid search date entered.  Please correct."), SearchText);
+            fail(tr("Invalid search date entered.  Please correct."), SearchText);
             return;
         }
         if (edit::blankDate(r.replace) || !app::regional().parseDate(r.replace)) {
-            fail(QStringLiteral("Invalid replacement date entered.  Please correct."), ReplaceText);
+            fail(tr("Invalid replacement date entered.  Please correct."), ReplaceText);
             return;
         }
     } else {
         const QString bad = store::unencodable(r.search + r.replace);
         if (!bad.isEmpty()) {
-            fail(QStringLiteral("The characters \"%1\" cannot be stored.  Please correct.").arg(bad), ReplaceText);
+            fail(tr("The characters \"%1\" cannot be stored.  Please correct.").arg(bad), ReplaceText);
             return;
         }
         if (r.replace.size() > store::fieldDef(r.field + 1).width) r.replace.truncate(store::fieldDef(r.field + 1).width);

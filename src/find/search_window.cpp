@@ -121,7 +121,7 @@ private:
 TMySearch::TMySearch(Host host, QWidget* parent) : QDialog(parent), host_(std::move(host))
 {
     setObjectName(QStringLiteral("MySearch"));
-    setWindowTitle(QStringLiteral("Search"));
+    setWindowTitle(tr("Search"));
     QFont f(QStringLiteral("Arial"));
     f.setPixelSize(14);
     setFont(f);
@@ -137,17 +137,17 @@ TMySearch::TMySearch(Host host, QWidget* parent) : QDialog(parent), host_(std::m
         if (column == 1) OptionClick(row);
     });
     auto button = [this](QPushButton*& b, const char* name, const char* caption, int x) {
-        b = new QPushButton(QString::fromLatin1(caption), this);
+        b = new QPushButton(tr(caption), this);
         b->setObjectName(QString::fromLatin1(name));
         b->setGeometry(x, 404, 112, 32);
         b->setAutoDefault(false);
     };
     QPushButton *ok, *exit, *clear, *help;
-    button(ok, "OkButton", "&Ok", 10);
-    button(MoreButton, "MoreButton", "&Find More", 134);
-    button(clear, "ClearButton", "&Clear Search", 258);
-    button(exit, "ExitButton", "E&xit", 382);
-    button(help, "HelpButton", "&Help", 510);
+    button(ok, "OkButton", QT_TR_NOOP("&Ok"), 10);
+    button(MoreButton, "MoreButton", QT_TR_NOOP("&Find More"), 134);
+    button(clear, "ClearButton", QT_TR_NOOP("&Clear Search"), 258);
+    button(exit, "ExitButton", QT_TR_NOOP("E&xit"), 382);
+    button(help, "HelpButton", QT_TR_NOOP("&Help"), 510);
     connect(ok, &QPushButton::clicked, this, &TMySearch::OkButtonClick);
     connect(MoreButton, &QPushButton::clicked, this, &TMySearch::MoreButtonClick);
     connect(clear, &QPushButton::clicked, this, &TMySearch::ClearSearch);
@@ -178,9 +178,9 @@ QStringList TMySearch::optionItems(int row) const
 
 void TMySearch::setHeader()
 {
-    SearchGrid->setHorizontalHeaderLabels({QStringLiteral(" FIELD"), QString(),
-                                           QStringLiteral(" SEARCH CRITERIA    (Level %1)").arg(level_)});
-    SearchGrid->horizontalHeaderItem(1)->setData(Qt::AccessibleTextRole, QStringLiteral("Search Options"));
+    SearchGrid->setHorizontalHeaderLabels({tr(" FIELD"), QString(),
+                                           tr(" SEARCH CRITERIA    (Level %1)").arg(level_)});
+    SearchGrid->horizontalHeaderItem(1)->setData(Qt::AccessibleTextRole, tr("Search Options"));
 }
 
 void TMySearch::FormShow()
@@ -202,7 +202,7 @@ void TMySearch::FormShow()
         option->setTextAlignment(Qt::AlignCenter);
         if (hasOptions(row)) {
             option->setBackground(QColor(192, 192, 192));
-            option->setData(Qt::AccessibleTextRole, QStringLiteral("Search Options"));
+            option->setData(Qt::AccessibleTextRole, tr("Search Options"));
         }
         SearchGrid->setItem(row, 1, option);
         SearchGrid->setItem(row, 2, new QTableWidgetItem(QString()));
@@ -225,7 +225,7 @@ bool TMySearch::OptionClick(int row)
     if (!hasOptions(row)) return false;
     QDialog options(this);
     options.setObjectName(QStringLiteral("SearchOptions"));
-    options.setWindowTitle(QStringLiteral("Search Options"));
+    options.setWindowTitle(tr("Search Options"));
     auto* label = new QLabel(host_.settings->fieldNames[std::size_t(row)], &options);
     label->setObjectName(QStringLiteral("FieldNameLabel"));
     label->setAlignment(Qt::AlignCenter);
@@ -235,9 +235,9 @@ bool TMySearch::OptionClick(int row)
     const bool operators = find::searchKind(row + 1) != 'C';
     if (operators) list->setCurrentRow(operators_[std::size_t(row)] - 1);
     auto* buttons = new QDialogButtonBox(&options);
-    auto* ok = buttons->addButton(QStringLiteral("&Ok"), QDialogButtonBox::AcceptRole);
+    auto* ok = buttons->addButton(tr("&Ok"), QDialogButtonBox::AcceptRole);
     ok->setDefault(true);
-    buttons->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, &options, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, &options, &QDialog::reject);
     auto* layout = new QVBoxLayout(&options);
@@ -276,15 +276,15 @@ bool TMySearch::SaveFields()
     switch (pending_.SaveFields(page, operators_, &refusedRow)) {
     case find::SaveResult::Saved: return true;
     case find::SaveResult::NothingEntered:
-        ui::showError(this, QStringLiteral("No search criteria entered."));
+        ui::showError(this, tr("No search criteria entered."));
         SearchGrid->setFocus();
         return false;
     case find::SaveResult::Refused:
-        ui::showError(this, QStringLiteral("Invalid search criteria entered.  Please correct."));
+        ui::showError(this, tr("Invalid search criteria entered.  Please correct."));
         SearchGrid->setCurrentCell(refusedRow - 1, 2);
         return false;
     case find::SaveResult::TooMany:
-        ui::showError(this, QStringLiteral("More than 75 search items have been entered.  This exceeds the maximum "
+        ui::showError(this, tr("More than 75 search items have been entered.  This exceeds the maximum "
                                            "allowable.  Search criteria will be cleared."));
         ClearSearch();
         return false;
@@ -312,7 +312,7 @@ void TMySearch::OkButtonClick()
         accept();
         return;
     }
-    ui::showNotice(this, QStringLiteral("Notice"), QStringLiteral("No valid matches found.  Search Criteria will be cleared."));
+    ui::showNotice(this, tr("Notice"), tr("No valid matches found.  Search Criteria will be cleared."));
     ClearSearch();
 }
 

@@ -13,16 +13,16 @@ TMySortOrder::TMySortOrder(const std::array<QString, 36>& displayNames, const st
     : QDialog(parent), apply_(std::move(apply))
 {
     setObjectName(QStringLiteral("MySortOrder"));
-    setWindowTitle(QStringLiteral("Sort Order"));
+    setWindowTitle(tr("Sort Order"));
     ui::makeFixedDialog(this);
-    const char* captions[4] = {"Primary Sort", "Secondary Sort", "Third Level Sort", "Fourth Level Sort"};
+    const char* captions[4] = {QT_TR_NOOP("Primary Sort"), QT_TR_NOOP("Secondary Sort"), QT_TR_NOOP("Third Level Sort"), QT_TR_NOOP("Fourth Level Sort")};
     QStringList items {QStringLiteral("<NONE>")};
     for (const QString& n : displayNames) items << n;
     for (int i = 0; i < 4; ++i) {
         auto* frame = new QGroupBox(this);
         frame->setObjectName(QStringLiteral("SortFrame%1").arg(i + 1));
         frame->setGeometry(10, 10 + i * 74, 300, 66);
-        auto* label = new QLabel(QString::fromLatin1(captions[i]), frame);
+        auto* label = new QLabel(tr(captions[i]), frame);
         label->setObjectName(QStringLiteral("SortLabel%1").arg(i + 1));
         label->setAlignment(Qt::AlignCenter);
         label->setGeometry(10, 6, 280, 22);
@@ -34,11 +34,11 @@ TMySortOrder::TMySortOrder(const std::array<QString, 36>& displayNames, const st
         box->setCurrentIndex(levels[std::size_t(i)] >= 0 && levels[std::size_t(i)] <= 36 ? levels[std::size_t(i)] : 0);
         ComboBox[std::size_t(i)] = box;
     }
-    auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
+    auto* ok = new QPushButton(tr("&Ok"), this);
     ok->setObjectName(QStringLiteral("OkButton"));
     ok->setGeometry(50, 312, 100, 32);
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    auto* cancel = new QPushButton(tr("&Cancel"), this);
     cancel->setObjectName(QStringLiteral("CancelButton"));
     cancel->setGeometry(170, 312, 100, 32);
     connect(ok, &QPushButton::clicked, this, &TMySortOrder::OkClick);

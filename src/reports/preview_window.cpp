@@ -62,36 +62,36 @@ void TMyPreview::buildMenus()
     layout()->setMenuBar(bar);
     const auto C = [](int key) { return QKeySequence(Qt::CTRL | Qt::Key(key)); };
     auto add = [this](QMenu* menu, const char* caption, const QKeySequence& key, auto slot) {
-        QAction* a = menu->addAction(QString::fromLatin1(caption));
+        QAction* a = menu->addAction(tr(caption));
         a->setShortcut(key);
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    add(file, "&Print Page", C(Qt::Key_P), &TMyPreview::PrintPage);
-    add(file, "Print &Report", C(Qt::Key_R), &TMyPreview::PrintReport);
-    add(file, "Print Ran&ge", C(Qt::Key_G), &TMyPreview::PrintRange);
-    add(file, "E&xit", C(Qt::Key_X), &QDialog::accept);
-    QMenu* navigate = bar->addMenu(QStringLiteral("&Navigate"));
-    add(navigate, "&Previous Page", C(Qt::Key_E), &TMyPreview::PrevPage);
-    add(navigate, "&Next Page", C(Qt::Key_N), &TMyPreview::NextPage);
-    add(navigate, "&First Page", C(Qt::Key_F), [this] { setPage(1); });
-    add(navigate, "&Last Page", C(Qt::Key_L), [this] { setPage(pageCount()); });
-    QMenu* view = bar->addMenu(QStringLiteral("&View"));
-    colorAction_ = add(view, "Use Color", C(Qt::Key_C), &TMyPreview::ToggleColor);
+    QMenu* file = bar->addMenu(tr("&File"));
+    add(file, QT_TR_NOOP("&Print Page"), C(Qt::Key_P), &TMyPreview::PrintPage);
+    add(file, QT_TR_NOOP("Print &Report"), C(Qt::Key_R), &TMyPreview::PrintReport);
+    add(file, QT_TR_NOOP("Print Ran&ge"), C(Qt::Key_G), &TMyPreview::PrintRange);
+    add(file, QT_TR_NOOP("E&xit"), C(Qt::Key_X), &QDialog::accept);
+    QMenu* navigate = bar->addMenu(tr("&Navigate"));
+    add(navigate, QT_TR_NOOP("&Previous Page"), C(Qt::Key_E), &TMyPreview::PrevPage);
+    add(navigate, QT_TR_NOOP("&Next Page"), C(Qt::Key_N), &TMyPreview::NextPage);
+    add(navigate, QT_TR_NOOP("&First Page"), C(Qt::Key_F), [this] { setPage(1); });
+    add(navigate, QT_TR_NOOP("&Last Page"), C(Qt::Key_L), [this] { setPage(pageCount()); });
+    QMenu* view = bar->addMenu(tr("&View"));
+    colorAction_ = add(view, QT_TR_NOOP("Use Color"), C(Qt::Key_C), &TMyPreview::ToggleColor);
     colorAction_->setCheckable(true);
     colorAction_->setChecked(color_);
-    QMenu* in = view->addMenu(QStringLiteral("Zoom &In"));
-    add(in, "&1 : 1", {}, [this] { setZoom(100); });
-    add(in, "&2 : 1", {}, [this] { setZoom(200); });
-    QMenu* out = view->addMenu(QStringLiteral("Zoom &Out"));
-    add(out, "1 : &1", {}, [this] { setZoom(100); });
-    add(out, "1 : &2", {}, [this] { setZoom(50); });
-    add(out, "1 : &3", {}, [this] { setZoom(33.3); });
-    add(out, "1 : &4", {}, [this] { setZoom(25); });
-    add(out, "1 : &5", {}, [this] { setZoom(20); });
-    add(view, "Zoom &Page Width", C(Qt::Key_Z), &TMyPreview::ZoomPageWidth);
-    add(view, "Zoom &Whole Page", C(Qt::Key_W), &TMyPreview::ZoomWholePage);
+    QMenu* in = view->addMenu(tr("Zoom &In"));
+    add(in, QT_TR_NOOP("&1 : 1"), {}, [this] { setZoom(100); });
+    add(in, QT_TR_NOOP("&2 : 1"), {}, [this] { setZoom(200); });
+    QMenu* out = view->addMenu(tr("Zoom &Out"));
+    add(out, QT_TR_NOOP("1 : &1"), {}, [this] { setZoom(100); });
+    add(out, QT_TR_NOOP("1 : &2"), {}, [this] { setZoom(50); });
+    add(out, QT_TR_NOOP("1 : &3"), {}, [this] { setZoom(33.3); });
+    add(out, QT_TR_NOOP("1 : &4"), {}, [this] { setZoom(25); });
+    add(out, QT_TR_NOOP("1 : &5"), {}, [this] { setZoom(20); });
+    add(view, QT_TR_NOOP("Zoom &Page Width"), C(Qt::Key_Z), &TMyPreview::ZoomPageWidth);
+    add(view, QT_TR_NOOP("Zoom &Whole Page"), C(Qt::Key_W), &TMyPreview::ZoomWholePage);
     // Ctrl+I and Ctrl+O (the keys of the two zoom submenus) zoom by one step, as the tool bar's buttons do
     auto* zoomIn = new QAction(this);
     zoomIn->setShortcut(C(Qt::Key_I));
@@ -114,21 +114,21 @@ void TMyPreview::buildToolBar()
         b->setObjectName(QString::fromLatin1(name));
         if (icon != QStyle::SP_CustomBase) b->setIcon(style()->standardIcon(icon));
         else b->setText(text);
-        b->setToolTip(QString::fromLatin1(hint));
+        b->setToolTip(tr(hint));
         b->setFixedSize(28, 26);
         connect(b, &QToolButton::clicked, this, slot);
         row->addWidget(b);
     };
-    button("ZoomInSpeed", QStringLiteral("+"), QStyle::SP_CustomBase, "Zoom In", &TMyPreview::ZoomIn);
-    button("ZoomOutSpeed", QStringLiteral("\u2212"), QStyle::SP_CustomBase, "Zoom Out", &TMyPreview::ZoomOut);
-    button("PageWidthSpeed", QStringLiteral("\u2194"), QStyle::SP_CustomBase, "Zoom Page Width", &TMyPreview::ZoomPageWidth);
-    button("WholePageSpeed", QString(), QStyle::SP_FileIcon, "Zoom Whole Page", &TMyPreview::ZoomWholePage);
-    button("PrevSpeed", QString(), QStyle::SP_ArrowLeft, "Prev Page", &TMyPreview::PrevPage);
-    button("NextSpeed", QString(), QStyle::SP_ArrowRight, "Next Page", &TMyPreview::NextPage);
-    button("PrintSpeed", QString(), QStyle::SP_DialogSaveButton, "Print Page", &TMyPreview::PrintPage);
-    button("DoneSpeed", QString(), QStyle::SP_DialogOkButton, "Done", &QDialog::accept);
+    button("ZoomInSpeed", QStringLiteral("+"), QStyle::SP_CustomBase, QT_TR_NOOP("Zoom In"), &TMyPreview::ZoomIn);
+    button("ZoomOutSpeed", QStringLiteral("\u2212"), QStyle::SP_CustomBase, QT_TR_NOOP("Zoom Out"), &TMyPreview::ZoomOut);
+    button("PageWidthSpeed", QStringLiteral("\u2194"), QStyle::SP_CustomBase, QT_TR_NOOP("Zoom Page Width"), &TMyPreview::ZoomPageWidth);
+    button("WholePageSpeed", QString(), QStyle::SP_FileIcon, QT_TR_NOOP("Zoom Whole Page"), &TMyPreview::ZoomWholePage);
+    button("PrevSpeed", QString(), QStyle::SP_ArrowLeft, QT_TR_NOOP("Prev Page"), &TMyPreview::PrevPage);
+    button("NextSpeed", QString(), QStyle::SP_ArrowRight, QT_TR_NOOP("Next Page"), &TMyPreview::NextPage);
+    button("PrintSpeed", QString(), QStyle::SP_DialogSaveButton, QT_TR_NOOP("Print Page"), &TMyPreview::PrintPage);
+    button("DoneSpeed", QString(), QStyle::SP_DialogOkButton, QT_TR_NOOP("Done"), &QDialog::accept);
     row->addSpacing(12);
-    auto* zoomLabel = new QLabel(QStringLiteral("Zoom %"), bar);
+    auto* zoomLabel = new QLabel(tr("Zoom %"), bar);
     row->addWidget(zoomLabel);
     ZoomEdit = new QLineEdit(bar);
     ZoomEdit->setObjectName(QStringLiteral("ZoomEdit"));
@@ -136,14 +136,14 @@ void TMyPreview::buildToolBar()
     ZoomEdit->setFixedWidth(60);
     zoomLabel->setBuddy(ZoomEdit);
     row->addWidget(ZoomEdit);
-    auto* pageLabel = new QLabel(QStringLiteral("Page #"), bar);
+    auto* pageLabel = new QLabel(tr("Page #"), bar);
     row->addWidget(pageLabel);
     PageEdit = new QLineEdit(bar);
     PageEdit->setObjectName(QStringLiteral("PageEdit"));
     PageEdit->setFixedWidth(48);
     pageLabel->setBuddy(PageEdit);
     row->addWidget(PageEdit);
-    PageLabel = new QLabel(QStringLiteral("Page 1 of 1"), bar);
+    PageLabel = new QLabel(tr("Page 1 of 1"), bar);
     PageLabel->setObjectName(QStringLiteral("PageLabel"));
     row->addWidget(PageLabel);
     row->addStretch(1);
@@ -159,7 +159,7 @@ void TMyPreview::showPage()
     if (pageCount() > 0) view_->show(page_, zoom_, color_);
     ZoomEdit->setText(QString::number(zoom_, 'f', 1).left(10));
     PageEdit->setText(QString::number(page_));
-    PageLabel->setText(QStringLiteral("Page %1 of %2").arg(page_).arg(pageCount()));
+    PageLabel->setText(tr("Page %1 of %2").arg(page_).arg(pageCount()));
 }
 
 void TMyPreview::setPage(int page)
@@ -266,8 +266,8 @@ void TMyPreview::PrintRange()
 void TMyPreview::printPages(int first, int last)
 {
     if (printing_) {
-        ui::showNotice(this, QStringLiteral("Error"),
-                       QStringLiteral("Previous print job has not yet finished.  Try again later."), ui::MsgIcon::None);
+        ui::showNotice(this, tr("Error"),
+                       tr("Previous print job has not yet finished.  Try again later."), ui::MsgIcon::None);
         return;
     }
     printing_ = true;

@@ -21,9 +21,9 @@ int typedPage(const QLineEdit* box)
 TPrintRange::TPrintRange(int pageCount, QWidget* parent) : QDialog(parent), pages_(pageCount)
 {
     setObjectName(QStringLiteral("PrintRange"));
-    setWindowTitle(QStringLiteral("Page Printing"));
+    setWindowTitle(tr("Page Printing"));
     ui::makeFixedDialog(this);
-    auto* startLabel = new QLabel(QStringLiteral("Starting Page"), this);
+    auto* startLabel = new QLabel(tr("Starting Page"), this);
     startLabel->setGeometry(16, 16, 110, 24);
     StartPage = new QLineEdit(QStringLiteral("1"), this);
     StartPage->setObjectName(QStringLiteral("StartPage"));
@@ -32,18 +32,18 @@ TPrintRange::TPrintRange(int pageCount, QWidget* parent) : QDialog(parent), page
     StartPage->setMaxLength(digits);
     StartPage->setGeometry(136, 16, 60, 24);
     startLabel->setBuddy(StartPage);
-    auto* endLabel = new QLabel(QStringLiteral("Ending Page"), this);
+    auto* endLabel = new QLabel(tr("Ending Page"), this);
     endLabel->setGeometry(16, 52, 110, 24);
     EndPage = new QLineEdit(QString::number(pageCount), this);
     EndPage->setObjectName(QStringLiteral("EndPage"));
     EndPage->setMaxLength(digits);
     EndPage->setGeometry(136, 52, 60, 24);
     endLabel->setBuddy(EndPage);
-    auto* print = new QPushButton(QStringLiteral("&Print"), this);
+    auto* print = new QPushButton(tr("&Print"), this);
     print->setObjectName(QStringLiteral("PrintButton"));
     print->setDefault(true);
     print->setGeometry(16, 96, 84, 30);
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    auto* cancel = new QPushButton(tr("&Cancel"), this);
     cancel->setObjectName(QStringLiteral("CancelButton"));
     cancel->setGeometry(112, 96, 84, 30);
     connect(print, &QPushButton::clicked, this, &TPrintRange::PrintButtonClick);
@@ -55,14 +55,14 @@ void TPrintRange::PrintButtonClick()
 {
     const int start = typedPage(StartPage);
     if (start < 1 || start > pages_) {
-        ui::showNotice(this, QStringLiteral("Error"), QStringLiteral("Invalid Starting Page specified. Please correct."),
+        ui::showNotice(this, tr("Error"), tr("Invalid Starting Page specified. Please correct."),
                        ui::MsgIcon::None);
         StartPage->setFocus();
         return;
     }
     const int end = typedPage(EndPage);
     if (end < start || end > pages_) {
-        ui::showNotice(this, QStringLiteral("Error"), QStringLiteral("Invalid Ending Page specified.  Please correct."),
+        ui::showNotice(this, tr("Error"), tr("Invalid Ending Page specified.  Please correct."),
                        ui::MsgIcon::None);
         EndPage->setFocus();
         return;

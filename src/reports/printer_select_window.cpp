@@ -10,23 +10,23 @@
 TPrintSelect::TPrintSelect(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("PrintSelect"));
-    setWindowTitle(QStringLiteral("Printer Selection"));
+    setWindowTitle(tr("Printer Selection"));
     ui::makeFixedDialog(this);
-    DefaultPrinter = new QRadioButton(QStringLiteral("Default Printer"), this);
+    DefaultPrinter = new QRadioButton(tr("Default Printer"), this);
     DefaultPrinter->setObjectName(QStringLiteral("DefaultPrinter"));
     DefaultPrinter->setGeometry(20, 16, 200, 24);
-    OtherPrinter = new QRadioButton(QStringLiteral("Other Printer"), this);
+    OtherPrinter = new QRadioButton(tr("Other Printer"), this);
     OtherPrinter->setObjectName(QStringLiteral("OtherPrinter"));
     OtherPrinter->setGeometry(20, 46, 200, 24);
     PrinterList = new QComboBox(this);
     PrinterList->setObjectName(QStringLiteral("PrinterList"));
     PrinterList->setGeometry(40, 76, 280, 26);
-    PrinterList->setAccessibleName(QStringLiteral("Other Printer"));  // the choice it belongs to
-    auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
+    PrinterList->setAccessibleName(tr("Other Printer"));  // the choice it belongs to
+    auto* ok = new QPushButton(tr("&Ok"), this);
     ok->setObjectName(QStringLiteral("OkButton"));
     ok->setDefault(true);
     ok->setGeometry(70, 120, 90, 30);
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    auto* cancel = new QPushButton(tr("&Cancel"), this);
     cancel->setObjectName(QStringLiteral("CancelButton"));
     cancel->setGeometry(180, 120, 90, 30);
     connect(ok, &QPushButton::clicked, this, &TPrintSelect::OkButtonClick);

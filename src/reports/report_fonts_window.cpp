@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "reports/report_fonts_window.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -10,19 +11,19 @@
 
 QString reports::fontDescription(const ReportFont& font)
 {
-    return font.name + QStringLiteral(" %1pt").arg(font.size);
+    return font.name + QCoreApplication::translate("TReportFonts", " %1pt").arg(font.size);
 }
 
 TReportFonts::TReportFonts(reports::ReportDefinition& report, QWidget* parent) : QDialog(parent), report_(report)
 {
     setObjectName(QStringLiteral("ReportFonts"));
-    setWindowTitle(QStringLiteral("Report Fonts"));
+    setWindowTitle(tr("Report Fonts"));
     ui::makeFixedDialog(this);
-    const char* captions[4] = {"Titles Font", "Column Header Font", "Report Body Font", "Footnote Font"};
+    const char* captions[4] = {QT_TR_NOOP("Titles Font"), QT_TR_NOOP("Column Header Font"), QT_TR_NOOP("Report Body Font"), QT_TR_NOOP("Footnote Font")};
     const char* names[4] = {"TitleFont", "ColumnFont", "BodyFont", "FootnoteFont"};
     QLineEdit** boxes[4] = {&TitleFont, &ColumnFont, &BodyFont, &FootnoteFont};
     for (int b = 0; b < 4; ++b) {
-        auto* group = new QGroupBox(QString::fromLatin1(captions[b]), this);
+        auto* group = new QGroupBox(tr(captions[b]), this);
         group->setGeometry(10 + (b % 2) * 230, 10 + (b / 2) * 100, 220, 90);
         auto* edit = new QLineEdit(group);
         edit->setObjectName(QString::fromLatin1(names[b]));
@@ -30,12 +31,12 @@ TReportFonts::TReportFonts(reports::ReportDefinition& report, QWidget* parent) :
         edit->setGeometry(10, 24, 200, 26);
         edit->setText(reports::fontDescription(font(b)));
         *boxes[b] = edit;
-        auto* button = new QPushButton(QStringLiteral("New Font"), group);
+        auto* button = new QPushButton(tr("New Font"), group);
         button->setObjectName(QStringLiteral("NewFont%1").arg(b + 1));
         button->setGeometry(60, 54, 100, 28);
         connect(button, &QPushButton::clicked, this, [this, b] { NewFontClick(b); });
     }
-    auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
+    auto* ok = new QPushButton(tr("&Ok"), this);
     ok->setObjectName(QStringLiteral("OkButton"));
     ok->setDefault(true);
     ok->setGeometry(185, 214, 100, 30);

@@ -15,21 +15,21 @@ TReportForm::TReportForm(const reports::RunInput& input, render::PageDevice& dev
     : QDialog(parent), input_(input), device_(device)
 {
     setObjectName(QStringLiteral("ReportForm"));
-    setWindowTitle(QStringLiteral("Report Status Screen"));
+    setWindowTitle(tr("Report Status Screen"));
     auto* layout = new QVBoxLayout(this);
     StatusLabel = new QLabel(QStringLiteral("\n\n"), this);
     StatusLabel->setObjectName(QStringLiteral("StatusLabel"));
     StatusLabel->setAlignment(Qt::AlignCenter);
     StatusLabel->setMinimumWidth(260);
     layout->addWidget(StatusLabel);
-    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelButton = new QPushButton(tr("Cancel"), this);
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
     CancelButton->setDefault(true);
     layout->addWidget(CancelButton, 0, Qt::AlignHCenter);
     connect(CancelButton, &QPushButton::clicked, this, &TReportForm::CancelButtonClick);
     ui::makeFixedDialog(this);
     resize(300, 140);
-    engine_.setStatusFormat(QStringLiteral("Printing Page %p"));
+    engine_.setStatusFormat(tr("Printing Page %p"));
     engine_.setStatusListener([this](const QString& status) {
         StatusLabel->setText(status + QStringLiteral("\n\n"));
         // each new page shows its number and lets Cancel through
@@ -61,14 +61,14 @@ void TReportForm::startRun()
     }
     QApplication::restoreOverrideCursor();
     running_ = false;
-    finish(aborted_ ? QStringLiteral("Report Canceled!") : QStringLiteral("Report Completed!"));
+    finish(aborted_ ? tr("Report Canceled!") : tr("Report Completed!"));
     if (!failure.isEmpty()) ui::showError(this, failure);
 }
 
 void TReportForm::finish(const QString& outcome)
 {
     StatusLabel->setText(QStringLiteral("\n") + outcome + QStringLiteral("\n"));
-    CancelButton->setText(QStringLiteral("OK"));
+    CancelButton->setText(tr("OK"));
     CancelButton->setFocus();
 }
 

@@ -53,33 +53,33 @@ TRepLayout::TRepLayout(const ReportDefinition& report, int charsPerLine, bool us
       factor_(factor)
 {
     setObjectName(QStringLiteral("RepLayout"));
-    setWindowTitle(QStringLiteral("Specify Report Layout"));
+    setWindowTitle(tr("Specify Report Layout"));
     ui::makeFixedDialog(this);
-    HeaderLabel = new QLabel(QStringLiteral("Report: ") + report.name, this);
+    HeaderLabel = new QLabel(tr("Report: ") + report.name, this);
     HeaderLabel->setObjectName(QStringLiteral("HeaderLabel"));
     HeaderLabel->setGeometry(4, 8, 625, 24);
-    auto* note = new QLabel(QStringLiteral("Using the left mouse button, click on the area where you would like to add "
+    auto* note = new QLabel(tr("Using the left mouse button, click on the area where you would like to add "
                                            "or change the report layout."),
                             this);
     note->setWordWrap(true);
     note->setGeometry(4, 32, 625, 20);
-    BodyLabel = new QLabel(QStringLiteral("Report Body"), this);
+    BodyLabel = new QLabel(tr("Report Body"), this);
     BodyLabel->setObjectName(QStringLiteral("BodyLabel"));
     BodyLabel->setGeometry(4, 54, 200, 20);
     BodyLabel->setVisible(std::clamp(report.numberOfLines, 0, kBodyLines) > 0);
-    TotalsLabel = new QLabel(QStringLiteral("Report Totals"), this);
+    TotalsLabel = new QLabel(tr("Report Totals"), this);
     TotalsLabel->setObjectName(QStringLiteral("TotalsLabel"));
     TotalsLabel->setGeometry(4, 334, 200, 20);
     TotalsLabel->setVisible(useTotals);
     LayoutArea = new KeyArea(this, [this](int key) { return layoutKey(key); });
     LayoutArea->setObjectName(QStringLiteral("LayoutArea"));
     LayoutArea->setGeometry(0, 54, 633, 326);
-    LayoutArea->setAccessibleName(QStringLiteral("Report Layout"));
-    auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
+    LayoutArea->setAccessibleName(tr("Report Layout"));
+    auto* ok = new QPushButton(tr("&Ok"), this);
     ok->setObjectName(QStringLiteral("OkButton"));
     ok->setDefault(true);
     ok->setGeometry(432, 388, 90, 30);
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    auto* cancel = new QPushButton(tr("&Cancel"), this);
     cancel->setObjectName(QStringLiteral("CancelButton"));
     cancel->setGeometry(536, 388, 90, 30);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -137,10 +137,10 @@ bool TRepLayout::layoutKey(int key)
     chosen_ = {*lineAt, items[std::size_t(index)]};
     const bool totals = chosen_.line == kTotalsLine;
     const ReportLine& line = totals ? copy_.totals : copy_.body[std::size_t(chosen_.line - 1)];
-    const QString where = totals ? QStringLiteral("Totals Line, Item %1").arg(chosen_.item)
-                                 : QStringLiteral("Line %1, Item %2").arg(chosen_.line).arg(chosen_.item);
+    const QString where = totals ? tr("Totals Line, Item %1").arg(chosen_.item)
+                                 : tr("Line %1, Item %2").arg(chosen_.line).arg(chosen_.item);
     const int used = line.usedItems();
-    LayoutArea->setAccessibleName(QStringLiteral("Report Layout, ") + where + QStringLiteral(": ") +
+    LayoutArea->setAccessibleName(tr("Report Layout, ") + where + QStringLiteral(": ") +
                                   (chosen_.item <= used ? cellCaption(line.items[std::size_t(chosen_.item - 1)], totals, names_)
                                                         : QStringLiteral("empty")));
     update();

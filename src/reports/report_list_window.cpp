@@ -2,6 +2,7 @@
 #include "reports/report_list_window.h"
 #include "reports/print_range_window.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QGroupBox>
@@ -30,10 +31,10 @@ namespace {
 // The report messages: caption "Error", warning icon, after a warning beep.
 void warn(QObject* owner, const QString& text)
 {
-    ui::messages().show({owner, QStringLiteral("Error"), text, ui::MsgIcon::Warning, ui::Ok, ui::Ok, true});
+    ui::messages().show({owner, QCoreApplication::translate("Messages", "Error"), text, ui::MsgIcon::Warning, ui::Ok, ui::Ok, true});
 }
 
-const QString kNoneSelected = QStringLiteral("No Report has been selected.  Please choose one.");
+const char* const kNoneSelected = QT_TRANSLATE_NOOP("TMyReport", "No Report has been selected.  Please choose one.");
 
 reports::StoredPrinter storedPrinter(const store::DatabaseSettings& db)
 {
@@ -45,7 +46,7 @@ reports::StoredPrinter storedPrinter(const store::DatabaseSettings& db)
 TMyReport::TMyReport(reports::ReportHost& host, QWidget* parent) : QDialog(parent), host_(host)
 {
     setObjectName(QStringLiteral("MyReport"));
-    setWindowTitle(QStringLiteral("Reports"));
+    setWindowTitle(tr("Reports"));
     ui::makeFixedDialog(this);
     buildControls();
     buildMenu();
@@ -64,14 +65,14 @@ TMyReport::~TMyReport() = default;
 
 void TMyReport::buildControls()
 {
-    auto* selection = new QGroupBox(QStringLiteral("Report Selection"), this);
+    auto* selection = new QGroupBox(tr("Report Selection"), this);
     selection->setGeometry(10, 30, 300, 240);
     ReportBox = new QListWidget(selection);
     ReportBox->setObjectName(QStringLiteral("ReportBox"));
     ReportBox->setGeometry(10, 24, 280, 206);
     connect(ReportBox, &QListWidget::itemDoubleClicked, this, &TMyReport::ViewButtonClick);
 
-    auto* order = new QGroupBox(QStringLiteral("Current Sort Order"), this);
+    auto* order = new QGroupBox(tr("Current Sort Order"), this);
     order->setGeometry(320, 30, 190, 100);
     SortOrderLabel = new QLabel(order);
     SortOrderLabel->setObjectName(QStringLiteral("SortOrderLabel"));
@@ -79,29 +80,29 @@ void TMyReport::buildControls()
     SortOrderLabel->setAlignment(Qt::AlignCenter);
     SortOrderLabel->setGeometry(8, 22, 174, 70);
 
-    auto* what = new QGroupBox(QStringLiteral("What to Print"), this);
+    auto* what = new QGroupBox(tr("What to Print"), this);
     what->setGeometry(320, 140, 190, 84);
-    ExportEntire = new QRadioButton(QStringLiteral("Print Entire Database"), what);
+    ExportEntire = new QRadioButton(tr("Print Entire Database"), what);
     ExportEntire->setObjectName(QStringLiteral("ExportEntire"));
     ExportEntire->setGeometry(10, 24, 174, 24);
-    ExportSearch = new QRadioButton(QStringLiteral("Print Search Criteria"), what);
+    ExportSearch = new QRadioButton(tr("Print Search Criteria"), what);
     ExportSearch->setObjectName(QStringLiteral("ExportSearch"));
     ExportSearch->setGeometry(10, 52, 174, 24);
 
     auto button = [this](const char* name, const char* caption, QRect at) {
-        auto* b = new QPushButton(QString::fromLatin1(caption), this);
+        auto* b = new QPushButton(tr(caption), this);
         b->setObjectName(QString::fromLatin1(name));
         b->setGeometry(at);
         return b;
     };
-    ViewButton = button("ViewButton", "&View", {10, 282, 96, 32});
+    ViewButton = button("ViewButton", QT_TR_NOOP("&View"), {10, 282, 96, 32});
     ViewButton->setDefault(true);
-    PrintButton = button("PrintButton", "&Print", {114, 282, 96, 32});
-    FileButton = button("FileButton", "Print To &File", {218, 282, 120, 32});
-    HelpButton = button("HelpButton", "&Help", {346, 282, 78, 32});
-    ExitButton = button("ExitButton", "E&xit", {432, 282, 78, 32});
-    ModifyButton = button("ModifyButton", "&Modify Report", {10, 322, 150, 32});
-    NewButton = button("NewButton", "&New Report", {168, 322, 150, 32});
+    PrintButton = button("PrintButton", QT_TR_NOOP("&Print"), {114, 282, 96, 32});
+    FileButton = button("FileButton", QT_TR_NOOP("Print To &File"), {218, 282, 120, 32});
+    HelpButton = button("HelpButton", QT_TR_NOOP("&Help"), {346, 282, 78, 32});
+    ExitButton = button("ExitButton", QT_TR_NOOP("E&xit"), {432, 282, 78, 32});
+    ModifyButton = button("ModifyButton", QT_TR_NOOP("&Modify Report"), {10, 322, 150, 32});
+    NewButton = button("NewButton", QT_TR_NOOP("&New Report"), {168, 322, 150, 32});
     connect(ModifyButton, &QPushButton::clicked, this, &TMyReport::ModifyButtonClick);
     connect(NewButton, &QPushButton::clicked, this, &TMyReport::NewButtonClick);
     connect(ViewButton, &QPushButton::clicked, this, &TMyReport::ViewButtonClick);
@@ -118,22 +119,22 @@ void TMyReport::buildMenu()
     bar->setGeometry(0, 0, 520, 24);
     const auto C = [](int key) { return QKeySequence(Qt::CTRL | Qt::Key(key)); };
     auto add = [this](QMenu* menu, const char* name, const char* caption, const QKeySequence& key, auto slot) {
-        QAction* a = menu->addAction(QString::fromLatin1(caption));
+        QAction* a = menu->addAction(tr(caption));
         a->setObjectName(QString::fromLatin1(name));
         a->setShortcut(key);
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    add(file, "MenuView", "&View", C(Qt::Key_V), &TMyReport::ViewButtonClick);
-    add(file, "MenuPrint", "&Print", C(Qt::Key_P), &TMyReport::PrintButtonClick);
-    add(file, "MenuPrintFile", "Print To &File", C(Qt::Key_F), &TMyReport::FileButtonClick);
-    add(file, "MenuPrinterSetup", "Printer &Setup", C(Qt::Key_S), &TMyReport::PrinterSetupClick);
-    add(file, "MenuExit", "E&xit", C(Qt::Key_X), &QDialog::accept);
-    QMenu* options = bar->addMenu(QStringLiteral("&Options"));
-    add(options, "MenuModify", "&Modify Report", C(Qt::Key_M), &TMyReport::ModifyButtonClick);
-    add(options, "MenuNewReport", "&New Report", C(Qt::Key_N), &TMyReport::NewButtonClick);
-    QAction* help = bar->addAction(QStringLiteral("&Help"));
+    QMenu* file = bar->addMenu(tr("&File"));
+    add(file, "MenuView", QT_TR_NOOP("&View"), C(Qt::Key_V), &TMyReport::ViewButtonClick);
+    add(file, "MenuPrint", QT_TR_NOOP("&Print"), C(Qt::Key_P), &TMyReport::PrintButtonClick);
+    add(file, "MenuPrintFile", QT_TR_NOOP("Print To &File"), C(Qt::Key_F), &TMyReport::FileButtonClick);
+    add(file, "MenuPrinterSetup", QT_TR_NOOP("Printer &Setup"), C(Qt::Key_S), &TMyReport::PrinterSetupClick);
+    add(file, "MenuExit", QT_TR_NOOP("E&xit"), C(Qt::Key_X), &QDialog::accept);
+    QMenu* options = bar->addMenu(tr("&Options"));
+    add(options, "MenuModify", QT_TR_NOOP("&Modify Report"), C(Qt::Key_M), &TMyReport::ModifyButtonClick);
+    add(options, "MenuNewReport", QT_TR_NOOP("&New Report"), C(Qt::Key_N), &TMyReport::NewButtonClick);
+    QAction* help = bar->addAction(tr("&Help"));
     help->setObjectName(QStringLiteral("MenuHelp"));
     connect(help, &QAction::triggered, this, &TMyReport::HelpButtonClick);
 }
@@ -193,12 +194,12 @@ void TMyReport::PrinterSetupClick()
 void TMyReport::FileButtonClick()
 {
     if (ReportBox->currentRow() < 0) {
-        warn(this, kNoneSelected);
+        warn(this, tr(kNoneSelected));
         ReportBox->setFocus();
         return;
     }
-    const QString name = ui::dialogs().saveFileName(this, QStringLiteral("Save Report As a Text File"), QString(),
-                                                    ui::caselessFilter(QStringLiteral("Text Files (*.TXT)")),
+    const QString name = ui::dialogs().saveFileName(this, tr("Save Report As a Text File"), QString(),
+                                                    ui::caselessFilter(tr("Text Files (*.TXT)")),
                                                     QStringLiteral("TXT"));
     if (name.isEmpty()) return;
     if (reports::isOneOf(name, host_.filesInUse())) return warn(this, reports::inUseMessage(name));
@@ -244,7 +245,7 @@ bool TMyReport::readSelected()
 {
     const int n = ReportBox->currentRow();
     if (n < 0) {
-        warn(this, kNoneSelected);
+        warn(this, tr(kNoneSelected));
         ReportBox->setFocus();
         return false;
     }
@@ -265,11 +266,11 @@ std::unique_ptr<render::PageDevice> TMyReport::printerDevice()
     const reports::PrinterChoice choice = reports::choosePrinter(storedPrinter(db), render::installedPrinters());
     switch (choice.kind) {
     case reports::PrinterChoice::NoPrinter:
-        warn(this, QStringLiteral("No printers are defined, aborting print job."));
+        warn(this, tr("No printers are defined, aborting print job."));
         return nullptr;
     case reports::PrinterChoice::PdfFile: {
-        const QString name = ui::dialogs().saveFileName(this, QStringLiteral("Print To a PDF File"), QString(),
-                                                        ui::caselessFilter(QStringLiteral("PDF Files (*.PDF)")),
+        const QString name = ui::dialogs().saveFileName(this, tr("Print To a PDF File"), QString(),
+                                                        ui::caselessFilter(tr("PDF Files (*.PDF)")),
                                                         QStringLiteral("PDF"));
         if (name.isEmpty()) return nullptr;
         if (reports::isOneOf(name, host_.filesInUse())) {

@@ -19,49 +19,49 @@ TReportPart::TReportPart(const reports::ReportLine& line, int lineNumber, int it
       totals_(lineNumber == reports::kTotalsLine)
 {
     setObjectName(QStringLiteral("ReportPart"));
-    setWindowTitle(QStringLiteral("Select Report Part"));
+    setWindowTitle(tr("Select Report Part"));
     ui::makeFixedDialog(this);
     SelPartLabel = new QLabel(this);
     SelPartLabel->setObjectName(QStringLiteral("SelPartLabel"));
     SelPartLabel->setGeometry(12, 8, 336, 24);
-    SelPartLabel->setText(totals_ ? QStringLiteral("Totals Line, Item %1").arg(item)
-                                  : QStringLiteral("Line %1, Item %2").arg(lineNumber).arg(item));
+    SelPartLabel->setText(totals_ ? tr("Totals Line, Item %1").arg(item)
+                                  : tr("Line %1, Item %2").arg(lineNumber).arg(item));
     auto* kind = new QGroupBox(this);
     kind->setGeometry(12, 36, 336, 92);
-    FillerRadio = new QRadioButton(QStringLiteral("Filler (empty space)"), kind);
+    FillerRadio = new QRadioButton(tr("Filler (empty space)"), kind);
     FillerRadio->setObjectName(QStringLiteral("FillerRadio"));
     FillerRadio->setGeometry(10, 6, 300, 26);
-    LabelRadio = new QRadioButton(QStringLiteral("Label (constant value)"), kind);
+    LabelRadio = new QRadioButton(tr("Label (constant value)"), kind);
     LabelRadio->setObjectName(QStringLiteral("LabelRadio"));
     LabelRadio->setGeometry(10, 34, 300, 26);
-    FieldRadio = new QRadioButton(QStringLiteral("Field (database value)"), kind);
+    FieldRadio = new QRadioButton(tr("Field (database value)"), kind);
     FieldRadio->setObjectName(QStringLiteral("FieldRadio"));
     FieldRadio->setGeometry(10, 62, 300, 26);
-    auto* fieldsLabel = new QLabel(QStringLiteral("Fields"), this);
+    auto* fieldsLabel = new QLabel(tr("Fields"), this);
     fieldsLabel->setGeometry(12, 134, 160, 22);
     FieldList = new QListWidget(this);
     FieldList->setObjectName(QStringLiteral("FieldList"));
     FieldList->setGeometry(12, 156, 180, 150);
     fieldsLabel->setBuddy(FieldList);
-    auto* widthLabel = new QLabel(QStringLiteral("Width"), this);
+    auto* widthLabel = new QLabel(tr("Width"), this);
     widthLabel->setGeometry(204, 134, 144, 22);
     FieldWidth = new QLineEdit(this);
     FieldWidth->setObjectName(QStringLiteral("FieldWidth"));
     FieldWidth->setMaxLength(3);
     FieldWidth->setGeometry(204, 156, 60, 26);
     widthLabel->setBuddy(FieldWidth);
-    auto* nameLabel = new QLabel(QStringLiteral("Label Name"), this);
+    auto* nameLabel = new QLabel(tr("Label Name"), this);
     nameLabel->setGeometry(204, 190, 144, 22);
     LabelName = new QLineEdit(this);
     LabelName->setObjectName(QStringLiteral("LabelName"));
     LabelName->setMaxLength(40);
     LabelName->setGeometry(204, 212, 144, 26);
     nameLabel->setBuddy(LabelName);
-    auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
+    auto* ok = new QPushButton(tr("&Ok"), this);
     ok->setObjectName(QStringLiteral("OkButton"));
     ok->setDefault(true);
     ok->setGeometry(204, 276, 68, 30);
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    auto* cancel = new QPushButton(tr("&Cancel"), this);
     cancel->setObjectName(QStringLiteral("CancelButton"));
     cancel->setGeometry(280, 276, 68, 30);
     connect(ok, &QPushButton::clicked, this, &TReportPart::OkButtonClick);
@@ -103,15 +103,15 @@ void TReportPart::kindChosen()
 void TReportPart::OkButtonClick()
 {
     auto refuse = [this](QLineEdit* box, const QString& text) {
-        ui::messages().show({this, QStringLiteral("Error"), text, ui::MsgIcon::Warning, ui::Ok, ui::Ok, true});
+        ui::messages().show({this, tr("Error"), text, ui::MsgIcon::Warning, ui::Ok, ui::Ok, true});
         box->setFocus();
     };
     bool ok = false;
     const int width = FieldWidth->text().trimmed().toInt(&ok);
     // a negative width would blank the rest of the line: refused like any other wrong width
-    if (!ok || width < 0) return refuse(FieldWidth, QStringLiteral("Invalid width entered.  Please correct."));
+    if (!ok || width < 0) return refuse(FieldWidth, tr("Invalid width entered.  Please correct."));
     if (FieldRadio->isChecked() && FieldList->currentRow() < 0) {
-        ui::messages().show({this, QStringLiteral("Error"), QStringLiteral("Please choose a field from the list."),
+        ui::messages().show({this, tr("Error"), tr("Please choose a field from the list."),
                              ui::MsgIcon::Warning, ui::Ok, ui::Ok, true});
         FieldList->setFocus();
         return;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "reports/user_report_window.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -23,7 +24,7 @@ namespace {
 
 ui::MsgButton ask(QObject* owner, const QString& text, int buttons, ui::MsgButton defaultButton, ui::MsgIcon icon)
 {
-    return ui::messages().show({owner, QStringLiteral("Warning"), text, icon, buttons, defaultButton, true});
+    return ui::messages().show({owner, QCoreApplication::translate("Messages", "Warning"), text, icon, buttons, defaultButton, true});
 }
 
 // A margin as typed: a number with a point or, as many users write it, a comma.
@@ -44,7 +45,7 @@ TUserReport::TUserReport(reports::ReportDefinition& buffer, bool newMode, int re
       file_(std::move(reportFile)), openingName_(buffer.name), factor_(factor)
 {
     setObjectName(QStringLiteral("UserReport"));
-    setWindowTitle(QStringLiteral("Report Definition"));
+    setWindowTitle(tr("Report Definition"));
     ui::makeFixedDialog(this);
     buildControls();
     resize(600, 436);
@@ -55,7 +56,7 @@ TUserReport::TUserReport(reports::ReportDefinition& buffer, bool newMode, int re
 void TUserReport::buildControls()
 {
     auto label = [](QWidget* parent, const char* text, QRect at, QWidget* buddy) {
-        auto* l = new QLabel(QString::fromLatin1(text), parent);
+        auto* l = new QLabel(tr(text), parent);
         l->setGeometry(at);
         l->setBuddy(buddy);
         return l;
@@ -68,25 +69,25 @@ void TUserReport::buildControls()
         return e;
     };
     auto check = [](QWidget* parent, const char* name, const char* text, QRect at) {
-        auto* c = new QCheckBox(QString::fromLatin1(text), parent);
+        auto* c = new QCheckBox(tr(text), parent);
         c->setObjectName(QString::fromLatin1(name));
         c->setGeometry(at);
         return c;
     };
     auto button = [this](const char* name, const char* text, QRect at) {
-        auto* b = new QPushButton(QString::fromLatin1(text), this);
+        auto* b = new QPushButton(tr(text), this);
         b->setObjectName(QString::fromLatin1(name));
         b->setGeometry(at);
         return b;
     };
 
     ReportName = edit(this, "ReportName", {110, 14, 200, 24}, 30);
-    label(this, "Report &Name", {10, 14, 98, 24}, ReportName);
-    auto* width = new QGroupBox(QStringLiteral("Report Width"), this);
+    label(this, QT_TR_NOOP("Report &Name"), {10, 14, 98, 24}, ReportName);
+    auto* width = new QGroupBox(tr("Report Width"), this);
     width->setGeometry(322, 0, 268, 54);
-    Chars90 = new QRadioButton(QStringLiteral("90 Chars"), width);
-    Chars120 = new QRadioButton(QStringLiteral("120 Chars"), width);
-    Chars150 = new QRadioButton(QStringLiteral("150 Chars"), width);
+    Chars90 = new QRadioButton(tr("90 Chars"), width);
+    Chars120 = new QRadioButton(tr("120 Chars"), width);
+    Chars150 = new QRadioButton(tr("150 Chars"), width);
     int x = 6;
     for (auto [r, name, chars] : {std::tuple {Chars90, "Chars90", 90}, std::tuple {Chars120, "Chars120", 120},
                                   std::tuple {Chars150, "Chars150", 150}}) {
@@ -96,9 +97,9 @@ void TUserReport::buildControls()
         connect(r, &QRadioButton::clicked, this, [this, chars = chars] { CharsClick(chars); });
     }
 
-    auto* fonts = new QGroupBox(QStringLiteral("Report Fonts"), this);
+    auto* fonts = new QGroupBox(tr("Report Fonts"), this);
     fonts->setGeometry(10, 58, 360, 150);
-    const char* fontLabels[4] = {"Title Lines", "Column Headers", "Report Body", "Footnotes"};
+    const char* fontLabels[4] = {QT_TR_NOOP("Title Lines"), QT_TR_NOOP("Column Headers"), QT_TR_NOOP("Report Body"), QT_TR_NOOP("Footnotes")};
     const char* fontNames[4] = {"TitleLineFont", "ColumnHeaderFont", "RepBodyDataFont", "FootnoteFont"};
     QLineEdit** fontBoxes[4] = {&TitleLineFont, &ColumnHeaderFont, &RepBodyDataFont, &FootnoteFont};
     for (int i = 0; i < 4; ++i) {
@@ -106,31 +107,31 @@ void TUserReport::buildControls()
         (*fontBoxes[i])->setReadOnly(true);
         label(fonts, fontLabels[i], {10, 20 + i * 26, 108, 22}, *fontBoxes[i]);
     }
-    auto* setFonts = new QPushButton(QStringLiteral("&Set Fonts"), fonts);
+    auto* setFonts = new QPushButton(tr("&Set Fonts"), fonts);
     setFonts->setObjectName(QStringLiteral("SetFonts"));
     setFonts->setGeometry(120, 122, 120, 24);
     connect(setFonts, &QPushButton::clicked, this, &TUserReport::SetFontsClick);
 
-    Level1Group = check(this, "Level1Group", "Group by Level 1 Sort", {384, 58, 206, 19});
-    Level2Group = check(this, "Level2Group", "Group by Level 2 Sort", {384, 77, 206, 19});
-    ColumnHeaders = check(this, "ColumnHeaders", "Column Headers", {384, 96, 206, 19});
-    HorzLines = check(this, "HorzLines", "Horizontal Lines", {384, 115, 206, 19});
-    VertLines = check(this, "VertLines", "Vertical Lines", {384, 134, 206, 19});
-    DateOnPage = check(this, "DateOnPage", "Date On Pages", {384, 153, 206, 19});
-    PageNumbers = check(this, "PageNumbers", "Page Numbers", {384, 172, 206, 19});
-    LandOrient = check(this, "LandOrient", "Print Landscape", {384, 191, 206, 19});
-    UseTotals = check(this, "UseTotals", "Use Totals", {384, 210, 206, 19});
+    Level1Group = check(this, "Level1Group", QT_TR_NOOP("Group by Level 1 Sort"), {384, 58, 206, 19});
+    Level2Group = check(this, "Level2Group", QT_TR_NOOP("Group by Level 2 Sort"), {384, 77, 206, 19});
+    ColumnHeaders = check(this, "ColumnHeaders", QT_TR_NOOP("Column Headers"), {384, 96, 206, 19});
+    HorzLines = check(this, "HorzLines", QT_TR_NOOP("Horizontal Lines"), {384, 115, 206, 19});
+    VertLines = check(this, "VertLines", QT_TR_NOOP("Vertical Lines"), {384, 134, 206, 19});
+    DateOnPage = check(this, "DateOnPage", QT_TR_NOOP("Date On Pages"), {384, 153, 206, 19});
+    PageNumbers = check(this, "PageNumbers", QT_TR_NOOP("Page Numbers"), {384, 172, 206, 19});
+    LandOrient = check(this, "LandOrient", QT_TR_NOOP("Print Landscape"), {384, 191, 206, 19});
+    UseTotals = check(this, "UseTotals", QT_TR_NOOP("Use Totals"), {384, 210, 206, 19});
     connect(Level1Group, &QCheckBox::clicked, this, &TUserReport::Level1GroupClick);
 
-    auto* titles = new QGroupBox(QStringLiteral("Report Titles"), this);
+    auto* titles = new QGroupBox(tr("Report Titles"), this);
     titles->setGeometry(10, 232, 580, 92);
     Title1 = edit(titles, "Title1", {10, 20, 560, 22}, 80);
     Title2 = edit(titles, "Title2", {10, 44, 560, 22}, 80);
     Title3 = edit(titles, "Title3", {10, 68, 560, 22}, 80);
 
-    auto* margins = new QGroupBox(QStringLiteral("Margins (in inches)"), this);
+    auto* margins = new QGroupBox(tr("Margins (in inches)"), this);
     margins->setGeometry(10, 328, 360, 62);
-    const char* marginLabels[4] = {"Top", "Bottom", "Left", "Right"};
+    const char* marginLabels[4] = {QT_TR_NOOP("Top"), QT_TR_NOOP("Bottom"), QT_TR_NOOP("Left"), QT_TR_NOOP("Right")};
     const char* marginNames[4] = {"TopMargin", "BottomMargin", "LeftMargin", "RightMargin"};
     QLineEdit** marginBoxes[4] = {&TopMargin, &BottomMargin, &LeftMargin, &RightMargin};
     for (int i = 0; i < 4; ++i) {
@@ -139,16 +140,16 @@ void TUserReport::buildControls()
         connect(*marginBoxes[i], &QLineEdit::editingFinished, this, &TUserReport::NumLinesExit);
     }
     NumLines = edit(this, "NumLines", {510, 350, 40, 24}, 2);
-    label(this, "Number of &Lines", {384, 350, 124, 24}, NumLines);
+    label(this, QT_TR_NOOP("Number of &Lines"), {384, 350, 124, 24}, NumLines);
     connect(NumLines, &QLineEdit::editingFinished, this, &TUserReport::NumLinesExit);
     connect(ReportName, &QLineEdit::editingFinished, this, &TUserReport::ReportNameExit);
 
-    auto* specify = button("SpecifyButton", "&Specify Report Content", {10, 398, 196, 30});
-    auto* update = button("UpdateButton", "&Update", {214, 398, 88, 30});
+    auto* specify = button("SpecifyButton", QT_TR_NOOP("&Specify Report Content"), {10, 398, 196, 30});
+    auto* update = button("UpdateButton", QT_TR_NOOP("&Update"), {214, 398, 88, 30});
     update->setDefault(true);
-    auto* cancel = button("CancelButton", "&Cancel", {310, 398, 88, 30});
-    DeleteButton_ = button("DeleteButton", "&Delete", {406, 398, 88, 30});
-    auto* help = button("HelpButton", "&Help", {502, 398, 88, 30});
+    auto* cancel = button("CancelButton", QT_TR_NOOP("&Cancel"), {310, 398, 88, 30});
+    DeleteButton_ = button("DeleteButton", QT_TR_NOOP("&Delete"), {406, 398, 88, 30});
+    auto* help = button("HelpButton", QT_TR_NOOP("&Help"), {502, 398, 88, 30});
     connect(specify, &QPushButton::clicked, this, &TUserReport::SpecifyButtonClick);
     connect(update, &QPushButton::clicked, this, &TUserReport::UpdateButtonClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -236,7 +237,7 @@ void TUserReport::CharsClick(int chars)
     }
     reports::applyWidthChange(buffer_, chars, change->bodyFontSize);
     showFonts();
-    if (!change->notice.isEmpty()) ui::showNotice(this, QStringLiteral("Notice"), change->notice, ui::MsgIcon::Warning);
+    if (!change->notice.isEmpty()) ui::showNotice(this, tr("Notice"), change->notice, ui::MsgIcon::Warning);
 }
 
 void TUserReport::SetFontsClick()
@@ -253,8 +254,8 @@ bool TUserReport::checkLines()
     bool ok = false;
     const int n = NumLines->text().trimmed().toInt(&ok);
     if (!ok || n < 0 || n > reports::kBodyLines) {
-        ui::messages().show({this, QStringLiteral("Notice"),
-                             QStringLiteral("Number of lines must be in range of 0 to 12.  Please correct."),
+        ui::messages().show({this, tr("Notice"),
+                             tr("Number of lines must be in range of 0 to 12.  Please correct."),
                              ui::MsgIcon::Warning, ui::Ok, ui::Ok, true});
         NumLines->setFocus();
         return false;
@@ -290,7 +291,7 @@ bool TUserReport::readMargins()
     for (int i = 0; i < 4; ++i) {
         const auto v = typedInches(boxes[i]->text());
         if (!v) {
-            ui::messages().show({this, QStringLiteral("Notice"), QStringLiteral("Invalid margin entered.  Please correct."),
+            ui::messages().show({this, tr("Notice"), tr("Invalid margin entered.  Please correct."),
                                  ui::MsgIcon::Warning, ui::Ok, ui::Ok, true});
             boxes[i]->setFocus();
             return false;
@@ -307,10 +308,10 @@ bool TUserReport::readMargins()
     const reports::MarginFault fault = reports::marginFault(tried, page);
     if (fault != reports::MarginFault::None) {
         const bool across = fault == reports::MarginFault::Across;
-        ui::messages().show({this, QStringLiteral("Notice"),
-                             across ? QStringLiteral("The left and right margins leave no room for a character across "
+        ui::messages().show({this, tr("Notice"),
+                             across ? tr("The left and right margins leave no room for a character across "
                                                      "the page.  Make the left or right margin smaller.")
-                                    : QStringLiteral("The bottom margin leaves no room for a line on the page.  Make "
+                                    : tr("The bottom margin leaves no room for a line on the page.  Make "
                                                      "the bottom margin smaller."),
                              ui::MsgIcon::Warning, ui::Ok, ui::Ok, true});
         (across ? LeftMargin : BottomMargin)->setFocus();
@@ -339,7 +340,7 @@ void TUserReport::UpdateButtonClick()
     bool asNew = newMode_;
     if (!newMode_ && r.name != openingName_) {
         const ui::MsgButton answer =
-            ask(this, QStringLiteral("Report Title has changed!  Do you wish to save this as a new report?   (YES saves "
+            ask(this, tr("Report Title has changed!  Do you wish to save this as a new report?   (YES saves "
                                      "as new report.  NO overwrites old report.  CANCEL aborts.)"),
                 ui::Yes | ui::No | ui::Cancel, ui::Yes, ui::MsgIcon::Error);
         if (answer == ui::Cancel) return;
@@ -365,7 +366,7 @@ void TUserReport::UpdateButtonClick()
 void TUserReport::DeleteButtonClick()
 {
     if (newMode_) return;
-    if (ui::messages().show({this, QStringLiteral("Warning"), QStringLiteral("Are you sure you want to delete this report?"),
+    if (ui::messages().show({this, tr("Warning"), tr("Are you sure you want to delete this report?"),
                              ui::MsgIcon::Question, ui::Yes | ui::No, ui::No, true}) != ui::Yes)
         return;
     try {

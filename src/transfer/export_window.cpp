@@ -35,12 +35,12 @@ QTableWidgetItem* cell(const QString& text)
 TMyExport::TMyExport(reports::ReportHost& host, QWidget* parent) : QDialog(parent), host_(host)
 {
     setObjectName(QStringLiteral("MyExport"));
-    setWindowTitle(QStringLiteral("Export"));
+    setWindowTitle(tr("Export"));
     ui::makeFixedDialog(this);
     ExportGrid = new QTableWidget(store::kFieldCount, 2, this);
     ExportGrid->setObjectName(QStringLiteral("ExportGrid"));
     ExportGrid->setGeometry(10, 10, 320, 300);
-    ExportGrid->setHorizontalHeaderLabels({QStringLiteral("FIELD"), QStringLiteral("EXPORT IT")});
+    ExportGrid->setHorizontalHeaderLabels({QStringLiteral("FIELD"), tr("EXPORT IT")});
     ExportGrid->setColumnWidth(0, 200);
     ExportGrid->setColumnWidth(1, 100);
     ExportGrid->verticalHeader()->hide();
@@ -51,54 +51,54 @@ TMyExport::TMyExport(reports::ReportHost& host, QWidget* parent) : QDialog(paren
         if (column == 1) toggleRow(row);
     });
     ui::toggleOnSpace(ExportGrid, [this](int row) { toggleRow(row); });
-    auto* label = new QLabel(QStringLiteral("To have a field included in the export, select \"Yes\".  To exclude it, "
+    auto* label = new QLabel(tr("To have a field included in the export, select \"Yes\".  To exclude it, "
                                             "select \"No\".  Double click on the field to toggle between Yes and No."),
                              this);
     label->setObjectName(QStringLiteral("Label1"));
     label->setWordWrap(true);
     label->setGeometry(340, 6, 214, 88);
     auto button = [this](const char* name, const char* caption, QRect at) {
-        auto* b = new QPushButton(QString::fromLatin1(caption), this);
+        auto* b = new QPushButton(tr(caption), this);
         b->setObjectName(QString::fromLatin1(name));
         b->setGeometry(at);
         return b;
     };
-    UpButton = button("UpButton", "&Up", {340, 98, 100, 28});
-    DownButton = button("DownButton", "&Down", {450, 98, 100, 28});
-    auto* defaults = button("DefaultsButton", "D&efaults", {340, 132, 100, 28});
-    FirstRow = new QCheckBox(QStringLiteral("&First Record Contains Field Names"), this);
+    UpButton = button("UpButton", QT_TR_NOOP("&Up"), {340, 98, 100, 28});
+    DownButton = button("DownButton", QT_TR_NOOP("&Down"), {450, 98, 100, 28});
+    auto* defaults = button("DefaultsButton", QT_TR_NOOP("D&efaults"), {340, 132, 100, 28});
+    FirstRow = new QCheckBox(tr("&First Record Contains Field Names"), this);
     FirstRow->setObjectName(QStringLiteral("FirstRow"));
     FirstRow->setGeometry(340, 166, 214, 24);
-    auto* what = new QGroupBox(QStringLiteral("What to Export"), this);
+    auto* what = new QGroupBox(tr("What to Export"), this);
     what->setGeometry(340, 194, 214, 74);
-    ExportEntire = new QRadioButton(QStringLiteral("Export Entire Database"), what);
+    ExportEntire = new QRadioButton(tr("Export Entire Database"), what);
     ExportEntire->setObjectName(QStringLiteral("ExportEntire"));
     ExportEntire->setGeometry(8, 22, 200, 22);
-    ExportSearch = new QRadioButton(QStringLiteral("Export Search Criteria"), what);
+    ExportSearch = new QRadioButton(tr("Export Search Criteria"), what);
     ExportSearch->setObjectName(QStringLiteral("ExportSearch"));
     ExportSearch->setGeometry(8, 46, 200, 22);
-    auto* how = new QGroupBox(QStringLiteral("How To Export"), this);
+    auto* how = new QGroupBox(tr("How To Export"), this);
     how->setGeometry(340, 272, 214, 98);
-    AsciiFile = new QRadioButton(QStringLiteral("Ascii Delimited Text File"), how);
+    AsciiFile = new QRadioButton(tr("Ascii Delimited Text File"), how);
     AsciiFile->setObjectName(QStringLiteral("AsciiFile"));
     AsciiFile->setGeometry(8, 22, 200, 22);
-    DBaseFile = new QRadioButton(QStringLiteral("DBase File (DBF)"), how);
+    DBaseFile = new QRadioButton(tr("DBase File (DBF)"), how);
     DBaseFile->setObjectName(QStringLiteral("DBaseFile"));
     DBaseFile->setGeometry(8, 46, 200, 22);
-    CsvFile = new QRadioButton(QStringLiteral("Comma Separated Values (UTF-8)"), how);
+    CsvFile = new QRadioButton(tr("Comma Separated Values (UTF-8)"), how);
     CsvFile->setObjectName(QStringLiteral("CsvFile"));
     CsvFile->setGeometry(8, 70, 200, 22);
-    auto* progressLabel = new QLabel(QStringLiteral("Export Progress"), this);
+    auto* progressLabel = new QLabel(tr("Export Progress"), this);
     progressLabel->setGeometry(10, 314, 200, 20);
     MyGauge = new QProgressBar(this);
     MyGauge->setObjectName(QStringLiteral("MyGauge"));
     MyGauge->setGeometry(10, 334, 320, 20);
     MyGauge->setTextVisible(false);
     MyGauge->setStyleSheet(QStringLiteral("QProgressBar::chunk { background-color: red; }"));
-    auto* start = button("StartExportButton", "&Start Export", {10, 362, 110, 32});
+    auto* start = button("StartExportButton", QT_TR_NOOP("&Start Export"), {10, 362, 110, 32});
     start->setDefault(true);
-    auto* exit = button("ExitButton", "E&xit", {130, 362, 90, 32});
-    auto* help = button("HelpButton", "&Help", {230, 362, 90, 32});
+    auto* exit = button("ExitButton", QT_TR_NOOP("E&xit"), {130, 362, 90, 32});
+    auto* help = button("HelpButton", QT_TR_NOOP("&Help"), {230, 362, 90, 32});
     connect(UpButton, &QPushButton::clicked, this, &TMyExport::UpButtonClick);
     connect(DownButton, &QPushButton::clicked, this, &TMyExport::DownButtonClick);
     connect(defaults, &QPushButton::clicked, this, &TMyExport::DefaultsButtonClick);
@@ -162,8 +162,8 @@ void TMyExport::DownButtonClick()
 
 void TMyExport::DefaultsButtonClick()
 {
-    if (ui::messages().show({this, QStringLiteral("Re-Order"),
-                             QStringLiteral("This will set the order of fields to the program defaults.  Continue?"),
+    if (ui::messages().show({this, tr("Re-Order"),
+                             tr("This will set the order of fields to the program defaults.  Continue?"),
                              ui::MsgIcon::Question, ui::Yes | ui::No, ui::Yes, false}) != ui::Yes)
         return;
     const store::DatabaseSettings& db = host_.databaseSettings();
@@ -204,25 +204,25 @@ void TMyExport::HelpButtonClick() { ui::help().showKeyword(this, QStringLiteral(
 void TMyExport::StartExportButtonClick()
 {
     auto error = [this](const QString& text) {
-        ui::showNotice(this, QStringLiteral("Error"), text, ui::MsgIcon::None);
+        ui::showNotice(this, tr("Error"), text, ui::MsgIcon::None);
     };
     UpdateConfigs();
     store::DatabaseSettings& db = host_.databaseSettings();
     const std::vector<transfer::ExportField> fields = transfer::exportList(db, host_.bookTable());
-    if (fields.empty()) return error(QStringLiteral("No fields selected for export."));
+    if (fields.empty()) return error(tr("No fields selected for export."));
     const bool ascii = AsciiFile->isChecked(), csv = CsvFile->isChecked();
-    const QString name = ascii ? ui::dialogs().saveFileName(this, QStringLiteral("Export Data"), QString(),
-                                                            ui::caselessFilter(QStringLiteral("Ascii Delimited Text (*.TXT)")),
+    const QString name = ascii ? ui::dialogs().saveFileName(this, tr("Export Data"), QString(),
+                                                            ui::caselessFilter(tr("Ascii Delimited Text (*.TXT)")),
                                                             QStringLiteral("TXT"))
-                         : csv ? ui::dialogs().saveFileName(this, QStringLiteral("Export Data"), QString(),
-                                                            ui::caselessFilter(QStringLiteral("Comma Separated Values (*.csv)")),
+                         : csv ? ui::dialogs().saveFileName(this, tr("Export Data"), QString(),
+                                                            ui::caselessFilter(tr("Comma Separated Values (*.csv)")),
                                                             QStringLiteral("csv"))
-                               : ui::dialogs().saveFileName(this, QStringLiteral("Export Data"), QString(),
-                                                            ui::caselessFilter(QStringLiteral("DBase (*.DBF)")),
+                               : ui::dialogs().saveFileName(this, tr("Export Data"), QString(),
+                                                            ui::caselessFilter(tr("DBase (*.DBF)")),
                                                             QStringLiteral("DBF"));
     if (name.isEmpty()) return;
     if (!ascii && !csv && !name.right(4).toUpper().endsWith(QLatin1String(".DBF")))
-        return error(QStringLiteral("Invalid file type selected."));
+        return error(tr("Invalid file type selected."));
     // the program's own files are never written over
     if (reports::isOneOf(name, host_.filesInUse())) return error(reports::inUseMessage(name));
     std::optional<reports::SearchSetAside> aside;
@@ -260,7 +260,7 @@ void TMyExport::StartExportButtonClick()
         MyGauge->setValue(0);
         return;
     }
-    ui::showNotice(this, QStringLiteral("Ok"), QStringLiteral("Export Complete."), ui::MsgIcon::None);
+    ui::showNotice(this, tr("Ok"), tr("Export Complete."), ui::MsgIcon::None);
     MyGauge->setValue(0);
     accept();
 }

@@ -21,27 +21,27 @@
 TImportFormat::TImportFormat(transfer::ImportHost& host, QWidget* parent) : QDialog(parent), host_(host)
 {
     setObjectName(QStringLiteral("ImportFormat"));
-    setWindowTitle(QStringLiteral("Import Format"));
+    setWindowTitle(tr("Import Format"));
     ui::makeFixedDialog(this);
     auto* panel = new QGroupBox(this);
     panel->setObjectName(QStringLiteral("MyPanel"));
     panel->setGeometry(10, 10, 300, 100);
-    DBFFormat = new QRadioButton(QStringLiteral("DBase File (DBF)"), panel);
+    DBFFormat = new QRadioButton(tr("DBase File (DBF)"), panel);
     DBFFormat->setObjectName(QStringLiteral("DBFFormat"));
     DBFFormat->setGeometry(10, 10, 220, 24);
-    AsciiDelimited = new QRadioButton(QStringLiteral("Ascii Delimited File"), panel);
+    AsciiDelimited = new QRadioButton(tr("Ascii Delimited File"), panel);
     AsciiDelimited->setObjectName(QStringLiteral("AsciiDelimited"));
     AsciiDelimited->setGeometry(10, 38, 220, 24);
-    CommaSeparated = new QRadioButton(QStringLiteral("Comma Separated Values (*.csv *.tsv *.txt)"), panel);
+    CommaSeparated = new QRadioButton(tr("Comma Separated Values (*.csv *.tsv *.txt)"), panel);
     CommaSeparated->setObjectName(QStringLiteral("CommaSeparated"));
     CommaSeparated->setGeometry(10, 66, 280, 24);
     const int type = host_.databaseSettings().importFileType;
     (type == 2 ? DBFFormat : type == 3 ? CommaSeparated : AsciiDelimited)->setChecked(true);
-    auto* file = new QPushButton(QStringLiteral("Select &File"), this);
+    auto* file = new QPushButton(tr("Select &File"), this);
     file->setObjectName(QStringLiteral("FileButton"));
     file->setDefault(true);
     file->setGeometry(10, 120, 115, 32);
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    auto* cancel = new QPushButton(tr("&Cancel"), this);
     cancel->setObjectName(QStringLiteral("CancelButton"));
     cancel->setGeometry(135, 120, 115, 32);
     connect(file, &QPushButton::clicked, this, &TImportFormat::FileButtonClick);
@@ -57,18 +57,18 @@ void TImportFormat::done(int result)
 
 void TImportFormat::FileButtonClick()
 {
-    auto error = [this](const QString& text) { ui::showNotice(this, QStringLiteral("Error"), text, ui::MsgIcon::None); };
+    auto error = [this](const QString& text) { ui::showNotice(this, tr("Error"), text, ui::MsgIcon::None); };
     if (CommaSeparated->isChecked()) {
         const QString name = ui::dialogs().openFileName(
-            this, QStringLiteral("Import Data"), QString(),
-            ui::caselessFilter(QStringLiteral("Comma Separated Values (*.csv *.tsv *.txt)")));
+            this, tr("Import Data"), QString(),
+            ui::caselessFilter(tr("Comma Separated Values (*.csv *.tsv *.txt)")));
         if (!name.isEmpty()) openCsv(name);
         return;
     }
     const bool ascii = AsciiDelimited->isChecked();
     const QString name = ui::dialogs().openFileName(
-        this, QStringLiteral("Import Data"), QString(),
-        ui::caselessFilter(ascii ? QStringLiteral("Ascii Delimited Text (*.TXT)") : QStringLiteral("DBase  (*.DBF)")));
+        this, tr("Import Data"), QString(),
+        ui::caselessFilter(ascii ? tr("Ascii Delimited Text (*.TXT)") : tr("DBase  (*.DBF)")));
     if (name.isEmpty()) return;
     QStringList labels;
     QString text;
@@ -81,10 +81,10 @@ void TImportFormat::FileButtonClick()
         text = transfer::decodeTextFile(bytes);
         if (const int reason = transfer::firstLineRefusal(text, &labels)) return error(transfer::refusalMessage(reason));
     } else {
-        if (!name.right(4).toUpper().endsWith(QLatin1String(".DBF"))) return error(QStringLiteral("Invalid file type selected."));
+        if (!name.right(4).toUpper().endsWith(QLatin1String(".DBF"))) return error(tr("Invalid file type selected."));
         // books appended to the table being read would be read again, without end
         if (backup::sameFile(name, host_.databasePath()))
-            return error(QStringLiteral("The database that is open cannot be imported into itself."));
+            return error(tr("The database that is open cannot be imported into itself."));
         try {
             labels = transfer::dbaseFieldNames(name);
         } catch (const std::exception& e) {
@@ -110,10 +110,10 @@ void TImportFormat::openCsv(const QString& name)
     source.text = transfer::decodeCsvFile(file.bytes);
     // a NUL is in no text a spreadsheet writes: this is some other kind of file
     if (source.text.left(64 * 1024).contains(QChar(0)))
-        return ui::showNotice(this, QStringLiteral("Error"), QStringLiteral("The selected file is not a text file."),
+        return ui::showNotice(this, tr("Error"), tr("The selected file is not a text file."),
                               ui::MsgIcon::None);
     if (source.text.trimmed().isEmpty())
-        return ui::showNotice(this, QStringLiteral("Error"), QStringLiteral("The selected file holds no books."),
+        return ui::showNotice(this, tr("Error"), tr("The selected file holds no books."),
                               ui::MsgIcon::None);
     source.separator = transfer::detectSeparator(source.text);
     TMyImport window(host_, source, this);

@@ -41,8 +41,11 @@ public:
     QVariant headerData(int section, Qt::Orientation o, int role) const override
     {
         if (o != Qt::Horizontal || role != Qt::DisplayRole) return {};
-        static const char* const captions[] = {"Line", "Title", "Field", "What happens"};
-        return QString::fromLatin1(captions[std::clamp(section, 0, 3)]);
+        static const char* const captions[] = {QT_TRANSLATE_NOOP("TImportPreview", "Line"),
+                                               QT_TRANSLATE_NOOP("TImportPreview", "Title"),
+                                               QT_TRANSLATE_NOOP("TImportPreview", "Field"),
+                                               QT_TRANSLATE_NOOP("TImportPreview", "What happens")};
+        return TImportPreview::tr(captions[std::clamp(section, 0, 3)]);
     }
 
 private:
@@ -65,19 +68,19 @@ std::vector<ProblemRow> problemRows(const transfer::ImportPreview& preview,
 
 QString summary(const transfer::ImportPreview& p)
 {
-    QString text = p.total == 1 ? QStringLiteral("The file holds 1 book.")
-                                : QStringLiteral("The file holds %1 books.").arg(p.total);
+    QString text = p.total == 1 ? TImportPreview::tr("The file holds 1 book.")
+                                : TImportPreview::tr("The file holds %1 books.").arg(p.total);
     const qsizetype values = p.counts.notes.size();
-    text += values == 0   ? QStringLiteral("  Every value will be stored as it is.")
-            : values == 1 ? QStringLiteral("  1 value will not be stored as it is: see the list below.")
-                          : QStringLiteral("  %1 values will not be stored as they are: see the list below.").arg(values);
+    text += values == 0   ? TImportPreview::tr("  Every value will be stored as it is.")
+            : values == 1 ? TImportPreview::tr("  1 value will not be stored as it is: see the list below.")
+                          : TImportPreview::tr("  %1 values will not be stored as they are: see the list below.").arg(values);
     if (p.duplicates.size() == 1)
-        text += QStringLiteral("  1 book is already in the database or twice in the file.");
+        text += TImportPreview::tr("  1 book is already in the database or twice in the file.");
     else if (!p.duplicates.empty())
-        text += QStringLiteral("  %1 books are already in the database or twice in the file.").arg(p.duplicates.size());
+        text += TImportPreview::tr("  %1 books are already in the database or twice in the file.").arg(p.duplicates.size());
     if (p.counts.stoppedAt)
-        text += QStringLiteral("  The reading stops at line %1: a value there opens with a double quote that is never "
-                               "closed.")
+        text += TImportPreview::tr("  The reading stops at line %1: a value there opens with a double quote that is "
+                                   "never closed.")
                     .arg(p.counts.stoppedAt);
     return text;
 }
@@ -90,7 +93,7 @@ TImportPreview::TImportPreview(const transfer::ImportPreview& preview, const tra
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("ImportPreview"));
-    setWindowTitle(QStringLiteral("Import Preview"));
+    setWindowTitle(tr("Import Preview"));
     auto* layout = new QVBoxLayout(this);
     SummaryLabel = new QLabel(summary(preview), this);
     SummaryLabel->setObjectName(QStringLiteral("SummaryLabel"));
@@ -104,7 +107,7 @@ TImportPreview::TImportPreview(const transfer::ImportPreview& preview, const tra
             (n == 17 && std::any_of(preview.books.begin(), preview.books.end(),
                                     [](const transfer::StoredBook& b) { return b[17].kind != transfer::StoredValue::Unset; })))
             fields.push_back(n);
-    auto* booksCaption = new QLabel(QStringLiteral("The first %1 books as they will be stored:").arg(preview.books.size()), this);
+    auto* booksCaption = new QLabel(tr("The first %1 books as they will be stored:").arg(preview.books.size()), this);
     layout->addWidget(booksCaption);
     BooksGrid = new QTableWidget(int(preview.books.size()), int(fields.size()) + 2, this);
     BooksGrid->setObjectName(QStringLiteral("BooksGrid"));
@@ -112,15 +115,15 @@ TImportPreview::TImportPreview(const transfer::ImportPreview& preview, const tra
     BooksGrid->verticalHeader()->hide();
     BooksGrid->setWordWrap(false);
     BooksGrid->verticalHeader()->setDefaultSectionSize(BooksGrid->fontMetrics().height() + 6);
-    QStringList headings {QStringLiteral("Line"), QStringLiteral("Already in")};
+    QStringList headings {tr("Line"), tr("Already in")};
     for (int n : fields) headings << names[std::size_t(n - 1)];
     BooksGrid->setHorizontalHeaderLabels(headings);
     for (int r = 0; r < int(preview.books.size()); ++r) {
         const transfer::StoredBook& book = preview.books[std::size_t(r)];
         BooksGrid->setItem(r, 0, new QTableWidgetItem(QString::number(book.line)));
         const auto mark = preview.marks[std::size_t(r)];
-        BooksGrid->setItem(r, 1, new QTableWidgetItem(mark == transfer::DuplicateBooks::InDatabase ? QStringLiteral("database")
-                                                      : mark == transfer::DuplicateBooks::InFile  ? QStringLiteral("file")
+        BooksGrid->setItem(r, 1, new QTableWidgetItem(mark == transfer::DuplicateBooks::InDatabase ? tr("database")
+                                                      : mark == transfer::DuplicateBooks::InFile  ? tr("file")
                                                                                                   : QString()));
         for (int c = 0; c < int(fields.size()); ++c)
             BooksGrid->setItem(r, c + 2, new QTableWidgetItem(transfer::shownValue(book, fields[std::size_t(c)], regional)));
@@ -130,7 +133,7 @@ TImportPreview::TImportPreview(const transfer::ImportPreview& preview, const tra
         BooksGrid->setColumnWidth(c, std::min(BooksGrid->columnWidth(c), 220));
     layout->addWidget(BooksGrid, 3);
 
-    auto* problemsCaption = new QLabel(QStringLiteral("Values that will not be stored as they are, and books found twice:"), this);
+    auto* problemsCaption = new QLabel(tr("Values that will not be stored as they are, and books found twice:"), this);
     layout->addWidget(problemsCaption);
     ProblemGrid = new QTableView(this);
     ProblemGrid->setObjectName(QStringLiteral("ProblemGrid"));
@@ -145,22 +148,22 @@ TImportPreview::TImportPreview(const transfer::ImportPreview& preview, const tra
     ProblemGrid->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(ProblemGrid, 2);
 
-    SkipDuplicates = new QCheckBox(QStringLiteral("Skip books already in the database"), this);
+    SkipDuplicates = new QCheckBox(tr("Skip books already in the database"), this);
     SkipDuplicates->setObjectName(QStringLiteral("SkipDuplicates"));
     SkipDuplicates->setEnabled(!preview.duplicates.empty());
     layout->addWidget(SkipDuplicates);
 
     auto* buttons = new QHBoxLayout;
     auto button = [this, buttons](const char* name, const char* caption) {
-        auto* b = new QPushButton(QString::fromLatin1(caption), this);
+        auto* b = new QPushButton(tr(caption), this);
         b->setObjectName(QString::fromLatin1(name));
         buttons->addWidget(b);
         return b;
     };
-    auto* import = button("ImportButton", "&Import");
+    auto* import = button("ImportButton", QT_TR_NOOP("&Import"));
     import->setDefault(true);
-    auto* cancel = button("CancelButton", "&Cancel");
-    auto* help = button("HelpButton", "&Help");
+    auto* cancel = button("CancelButton", QT_TR_NOOP("&Cancel"));
+    auto* help = button("HelpButton", QT_TR_NOOP("&Help"));
     buttons->addStretch();
     layout->addLayout(buttons);
     connect(import, &QPushButton::clicked, this, &QDialog::accept);

@@ -117,12 +117,4 @@ int undoImport(dbase::Table& table, const LastImport& last)
     return table.deleteRecords(records);
 }
 
-QString undoQuestion(const LastImport& last, const UndoPlan& plan, const QString& shownDate)
-{
-    return QStringLiteral("%1 books of the import of %2 on %3 will be deleted, %4 of them changed since.  Delete them?")
-        .arg(plan.books)
-        .arg(last.file, shownDate)
-        .arg(plan.changed);
-}
-
 }  // namespace transfer

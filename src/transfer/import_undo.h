@@ -51,7 +51,4 @@ UndoPlan planUndo(const dbase::Table& table, const LastImport& last);
 // Marks the import's books deleted; returns how many.
 int undoImport(dbase::Table& table, const LastImport& last);
 
-// "n books of the import of FILE on DATE will be deleted, m of them changed since.  Delete them?"
-QString undoQuestion(const LastImport& last, const UndoPlan& plan, const QString& shownDate);
-
 }  // namespace transfer

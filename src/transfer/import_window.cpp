@@ -81,15 +81,15 @@ void TMyImport::build(const QStringList& labels)
 {
     const bool ascii = source_.kind != transfer::SourceKind::Dbase;  // a text file of either kind
     setObjectName(QStringLiteral("MyImport"));
-    setWindowTitle(csv() ? QStringLiteral("Comma Separated Values Import")
-                   : source_.kind == transfer::SourceKind::Ascii ? QStringLiteral("Ascii Delimited Text Import")
-                                                                 : QStringLiteral("DBase File Import"));
+    setWindowTitle(csv() ? tr("Comma Separated Values Import")
+                   : source_.kind == transfer::SourceKind::Ascii ? tr("Ascii Delimited Text Import")
+                                                                 : tr("DBase File Import"));
     ui::makeFixedDialog(this);
     const int rows = csv() ? store::kFieldCount : std::max(store::kFieldCount, sources_);
     ImportGrid = new QTableWidget(rows, 3, this);
     ImportGrid->setObjectName(QStringLiteral("ImportGrid"));
     ImportGrid->setGeometry(10, 10, 420, 330);
-    ImportGrid->setHorizontalHeaderLabels({QStringLiteral("BINDLOW FIELDS"), QStringLiteral("IMPORT FIELDS"), QStringLiteral("USE")});
+    ImportGrid->setHorizontalHeaderLabels({tr("BINDLOW FIELDS"), tr("IMPORT FIELDS"), QStringLiteral("USE")});
     ImportGrid->setColumnWidth(0, 179);
     ImportGrid->setColumnWidth(1, 179);
     ImportGrid->setColumnWidth(2, 38);
@@ -112,24 +112,24 @@ void TMyImport::build(const QStringList& labels)
     label("FieldOrder1Label", QStringLiteral("Field"), {440, 10, 100, 20});
     label("FieldOrder2Label", QStringLiteral("Alignment"), {440, 28, 100, 20});
     label("Label1",
-          csv() ? QStringLiteral("Each book field takes the column beside it.  Double click a column, or press F2, to "
-                                 "choose another.  Select \"Yes\" to include it.")
-                : QStringLiteral("Use the \"Up\" and \"Down\" buttons to match up the Bindlow fields with the Import Fields.  "
-                                 "Select \"Yes\"  to include it.  Double click on the \"USE\" field to toggle between Yes and No."),
+          csv() ? tr("Each book field takes the column beside it.  Double click a column, or press F2, to choose "
+                     "another.  Select \"Yes\" to include it.")
+                : tr("Use the \"Up\" and \"Down\" buttons to match up the Bindlow fields with the Import Fields.  "
+                     "Select \"Yes\"  to include it.  Double click on the \"USE\" field to toggle between Yes and No."),
           {440, 130, 170, 130})
         ->setWordWrap(true);
     label("ImportCount1Label", QStringLiteral("Import"), {440, 88, 90, 20});
     label("ImportCount2Label", QStringLiteral("Count"), {440, 106, 90, 20});
     CountLabel = label("CountLabel", QStringLiteral("0"), {540, 96, 70, 22});
     auto button = [this](const char* name, const char* caption, QRect at) {
-        auto* b = new QPushButton(QString::fromLatin1(caption), this);
+        auto* b = new QPushButton(tr(caption), this);
         b->setObjectName(QString::fromLatin1(name));
         b->setGeometry(at);
         return b;
     };
-    auto* up = button("UpButton", "&Up", {440, 52, 80, 28});
-    auto* down = button("DownButton", "&Down", {528, 52, 80, 28});
-    SkipFirst = new QCheckBox(QStringLiteral("Skip First Record"), this);
+    auto* up = button("UpButton", QT_TR_NOOP("&Up"), {440, 52, 80, 28});
+    auto* down = button("DownButton", QT_TR_NOOP("&Down"), {528, 52, 80, 28});
+    SkipFirst = new QCheckBox(tr("Skip First Record"), this);
     SkipFirst->setObjectName(QStringLiteral("SkipFirst"));
     SkipFirst->setGeometry(440, 266, 170, 24);
     SkipFirst->setChecked(host_.databaseSettings().importSkipFirst);
@@ -139,7 +139,7 @@ void TMyImport::build(const QStringList& labels)
     if (!csv())
         connect(SkipFirst, &QCheckBox::clicked, this, [this](bool on) { host_.databaseSettings().importSkipFirst = on; });
     if (csv()) {
-        auto* separatorLabel = label("SeparatorLabel", QStringLiteral("Sepa&rator"), {440, 298, 70, 24});
+        auto* separatorLabel = label("SeparatorLabel", tr("Sepa&rator"), {440, 298, 70, 24});
         SeparatorBox = new QComboBox(this);
         SeparatorBox->setObjectName(QStringLiteral("SeparatorBox"));
         SeparatorBox->setGeometry(512, 298, 98, 24);
@@ -149,13 +149,13 @@ void TMyImport::build(const QStringList& labels)
         connect(SeparatorBox, &QComboBox::activated, this,
                 [this](int index) { setSeparator(SeparatorBox->itemData(index).toChar()); });
     }
-    auto* start = button("StartButton", "&Start Import", {10, 350, 120, 32});
+    auto* start = button("StartButton", QT_TR_NOOP("&Start Import"), {10, 350, 120, 32});
     start->setDefault(true);
-    auto* exit = button("ExitButton", "E&xit", {140, 350, 90, 32});
-    auto* help = button("HelpButton", "&Help", {240, 350, 90, 32});
+    auto* exit = button("ExitButton", QT_TR_NOOP("E&xit"), {140, 350, 90, 32});
+    auto* help = button("HelpButton", QT_TR_NOOP("&Help"), {240, 350, 90, 32});
     if (!csv()) {
         // the comma-separated kind shows the preview on "&Start Import"
-        auto* preview = button("PreviewButton", "&Preview", {340, 350, 90, 32});
+        auto* preview = button("PreviewButton", QT_TR_NOOP("&Preview"), {340, 350, 90, 32});
         connect(preview, &QPushButton::clicked, this, &TMyImport::PreviewButtonClick);
     }
     connect(up, &QPushButton::clicked, this, &TMyImport::UpButtonClick);
@@ -288,7 +288,7 @@ void TMyImport::StartButtonClick()
     if (source_.kind == transfer::SourceKind::Ascii) {
         const int unstorable = transfer::unstorableValues(source_.text, pairing(), SkipFirst->isChecked());
         if (unstorable > 0 &&
-            !ui::askConfirm(this, QStringLiteral("%1 values hold characters that this database cannot store.  They will "
+            !ui::askConfirm(this, tr("%1 values hold characters that this database cannot store.  They will "
                                                  "be stored as \"?\".  Import anyway?")
                                       .arg(unstorable)))
             return;
@@ -368,7 +368,7 @@ void TMyImport::runImport(bool skipDuplicates)
     }
     ui::Message end;
     end.owner = this;
-    end.caption = counts.stoppedAt ? QStringLiteral("Error") : QStringLiteral("Ok");
+    end.caption = counts.stoppedAt ? tr("Error") : tr("Ok");
     end.icon = counts.stoppedAt ? ui::MsgIcon::Error : ui::MsgIcon::None;
     end.text = transfer::importSummary(counts);
     end.details = transfer::importDetails(counts, source_.kind != transfer::SourceKind::Dbase,

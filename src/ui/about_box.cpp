@@ -10,17 +10,17 @@ namespace ui {
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     auto* name = new QLabel(QStringLiteral("Bindlow Books 97"), this);
     name->setObjectName(QStringLiteral("ProductName"));
     QFont f = name->font();
     f.setBold(true);
     f.setPointSize(f.pointSize() + 6);
     name->setFont(f);
-    auto* version = new QLabel(QStringLiteral("Version 3.2b"), this);
+    auto* version = new QLabel(tr("Version 3.2b"), this);
     version->setObjectName(QStringLiteral("Version"));
-    auto* what = new QLabel(QStringLiteral("A catalogue for a private library of books."), this);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* what = new QLabel(tr("A catalogue for a private library of books."), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("OkButton"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -135,7 +135,7 @@ bool BookGridModel::setData(const QModelIndex& index, const QVariant& value, int
     if (info.type == 'D' && !stored.isEmpty()) {
         auto d = app::regional().parseDate(stored);
         if (!d) {
-            showError(nullptr, QStringLiteral("'%1' is not a valid date.").arg(text));
+            showError(nullptr, tr("'%1' is not a valid date.").arg(text));
             return false;
         }
         stored = QString::fromStdString(dbase::formatDate(*d));
@@ -143,7 +143,7 @@ bool BookGridModel::setData(const QModelIndex& index, const QVariant& value, int
         bool ok = false;
         QLocale::c().toDouble(stored, &ok);
         if (!ok) {
-            showError(nullptr, QStringLiteral("'%1' is not a valid number.").arg(text));
+            showError(nullptr, tr("'%1' is not a valid number.").arg(text));
             return false;
         }
     } else if (info.type == 'C') {

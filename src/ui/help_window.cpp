@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/help_window.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include "store/bounded_file.h"
@@ -16,10 +17,10 @@ namespace ui {
 THelpWindow::THelpWindow(QWidget* parent) : QDialog(parent), browser_(new QTextBrowser(this))
 {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Bindlow Books 97 Help"));
+    setWindowTitle(tr("Bindlow Books 97 Help"));
     browser_->setObjectName(QStringLiteral("HelpText"));
     browser_->setOpenLinks(true);
-    auto* close = new QPushButton(QStringLiteral("&Close"), this);
+    auto* close = new QPushButton(tr("&Close"), this);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(browser_);
@@ -54,7 +55,7 @@ private:
     {
         THelpWindow window(parent);
         if (!window.load(helpFile())) {
-            showError(parent, QStringLiteral("The help file \"%1\" cannot be opened.").arg(helpFile()));
+            showError(parent, QCoreApplication::translate("THelpWindow", "The help file \"%1\" cannot be opened.").arg(helpFile()));
             return;
         }
         window.show();

@@ -62,7 +62,7 @@ MsgButton MessageBoxMessages::show(const Message& m)
         if (m.buttons & b) buttons |= toQt(b);
     box.setStandardButtons(buttons);
     box.setDefaultButton(toQt(m.defaultButton));
-    QPushButton* details = m.details.isEmpty() ? nullptr : box.addButton(QStringLiteral("&Details"), QMessageBox::ActionRole);
+    QPushButton* details = m.details.isEmpty() ? nullptr : box.addButton(QCoreApplication::translate("Messages", "&Details"), QMessageBox::ActionRole);
     if (m.beep) QApplication::beep();
     int answer = box.exec();
     while (details && box.clickedButton() == details) {

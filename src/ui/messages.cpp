@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/messages.h"
 
+#include <QCoreApplication>
+
 namespace ui {
 
 namespace {
@@ -17,17 +19,17 @@ void setMessages(Messages* m) { installed = m ? m : &silent; }
 
 void showError(QObject* owner, const QString& text)
 {
-    messages().show({owner, QStringLiteral("Error"), text, MsgIcon::Error, Ok, Ok, false});
+    messages().show({owner, QCoreApplication::translate("Messages", "Error"), text, MsgIcon::Error, Ok, Ok, false});
 }
 
 bool askConfirm(QObject* owner, const QString& text, MsgButton defaultButton)
 {
-    return messages().show({owner, QStringLiteral("Confirm"), text, MsgIcon::Question, Yes | No, defaultButton, false}) == Yes;
+    return messages().show({owner, QCoreApplication::translate("Messages", "Confirm"), text, MsgIcon::Question, Yes | No, defaultButton, false}) == Yes;
 }
 
 bool askWarning(QObject* owner, const QString& text)
 {
-    return messages().show({owner, QStringLiteral("Warning"), text, MsgIcon::Question, Yes | No, No, true}) == Yes;
+    return messages().show({owner, QCoreApplication::translate("Messages", "Warning"), text, MsgIcon::Question, Yes | No, No, true}) == Yes;
 }
 
 void showNotice(QObject* owner, const QString& caption, const QString& text, MsgIcon icon)

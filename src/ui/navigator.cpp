@@ -15,11 +15,11 @@ struct ButtonText {
     const char* hint;
 };
 constexpr ButtonText kText[TNavigator::kButtons] = {
-    {"NavFirst", "|\u25C0", "First record"},   {"NavPrior", "\u25C0", "Prior record"},
-    {"NavNext", "\u25B6", "Next record"},      {"NavLast", "\u25B6|", "Last record"},
-    {"NavInsert", "+", "Insert record"},       {"NavDelete", "\u2212", "Delete record"},
-    {"NavEdit", "\u25B2", "Edit record"},      {"NavPost", "\u2713", "Post edit"},
-    {"NavCancel", "\u2715", "Cancel edit"},    {"NavRefresh", "\u21BB", "Refresh data"},
+    {"NavFirst", "|\u25C0", QT_TRANSLATE_NOOP("ui::TNavigator", "First record")},   {"NavPrior", "\u25C0", QT_TRANSLATE_NOOP("ui::TNavigator", "Prior record")},
+    {"NavNext", "\u25B6", QT_TRANSLATE_NOOP("ui::TNavigator", "Next record")},      {"NavLast", "\u25B6|", QT_TRANSLATE_NOOP("ui::TNavigator", "Last record")},
+    {"NavInsert", "+", QT_TRANSLATE_NOOP("ui::TNavigator", "Insert record")},       {"NavDelete", "\u2212", QT_TRANSLATE_NOOP("ui::TNavigator", "Delete record")},
+    {"NavEdit", "\u25B2", QT_TRANSLATE_NOOP("ui::TNavigator", "Edit record")},      {"NavPost", "\u2713", QT_TRANSLATE_NOOP("ui::TNavigator", "Post edit")},
+    {"NavCancel", "\u2715", QT_TRANSLATE_NOOP("ui::TNavigator", "Cancel edit")},    {"NavRefresh", "\u21BB", QT_TRANSLATE_NOOP("ui::TNavigator", "Refresh data")},
 };
 }  // namespace
 
@@ -31,8 +31,8 @@ TNavigator::TNavigator(QWidget* parent) : QWidget(parent)
         auto* b = new QToolButton(this);
         b->setObjectName(QString::fromLatin1(kText[i].name));
         b->setText(QString::fromUtf8(kText[i].glyph));
-        b->setToolTip(QString::fromLatin1(kText[i].hint));
-        b->setAccessibleName(QString::fromLatin1(kText[i].hint));  // read as its hint, not its glyph
+        b->setToolTip(tr(kText[i].hint));
+        b->setAccessibleName(tr(kText[i].hint));  // read as its hint, not its glyph
         b->setFocusPolicy(Qt::NoFocus);
         connect(b, &QToolButton::clicked, this, [this, i] { click(Button(i)); });
         buttons_[std::size_t(i)] = b;
@@ -107,7 +107,7 @@ void TNavigator::click(Button b)
         case Last: table_->last(); break;
         case Insert: table_->append(); break;
         case Delete:
-            if (askConfirm(window(), QStringLiteral("Delete record?"))) table_->deleteRecord();
+            if (askConfirm(window(), tr("Delete record?"))) table_->deleteRecord();
             break;
         case Edit: table_->edit(); break;
         case Post: table_->post(); break;

@@ -22,7 +22,7 @@ bool SafeApplication::notify(QObject* receiver, QEvent* event)
     } catch (const std::exception& e) {
         showError(nullptr, QString::fromLocal8Bit(e.what()));
     } catch (...) {
-        showError(nullptr, QStringLiteral("An unexpected error occurred.  The last command was not completed."));
+        showError(nullptr, QCoreApplication::translate("SafeApplication", "An unexpected error occurred.  The last command was not completed."));
     }
     return false;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/tip_dialog.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,8 +16,8 @@ TTipDialog::TTipDialog(bool showAtStartup, std::vector<int> order, QWidget* pare
     : QDialog(parent), order_(std::move(order))
 {
     setObjectName(QStringLiteral("TipDialog"));
-    setWindowTitle(QStringLiteral("Tip of the Day"));
-    auto* heading = new QLabel(QStringLiteral("Did you know..."), this);
+    setWindowTitle(tr("Tip of the Day"));
+    auto* heading = new QLabel(tr("Did you know..."), this);
     QFont f = heading->font();
     f.setBold(true);
     f.setPointSize(f.pointSize() + 4);
@@ -32,12 +33,12 @@ TTipDialog::TTipDialog(bool showAtStartup, std::vector<int> order, QWidget* pare
     QPalette p = text_->palette();
     p.setColor(QPalette::Window, QColor(255, 255, 225));
     text_->setPalette(p);
-    showTips_ = new QCheckBox(QStringLiteral("&Show Tips at Startup"), this);
+    showTips_ = new QCheckBox(tr("&Show Tips at Startup"), this);
     showTips_->setObjectName(QStringLiteral("ShowTipsCheck"));
     showTips_->setChecked(showAtStartup);
-    auto* next = new QPushButton(QStringLiteral("&Next Tip"), this);
+    auto* next = new QPushButton(tr("&Next Tip"), this);
     next->setObjectName(QStringLiteral("NextTipButton"));
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("OkButton"));
     ok->setDefault(true);
     connect(next, &QPushButton::clicked, this, &TTipDialog::NextTipClick);
@@ -57,7 +58,7 @@ TTipDialog::TTipDialog(bool showAtStartup, std::vector<int> order, QWidget* pare
 
 bool TTipDialog::showAtStartup() const { return showTips_->isChecked(); }
 
-QString TTipDialog::tipText() const { return tipsOfTheDay()[std::size_t(tip())].text; }
+QString TTipDialog::tipText() const { return QCoreApplication::translate("Tips", tipsOfTheDay()[std::size_t(tip())].text.toUtf8().constData()); }
 
 void TTipDialog::NextTipClick()
 {

@@ -1,33 +1,35 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/tips.h"
 
+#include <QCoreApplication>
+
 namespace ui {
 
 const std::vector<Tip>& tipsOfTheDay()
 {
     static const std::vector<Tip> tips = {
-        {QStringLiteral("Double-click a book in the Book Viewer to open it in the record editor."), QStringLiteral("DoEdit")},
-        {QStringLiteral("Press Ctrl+A to add a book and Ctrl+E to edit the one you are on."), QStringLiteral("DoAdd")},
-        {QStringLiteral("Search (Ctrl+S) finds books by up to 75 criteria.  Criteria on one level must all "
-                       "match; a book that matches any level is found."), QStringLiteral("DoSearch")},
-        {QStringLiteral("While \"SEARCH ON\" shows, the viewer, reports and exports see only the books "
-                       "found.  End Search (Ctrl+I) shows them all again."), QStringLiteral("DoEndSearch")},
-        {QStringLiteral("Locate (Ctrl+L) jumps to a book by the value of one field; Locate Next (Ctrl+N) "
-                       "finds the next one."), QStringLiteral("DoFind")},
-        {QStringLiteral("Sort Order (Ctrl+Q) orders the viewer and your reports by up to four fields."), QStringLiteral("DoSortOrder")},
-        {QStringLiteral("The viewer's columns, their titles, widths and order are yours to choose under "
-                       "Navigate, Viewer (Ctrl+V)."), QStringLiteral("DoViewer")},
-        {QStringLiteral("Screen Size under Options makes every window larger for high screen "
-                       "resolutions."), QStringLiteral("ScreenSize")},
-        {QStringLiteral("Options, Screen Access switches between speed buttons, lettered buttons and no "
-                       "buttons at all."), QStringLiteral("ScreenAccess")},
-        {QStringLiteral("Back up your books regularly with File, Back Up Data (Ctrl+B)."), QStringLiteral("DoBackup")},
-        {QStringLiteral("Dates can be shown in twelve formats, with or without leading zeros: see Options, "
-                       "Date Format."), QStringLiteral("DateFormat")},
-        {QStringLiteral("Start the program with /BROWSE to let others look up books without changing "
-                       "them."), QString()},
-        {QStringLiteral("The drop-down lists of authors, publishers and the like grow as you add books; "
-                       "keep them tidy with Options, List Maintenance."), QStringLiteral("Maintain")},
+        {QStringLiteral(QT_TRANSLATE_NOOP("Tips", "Double-click a book in the Book Viewer to open it in the record editor.")), QStringLiteral("DoEdit")},
+        {QStringLiteral(QT_TRANSLATE_NOOP("Tips", "Press Ctrl+A to add a book and Ctrl+E to edit the one you are on.")), QStringLiteral("DoAdd")},
+        {QStringLiteral(QT_TRANSLATE_NOOP("Tips", "Search (Ctrl+S) finds books by up to 75 criteria.  Criteria on one level must all "
+                       "match; a book that matches any level is found.")), QStringLiteral("DoSearch")},
+        {QStringLiteral(QT_TRANSLATE_NOOP("Tips", "While \"SEARCH ON\" shows, the viewer, reports and exports see only the books "
+                       "found.  End Search (Ctrl+I) shows them all again.")), QStringLiteral("DoEndSearch")},
+        {QStringLiteral(QT_TRANSLATE_NOOP("Tips", "Locate (Ctrl+L) jumps to a book by the value of one field; Locate Next (Ctrl+N) "
+                       "finds the next one.")), QStringLiteral("DoFind")},
+        {QStringLiteral(QT_TRANSLATE_NOOP("Tips", "Sort Order (Ctrl+Q) orders the viewer and your reports by up to four fields.")), QStringLiteral("DoSortOrder")},
+        {QStringLiteral(QT_TRANSLATE_NOOP("Tips", "The viewer's columns, their titles, widths and order are yours to choose under "
+                       "Navigate, Viewer (Ctrl+V).")), QStringLiteral("DoViewer")},
+        {QStringLiteral(QT_TRANSLATE_NOOP("Tips", "Screen Size under Options makes every window larger for high screen "
+                       "resolutions.")), QStringLiteral("ScreenSize")},
+        {QStringLiteral(QT_TRANSLATE_NOOP("Tips", "Options, Screen Access switches between speed buttons, lettered buttons and no "
+                       "buttons at all.")), QStringLiteral("ScreenAccess")},
+        {QStringLiteral(QT_TRANSLATE_NOOP("Tips", "Back up your books regularly with File, Back Up Data (Ctrl+B).")), QStringLiteral("DoBackup")},
+        {QStringLiteral(QT_TRANSLATE_NOOP("Tips", "Dates can be shown in twelve formats, with or without leading zeros: see Options, "
+                       "Date Format.")), QStringLiteral("DateFormat")},
+        {QStringLiteral(QT_TRANSLATE_NOOP("Tips", "Start the program with /BROWSE to let others look up books without changing "
+                       "them.")), QString()},
+        {QStringLiteral(QT_TRANSLATE_NOOP("Tips", "The drop-down lists of authors, publishers and the like grow as you add books; "
+                       "keep them tidy with Options, List Maintenance.")), QStringLiteral("Maintain")},
     };
     return tips;
 }

@@ -67,7 +67,7 @@ WindowDimensions recordWindowDimensions(QWidget* window)
     for (QWidget* w : all) {
         if (!recorded(w)) continue;
         if (int(d.components.size()) == kMaxRecordedComponents) {
-            showError(window, QStringLiteral("Too many compenents to save dimensions."));
+            showError(window, QCoreApplication::translate("WindowFit", "Too many compenents to save dimensions."));
             break;
         }
         bool bevel = qobject_cast<TBevel*>(w) != nullptr;
