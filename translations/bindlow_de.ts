@@ -143,6 +143,105 @@
         <source>The database that is open cannot be imported into itself.</source>
         <translation>Die geöffnete Datenbank kann nicht in sich selbst importiert werden.</translation>
     </message>
+    <message>
+        <source>Comma Separated Values (*.csv *.tsv *.txt)</source>
+        <translation>Kommagetrennte Werte (*.csv *.tsv *.txt)</translation>
+    </message>
+    <message>
+        <source>The selected file is not a text file.</source>
+        <translation>Die gewählte Datei ist keine Textdatei.</translation>
+    </message>
+    <message>
+        <source>The selected file holds no books.</source>
+        <translation>Die gewählte Datei enthält keine Bücher.</translation>
+    </message>
+</context>
+<context>
+    <name>TImportPreview</name>
+    <message>
+        <source>Line</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Feld</translation>
+    </message>
+    <message>
+        <source>What happens</source>
+        <translation>Was geschieht</translation>
+    </message>
+    <message>
+        <source>The file holds 1 book.</source>
+        <translation>Die Datei enthält 1 Buch.</translation>
+    </message>
+    <message>
+        <source>The file holds %1 books.</source>
+        <translation>Die Datei enthält %1 Bücher.</translation>
+    </message>
+    <message>
+        <source>  Every value will be stored as it is.</source>
+        <translation>  Jeder Wert wird so gespeichert, wie er ist.</translation>
+    </message>
+    <message>
+        <source>  1 value will not be stored as it is: see the list below.</source>
+        <translation>  1 Wert wird nicht so gespeichert, wie er ist: siehe die Liste unten.</translation>
+    </message>
+    <message>
+        <source>  %1 values will not be stored as they are: see the list below.</source>
+        <translation>  %1 Werte werden nicht so gespeichert, wie sie sind: siehe die Liste unten.</translation>
+    </message>
+    <message>
+        <source>  1 book is already in the database or twice in the file.</source>
+        <translation>  1 Buch ist schon in der Datenbank oder zweimal in der Datei.</translation>
+    </message>
+    <message>
+        <source>  %1 books are already in the database or twice in the file.</source>
+        <translation>  %1 Bücher sind schon in der Datenbank oder zweimal in der Datei.</translation>
+    </message>
+    <message>
+        <source>  The reading stops at line %1: a value there opens with a double quote that is never closed.</source>
+        <translation>  Das Lesen endet in Zeile %1: Ein Wert beginnt dort mit einem Anführungszeichen, das nie geschlossen wird.</translation>
+    </message>
+    <message>
+        <source>Import Preview</source>
+        <translation>Importvorschau</translation>
+    </message>
+    <message>
+        <source>The first %1 books as they will be stored:</source>
+        <translation>Die ersten %1 Bücher, wie sie gespeichert werden:</translation>
+    </message>
+    <message>
+        <source>Already in</source>
+        <translation>Schon in</translation>
+    </message>
+    <message>
+        <source>database</source>
+        <translation>Datenbank</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Values that will not be stored as they are, and books found twice:</source>
+        <translation>Werte, die nicht so gespeichert werden, wie sie sind, und doppelte Bücher:</translation>
+    </message>
+    <message>
+        <source>Skip books already in the database</source>
+        <translation>Bücher überspringen, die schon in der Datenbank sind</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importieren</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
 </context>
 <context>
     <name>TMain</name>
@@ -626,6 +725,30 @@
         <source>Error in implementing sort order.  New sort order not implemented.</source>
         <translation>Fehler beim Anlegen der Sortierfolge.  Die neue Sortierfolge wurde nicht übernommen.</translation>
     </message>
+    <message>
+        <source>&amp;Undo Last Import</source>
+        <translation>Letzten Import &amp;zurücknehmen</translation>
+    </message>
+    <message>
+        <source>Undo Last Import</source>
+        <translation>Letzten Import zurücknehmen</translation>
+    </message>
+    <message>
+        <source>There is no import to undo.</source>
+        <translation>Es gibt keinen Import, der zurückgenommen werden kann.</translation>
+    </message>
+    <message>
+        <source>The last import can no longer be undone: its books were renumbered when the database was packed or restored.</source>
+        <translation>Der letzte Import kann nicht mehr zurückgenommen werden: Seine Bücher wurden beim Packen oder Wiederherstellen der Datenbank neu nummeriert.</translation>
+    </message>
+    <message>
+        <source>The books of the last import are deleted already.</source>
+        <translation>Die Bücher des letzten Imports sind schon gelöscht.</translation>
+    </message>
+    <message>
+        <source>%1 books of the import of %2 on %3 will be deleted, %4 of them changed since.  Delete them?</source>
+        <translation>%1 Bücher des Imports von %2 am %3 werden gelöscht, %4 davon seither geändert.  Löschen?</translation>
+    </message>
 </context>
 <context>
     <name>TMyBackup</name>
@@ -823,6 +946,14 @@
         <source>Export Complete.</source>
         <translation>Export abgeschlossen.</translation>
     </message>
+    <message>
+        <source>Comma Separated Values (UTF-8)</source>
+        <translation>Kommagetrennte Werte (UTF-8)</translation>
+    </message>
+    <message>
+        <source>Comma Separated Values (*.csv)</source>
+        <translation>Kommagetrennte Werte (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>TMyImport</name>
@@ -881,6 +1012,22 @@
     <message>
         <source>Ok</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Comma Separated Values Import</source>
+        <translation>Import kommagetrennter Werte</translation>
+    </message>
+    <message>
+        <source>Each book field takes the column beside it.  Double click a column, or press F2, to choose another.  Select "Yes" to include it.</source>
+        <translation>Jedes Buchfeld erhält die Spalte daneben.  Doppelklicken Sie auf eine Spalte oder drücken Sie F2, um eine andere zu wählen.  Wählen Sie "Yes", um sie zu übernehmen.</translation>
+    </message>
+    <message>
+        <source>Sepa&amp;rator</source>
+        <translation>&amp;Trennzeichen</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>&amp;Vorschau</translation>
     </message>
 </context>
 <context>

@@ -24,7 +24,11 @@ struct ProblemRow {
 // The problems of the whole source: a model, since a large file may have many.
 class ProblemModel : public QAbstractTableModel {
 public:
-    ProblemModel(std::vector<ProblemRow> rows, QObject* parent) : QAbstractTableModel(parent), rows_(std::move(rows)) {}
+    // title: the Title field's display name, which heads the column of titles
+    ProblemModel(std::vector<ProblemRow> rows, const QString& title, QObject* parent)
+        : QAbstractTableModel(parent), rows_(std::move(rows)), title_(title)
+    {
+    }
     int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : int(rows_.size()); }
     int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : 4; }
     QVariant data(const QModelIndex& index, int role) const override
@@ -41,15 +45,17 @@ public:
     QVariant headerData(int section, Qt::Orientation o, int role) const override
     {
         if (o != Qt::Horizontal || role != Qt::DisplayRole) return {};
-        static const char* const captions[] = {QT_TRANSLATE_NOOP("TImportPreview", "Line"),
-                                               QT_TRANSLATE_NOOP("TImportPreview", "Title"),
-                                               QT_TRANSLATE_NOOP("TImportPreview", "Field"),
-                                               QT_TRANSLATE_NOOP("TImportPreview", "What happens")};
-        return TImportPreview::tr(captions[std::clamp(section, 0, 3)]);
+        switch (section) {
+        case 0: return TImportPreview::tr("Line");
+        case 1: return title_;
+        case 2: return TImportPreview::tr("Field");
+        default: return TImportPreview::tr("What happens");
+        }
     }
 
 private:
     std::vector<ProblemRow> rows_;
+    QString title_;
 };
 
 std::vector<ProblemRow> problemRows(const transfer::ImportPreview& preview,
@@ -137,7 +143,7 @@ TImportPreview::TImportPreview(const transfer::ImportPreview& preview, const tra
     layout->addWidget(problemsCaption);
     ProblemGrid = new QTableView(this);
     ProblemGrid->setObjectName(QStringLiteral("ProblemGrid"));
-    ProblemGrid->setModel(new ProblemModel(problemRows(preview, names), ProblemGrid));
+    ProblemGrid->setModel(new ProblemModel(problemRows(preview, names), names[0], ProblemGrid));
     ProblemGrid->verticalHeader()->hide();
     ProblemGrid->setWordWrap(false);
     ProblemGrid->verticalHeader()->setDefaultSectionSize(ProblemGrid->fontMetrics().height() + 6);

@@ -48,6 +48,7 @@ struct Formats {
 // Runs the import window on a file as a user would: the comma-separated kind, the file, the
 // window as it opens (look), the preview (answer), then "&Start Import".
 struct WindowRun {
+    explicit WindowRun(TargetHost& h) : host(h) {}
     TargetHost& host;
     testing_support::ScriptedDialogs dialogs;
     testing_support::ScriptedMessages messages;
@@ -111,7 +112,7 @@ TEST(CsvImport, AGoodreadsExportOfFiveThousandBooksGoesInWithNoPairingByHand)
     const QString file = host.write("goodreads_library_export.csv", text.toUtf8());
     host.lists[edit::AuthorList] = QStringList {"Last1, First1"};  // already in the list: not twice
     host.settings.importSkipFirst = false;  // the headings say it
-    WindowRun run {host};
+    WindowRun run(host);
     run.look = [](TMyImport& w) {
         EXPECT_EQ(w.SeparatorBox->currentText(), QStringLiteral("Comma"));
         EXPECT_EQ(w.ImportGrid->item(1, 1)->text(), QStringLiteral("Author l-f"));
@@ -182,7 +183,7 @@ TEST(CsvImport, TheOtherKnownLayoutsArePairedByTheirHeadings)
                          "Sam Lender", "", "A blurb", "Mystery"});
         text += csvLine({"2", "Poe, Al", "Second book", "", "", "", "0", "1", "Default", "0", "", "", "", "", "0", "",
                          "", "", "", "0", "", "", "Only a blurb", ""});
-        WindowRun run {host};
+        WindowRun run(host);
         run(host.write("export.csv", text.toUtf8()));
         ASSERT_EQ(host.table.recordCount(), 2u);
         EXPECT_EQ(field(host, 0, "AUTHOR"), QStringLiteral("Doe, Jane|Roe, Rick"));
@@ -221,7 +222,7 @@ TEST(CsvImport, TheOtherKnownLayoutsArePairedByTheirHeadings)
                         u'\t');
         QByteArray bytes("\xFF\xFE", 2);
         for (const QChar c : text) bytes.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
-        WindowRun run {host};
+        WindowRun run(host);
         run.look = [](TMyImport& w) { EXPECT_EQ(w.SeparatorBox->currentText(), QStringLiteral("Tab")); };
         run(host.write("librarything.tsv", bytes));
         ASSERT_EQ(host.table.recordCount(), 1u);
@@ -249,7 +250,7 @@ TEST(CsvImport, TheOtherKnownLayoutsArePairedByTheirHeadings)
         text += csvLine({"Wells, H. G.", "H. G. Wells", "<p>Martians</p>", "3", "9780141441030",
                          "1898-01-01T00:00:00+00:00", "Heinemann", "4", "", "Science Fiction, Classics",
                          "The War of the Worlds", "5f8e"});
-        WindowRun run {host};
+        WindowRun run(host);
         run(host.write("calibre.csv", QByteArray("\xEF\xBB\xBF") + text.toUtf8()));
         ASSERT_EQ(host.table.recordCount(), 1u);
         EXPECT_EQ(field(host, 0, "AUTHOR"), QStringLiteral("Wells, H. G."));
@@ -269,7 +270,7 @@ TEST(CsvImport, TheOtherKnownLayoutsArePairedByTheirHeadings)
                                 "Content Warnings", "Content Warning Description", "Tags", "Owned?"});
         text += csvLine({"A Quiet Book", "Kim Lee", "", "9781234567897", "paperback", "read", "2024/01/05", "2024/02/01",
                          "", "1", "calm", "slow", "4.5", "Lovely.", "", "", "comfort, tea", "Yes"});
-        WindowRun run {host};
+        WindowRun run(host);
         run(host.write("storygraph.csv", text.toUtf8()));
         ASSERT_EQ(host.table.recordCount(), 1u);
         EXPECT_EQ(field(host, 0, "TITLE"), QStringLiteral("A Quiet Book"));
@@ -293,7 +294,7 @@ TEST(CsvImport, ASemicolonFileWithCommaDecimalsUnderGermanSeparators)
     QString text = csvLine({"Titel", "Title", "Price", "Value", "Pages", "Purchase Date"}, u';');
     text += csvLine({"x", "Faust", "12,50 €", "1.234,50", "1.024", "15.03.2024"}, u';');
     text += csvLine({"x", "Werther", "9.99", "1.234", "88", "2024-03-16"}, u';');
-    WindowRun run {host};
+    WindowRun run(host);
     run.answer = [](TImportPreview& p) {
         EXPECT_EQ(p.BooksGrid->item(0, 3)->text(), QStringLiteral("12,50"));  // the Cost as the user reads money
         EXPECT_EQ(p.ProblemGrid->model()->rowCount(), 1);
@@ -323,7 +324,7 @@ TEST(CsvImport, ThePreviewListsEveryProblemAndCancelPostsNothing)
     text += csvLine({QStringLiteral("Mtskheta ქართული"), "many", "2"});  // line 3: "?" and left empty
     text += csvLine({"Fine", "10", "3", "surplus"});                       // line 4: a value beyond the columns
     const QString file = host.write("problems.csv", text.toUtf8());
-    WindowRun run {host};
+    WindowRun run(host);
     QStringList rows;
     run.answer = [&](TImportPreview& p) {
         EXPECT_EQ(p.SummaryLabel->text(),
@@ -373,7 +374,7 @@ TEST(CsvImport, BooksAlreadyInTheDatabaseAreMarkedAndSkippedOnRequest)
         text += csvLine({"Persuasion", "Austen, Jane", ""});             // twice in the file
         text += csvLine({"Gone", "", "1111111111"});                     // only a deleted book had it
         text += csvLine({"Gone again", "", "1111111111"});               // twice in the file by its ISBN
-        WindowRun run {host};
+        WindowRun run(host);
         run.answer = [&](TImportPreview& p) {
             EXPECT_EQ(p.SummaryLabel->text(), QStringLiteral("The file holds 6 books.  Every value will be stored as it "
                                                              "is.  4 books are already in the database or twice in the "
@@ -395,7 +396,9 @@ TEST(CsvImport, BooksAlreadyInTheDatabaseAreMarkedAndSkippedOnRequest)
         run(host.write("again.csv", text.toUtf8()));
         EXPECT_EQ(host.table.recordCount(), skip ? 3u : 7u);
         EXPECT_EQ(field(host, 1, "TITLE"), QStringLiteral("Persuasion"));
-        if (skip) EXPECT_EQ(field(host, 2, "TITLE"), QStringLiteral("Gone"));
+        if (skip) {
+            EXPECT_EQ(field(host, 2, "TITLE"), QStringLiteral("Gone"));
+        }
         EXPECT_EQ(run.messages.shown[0].text,
                   skip ? QStringLiteral("Import Complete.  4 books already in the database or earlier in the file were "
                                         "left out.")
@@ -410,7 +413,7 @@ TEST(CsvImport, APairingMadeByHandIsRememberedForTheSameHeadingLine)
     QString text = csvLine({"Name", "Writer", "Shelf mark"});
     text += csvLine({"Kim", "Kipling, Rudyard", "K-12"});
     const QString file = host.write("mine.csv", text.toUtf8());
-    WindowRun first {host};
+    WindowRun first(host);
     first.look = [](TMyImport& w) {
         EXPECT_EQ(w.pairing(), (transfer::Pairing {0, 0, 0}));
         EXPECT_EQ(w.ImportGrid->item(0, 1)->text(), QStringLiteral("<EMPTY>"));
@@ -429,7 +432,7 @@ TEST(CsvImport, APairingMadeByHandIsRememberedForTheSameHeadingLine)
     ASSERT_EQ(host.table.recordCount(), 1u);
     EXPECT_EQ(field(host, 0, "CATALOGNUM"), QStringLiteral("K-12"));
 
-    WindowRun second {host};
+    WindowRun second(host);
     second.look = [](TMyImport& w) {
         EXPECT_EQ(w.pairing(), (transfer::Pairing {1, 2, 14}));
         EXPECT_TRUE(w.SkipFirst->isChecked());
