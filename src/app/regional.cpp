@@ -216,4 +216,14 @@ std::optional<double> Regional::readMoney(const QString& text) const
     return v;
 }
 
+void applyProgramFormats(int dateFormat, bool leadingZeros, int currencyFormat, int numericFormat)
+{
+    Regional& reg = regional();
+    reg.system = systemRegionalValues();
+    if (dateFormat >= 1 && dateFormat <= kDateFormats) reg.setDateFormat(dateFormat, leadingZeros);
+    else reg.setSystemDateFormat();
+    reg.currencyFormat = currencyFormat;
+    reg.numericFormat = numericFormat;
+}
+
 }  // namespace app

@@ -66,4 +66,7 @@ private:
 // The program's regional settings.
 Regional& regional();
 
+// The formats the user chose (KAVBOOK.INI) and the operating system's values, into regional().
+void applyProgramFormats(int dateFormat, bool leadingZeros, int currencyFormat, int numericFormat);
+
 }  // namespace app

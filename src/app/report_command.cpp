@@ -49,14 +49,7 @@ namespace {
 
 void applyFormats(const store::ProgramSettings& settings)
 {
-    Regional& reg = regional();
-    reg.system = systemRegionalValues();
-    if (settings.dateFormat >= 1 && settings.dateFormat <= kDateFormats)
-        reg.setDateFormat(settings.dateFormat, settings.dateLeadingZeros);
-    else
-        reg.setSystemDateFormat();
-    reg.currencyFormat = settings.currencyFormat;
-    reg.numericFormat = settings.numericFormat;
+    applyProgramFormats(settings.dateFormat, settings.dateLeadingZeros, settings.currencyFormat, settings.numericFormat);
 }
 
 // The named report: from the report file, or from the built-in reports while the program has

@@ -6,6 +6,7 @@
 #include <iostream>
 #include <string>
 
+#include "cli/dbf_transfer.h"
 #include "cli/utf8_text.h"
 #include "dbase/check.h"
 #include "dbase/error.h"
@@ -28,6 +29,9 @@ const char* kUsage =
     "       bindlow-dbf pack FILE.DBF\n"
     "       bindlow-dbf recover FILE.DBF\n"
     "       bindlow-dbf export FILE.DBF OUT.TXT [--tag NAME] [--no-header]\n"
+    "       bindlow-dbf export FILE.DBF OUT.csv --csv [--tag NAME]\n"
+    "       bindlow-dbf import SOURCE FILE.DBF [--csv | --ascii | --dbase] [--skip-first] [--dry-run]\n"
+    "                          [--date-format FORMAT]\n"
     "\n"
     "  info     header, fields, record counts and index tags\n"
     "  dump     one line per live record, tab-separated, in UTF-8 (in the tag's order with --tag)\n"
@@ -38,7 +42,14 @@ const char* kUsage =
     "  recover  adds the whole records that lie past the header's count, rebuilds the index\n"
     "  export   writes every live record as ASCII delimited text (quoted values, commas, CR LF,\n"
     "           Windows-1252), all fields in table order under a line of field names; numbers\n"
-    "           plain, dates m/d/yyyy\n"
+    "           plain, dates m/d/yyyy; with --csv, comma-separated values in UTF-8 as the\n"
+    "           program's export writes them (the fields, order and headings of the database's\n"
+    "           export settings)\n"
+    "  import   appends the books of a text file, a comma-separated file or a dBASE table, paired\n"
+    "           as the program's import window pairs them (comma-separated files by their headings,\n"
+    "           the others by position), dates and decimal marks read as the program's settings and\n"
+    "           the system's locale give (--date-format: one of the program's twelve, as dd.mm.yyyy);\n"
+    "           prints what was not stored as it came; --dry-run reads it all and posts nothing\n"
     "\n"
     "Errors go to standard error with exit status 1, and the file stays as it was.\n"
     "A wrong call prints this text to standard error with exit status 2.\n";
@@ -231,6 +242,9 @@ int main(int argc, char** argv)
         return 2;
     }
     std::string cmd = argv[1];
+    if (cmd == "import") return cli::importCommand(argc - 1, argv + 1);
+    for (int i = 3; i < argc; ++i)
+        if (cmd == "export" && std::strcmp(argv[i], "--csv") == 0) return cli::exportCsvCommand(argc - 1, argv + 1);
     Target t = split(argv[2]);
     try {
         if (cmd == "info" && argc == 3) return info(t);
