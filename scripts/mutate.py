@@ -560,9 +560,10 @@ class Timeout(Exception):
     pass
 
 
-def run(cmd, timeout=None, **kw):
+def run(cmd, timeout=None, log=None, **kw):
     # its own process group, so that a run that hangs is ended with every child it started
-    p = subprocess.Popen(cmd, cwd=BUILD, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+    out = open(log, "w") if log else subprocess.DEVNULL
+    p = subprocess.Popen(cmd, cwd=BUILD, stdout=out, stderr=subprocess.STDOUT,
                          start_new_session=True, **kw)
     try:
         return p.wait(timeout=timeout)
@@ -671,7 +672,9 @@ def try_one(name, path, binaries, old, new, only, timeout):
         with open(full, "w", encoding="utf-8") as f:
             f.write(original.replace(old, new))
         try:
-            if run(["cmake", "--build", ".", "--target", *binaries, "--", "-j2"], timeout=timeout) != 0:
+            # what the compiler said stays in build/mutate-build.log
+            if run(["cmake", "--build", ".", "--target", *binaries, "--", "-j2"], timeout=timeout,
+                   log=os.path.join(BUILD, "mutate-build.log")) != 0:
                 return "caught (does not build)"
             env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
             for binary in binaries:
