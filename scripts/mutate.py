@@ -624,9 +624,11 @@ def read_file(path):
             elif line in ("--- old", "--- new") and entry is not None:
                 block = line[4:]
                 entry[block] = []
+            elif line.startswith("# ") or line == "#":
+                block = None  # a comment ends a text: no line of code starts so
             elif block is not None:
                 entry[block].append(line)
-            elif not line.strip() or line.startswith("#"):
+            elif not line.strip():
                 continue
             elif entry is not None and line.split()[0] in ("file", "tests", "filter"):
                 key, _, value = line.partition(" ")
@@ -672,9 +674,11 @@ def try_one(name, path, binaries, old, new, only, timeout):
         with open(full, "w", encoding="utf-8") as f:
             f.write(original.replace(old, new))
         try:
-            # what the compiler said stays in build/mutate-build.log
-            if run(["cmake", "--build", ".", "--target", *binaries, "--", "-j2"], timeout=timeout,
-                   log=os.path.join(BUILD, "mutate-build.log")) != 0:
+            # what the compiler said stays in build/mutate-build.log; a build that fails is tried
+            # once more, as one can fail for reasons of its own (the tree being committed to meanwhile)
+            build = ["cmake", "--build", ".", "--target", *binaries, "--", "-j2"]
+            log = os.path.join(BUILD, "mutate-build.log")
+            if run(build, timeout=timeout, log=log) != 0 and run(build, timeout=timeout, log=log) != 0:
                 return "caught (does not build)"
             env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
             for binary in binaries:
