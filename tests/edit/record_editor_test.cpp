@@ -189,6 +189,14 @@ TEST(RecordEditor, MoneyBoxesAreRewrittenAndCheckedBeforeAnythingIsWritten)
     ed.env.messages.expect();
     EXPECT_FALSE(ed.e.DoUpdate());
     EXPECT_EQ(ed.env.messages.shown.back().text, "Invalid purchase date specified.  Please correct.");
+    ed.e.BlankClick();
+    ed.type("CheckDate", "02/30/1997");
+    ed.env.messages.expect();
+    EXPECT_FALSE(ed.e.DoUpdate());
+    EXPECT_EQ(ed.env.messages.shown.back().text, "Invalid check out date specified.  Please correct.");
+    EXPECT_EQ(ed.e.notebook()->currentIndex(), 3);
+    EXPECT_EQ(ed.main->MyTable.table().physicalCount(), 0u);
+    ed.e.BlankDateClick();
 
     // an empty Cost stores 0, an empty YearPub no value, an empty date box no date
     ed.e.BlankClick();
