@@ -350,23 +350,21 @@ TEST(Table, ImpossibleDatesAreRefusedAndTheFieldKeepsItsValue)
     t.open(dir.path(), "BOOKS");
     t.append();
     t.setDate(4, Date {2005, 3, 7});
-    for (const Date& d : {Date {1997, 13, 1}, Date {1997, 0, 10}, Date {1997, 4, 31}, Date {1900, 2, 29}, Date {1997, 1, 0}}) {
+    // what the refusal says; empty when the value was taken
+    const auto refusal = [](auto set) -> std::string {
         try {
-            t.setDate(4, d);
-            ADD_FAILURE() << d.year << "-" << d.month << "-" << d.day << " was taken";
+            set();
+            return {};
         } catch (const DatabaseError& e) {
-            EXPECT_NE(std::string(e.what()).find("field PURCHDATE: not a valid date"), std::string::npos) << e.what();
+            return e.what();
         }
-    }
-    for (const char* text : {"19971301", "19970010", "19970431", "19000229", "19970100"}) {
-        try {
-            t.setText(4, text);
-            ADD_FAILURE() << text << " was taken";
-        } catch (const DatabaseError& e) {
-            EXPECT_NE(std::string(e.what()).find(std::string("field PURCHDATE: \"") + text + "\" is not a date (YYYYMMDD)"),
-                      std::string::npos) << e.what();
-        }
-    }
+    };
+    for (const Date& d : {Date {1997, 13, 1}, Date {1997, 0, 10}, Date {1997, 4, 31}, Date {1900, 2, 29}, Date {1997, 1, 0}})
+        EXPECT_NE(refusal([&] { t.setDate(4, d); }).find("field PURCHDATE: not a valid date"), std::string::npos)
+            << d.year << "-" << d.month << "-" << d.day;
+    for (const char* text : {"19971301", "19970010", "19970431", "19000229", "19970100"})
+        EXPECT_NE(refusal([&] { t.setText(4, text); }).find(std::string("field PURCHDATE: \"") + text + "\" is not a date"),
+                  std::string::npos) << text;
     EXPECT_EQ(t.getText(4), "20050307");
     t.post();
     t.edit();
