@@ -152,6 +152,14 @@ TEST(RecordEditor, MovingFromAnUnsavedRecordAlwaysAsks)
     ed.env.messages.expect(ui::Yes);
     ed.e.DoPreviousRecord();
     EXPECT_EQ(ed.main->MyTable.table().record(2).text(0), "B changed");
+    // an update that is refused keeps the editor on its record with what was typed
+    ed.type("Pages", "x");
+    ed.env.messages.expect(ui::Yes);
+    ed.env.messages.expect();
+    ed.e.DoNextRecord();
+    EXPECT_EQ(ed.env.messages.shown.back().text, "Invalid number of pages specified.  Please correct.");
+    EXPECT_EQ(ed.e.text("Title"), "A");
+    EXPECT_EQ(ed.e.text("Pages"), "x");
 }
 
 TEST(RecordEditor, MoneyBoxesAreRewrittenAndCheckedBeforeAnythingIsWritten)
