@@ -591,12 +591,8 @@ def library_of(path):
                 current = None
             elif current and rel in line.split():
                 return current
-    if path.endswith(".h"):
-        # a header: the library of the source file beside it, or the engine's at worst
-        for ext in (".cpp",):
-            other = path[:-2] + ext
-            if os.path.exists(os.path.join(ROOT, other)):
-                return library_of(other)
+    if path.endswith(".h") and os.path.exists(os.path.join(ROOT, path[:-2] + ".cpp")):
+        return library_of(path[:-2] + ".cpp")  # a header: the library of the source beside it
     raise SystemExit(f"{path}: no library builds this file")
 
 
