@@ -6,14 +6,24 @@
 # when the binary fails.
 #
 #   scripts/mutate.py [--list] [NAME...]     all mutations, or only those named
+#   scripts/mutate.py --file FILE [--list] [--check] [NAME...]
+#                                              the mutations written in FILE (its head says how)
+#
+# A run that takes longer than --timeout seconds (900 by default) counts as caught, as a test that
+# waits for ever is a test that fails; its processes are ended and the run goes on. The file under
+# change is put back whatever ends the run: on an exception or a signal at once, and after a kill
+# that left no chance by the next run (the original waits in build/mutate-pending/).
 #
 # Needs a configured build/ with BINDLOW_TESTS=ON (scripts/build.sh -DBINDLOW_TESTS=ON). Builds
 # with -j2. The sharing and crash tests of dbase_tests take long and test other things; they are
 # left out of the runs (see SKIP).
 import argparse
 import os
+import re
+import signal
 import subprocess
 import sys
+import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 BUILD = os.path.join(ROOT, "build")
@@ -769,53 +779,207 @@ MUTATIONS = [
 ]
 
 
-def run(cmd, **kw):
-    return subprocess.run(cmd, cwd=BUILD, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, **kw).returncode
+PENDING = os.path.join(BUILD, "mutate-pending")
+
+# the test binaries that link each library (tests/CMakeLists.txt); a file's library is read from
+# src/CMakeLists.txt, src/dbase/ and the command-line tool being the engine's
+BINARIES = {
+    "bindlow_dbase": ["dbase_tests", "store_tests", "print_tests", "gui_tests"],
+    "bindlow_core": ["store_tests", "print_tests", "gui_tests"],
+    "bindlow_print": ["print_tests", "gui_tests"],
+    "bindlow_gui": ["gui_tests"],
+}
+
+
+class Timeout(Exception):
+    pass
+
+
+def run(cmd, timeout=None, log=None, **kw):
+    # its own process group, so that a run that hangs is ended with every child it started
+    out = open(log, "w") if log else subprocess.DEVNULL
+    p = subprocess.Popen(cmd, cwd=BUILD, stdout=out, stderr=subprocess.STDOUT,
+                         start_new_session=True, **kw)
+    try:
+        return p.wait(timeout=timeout)
+    except subprocess.TimeoutExpired:
+        os.killpg(p.pid, signal.SIGKILL)
+        p.wait()
+        raise Timeout()
+    except BaseException:
+        os.killpg(p.pid, signal.SIGKILL)
+        p.wait()
+        raise
+
+
+def library_of(path):
+    if path.startswith("src/dbase/") or path.startswith("src/cli/"):
+        return "bindlow_dbase"
+    rel = path[len("src/"):]
+    current = None
+    with open(os.path.join(ROOT, "src", "CMakeLists.txt"), encoding="utf-8") as f:
+        for line in f:
+            m = re.match(r"\s*add_library\((\w+)", line)
+            if m:
+                current = m.group(1)
+            elif line.strip() == ")":
+                current = None
+            elif current and rel in line.split():
+                return current
+    if path.endswith(".h") and os.path.exists(os.path.join(ROOT, path[:-2] + ".cpp")):
+        return library_of(path[:-2] + ".cpp")  # a header: the library of the source beside it
+    raise SystemExit(f"{path}: no library builds this file")
+
+
+def read_file(path):
+    """The mutations of a sample file, as (name, file, binaries, old, new, filter) tuples."""
+    entries = []
+    entry = None
+    block = None
+
+    def close():
+        if entry is None:
+            return
+        for key in ("file", "old", "new"):
+            if key not in entry:
+                raise SystemExit(f"{path}: mutation {entry['name']} has no {key}")
+        binaries = entry.get("tests") or BINARIES[library_of(entry["file"])]
+        entries.append((entry["name"], entry["file"], binaries, "\n".join(entry["old"]).strip("\n"),
+                        "\n".join(entry["new"]).strip("\n"), entry.get("filter")))
+
+    with open(path, encoding="utf-8") as f:
+        for number, line in enumerate(f.read().split("\n"), 1):
+            if line.startswith("== "):
+                close()
+                entry, block = {"name": line[3:].strip()}, None
+            elif line in ("--- old", "--- new") and entry is not None:
+                block = line[4:]
+                entry[block] = []
+            elif line.startswith("# ") or line == "#":
+                block = None  # a comment ends a text: no line of code starts so
+            elif block is not None:
+                entry[block].append(line)
+            elif not line.strip():
+                continue
+            elif entry is not None and line.split()[0] in ("file", "tests", "filter"):
+                key, _, value = line.partition(" ")
+                entry[key] = value.split() if key == "tests" else value.strip()
+            else:
+                raise SystemExit(f"{path}:{number}: cannot read {line!r}")
+    close()
+    names = [e[0] for e in entries]
+    doubled = {n for n in names if names.count(n) > 1}
+    if doubled:
+        raise SystemExit(f"{path}: names used twice: {', '.join(sorted(doubled))}")
+    return entries
+
+
+def restore_pending():
+    """Puts back a file left changed by a run that was killed."""
+    if not os.path.isdir(PENDING):
+        return
+    for entry in os.listdir(PENDING):
+        with open(os.path.join(PENDING, entry), encoding="utf-8") as f:
+            path, _, original = f.read().partition("\n")
+        with open(os.path.join(ROOT, path), "w", encoding="utf-8") as f:
+            f.write(original)
+        os.remove(os.path.join(PENDING, entry))
+        print(f"{path}: put back as it was before a run that was stopped", flush=True)
+
+
+def on_signal(number, frame):
+    raise KeyboardInterrupt(f"signal {number}")
+
+
+def try_one(name, path, binaries, old, new, only, timeout):
+    full = os.path.join(ROOT, path)
+    with open(full, encoding="utf-8") as f:
+        original = f.read()
+    if original.count(old) != 1:
+        return f"skipped (the text to replace occurs {original.count(old)} times in {path})"
+    os.makedirs(PENDING, exist_ok=True)
+    pending = os.path.join(PENDING, name)
+    with open(pending, "w", encoding="utf-8") as f:
+        f.write(path + "\n" + original)
+    try:
+        with open(full, "w", encoding="utf-8") as f:
+            f.write(original.replace(old, new))
+        try:
+            # what the compiler said stays in build/mutate-build.log; a build that fails is tried
+            # once more, as one can fail for reasons of its own (the tree being committed to meanwhile)
+            build = ["cmake", "--build", ".", "--target", *binaries, "--", "-j2"]
+            log = os.path.join(BUILD, "mutate-build.log")
+            if run(build, timeout=timeout, log=log) != 0 and run(build, timeout=timeout, log=log) != 0:
+                return "caught (does not build)"
+            env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+            for binary in binaries:
+                cmd = [os.path.join(BUILD, "tests", binary)]
+                if only:
+                    cmd.append("--gtest_filter=" + only)
+                elif binary in SKIP:
+                    cmd.append("--gtest_filter=" + SKIP[binary])
+                if run(cmd, env=env, timeout=timeout) != 0:
+                    return f"caught ({binary})"
+            return "survived"
+        except Timeout:
+            return "caught (timed out)"
+    finally:
+        with open(full, "w", encoding="utf-8") as f:
+            f.write(original)
+        os.remove(pending)
 
 
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("--list", action="store_true")
+    ap.add_argument("--check", action="store_true", help="only check that every text to replace occurs once")
+    ap.add_argument("--file", help="take the mutations from this file instead of the list above")
+    ap.add_argument("--timeout", type=float, default=900, help="seconds for one build or one test binary")
     ap.add_argument("names", nargs="*")
     args = ap.parse_args()
-    chosen = [m for m in MUTATIONS if not args.names or m[0] in args.names]
-    if args.list:
-        for m in chosen:
-            print(m[0], m[1], m[2])
-        return 0
+    if args.file:
+        mutations = read_file(args.file)
+    else:
+        mutations = [(m[0], m[1], [m[2]], m[3], m[4], m[5] if len(m) > 5 else None) for m in MUTATIONS]
+    unknown = set(args.names) - {m[0] for m in mutations}
+    if unknown:
+        raise SystemExit(f"no such mutation: {', '.join(sorted(unknown))}")
+    chosen = [m for m in mutations if not args.names or m[0] in args.names]
+    if args.list or args.check:
+        bad = 0
+        for name, path, binaries, old, new, only in chosen:
+            with open(os.path.join(ROOT, path), encoding="utf-8") as f:
+                n = f.read().count(old)
+            if args.list:
+                print(name, path, " ".join(binaries))
+            if n != 1:
+                bad += 1
+                print(f"{name}: the text to replace occurs {n} times in {path}")
+        return 1 if bad else 0
+    for s in (signal.SIGTERM, signal.SIGHUP):
+        signal.signal(s, on_signal)
+    restore_pending()
     caught = 0
     results = []
-    for name, path, binary, old, new, *only in chosen:
-        full = os.path.join(ROOT, path)
-        with open(full, encoding="utf-8") as f:
-            original = f.read()
-        if original.count(old) != 1:
-            print(f"{name}: the text to replace occurs {original.count(old)} times in {path}; skipped", flush=True)
-            results.append((name, "skipped"))
-            continue
-        try:
-            with open(full, "w", encoding="utf-8") as f:
-                f.write(original.replace(old, new))
-            if run(["cmake", "--build", ".", "--target", binary, "-j2"]) != 0:
-                verdict = "caught (does not build)"
-            else:
-                env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
-                cmd = [os.path.join(BUILD, "tests", binary)]
-                if only:
-                    cmd.append("--gtest_filter=" + only[0])
-                elif binary in SKIP:
-                    cmd.append("--gtest_filter=" + SKIP[binary])
-                verdict = "survived" if run(cmd, env=env, timeout=1800) == 0 else "caught"
-        finally:
-            with open(full, "w", encoding="utf-8") as f:
-                f.write(original)
-        if verdict.startswith("caught"):
-            caught += 1
-        results.append((name, verdict))
-        print(f"{name}: {verdict}", flush=True)
-    tried = sum(1 for _, v in results if v != "skipped")
-    print(f"caught {caught} of {tried}")
-    run(["cmake", "--build", ".", "-j2"])  # back to the sources as they are
+    try:
+        for name, path, binaries, old, new, only in chosen:
+            started = time.monotonic()
+            verdict = try_one(name, path, binaries, old, new, only, args.timeout)
+            if verdict.startswith("caught"):
+                caught += 1
+            results.append((name, path, verdict))
+            print(f"{name}: {verdict} [{path}, {time.monotonic() - started:.0f} s]", flush=True)
+    finally:
+        tried = [r for r in results if not r[2].startswith("skipped")]
+        folders = {}
+        for name, path, verdict in tried:
+            folder = path.split("/")[1]
+            got, of = folders.get(folder, (0, 0))
+            folders[folder] = (got + verdict.startswith("caught"), of + 1)
+        for folder, (got, of) in sorted(folders.items()):
+            print(f"  {folder}: caught {got} of {of}")
+        print(f"caught {caught} of {len(tried)}", flush=True)
+        run(["cmake", "--build", ".", "--", "-j2"])  # back to the sources as they are
     return 0
 
 

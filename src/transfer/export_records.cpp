@@ -108,7 +108,8 @@ void writeAscii(const QString& path, const dbase::Table& table, const std::vecto
         if (progress) progress(row + 1, count);
     }
     flush();
-    if (!file.commit()) fail(path, file.errorString());
+    // what is still buffered is written here: a commit would put a file cut short in place
+    if (!file.flush() || !file.commit()) fail(path, file.errorString());
 }
 
 QString csvText(const dbase::RecordView& record, const ExportField& field)

@@ -298,7 +298,9 @@ TEST(MainWindow, TheTipOfTheDayGoesOnFromTheTipAfterTheLastOneShown)
         const std::vector<int> order = ui::tipOrder(next, [](const QString& c) { return c != "DoBackup"; });
         EXPECT_EQ(order.size(), tips.size() - 1);
         EXPECT_EQ(std::count(order.begin(), order.end(), 9), 0);
+        EXPECT_TRUE(std::all_of(order.begin(), order.end(), [&](int i) { return i >= 0 && i < int(tips.size()); }));
     }
+    EXPECT_EQ(ui::tipOrder(-3, [](const QString&) { return true; }).front(), int(tips.size()) - 3);  // counted from the end
     EXPECT_EQ(ui::tipOrder(9, [](const QString& c) { return c != "DoBackup"; }).front(), 10);
 }
 

@@ -626,7 +626,7 @@ TEST(Restore, ListsAndSettingsGoWhereTheOpenDatabaseReadsThem)
     for (int n = 1; n <= 9; ++n) {
         QFile f(stick + QStringLiteral("/SHELF.%1").arg(n, 3, 10, QChar(u'0')));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(n == 1 ? "Restored Author\r\n" : "x\r\n");
+        f.write(n == 1 ? "Restored Author\r\n" : n == 9 ? "Restored Condition\r\n" : "x\r\n");
     }
     {
         QFile ini(stick + "/SHELF.INI");
@@ -644,6 +644,8 @@ TEST(Restore, ListsAndSettingsGoWhereTheOpenDatabaseReadsThem)
     EXPECT_EQ(bytes(books + "/SHELF.001"), QByteArray("Restored Author\r\n"));
     EXPECT_FALSE(QFileInfo::exists(env.programDir() + "/SHELF.001"));
     EXPECT_TRUE(main->dataLists[edit::AuthorList].contains(QStringLiteral("Restored Author")));
+    EXPECT_EQ(bytes(books + "/SHELF.009"), QByteArray("Restored Condition\r\n"));  // the last list too
+    EXPECT_TRUE(main->dataLists[edit::ConditionList].contains(QStringLiteral("Restored Condition")));
 
     window.RestoreINI->setChecked(true);
     env.dialogs.fileNames = {stick + "/SHELF.DBF"};
@@ -653,6 +655,30 @@ TEST(Restore, ListsAndSettingsGoWhereTheOpenDatabaseReadsThem)
               QStringLiteral("Configuration File restored successfully.  Restored into the folder \"%1\".").arg(books));
     EXPECT_FALSE(QFileInfo::exists(env.programDir() + "/SHELF.INI"));
     EXPECT_EQ(main->db.fieldNames[0], QStringLiteral("Restored Title"));
+}
+
+// The open database is no backup of itself, even where the copy would go to another folder.
+TEST(Restore, TheOpenDatabaseIsNoSourceOfARestore)
+{
+    GuiEnv env;
+    auto main = env.start();
+    addBooks(*main, 2);
+    const QString books = folderIn(env, "books");
+    QFile::copy(main->currentDatabase, books + "/SHELF.DBF");
+    main->OpenSaveFile(books + "/SHELF.DBF");
+    ASSERT_EQ(main->currentDatabase, books + "/SHELF.DBF");
+    const int before = env.messages.shown.size();
+    TMyRestore window(main->backupHost(), main.get());
+    window.show();
+    env.dialogs.fileNames = {books + "/SHELF.DBF"};
+    env.messages.expect();
+    window.StartButtonClick();
+    ASSERT_EQ(env.messages.shown.size(), before + 1);
+    EXPECT_TRUE(env.messages.shown.last().text.startsWith(QStringLiteral("Destination File and Source File are identical.")))
+        << env.messages.shown.last().text.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(env.programDir() + "/SHELF.DBF"));
+    EXPECT_EQ(main->currentDatabase, books + "/SHELF.DBF");
+    EXPECT_EQ(main->MyTable.recordCount(), 2u);
 }
 
 TEST(Restore, TheStartRemovesWhatAKilledRestoreLeft)

@@ -78,6 +78,10 @@ TEST(Cli, ExportWritesAsciiDelimitedText)
         t.open(dir.path(), "BOOKS");
         addBook(t, "Say \"Hi\"", "Lane, K.", 5.95, 1997);
         addBook(t, "Emma", "Austen", 250000, 1815);
+        t.append();
+        t.setText(0, "Dated");
+        t.setDate(4, Date {2005, 3, 17});
+        t.post();
     }
     int status = 0;
     const auto out = dir / "OUT.TXT";
@@ -87,10 +91,11 @@ TEST(Cli, ExportWritesAsciiDelimitedText)
     EXPECT_EQ(text.substr(0, text.find("\r\n")).find("\"TITLE\""), 0u);
     EXPECT_NE(text.find("\"Say \"\"Hi\"\"\",\"Lane, K.\",\"1997\",\"5.95\",\"\",\"\"\r\n"), std::string::npos) << text;
     EXPECT_NE(text.find("\"Emma\",\"Austen\",\"1815\",\"250000\""), std::string::npos) << text;  // never 2.5e+05
-    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 3);
+    EXPECT_NE(text.find("\"Dated\",\"\",\"\",\"\",\"3/17/2005\",\"\"\r\n"), std::string::npos) << text;  // month first
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 4);
     tool("export '" + (dir / "BOOKS.DBF").string() + "' '" + out.string() + "' --no-header", &status);
     const std::string bare = slurp(out);
-    EXPECT_EQ(std::count(bare.begin(), bare.end(), '\n'), 2);
+    EXPECT_EQ(std::count(bare.begin(), bare.end(), '\n'), 3);
     tool("export '" + (dir / "BOOKS.DBF").string() + "' '" + (dir / "no" / "X.TXT").string() + "'", &status);
     EXPECT_EQ(status, 1);
 }

@@ -65,6 +65,7 @@ TEST(Damage, BrokenTableHeadersAreRefusedWithWhatIsWrong)
         {"header length too small", 8, std::string("\x10\x00", 2), "header length 16 is too small"},
         {"record length that lies", 10, std::string("\x05\x00", 2), "record length 5 does not match the fields"},
         {"more records than the file holds", 4, le32(1000), "the header says 1000 records but the file holds only 20"},
+        {"one record more than the file holds", 4, le32(21), "the header says 21 records but the file holds only 20"},
         {"no terminator", 32 + 6 * 32, std::string("\x41", 1), "field descriptors are broken"},
         {"unknown field type", 32 + 11, "X", "unknown field type 'X'"},
         {"date field of width 9", 32 + 4 * 32 + 16, std::string("\x09", 1), "date width is not 8"},
@@ -423,4 +424,28 @@ TEST(Damage, FailedRewritesLeaveNoTemporaryFiles)
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string> {"BOOKS.DBF", "BOOKS.MDX"}));
     EXPECT_TRUE(checkTable(dir.path(), "BOOKS").empty());
+}
+
+// An index that ends inside its last block, wherever the cut falls, is refused as reaching outside
+// the file: the missing part of the block is never read.
+TEST(Damage, AnIndexCutInsideItsLastBlockIsRefused)
+{
+    TempDir whole;
+    makeIndexedTable(whole, 400);
+    const std::string mdx = slurp(whole / "BOOKS.MDX");
+    const std::size_t block = (std::size_t(std::uint8_t(mdx[20])) | std::size_t(std::uint8_t(mdx[21])) << 8) * 512;
+    ASSERT_GE(block, 1024u);
+    ASSERT_EQ(mdx.size() % block, 0u);
+    // the bytes of the last block that stay
+    for (std::size_t kept : {std::size_t(1), std::size_t(511), std::size_t(512), std::size_t(513), block / 2 + 7, block - 1}) {
+        TempDir dir;
+        for (const char* name : {"BOOKS.DBF", "BOOKS.MDX"}) std::filesystem::copy_file(whole / name, dir / name);
+        std::filesystem::resize_file(dir / "BOOKS.MDX", mdx.size() - block + kept);
+        const std::string err = openError(dir, "NEWINDEX");
+        EXPECT_NE(err.find("lies outside the index file"), std::string::npos) << kept << " bytes kept: " << err;
+        const auto faults = checkTable(dir.path(), "BOOKS");
+        EXPECT_TRUE(std::any_of(faults.begin(), faults.end(),
+                                [](const std::string& f) { return f.find("lies outside the index file") != std::string::npos; }))
+            << kept << " bytes kept";
+    }
 }

@@ -340,3 +340,37 @@ TEST(Table, WideForeignNumbersNeitherOverflowNorLose)
     t.post();
     EXPECT_FALSE(t.getInteger(1).has_value() && t.getInteger(1).value() < 0);
 }
+
+// An impossible date never reaches the file, whichever way it is given; the field keeps its value.
+TEST(Table, ImpossibleDatesAreRefusedAndTheFieldKeepsItsValue)
+{
+    TempDir dir;
+    createSmallTable(dir.path());
+    Table t;
+    t.open(dir.path(), "BOOKS");
+    t.append();
+    t.setDate(4, Date {2005, 3, 7});
+    // what the refusal says; empty when the value was taken
+    const auto refusal = [](auto set) -> std::string {
+        try {
+            set();
+            return {};
+        } catch (const DatabaseError& e) {
+            return e.what();
+        }
+    };
+    for (const Date& d : {Date {1997, 13, 1}, Date {1997, 0, 10}, Date {1997, 4, 31}, Date {1900, 2, 29}, Date {1997, 1, 0}})
+        EXPECT_NE(refusal([&] { t.setDate(4, d); }).find("field PURCHDATE: not a valid date"), std::string::npos)
+            << d.year << "-" << d.month << "-" << d.day;
+    for (const char* text : {"19971301", "19970010", "19970431", "19000229", "19970100"})
+        EXPECT_NE(refusal([&] { t.setText(4, text); }).find(std::string("field PURCHDATE: \"") + text + "\" is not a date"),
+                  std::string::npos) << text;
+    EXPECT_EQ(t.getText(4), "20050307");
+    t.post();
+    t.edit();
+    t.setDate(4, Date {2000, 2, 29});  // every 400 years a leap year after all
+    t.post();
+    t.close();
+    t.open(dir.path(), "BOOKS");
+    EXPECT_EQ(t.getText(4), "20000229");
+}

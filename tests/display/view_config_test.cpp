@@ -115,6 +115,12 @@ TEST(ViewConfig, DefaultsAskFirstAndHelpFollowsThePage)
     v.w.FieldOrderGrid->setCurrentCell(5, 0);
     v.w.DownClick();
     EXPECT_EQ(v.w.FieldOrderGrid->item(6, 0)->text(), v.s.fieldNames[5]);
+    const int last = v.w.FieldOrderGrid->rowCount() - 1;
+    const QString bottom = v.w.FieldOrderGrid->item(last, 0)->text();
+    v.w.FieldOrderGrid->setCurrentCell(last, 0);
+    v.w.DownClick();  // already at the bottom: nothing
+    EXPECT_EQ(v.w.FieldOrderGrid->item(last, 0)->text(), bottom);
+    EXPECT_EQ(v.w.FieldOrderGrid->currentRow(), last);
     v.env.messages.expect(ui::No);
     v.w.DefaultsClick();
     EXPECT_EQ(v.env.messages.shown.back().caption, "Re-Order");

@@ -152,6 +152,14 @@ TEST(RecordEditor, MovingFromAnUnsavedRecordAlwaysAsks)
     ed.env.messages.expect(ui::Yes);
     ed.e.DoPreviousRecord();
     EXPECT_EQ(ed.main->MyTable.table().record(2).text(0), "B changed");
+    // an update that is refused keeps the editor on its record with what was typed
+    ed.type("Pages", "x");
+    ed.env.messages.expect(ui::Yes);
+    ed.env.messages.expect();
+    ed.e.DoNextRecord();
+    EXPECT_EQ(ed.env.messages.shown.back().text, "Invalid number of pages specified.  Please correct.");
+    EXPECT_EQ(ed.e.text("Title"), "A");
+    EXPECT_EQ(ed.e.text("Pages"), "x");
 }
 
 TEST(RecordEditor, MoneyBoxesAreRewrittenAndCheckedBeforeAnythingIsWritten)
@@ -189,6 +197,14 @@ TEST(RecordEditor, MoneyBoxesAreRewrittenAndCheckedBeforeAnythingIsWritten)
     ed.env.messages.expect();
     EXPECT_FALSE(ed.e.DoUpdate());
     EXPECT_EQ(ed.env.messages.shown.back().text, "Invalid purchase date specified.  Please correct.");
+    ed.e.BlankClick();
+    ed.type("CheckDate", "02/30/1997");
+    ed.env.messages.expect();
+    EXPECT_FALSE(ed.e.DoUpdate());
+    EXPECT_EQ(ed.env.messages.shown.back().text, "Invalid check out date specified.  Please correct.");
+    EXPECT_EQ(ed.e.notebook()->currentIndex(), 3);
+    EXPECT_EQ(ed.main->MyTable.table().physicalCount(), 0u);
+    ed.e.BlankDateClick();
 
     // an empty Cost stores 0, an empty YearPub no value, an empty date box no date
     ed.e.BlankClick();

@@ -182,3 +182,28 @@ TEST(Locate, LettersTypedInTheFieldListChooseByPrefixAndStayThere)
     EXPECT_EQ(value, "");  // another field: the old value goes, and no letters land in the box
     EXPECT_TRUE(listKeptFocus);
 }
+
+// "Starts with" and "anywhere" see a number as its digits, a million and more too, never in
+// exponent form.
+TEST(Locate, LargeNumbersMatchByTheirDigits)
+{
+    Books b;
+    using M = find::MatchType;
+    dbase::Table& t = b.main->MyTable.table();
+    for (auto [author, cost] : {std::pair {"Zed, A.", "1234567.5"}, std::pair {"Zed, B.", "2500000"}}) {
+        t.append();
+        t.setText(1, author);
+        t.setText(6, cost);
+        t.post();
+    }
+    b.main->MyTable.refresh();
+    EXPECT_EQ(b.run("Cost", "1234", M::PartialStart, true), find::LocateResult::Found);
+    EXPECT_EQ(b.author(), "Zed, A.");
+    EXPECT_EQ(b.run("Cost", "67.5", M::PartialAny, true), find::LocateResult::Found);
+    EXPECT_EQ(b.author(), "Zed, A.");
+    EXPECT_EQ(b.run("Cost", "2500000", M::PartialStart, true), find::LocateResult::Found);
+    EXPECT_EQ(b.author(), "Zed, B.");
+    EXPECT_EQ(b.run("Cost", "500000", M::PartialAny, true), find::LocateResult::Found);
+    EXPECT_EQ(b.author(), "Zed, B.");
+    EXPECT_EQ(b.run("Cost", "e+", M::PartialAny, true), find::LocateResult::NotFound);
+}

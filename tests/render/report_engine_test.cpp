@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The engine's cells, borders and lines, looked at in the pixels of a page.
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "render/page_device.h"
 #include "render/report_engine.h"
 
 using namespace render;
@@ -126,6 +130,71 @@ TEST(ReportEngine, LinesLeftPagesStatusAndAbort)
     cb.body = [](ReportEngine&) -> bool { throw std::runtime_error("broken"); };
     EXPECT_THROW(engine.run(device, cb), std::runtime_error);
     EXPECT_EQ(after, 2);
+}
+
+// A section of a whole number of lines takes them all, wherever it starts and however many lines
+// were printed in it already: sums of line heights are not exact.
+TEST(ReportEngine, ASectionOfWholeLinesTakesThemAll)
+{
+    ImageDevice device;
+    ReportEngine engine;
+    ReportEngine::Callbacks cb;
+    cb.body = [&](ReportEngine& e) {
+        for (int size : {6, 8, 9, 10, 12, 14}) {
+            e.setFont(FontStyle {QStringLiteral("Arial"), size});
+            const double h = e.lineHeight();
+            for (double top : {0.1, 0.3, 0.7, 1.3}) {
+                for (int lines : {3, 7, 10, 29}) {
+                    e.setSection(top, top + lines * h);
+                    for (int printed = 0; printed <= lines; ++printed) {
+                        EXPECT_EQ(e.linesLeft(), lines - printed) << size << " pt from " << top << ": " << printed
+                                                                  << " of " << lines << " printed";
+                        if (printed < lines) e.endLine();
+                    }
+                }
+            }
+        }
+        return false;
+    };
+    EXPECT_TRUE(engine.run(device, cb));
+}
+
+// A PDF file appears only when its run is delivered: an aborted run makes none and leaves an
+// older file of the name as it was.
+TEST(ReportEngine, AnAbortedRunLeavesNoPdfFile)
+{
+    QTemporaryDir dir;
+    const QString older = dir.filePath(QStringLiteral("older.pdf")), fresh = dir.filePath(QStringLiteral("fresh.pdf"));
+    {
+        QFile f(older);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("the older report");
+    }
+    ReportEngine engine;
+    ReportEngine::Callbacks cb;
+    cb.body = [](ReportEngine& e) {
+        e.printLeft(QStringLiteral("a line"));
+        e.abort();
+        return true;
+    };
+    for (const QString& path : {older, fresh}) {
+        PdfDevice pdf(path);
+        EXPECT_FALSE(engine.run(pdf, cb));
+    }
+    QFile f(older);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("the older report"));
+    EXPECT_FALSE(QFileInfo::exists(fresh));
+
+    cb.body = [](ReportEngine& e) {
+        e.printLeft(QStringLiteral("a line"));
+        return false;
+    };
+    PdfDevice pdf(fresh);
+    EXPECT_TRUE(engine.run(pdf, cb));
+    QFile made(fresh);
+    ASSERT_TRUE(made.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(made.readAll().startsWith("%PDF"));
 }
 
 TEST(ReportEngine, WindowsNamesAndColours)

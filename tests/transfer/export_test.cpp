@@ -2,6 +2,7 @@
 // Export: the text format's rules, the window's grid and choices, and files read back by our
 // engine and by another reader.
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRadioButton>
@@ -11,6 +12,7 @@
 #include "app/regional.h"
 #include "reports/fake_report_host.h"
 #include "support/scripted_dialogs.h"
+#include "support/file_size_limit.h"
 #include "support/scripted_messages.h"
 #include "transfer/ascii_format.h"
 #include "transfer/export_window.h"
@@ -198,4 +200,30 @@ TEST(Export, TheEndIsSaidWithTheSearchBackAndADisabledChoiceLooksIt)
     ASSERT_FALSE(plain.ExportSearch->isEnabled());
     const QPalette p = plain.ExportSearch->palette();
     EXPECT_NE(p.color(QPalette::Disabled, QPalette::WindowText), p.color(QPalette::Active, QPalette::WindowText));
+}
+
+// A drive that fills up is said, never "Export Complete.", and an older file of that name stays.
+TEST(Export, AFullDriveIsSaidAndAnOlderFileStays)
+{
+    FakeHost host;
+    chooseFields(host.settings, {1, 2, 7});
+    testing_support::ScriptedDialogs dialogs;
+    testing_support::ScriptedMessages messages;
+    TMyExport window(host);
+    const QString out = QString::fromStdString((host.dir / "OUT.TXT").string());
+    {
+        QFile older(out);
+        ASSERT_TRUE(older.open(QIODevice::WriteOnly));
+        older.write("the older export\r\n");
+    }
+    dialogs.fileNames.push_back(out);
+    messages.expect();
+    {
+        testing_support::FileSizeLimit full(100);
+        window.StartExportButtonClick();
+    }
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown.last().text.startsWith(QDir::toNativeSeparators(out) + QStringLiteral(": ")))
+        << messages.shown.last().text.toStdString();
+    EXPECT_EQ(fileText(out), QStringLiteral("the older export\r\n"));
 }
