@@ -198,8 +198,11 @@ int main(int argc, char** argv)
             const dbase::RecordView a = table.current();
             const dbase::RecordView b = into2.record(std::uint32_t(row + 1));
             for (const auto& fl : fields)
-                if (fl.tableIndex >= 0 && a.raw(fl.tableIndex) != b.raw(into2.fieldIndex(store::fieldDef(fl.number).name)))
-                    ++different;
+                if (fl.tableIndex >= 0 && a.raw(fl.tableIndex) != b.raw(into2.fieldIndex(store::fieldDef(fl.number).name)) &&
+                    ++different <= 3)
+                    std::printf("  book %zu, %s: [%s] came back as [%s]\n", row + 1, store::fieldDef(fl.number).name,
+                                std::string(a.raw(fl.tableIndex)).c_str(),
+                                std::string(b.raw(into2.fieldIndex(store::fieldDef(fl.number).name))).c_str());
         }
         std::printf("that file imported back: %.0f ms, %d books, %d paired columns, %zu values different\n", backMs,
                     c.records, p.recognised, different);

@@ -266,6 +266,8 @@ bool BookReader::Impl::nextCsv(StoredBook& book, ImportCounts& counts)
         for (int k = 0; k < row.values.size() && k < n; ++k) {
             const int number = pairing[std::size_t(k)];
             if (number <= 0 || places[std::size_t(number)] < 0) continue;
+            // an empty cell is no value: the field stays blank (a number too, not 0)
+            if (plainCsvValue(row.values[k]).isEmpty()) continue;
             if (const auto value = csvFieldValue(number, row.values[k], decimal, group))
                 convert(book, number, *value, counts);
             else

@@ -5,7 +5,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <array>
 #include <charconv>
+#include <cstdio>
 
 #include "dbase/error.h"
 #include "dbase/file.h"
@@ -112,58 +114,89 @@ void writeAscii(const QString& path, const dbase::Table& table, const std::vecto
     if (!file.flush() || !file.commit()) fail(path, file.errorString());
 }
 
-QString csvText(const dbase::RecordView& record, const ExportField& field)
+namespace {
+
+// Windows-1252 bytes as UTF-8, one entry a byte.
+const std::array<std::string, 256>& utf8Bytes()
 {
-    if (field.tableIndex < 0) return {};
+    static const std::array<std::string, 256> table = [] {
+        std::array<std::string, 256> t;
+        for (int c = 0; c < 256; ++c) t[std::size_t(c)] = store::fromCp1252(std::string(1, char(c))).toStdString();
+        return t;
+    }();
+    return table;
+}
+
+// A value in quotes when it holds a comma, a quote, a line break, or blanks at its ends (a reader
+// trims unquoted values); Windows-1252 bytes in, UTF-8 out.
+void appendCsv(std::string& out, std::string_view value)
+{
+    const bool quote = value.find_first_of(",\"\r\n") != std::string_view::npos ||
+                       (!value.empty() && (value.front() == ' ' || value.back() == ' '));
+    if (quote) out += '"';
+    const auto& utf8 = utf8Bytes();
+    for (const char c : value) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x80) {
+            if (c == '"') out += '"';  // doubled inside quotes
+            out += c;
+        } else {
+            out += utf8[u];
+        }
+    }
+    if (quote) out += '"';
+}
+
+// A field's value in the comma-separated form, appended: text as stored, numbers with a "." and
+// no group separators, dates as 2024-03-15.
+void appendCsvField(std::string& out, const dbase::RecordView& record, const ExportField& field)
+{
+    if (field.tableIndex < 0) return;
     const store::FieldDef& f = store::fieldDef(field.number);
+    char buffer[64];
     if (f.type == 'D') {
         const auto d = record.date(field.tableIndex);
-        return d ? QStringLiteral("%1-%2-%3").arg(d->year, 4, 10, QChar(u'0')).arg(d->month, 2, 10, QChar(u'0')).arg(d->day, 2, 10, QChar(u'0'))
-                 : QString();
+        if (!d) return;
+        const int n = std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", d->year, d->month, d->day);
+        out.append(buffer, std::size_t(std::max(n, 0)));
+        return;
     }
     if (f.type == 'N') {
         const auto v = record.number(field.tableIndex);
-        if (!v) return {};
-        char buffer[64];
+        if (!v) return;
         const auto r = std::to_chars(buffer, buffer + sizeof buffer, *v, std::chars_format::fixed);
-        return QString::fromLatin1(buffer, r.ptr - buffer);
+        out.append(buffer, r.ptr);
+        return;
     }
     std::string_view raw = record.raw(field.tableIndex);
     while (!raw.empty() && (raw.back() == ' ' || raw.back() == '\0')) raw.remove_suffix(1);
-    return store::fromCp1252(std::string(raw));
+    appendCsv(out, raw);
 }
 
-namespace {
-// A value in quotes when it holds a comma, a quote, a line break, or blanks at its ends (a reader
-// trims unquoted values).
-void appendCsv(QByteArray& out, const QString& value)
-{
-    const bool quote = value.contains(u',') || value.contains(u'"') || value.contains(u'\n') || value.contains(u'\r') ||
-                       value.startsWith(u' ') || value.endsWith(u' ');
-    if (!quote) {
-        out += value.toUtf8();
-        return;
-    }
-    out += '"';
-    out += QString(value).replace(QStringLiteral("\""), QStringLiteral("\"\"")).toUtf8();
-    out += '"';
-}
 }  // namespace
+
+QString csvText(const dbase::RecordView& record, const ExportField& field)
+{
+    std::string out;
+    appendCsvField(out, record, field);
+    return QString::fromStdString(out);
+}
 
 void writeCsv(const QString& path, const dbase::Table& table, const std::vector<ExportField>& fields,
               const QStringList& headings, const ExportProgress& progress)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) fail(path, file.errorString());
-    QByteArray out("\xEF\xBB\xBF");
+    std::string out("\xEF\xBB\xBF");
     out.reserve(1 << 17);
     auto flush = [&] {
-        if (file.write(out) != out.size()) fail(path, file.errorString());
+        if (file.write(out.data(), qint64(out.size())) != qint64(out.size())) fail(path, file.errorString());
         out.clear();
     };
     for (qsizetype k = 0; k < headings.size(); ++k) {
         if (k) out += ',';
-        appendCsv(out, headings[k]);
+        const auto bytes = store::toCp1252(headings[k]);
+        appendCsv(out, bytes ? *bytes : headings[k].toLatin1().toStdString());
     }
     out += "\r\n";
     const std::size_t count = table.recordCount();
@@ -171,14 +204,15 @@ void writeCsv(const QString& path, const dbase::Table& table, const std::vector<
         const dbase::RecordView rec = table.record(table.recordAt(row));
         for (std::size_t i = 0; i < fields.size(); ++i) {
             if (i) out += ',';
-            appendCsv(out, csvText(rec, fields[i]));
+            appendCsvField(out, rec, fields[i]);
         }
         out += "\r\n";
         if (out.size() >= (1 << 16)) flush();
         if (progress) progress(row + 1, count);
     }
     flush();
-    if (!file.commit()) fail(path, file.errorString());
+    // a write the system had buffered is only known to have failed when flushed
+    if (!file.flush() || !file.commit()) fail(path, file.errorString());
 }
 
 void writeDbase(const QString& path, const dbase::Table& table, const std::vector<ExportField>& fields,

@@ -204,6 +204,8 @@ TEST(CsvImport, TheOtherKnownLayoutsArePairedByTheirHeadings)
         EXPECT_EQ(field(host, 1, "CHECKOUT"), QString());  // lent to nobody
         EXPECT_EQ(field(host, 1, "RATING"), QString());
         EXPECT_EQ(field(host, 1, "DESCRIPTIO"), QString());
+        EXPECT_EQ(field(host, 1, "COST"), QString());  // an empty cell is no value, not 0
+        EXPECT_EQ(field(host, 1, "PAGES"), QString());
     }
     {
         // LibraryThing: tab-separated UTF-16 with its byte-order mark, ISBNs in brackets
