@@ -223,6 +223,8 @@ private:
     void mapFile();
     void unmap();
     const unsigned char* recordPtr(std::uint32_t recno) const;
+    // The date of the last change, in the header and on disk: today.
+    void stampChanged();
     void loadOrder();
     void syncRecordCount();  // the update lock is held
     void countPastRecords(std::uint64_t fileSize);  // from the header's count

@@ -448,11 +448,7 @@ void Table::deleteRecord()
         if (!runHeld) file_.lock(kUpdateLock, 1, true);
         unsigned char star = '*';
         file_.writeAt(header_.recordOffset(rec), &star, 1);
-        header_.updated = today();
-        const unsigned char stamp[3] = {static_cast<unsigned char>(header_.updated.year - 1900),
-                                        static_cast<unsigned char>(header_.updated.month),
-                                        static_cast<unsigned char>(header_.updated.day)};
-        file_.writeAt(1, stamp, 3);
+        stampChanged();
     } catch (...) {
         if (runHeld) endPosts();
         else file_.unlock(kUpdateLock, 1);
@@ -467,6 +463,15 @@ void Table::deleteRecord()
     if (!reach(pos_) && pos_ > 0) pos_ = visible_.size() - 1;
     bof_ = eof_ = !reach(0);
     loadCurrent();
+}
+
+void Table::stampChanged()
+{
+    header_.updated = today();
+    const unsigned char stamp[3] = {static_cast<unsigned char>(header_.updated.year - 1900),
+                                    static_cast<unsigned char>(header_.updated.month),
+                                    static_cast<unsigned char>(header_.updated.day)};
+    file_.writeAt(1, stamp, 3);
 }
 
 int Table::deleteRecords(const std::vector<std::uint32_t>& records)
@@ -491,13 +496,7 @@ int Table::deleteRecords(const std::vector<std::uint32_t>& records)
             file_.unlock(kLockBase - rec, 1);
             ++marked;
         }
-        if (marked) {
-            header_.updated = today();
-            const unsigned char stamp[3] = {static_cast<unsigned char>(header_.updated.year - 1900),
-                                            static_cast<unsigned char>(header_.updated.month),
-                                            static_cast<unsigned char>(header_.updated.day)};
-            file_.writeAt(1, stamp, 3);
-        }
+        if (marked) stampChanged();
     } catch (...) {
         if (runHeld) endPosts();
         else file_.unlock(kUpdateLock, 1);
