@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
@@ -70,7 +71,7 @@ TEST(UndoImport, DeletesExactlyTheImportedBooksAfterARestart)
     GuiEnv env;
     auto main = env.start();
     addByHand(*main, "Mine before");
-    importTitles(env, *main, "list.csv", {"One", "Two", "Three"});
+    importTitles(env, *main, "list.csv", {"One", "Two", "Three", "Four"});
     addByHand(*main, "Mine between");  // by hand after the import
     {
         // one imported book changed by hand since
@@ -80,6 +81,9 @@ TEST(UndoImport, DeletesExactlyTheImportedBooksAfterARestart)
         t.edit();
         t.setText(0, "Two, mended");
         t.post();
+        // and one deleted by hand: no longer among those to delete
+        ASSERT_TRUE(t.gotoBookmark(5));
+        t.deleteRecord();
     }
     main.reset();
     main = env.start();  // what the import appended is kept with the database
@@ -93,7 +97,7 @@ TEST(UndoImport, DeletesExactlyTheImportedBooksAfterARestart)
               QStringLiteral("3 books of the import of list.csv on %1 will be deleted, 1 of them changed since.  "
                              "Delete them?")
                   .arg(date));
-    EXPECT_EQ(titles(*main).size(), 5);  // No: nothing deleted
+    EXPECT_EQ(titles(*main).size(), 5);  // No: nothing deleted (4 imported, one deleted by hand, 2 mine)
     env.messages.expect(ui::Yes);
     main->MenuUndoImportClick();
     EXPECT_EQ(titles(*main), (QStringList {"Mine before", "Mine between"}));
@@ -138,6 +142,54 @@ TEST(UndoImport, OnlyTheLastImportAndNotAfterAPack)
     damaged.write("Bindlow import 1\nx.csv\n2026-12-09\n5\nshort");
     damaged.close();
     EXPECT_FALSE(transfer::loadLastImport(main->basePath));
+}
+
+TEST(UndoImport, WhatIsKeptReadsBackAndAFailedImportForgetsTheOneBefore)
+{
+    GuiEnv env;
+    auto main = env.start();
+    // record numbers past 65,535 and whole fingerprints come back as they went
+    const transfer::LastImport big {QStringLiteral("big.csv"), QDate(2024, 3, 15),
+                                    {{70000, 0xFEDCBA9876543210ull}, {4000000000u, 1}}};
+    ASSERT_TRUE(transfer::saveLastImport(main->basePath, big));
+    const auto back = transfer::loadLastImport(main->basePath);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->file, big.file);
+    EXPECT_EQ(back->date, big.date);
+    ASSERT_EQ(back->books.size(), 2u);
+    EXPECT_EQ(back->books[0].record, 70000u);
+    EXPECT_EQ(back->books[0].fingerprint, 0xFEDCBA9876543210ull);
+    EXPECT_EQ(back->books[1].record, 4000000000u);
+
+    importTitles(env, *main, "first.csv", {"A", "B"});
+    ASSERT_TRUE(transfer::loadLastImport(main->basePath));
+    // an import that fails on its first book: the one before can no longer be undone
+    main->MyTable.table().close();
+    main->MyTable.table().open(QFile::encodeName(QFileInfo(main->currentDatabase).absolutePath()).toStdString(),
+                               QFile::encodeName(QFileInfo(main->currentDatabase).fileName()).toStdString(),
+                               {false, true, {}});
+    Host host(*main);
+    TMyImport w(host, {transfer::SourceKind::Csv, QStringLiteral("second.csv"), QStringLiteral("Title\nC\n"), u','});
+    w.execPreview = [](TImportPreview&) { return int(QDialog::Accepted); };
+    env.messages.expect();
+    w.StartButtonClick();
+    EXPECT_EQ(env.messages.shown.back().caption, QStringLiteral("Error"));
+    EXPECT_FALSE(transfer::loadLastImport(main->basePath));
+}
+
+TEST(UndoImport, TheEngineDeletesTheRecordsItHasAndShowsTheRest)
+{
+    GuiEnv env;
+    auto main = env.start();
+    for (const char* t : {"a", "b", "c"}) addByHand(*main, t);
+    dbase::Table& t = main->MyTable.table();
+    // a number past the table, one deleted already: passed over
+    ASSERT_TRUE(t.gotoBookmark(3));
+    t.deleteRecord();
+    EXPECT_EQ(t.deleteRecords({1, 3, 9, 0}), 1);
+    EXPECT_EQ(t.recordCount(), 1u);
+    EXPECT_TRUE(t.record(1).deleted());
+    EXPECT_FALSE(t.record(2).deleted());
 }
 
 TEST(UndoImport, BrowseModeTakesItAway)
