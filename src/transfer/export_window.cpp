@@ -70,7 +70,7 @@ TMyExport::TMyExport(reports::ReportHost& host, QWidget* parent) : QDialog(paren
     FirstRow->setObjectName(QStringLiteral("FirstRow"));
     FirstRow->setGeometry(340, 166, 214, 24);
     auto* what = new QGroupBox(tr("What to Export"), this);
-    what->setGeometry(340, 194, 214, 74);
+    what->setGeometry(340, 194, 250, 74);
     ExportEntire = new QRadioButton(tr("Export Entire Database"), what);
     ExportEntire->setObjectName(QStringLiteral("ExportEntire"));
     ExportEntire->setGeometry(8, 22, 200, 22);
@@ -78,7 +78,7 @@ TMyExport::TMyExport(reports::ReportHost& host, QWidget* parent) : QDialog(paren
     ExportSearch->setObjectName(QStringLiteral("ExportSearch"));
     ExportSearch->setGeometry(8, 46, 200, 22);
     auto* how = new QGroupBox(tr("How To Export"), this);
-    how->setGeometry(340, 272, 214, 98);
+    how->setGeometry(340, 272, 250, 98);
     AsciiFile = new QRadioButton(tr("Ascii Delimited Text File"), how);
     AsciiFile->setObjectName(QStringLiteral("AsciiFile"));
     AsciiFile->setGeometry(8, 22, 200, 22);
@@ -87,7 +87,7 @@ TMyExport::TMyExport(reports::ReportHost& host, QWidget* parent) : QDialog(paren
     DBaseFile->setGeometry(8, 46, 200, 22);
     CsvFile = new QRadioButton(tr("Comma Separated Values (UTF-8)"), how);
     CsvFile->setObjectName(QStringLiteral("CsvFile"));
-    CsvFile->setGeometry(8, 70, 200, 22);
+    CsvFile->setGeometry(8, 70, 236, 22);
     auto* progressLabel = new QLabel(tr("Export Progress"), this);
     progressLabel->setGeometry(10, 314, 200, 20);
     MyGauge = new QProgressBar(this);
@@ -107,7 +107,7 @@ TMyExport::TMyExport(reports::ReportHost& host, QWidget* parent) : QDialog(paren
     connect(help, &QPushButton::clicked, this, &TMyExport::HelpButtonClick);
     connect(FirstRow, &QCheckBox::clicked, this, [this](bool on) { host_.databaseSettings().exportFirstRow = on; });
     connect(AsciiFile, &QRadioButton::toggled, this, &TMyExport::formatChosen);
-    resize(564, 404);
+    resize(600, 404);
     connect(CsvFile, &QRadioButton::toggled, this, &TMyExport::formatChosen);
 
     fillGrid();
