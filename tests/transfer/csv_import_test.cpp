@@ -444,8 +444,13 @@ TEST(CsvImport, APairingMadeByHandIsRememberedForTheSameHeadingLine)
     EXPECT_EQ(host.table.recordCount(), 2u);
     // the pairing goes with the database's settings
     const QString ini = QString::fromStdString((host.dir / "BOOKS.INI").string());
+    host.settings.exportFileType = 3;
     store::writeDatabaseSettings(host.settings, ini);
-    EXPECT_EQ(store::readDatabaseSettings(ini).importPairings, host.settings.importPairings);
+    const store::DatabaseSettings back = store::readDatabaseSettings(ini);
+    EXPECT_EQ(back.importPairings, host.settings.importPairings);
+    // and so does the choice of comma-separated values, for import and export
+    EXPECT_EQ(back.importFileType, 3);
+    EXPECT_EQ(back.exportFileType, 3);
 }
 
 TEST(CsvImport, TheSeparatorCanBeChangedAndTheHeadingsArePairedAnew)
