@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>ImportMessages</name>
+    <message>
+        <source>"%1" cannot be read: left empty</source>
+        <translation>"%1" kann nicht gelesen werden: bleibt leer</translation>
+    </message>
+    <message>
+        <source>cut to %1 characters</source>
+        <translation>auf %1 Zeichen gekürzt</translation>
+    </message>
+    <message>
+        <source>"?" for characters the database cannot hold</source>
+        <translation>"?" für Zeichen, die die Datenbank nicht speichern kann</translation>
+    </message>
+    <message>
+        <source>%1 values beyond the columns left out</source>
+        <translation>%1 Werte jenseits der Spalten ausgelassen</translation>
+    </message>
+    <message>
+        <source>also on an earlier line of the file</source>
+        <translation>auch in einer früheren Zeile der Datei</translation>
+    </message>
+    <message>
+        <source>already in the database</source>
+        <translation>schon in der Datenbank</translation>
+    </message>
+    <message>
+        <source>The import stopped at line %1: a value there opens with a double quote that is never closed.  The %2 books before it were imported.</source>
+        <translation>Der Import endete in Zeile %1: Ein Wert beginnt dort mit einem Anführungszeichen, das nie geschlossen wird.  Die %2 Bücher davor wurden importiert.</translation>
+    </message>
+    <message>
+        <source>Import Complete.</source>
+        <translation>Import abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>  %1 values could not be read and were left empty.</source>
+        <translation>  %1 Werte konnten nicht gelesen werden und blieben leer.</translation>
+    </message>
+    <message>
+        <source>  %1 values were too long for their fields and were cut.</source>
+        <translation>  %1 Werte waren zu lang für ihre Felder und wurden gekürzt.</translation>
+    </message>
+    <message>
+        <source>  %1 values beyond the fields of the first line were left out.</source>
+        <translation>  %1 Werte jenseits der Felder der ersten Zeile wurden ausgelassen.</translation>
+    </message>
+    <message>
+        <source>  %1 characters that Windows-1252 cannot hold were written as "?".</source>
+        <translation>  %1 Zeichen, die Windows-1252 nicht darstellen kann, wurden als "?" geschrieben.</translation>
+    </message>
+    <message>
+        <source>  %1 books already in the database or earlier in the file were left out.</source>
+        <translation>  %1 Bücher, die schon in der Datenbank oder weiter oben in der Datei standen, wurden ausgelassen.</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Datensatz</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>&amp;Details</source>
@@ -2216,6 +2279,29 @@
     <message>
         <source>The drop-down lists of authors, publishers and the like grow as you add books; keep them tidy with Options, List Maintenance.</source>
         <translation>Die Auswahllisten für Autoren, Verlage und Ähnliches wachsen mit jedem Buch; halten Sie sie mit Optionen, Listenpflege in Ordnung.</translation>
+    </message>
+</context>
+<context>
+    <name>ValueNotes</name>
+    <message>
+        <source>no title</source>
+        <translation>ohne Titel</translation>
+    </message>
+    <message>
+        <source>%1 could not be read and was left empty.</source>
+        <translation>%1 konnte nicht gelesen werden und blieb leer.</translation>
+    </message>
+    <message>
+        <source>%1 was too long for the field and was cut.</source>
+        <translation>%1 war zu lang für das Feld und wurde gekürzt.</translation>
+    </message>
+    <message>
+        <source>characters that this database cannot store were stored as "?".</source>
+        <translation>Zeichen, die diese Datenbank nicht speichern kann, wurden als "?" gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1 values beyond the fields of the first line were left out.</source>
+        <translation>%1 Werte jenseits der Felder der ersten Zeile wurden ausgelassen.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "store/value_notes.h"
 
+#include <QCoreApplication>
+
 namespace store {
 
 void nameBook(ValueNotes& notes, qsizetype first, const QString& title)
@@ -22,23 +24,23 @@ QString describeNotes(const ValueNotes& notes, const QString& where, const std::
     QString out;
     for (const ValueNote& n : notes) {
         out += where + u' ' + QString::number(n.line) + QStringLiteral(", ") +
-               (n.title.isEmpty() ? QStringLiteral("no title") : quoted(n.title));
+               (n.title.isEmpty() ? QCoreApplication::translate("ValueNotes", "no title") : quoted(n.title));
         if (n.field >= 1 && n.field <= kFieldCount)
             out += QStringLiteral(", ") + (names ? (*names)[std::size_t(n.field - 1)]
                                                 : QString::fromLatin1(fieldDef(n.field).displayName));
         out += QStringLiteral(": ");
         switch (n.kind) {
         case ValueNote::LeftEmpty:
-            out += quoted(n.value) + QStringLiteral(" could not be read and was left empty.");
+            out += QCoreApplication::translate("ValueNotes", "%1 could not be read and was left empty.").arg(quoted(n.value));
             break;
         case ValueNote::Cut:
-            out += quoted(n.value) + QStringLiteral(" was too long for the field and was cut.");
+            out += QCoreApplication::translate("ValueNotes", "%1 was too long for the field and was cut.").arg(quoted(n.value));
             break;
         case ValueNote::Replaced:
-            out += QStringLiteral("characters that this database cannot store were stored as \"?\".");
+            out += QCoreApplication::translate("ValueNotes", "characters that this database cannot store were stored as \"?\".");
             break;
         case ValueNote::LeftOut:
-            out += n.value + QStringLiteral(" values beyond the fields of the first line were left out.");
+            out += QCoreApplication::translate("ValueNotes", "%1 values beyond the fields of the first line were left out.").arg(n.value);
             break;
         }
         out += u'\n';

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "transfer/import_preview.h"
 
+#include <QCoreApplication>
+
 namespace transfer {
 
 ImportPreview previewImport(const ImportSource& source, const Pairing& pairing, bool skipFirst,
@@ -26,21 +28,21 @@ QString whatHappens(const store::ValueNote& note)
 {
     switch (note.kind) {
     case store::ValueNote::LeftEmpty:
-        return QStringLiteral("\"%1\" cannot be read: left empty").arg(note.value.left(60));
+        return QCoreApplication::translate("ImportMessages", "\"%1\" cannot be read: left empty").arg(note.value.left(60));
     case store::ValueNote::Cut:
-        return QStringLiteral("cut to %1 characters").arg(store::fieldDef(note.field).width);
+        return QCoreApplication::translate("ImportMessages", "cut to %1 characters").arg(store::fieldDef(note.field).width);
     case store::ValueNote::Replaced:
-        return QStringLiteral("\"?\" for characters the database cannot hold");
+        return QCoreApplication::translate("ImportMessages", "\"?\" for characters the database cannot hold");
     case store::ValueNote::LeftOut:
-        return QStringLiteral("%1 values beyond the columns left out").arg(note.value);
+        return QCoreApplication::translate("ImportMessages", "%1 values beyond the columns left out").arg(note.value);
     }
     return {};
 }
 
 QString duplicateText(DuplicateBooks::Found found)
 {
-    return found == DuplicateBooks::InFile ? QStringLiteral("also on an earlier line of the file")
-                                           : QStringLiteral("already in the database");
+    return found == DuplicateBooks::InFile ? QCoreApplication::translate("ImportMessages", "also on an earlier line of the file")
+                                           : QCoreApplication::translate("ImportMessages", "already in the database");
 }
 
 QString shownValue(const StoredBook& book, int field, const app::Regional& regional)

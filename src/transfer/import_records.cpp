@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "transfer/import_records.h"
 
+#include <QCoreApplication>
+
 #include <QFile>
 #include <QSet>
 #include <QDate>
@@ -22,25 +24,26 @@ namespace transfer {
 
 QString importSummary(const ImportCounts& c)
 {
-    QString text = c.stoppedAt ? QStringLiteral("The import stopped at line %1: a value there opens with a double "
-                                                "quote that is never closed.  The %2 books before it were imported.")
+    QString text = c.stoppedAt ? QCoreApplication::translate("ImportMessages", "The import stopped at line %1: a value there opens with a "
+                                                                           "double quote that is never closed.  The %2 books before "
+                                                                           "it were imported.")
                                      .arg(c.stoppedAt)
                                      .arg(c.records)
-                               : QStringLiteral("Import Complete.");
+                               : QCoreApplication::translate("ImportMessages", "Import Complete.");
     if (c.unreadable)
-        text += QStringLiteral("  %1 values could not be read and were left empty.").arg(c.unreadable);
-    if (c.cut) text += QStringLiteral("  %1 values were too long for their fields and were cut.").arg(c.cut);
+        text += QCoreApplication::translate("ImportMessages", "  %1 values could not be read and were left empty.").arg(c.unreadable);
+    if (c.cut) text += QCoreApplication::translate("ImportMessages", "  %1 values were too long for their fields and were cut.").arg(c.cut);
     if (c.surplus)
-        text += QStringLiteral("  %1 values beyond the fields of the first line were left out.").arg(c.surplus);
+        text += QCoreApplication::translate("ImportMessages", "  %1 values beyond the fields of the first line were left out.").arg(c.surplus);
     if (c.replaced)
-        text += QStringLiteral("  %1 characters that Windows-1252 cannot hold were written as \"?\".").arg(c.replaced);
-    if (c.skipped) text += QStringLiteral("  %1 books already in the database or earlier in the file were left out.").arg(c.skipped);
+        text += QCoreApplication::translate("ImportMessages", "  %1 characters that Windows-1252 cannot hold were written as \"?\".").arg(c.replaced);
+    if (c.skipped) text += QCoreApplication::translate("ImportMessages", "  %1 books already in the database or earlier in the file were left out.").arg(c.skipped);
     return text;
 }
 
 QString importDetails(const ImportCounts& c, bool text, const std::array<QString, store::kFieldCount>& names)
 {
-    return store::describeNotes(c.notes, text ? QStringLiteral("Line") : QStringLiteral("Record"), &names);
+    return store::describeNotes(c.notes, text ? QCoreApplication::translate("ImportMessages", "Line") : QCoreApplication::translate("ImportMessages", "Record"), &names);
 }
 
 QStringList dbaseFieldNames(const QString& path)
