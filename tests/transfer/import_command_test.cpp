@@ -143,6 +143,12 @@ TEST(ImportCommand, WrongParametersRefusalsAndATableHeldExclusively)
 TEST(ImportCommand, TheCommaSeparatedExportWritesTheWindowsBytes)
 {
     testing_support::FakeHost host;
+    // the database's own export settings: two fields, the second first, one renamed
+    host.settings.exportFields.fill(false);
+    host.settings.exportFields[0] = host.settings.exportFields[6] = true;
+    host.settings.exportOrder[6] = 1;
+    host.settings.exportOrder[0] = 2;
+    host.settings.fieldNames[6] = QStringLiteral("Paid");
     testing_support::ScriptedDialogs dialogs;
     testing_support::ScriptedMessages messages;
     {
@@ -158,6 +164,6 @@ TEST(ImportCommand, TheCommaSeparatedExportWritesTheWindowsBytes)
                             host.dir.path());
     EXPECT_EQ(exitCode(status), 0) << out;
     const QByteArray bytes = bytesOf(host.dir / "command.csv");
-    EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBFTitle,"));
+    EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBFPaid,Title\r\n")) << bytes.left(30).toStdString();
     EXPECT_EQ(bytes, bytesOf(host.dir / "window.csv"));
 }
