@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Conversion</name>
+    <message>
+        <source>the file is gone</source>
+        <translation>die Datei ist nicht mehr da</translation>
+    </message>
+    <message>
+        <source>A database from a previous version (%1) has been detected.  Would you like to convert it now?  NOTE: After conversion the old file will be deleted.  You may wish to make a copy of "%2" first.</source>
+        <translation>Eine Datenbank einer früheren Version (%1) wurde gefunden.  Möchten Sie sie jetzt umwandeln?  HINWEIS: Nach der Umwandlung wird die alte Datei gelöscht.  Sie können vorher eine Kopie von "%2" anlegen.</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Umwandeln</translation>
+    </message>
+    <message>
+        <source>The books of "%1" have been converted.</source>
+        <translation>Die Bücher von "%1" wurden umgewandelt.</translation>
+    </message>
+    <message>
+        <source>  %1 values could not be converted and were left empty.</source>
+        <translation>  %1 Werte konnten nicht umgewandelt werden und blieben leer.</translation>
+    </message>
+    <message>
+        <source>  %1 values were too long for their fields and were cut.</source>
+        <translation>  %1 Werte waren zu lang für ihre Felder und wurden gekürzt.</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Datensatz</translation>
+    </message>
+    <message>
+        <source>The conversion of "%1" stopped: %2  The books converted so far are kept; the rest will be offered for conversion at the next start.</source>
+        <translation>Die Umwandlung von "%1" wurde abgebrochen: %2  Die bis dahin umgewandelten Bücher bleiben erhalten; die übrigen werden beim nächsten Start zur Umwandlung angeboten.</translation>
+    </message>
+    <message>
+        <source>The old database "%1" has been converted, but it could not be deleted: %2.  It will not be converted again; you may delete it yourself.</source>
+        <translation>Die alte Datenbank "%1" wurde umgewandelt, konnte aber nicht gelöscht werden: %2.  Sie wird nicht noch einmal umgewandelt; Sie können sie selbst löschen.</translation>
+    </message>
+</context>
+<context>
     <name>ImportMessages</name>
     <message>
         <source>"%1" cannot be read: left empty</source>
@@ -81,6 +120,65 @@
     <message>
         <source>Warning</source>
         <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Bindlow Books 97 cannot write in its program folder "%1", so it keeps its databases, lists and reports in "%2".  The databases in the program folder (%3) stay where they are: open them there with Open Database.</source>
+        <translation>Bindlow Books 97 kann nicht in seinen Programmordner "%1" schreiben und legt seine Datenbanken, Listen und Berichte deshalb in "%2" ab.  Die Datenbanken im Programmordner (%3) bleiben, wo sie sind: Öffnen Sie sie dort mit "Datenbank öffnen".</translation>
+    </message>
+    <message>
+        <source>  The program goes on with its defaults instead and leaves that file as it is.</source>
+        <translation>  Das Programm arbeitet stattdessen mit seinen Voreinstellungen weiter und lässt diese Datei, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>  The program goes on with its defaults instead and leaves those files as they are.</source>
+        <translation>  Das Programm arbeitet stattdessen mit seinen Voreinstellungen weiter und lässt diese Dateien, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>"%1" is not a regular file.</source>
+        <translation>"%1" ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>"%1" is larger than %2 MB.</source>
+        <translation>"%1" ist größer als %2 MB.</translation>
+    </message>
+    <message>
+        <source>"%1" cannot be read: %2</source>
+        <translation>"%1" kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>  It is opened read-only: the books can be viewed, searched and reported, but not changed.</source>
+        <translation>  Sie wird schreibgeschützt geöffnet: Die Bücher können angesehen, durchsucht und in Berichte aufgenommen, aber nicht geändert werden.</translation>
+    </message>
+    <message>
+        <source>The database "%1" holds %2 books past the record count in its header, which a change would lose.  The command "bindlow-dbf recover %1" adds them to the database.</source>
+        <translation>Die Datenbank "%1" enthält %2 Bücher jenseits der Datensatzzahl in ihrem Kopf, die bei einer Änderung verloren gingen.  Der Befehl "bindlow-dbf recover %1" fügt sie der Datenbank hinzu.</translation>
+    </message>
+    <message>
+        <source>The database "%1" cannot be changed (%2).</source>
+        <translation>Die Datenbank "%1" kann nicht geändert werden (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFile</name>
+    <message>
+        <source>No such file</source>
+        <translation>Datei nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>Cannot read the report file</source>
+        <translation>Fehler beim Lesen der Berichtsdatei</translation>
+    </message>
+    <message>
+        <source>Cannot write the report file</source>
+        <translation>Fehler beim Schreiben der Berichtsdatei</translation>
+    </message>
+    <message>
+        <source>No report %1 in</source>
+        <translation>Kein Bericht %1 in</translation>
+    </message>
+    <message>
+        <source>the number is below zero</source>
+        <translation>die Nummer ist kleiner als null</translation>
     </message>
 </context>
 <context>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/old_databases.h"
-#include "transfer/import_undo.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -19,6 +19,7 @@
 #include "store/field_table.h"
 #include "store/profile.h"
 #include "store/settings.h"
+#include "transfer/import_undo.h"
 #include "ui/messages.h"
 
 namespace app {
@@ -354,16 +355,16 @@ bool removeFile(const QString& path, QString& reason)
     if (removeForTests()) return removeForTests()(path, reason);
     std::error_code ec;
     if (std::filesystem::remove(store::toPath(path), ec)) return true;
-    reason = ec ? QString::fromLocal8Bit(ec.message().c_str()) : QStringLiteral("the file is gone");
+    reason = ec ? QString::fromLocal8Bit(ec.message().c_str()) : QCoreApplication::translate("Conversion", "the file is gone");
     return false;
 }
 
 QString question(const OldFile& f)
 {
-    return QStringLiteral("A database from a previous version (") + f.version +
-           QStringLiteral(") has been detected.  Would you like to convert it now?  NOTE: After conversion the old "
-                          "file will be deleted.  You may wish to make a copy of \"") +
-           f.name + QStringLiteral("\" first.");
+    return QCoreApplication::translate("Conversion", "A database from a previous version (%1) has been detected.  Would you like to "
+                                                "convert it now?  NOTE: After conversion the old file will be deleted.  "
+                                                "You may wish to make a copy of \"%2\" first.")
+        .arg(f.version, f.name);
 }
 
 // What the conversion could not keep as it was, with each value in the details.
@@ -373,12 +374,12 @@ void tellNotes(QObject* owner, const OldFile& f, const store::ValueNotes& notes)
     for (const store::ValueNote& n : notes) (n.kind == store::ValueNote::Cut ? cut : empty) += 1;
     ui::Message m;
     m.owner = owner;
-    m.caption = QStringLiteral("Convert");
-    m.text = QStringLiteral("The books of \"") + f.name + QStringLiteral("\" have been converted.");
-    if (empty) m.text += QStringLiteral("  %1 values could not be converted and were left empty.").arg(empty);
-    if (cut) m.text += QStringLiteral("  %1 values were too long for their fields and were cut.").arg(cut);
+    m.caption = QCoreApplication::translate("Conversion", "Convert");
+    m.text = QCoreApplication::translate("Conversion", "The books of \"%1\" have been converted.").arg(f.name);
+    if (empty) m.text += QCoreApplication::translate("Conversion", "  %1 values could not be converted and were left empty.").arg(empty);
+    if (cut) m.text += QCoreApplication::translate("Conversion", "  %1 values were too long for their fields and were cut.").arg(cut);
     m.icon = ui::MsgIcon::Information;
-    m.details = store::describeNotes(notes, QStringLiteral("Record"));
+    m.details = store::describeNotes(notes, QCoreApplication::translate("Conversion", "Record"));
     ui::messages().show(m);
 }
 
@@ -406,7 +407,7 @@ void offer(QObject* owner, const QString& programDirectory, const OldFile& f, st
 
     ui::Message m;
     m.owner = owner;
-    m.caption = QStringLiteral("Convert");
+    m.caption = QCoreApplication::translate("Conversion", "Convert");
     m.text = question(f);
     m.icon = ui::MsgIcon::Question;
     m.buttons = ui::Yes | ui::No;
@@ -435,10 +436,9 @@ void offer(QObject* owner, const QString& programDirectory, const OldFile& f, st
     }
     if (!failure.isEmpty()) {
         if (!failure.endsWith(u'.')) failure += u'.';
-        ui::showError(owner, QStringLiteral("The conversion of \"") + QDir::toNativeSeparators(path) +
-                                 QStringLiteral("\" stopped: ") + failure +
-                                 QStringLiteral("  The books converted so far are kept; the rest will be offered "
-                                                "for conversion at the next start."));
+        ui::showError(owner, QCoreApplication::translate("Conversion", "The conversion of \"%1\" stopped: %2  The books converted so far are "
+                                                       "kept; the rest will be offered for conversion at the next start.")
+                                 .arg(QDir::toNativeSeparators(path), failure));
         return;
     }
 
@@ -452,9 +452,9 @@ void offer(QObject* owner, const QString& programDirectory, const OldFile& f, st
         writeMarker(f.name, Marker());
         return;
     }
-    ui::showError(owner, QStringLiteral("The old database \"") + QDir::toNativeSeparators(path) +
-                             QStringLiteral("\" has been converted, but it could not be deleted: ") + reason +
-                             QStringLiteral(".  It will not be converted again; you may delete it yourself."));
+    ui::showError(owner, QCoreApplication::translate("Conversion", "The old database \"%1\" has been converted, but it could not be deleted: "
+                                                   "%2.  It will not be converted again; you may delete it yourself.")
+                             .arg(QDir::toNativeSeparators(path), reason));
 }
 
 }  // namespace

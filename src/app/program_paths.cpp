@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/program_paths.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryFile>
@@ -62,9 +63,9 @@ QStringList tablesLeftBehind(const QString& executableFolder, const QString& pro
 
 QString dataFolderNotice(const QString& executableFolder, const QString& programDirectory, const QStringList& tables)
 {
-    return QStringLiteral("Bindlow Books 97 cannot write in its program folder \"%1\", so it keeps its databases, "
-                          "lists and reports in \"%2\".  The databases in the program folder (%3) stay where they "
-                          "are: open them there with Open Database.")
+    return QCoreApplication::translate("Messages", "Bindlow Books 97 cannot write in its program folder \"%1\", so it keeps its "
+                                             "databases, lists and reports in \"%2\".  The databases in the program "
+                                             "folder (%3) stay where they are: open them there with Open Database.")
         .arg(QDir::toNativeSeparators(executableFolder), QDir::toNativeSeparators(programDirectory),
              tables.join(QStringLiteral(", ")));
 }
@@ -72,8 +73,9 @@ QString dataFolderNotice(const QString& executableFolder, const QString& program
 QString unreadFileNotice(const QStringList& problems)
 {
     return problems.join(QStringLiteral("  ")) +
-           QStringLiteral("  The program goes on with its defaults instead and leaves %1.")
-               .arg(problems.size() == 1 ? QStringLiteral("that file as it is") : QStringLiteral("those files as they are"));
+           (problems.size() == 1
+                ? QCoreApplication::translate("Messages", "  The program goes on with its defaults instead and leaves that file as it is.")
+                : QCoreApplication::translate("Messages", "  The program goes on with its defaults instead and leaves those files as they are."));
 }
 
 }  // namespace app

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "reports/report_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -25,7 +26,7 @@ std::optional<QByteArray> wholeRecords(const QString& path, QString* reason = nu
 {
     store::BoundedRead file = store::readBoundedFile(path, kReportFileLimit);
     if (!file.exists) {
-        if (reason) *reason = QStringLiteral("No such file");
+        if (reason) *reason = QCoreApplication::translate("ReportFile", "No such file");
         return std::nullopt;
     }
     if (!file.problem.isEmpty()) {
@@ -48,7 +49,7 @@ QByteArray recordsToChange(const QString& path)
     if (!info.exists() && !info.isSymLink()) return {};
     QString reason;
     std::optional<QByteArray> records = wholeRecords(path, &reason);
-    if (!records) fail(QStringLiteral("Cannot read the report file"), path, reason);
+    if (!records) fail(QCoreApplication::translate("ReportFile", "Cannot read the report file"), path, reason);
     return *records;
 }
 
@@ -56,13 +57,13 @@ QByteArray recordsToChange(const QString& path)
 void save(const QString& path, const QByteArray& records)
 {
     QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) fail(QStringLiteral("Cannot write the report file"), path, f.errorString());
+    if (!f.open(QIODevice::WriteOnly)) fail(QCoreApplication::translate("ReportFile", "Cannot write the report file"), path, f.errorString());
     if (f.write(records) != records.size()) {
         const QString reason = f.errorString();
         f.cancelWriting();
-        fail(QStringLiteral("Cannot write the report file"), path, reason);
+        fail(QCoreApplication::translate("ReportFile", "Cannot write the report file"), path, reason);
     }
-    if (!f.commit()) fail(QStringLiteral("Cannot write the report file"), path, f.errorString());
+    if (!f.commit()) fail(QCoreApplication::translate("ReportFile", "Cannot write the report file"), path, f.errorString());
 }
 
 }  // namespace
@@ -100,7 +101,7 @@ std::optional<ReportDefinition> ReportFile::read(int n) const
 
 void ReportFile::overwrite(int n, const ReportDefinition& report)
 {
-    if (n < 0) fail(QStringLiteral("No report %1 in").arg(n), path_, QStringLiteral("the number is below zero"));
+    if (n < 0) fail(QCoreApplication::translate("ReportFile", "No report %1 in").arg(n), path_, QCoreApplication::translate("ReportFile", "the number is below zero"));
     QByteArray records = recordsToChange(path_);
     const QByteArray record = encodeReport(report);
     const qsizetype at = qsizetype(n) * kRecordSize;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "store/bounded_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -17,9 +18,9 @@ QString specialFileProblem(const QString& path, qint64 limit)
 {
     const QFileInfo info(path);
     if (!info.exists()) return {};
-    if (!info.isFile()) return QStringLiteral("\"%1\" is not a regular file.").arg(path);
+    if (!info.isFile()) return QCoreApplication::translate("Messages", "\"%1\" is not a regular file.").arg(path);
     if (info.size() > limit)
-        return QStringLiteral("\"%1\" is larger than %2 MB.").arg(path, megabytes(limit));
+        return QCoreApplication::translate("Messages", "\"%1\" is larger than %2 MB.").arg(path, megabytes(limit));
     return {};
 }
 
@@ -32,7 +33,7 @@ BoundedRead readBoundedFile(const QString& path, qint64 limit)
     if (!r.problem.isEmpty()) return r;
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) {
-        r.problem = QStringLiteral("\"%1\" cannot be read: %2").arg(path, f.errorString());
+        r.problem = QCoreApplication::translate("Messages", "\"%1\" cannot be read: %2").arg(path, f.errorString());
         return r;
     }
     // The file may have grown since it was looked at: never more than the limit is read. It is
@@ -47,10 +48,10 @@ BoundedRead readBoundedFile(const QString& path, qint64 limit)
     }
     if (r.bytes.size() > limit) {
         r.bytes.clear();
-        r.problem = QStringLiteral("\"%1\" is larger than %2 MB.").arg(path, megabytes(limit));
+        r.problem = QCoreApplication::translate("Messages", "\"%1\" is larger than %2 MB.").arg(path, megabytes(limit));
     } else if (f.error() != QFileDevice::NoError) {
         r.bytes.clear();
-        r.problem = QStringLiteral("\"%1\" cannot be read: %2").arg(path, f.errorString());
+        r.problem = QCoreApplication::translate("Messages", "\"%1\" cannot be read: %2").arg(path, f.errorString());
     }
     return r;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "store/table_access.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,8 +16,10 @@
 namespace store {
 
 namespace {
-const QString kReadOnlyTail =
-    QStringLiteral("  It is opened read-only: the books can be viewed, searched and reported, but not changed.");
+QString readOnlyTail()
+{
+    return QCoreApplication::translate("Messages", "  It is opened read-only: the books can be viewed, searched and reported, but not changed.");
+}
 
 // The system's reason when the file cannot be written; empty when it can (or is not there).
 QString unwritable(const std::filesystem::path& file)
@@ -40,16 +43,17 @@ QString readOnlyReason(const QString& path)
         return {};
     }
     if (t.recordsPastCount != 0) {
-        return QStringLiteral("The database \"%1\" holds %2 books past the record count in its header, which a change "
-                              "would lose.  The command \"bindlow-dbf recover %1\" adds them to the database.")
+        return QCoreApplication::translate("Messages", "The database \"%1\" holds %2 books past the record count in its header, "
+                                                     "which a change would lose.  The command \"bindlow-dbf recover %1\" "
+                                                     "adds them to the database.")
                    .arg(shown)
                    .arg(t.recordsPastCount) +
-               kReadOnlyTail;
+               readOnlyTail();
     }
     QString why = unwritable(t.path);
     if (why.isEmpty() && t.header.mdxFlag != 0) why = unwritable(t.indexPath);
     if (why.isEmpty()) return {};
-    return QStringLiteral("The database \"%1\" cannot be changed (%2).").arg(shown, why) + kReadOnlyTail;
+    return QCoreApplication::translate("Messages", "The database \"%1\" cannot be changed (%2).").arg(shown, why) + readOnlyTail();
 }
 
 }  // namespace store
