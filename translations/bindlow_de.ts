@@ -102,6 +102,26 @@
         <source>Record</source>
         <translation>Datensatz</translation>
     </message>
+    <message>
+        <source>The selected file has a field that is greater than 255 characters.</source>
+        <translation>Die gewählte Datei hat ein Feld mit mehr als 255 Zeichen.</translation>
+    </message>
+    <message>
+        <source>The selected file had an unexpected end of a line most likely due to an unmatched quote.</source>
+        <translation>Die gewählte Datei hat ein unerwartetes Zeilenende, wahrscheinlich wegen eines nicht geschlossenen Anführungszeichens.</translation>
+    </message>
+    <message>
+        <source>The selected file has too many fields.  There are at least 10 more fields than are required by Bindlow.</source>
+        <translation>Die gewählte Datei hat zu viele Felder.  Es sind mindestens 10 Felder mehr, als Bindlow braucht.</translation>
+    </message>
+    <message>
+        <source>The selected file is not a text file.</source>
+        <translation>Die gewählte Datei ist keine Textdatei.</translation>
+    </message>
+    <message>
+        <source>The file selected does not appear to be an ASCII delimited text file.  An ASCII delimited file requires a unique format of each field being surrounded by double quotes and separated by a comma.  </source>
+        <translation>Die gewählte Datei scheint keine ASCII-Datei mit Trennzeichen zu sein.  In einer solchen Datei steht jedes Feld in Anführungszeichen, und die Felder sind durch Kommas getrennt.  </translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -156,6 +176,37 @@
     <message>
         <source>The database "%1" cannot be changed (%2).</source>
         <translation>Die Datenbank "%1" kann nicht geändert werden (%2).</translation>
+    </message>
+    <message>
+        <source>Your current screen resolution does not support %1 pixels.</source>
+        <translation>Ihre Bildschirmauflösung reicht für %1 Pixel nicht aus.</translation>
+    </message>
+    <message>
+        <source>The table "%1" is currently in use by another program.  New table creation will be aborted.</source>
+        <translation>Die Tabelle "%1" wird gerade von einem anderen Programm benutzt.  Die neue Tabelle wird nicht angelegt.</translation>
+    </message>
+    <message>
+        <source>This DBase file was not created with Bindlow Books 97.  It cannot be opened.  You may, however, import data from this file using the import function.</source>
+        <translation>Diese dBASE-Datei wurde nicht mit Bindlow Books 97 angelegt.  Sie kann nicht geöffnet werden.  Sie können ihre Daten aber mit der Importfunktion übernehmen.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportDesigner</name>
+    <message>
+        <source>The Report Body font size has been set to a 8 Point default size as.</source>
+        <translation>Die Schriftgröße des Berichtsrumpfs wurde auf die Voreinstellung von 8 Punkt gesetzt.</translation>
+    </message>
+    <message>
+        <source>Switching to 90 characters from 120 or 150 will truncate the current defined lines.  In addition, the font size will be reset to a 10 point as a default.  Are you sure you wish to do this?</source>
+        <translation>Der Wechsel von 120 oder 150 auf 90 Zeichen kürzt die bisher festgelegten Zeilen.  Außerdem wird die Schriftgröße auf die Voreinstellung von 10 Punkt gesetzt.  Möchten Sie das wirklich?</translation>
+    </message>
+    <message>
+        <source>Switching to 120 characters from 150 will truncate the current defined lines.  In addition, the font size will be reset to a 8 point as a default.  Are you sure you wish to do this?</source>
+        <translation>Der Wechsel von 150 auf 120 Zeichen kürzt die bisher festgelegten Zeilen.  Außerdem wird die Schriftgröße auf die Voreinstellung von 8 Punkt gesetzt.  Möchten Sie das wirklich?</translation>
+    </message>
+    <message>
+        <source>The Report Body font size has been set to a 6 Point default size as a result of switching to 150 characters per line.</source>
+        <translation>Die Schriftgröße des Berichtsrumpfs wurde wegen des Wechsels auf 150 Zeichen je Zeile auf die Voreinstellung von 6 Punkt gesetzt.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,17 @@
 # German texts of the windows, by source text; "Context|source" keys word one window differently.
 # fill_ts.py writes them into bindlow_de.ts.
 DE = {
+"The selected file has a field that is greater than 255 characters.": "Die gewählte Datei hat ein Feld mit mehr als 255 Zeichen.",
+"The selected file had an unexpected end of a line most likely due to an unmatched quote.": "Die gewählte Datei hat ein unerwartetes Zeilenende, wahrscheinlich wegen eines nicht geschlossenen Anführungszeichens.",
+"The selected file has too many fields.  There are at least 10 more fields than are required by Bindlow.": "Die gewählte Datei hat zu viele Felder.  Es sind mindestens 10 Felder mehr, als Bindlow braucht.",
+"The file selected does not appear to be an ASCII delimited text file.  An ASCII delimited file requires a unique format of each field being surrounded by double quotes and separated by a comma.  ": "Die gewählte Datei scheint keine ASCII-Datei mit Trennzeichen zu sein.  In einer solchen Datei steht jedes Feld in Anführungszeichen, und die Felder sind durch Kommas getrennt.  ",
+"Your current screen resolution does not support %1 pixels.": "Ihre Bildschirmauflösung reicht für %1 Pixel nicht aus.",
+"The table \"%1\" is currently in use by another program.  New table creation will be aborted.": "Die Tabelle \"%1\" wird gerade von einem anderen Programm benutzt.  Die neue Tabelle wird nicht angelegt.",
+"This DBase file was not created with Bindlow Books 97.  It cannot be opened.  You may, however, import data from this file using the import function.": "Diese dBASE-Datei wurde nicht mit Bindlow Books 97 angelegt.  Sie kann nicht geöffnet werden.  Sie können ihre Daten aber mit der Importfunktion übernehmen.",
+"The Report Body font size has been set to a 8 Point default size as.": "Die Schriftgröße des Berichtsrumpfs wurde auf die Voreinstellung von 8 Punkt gesetzt.",
+"Switching to 90 characters from 120 or 150 will truncate the current defined lines.  In addition, the font size will be reset to a 10 point as a default.  Are you sure you wish to do this?": "Der Wechsel von 120 oder 150 auf 90 Zeichen kürzt die bisher festgelegten Zeilen.  Außerdem wird die Schriftgröße auf die Voreinstellung von 10 Punkt gesetzt.  Möchten Sie das wirklich?",
+"Switching to 120 characters from 150 will truncate the current defined lines.  In addition, the font size will be reset to a 8 point as a default.  Are you sure you wish to do this?": "Der Wechsel von 150 auf 120 Zeichen kürzt die bisher festgelegten Zeilen.  Außerdem wird die Schriftgröße auf die Voreinstellung von 8 Punkt gesetzt.  Möchten Sie das wirklich?",
+"The Report Body font size has been set to a 6 Point default size as a result of switching to 150 characters per line.": "Die Schriftgröße des Berichtsrumpfs wurde wegen des Wechsels auf 150 Zeichen je Zeile auf die Voreinstellung von 6 Punkt gesetzt.",
 "the file is gone": "die Datei ist nicht mehr da",
 "A database from a previous version (%1) has been detected.  Would you like to convert it now?  NOTE: After conversion the old file will be deleted.  You may wish to make a copy of \"%2\" first.": "Eine Datenbank einer früheren Version (%1) wurde gefunden.  Möchten Sie sie jetzt umwandeln?  HINWEIS: Nach der Umwandlung wird die alte Datei gelöscht.  Sie können vorher eine Kopie von \"%2\" anlegen.",
 "Convert": "Umwandeln",

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/browse_layout.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace app {
@@ -76,7 +77,7 @@ QString presetRefusal(int preset, int screenWidth, int screenHeight)
 {
     if (preset == 640 || fits(preset, screenWidth, screenHeight)) return {};
     const char* size = preset == 800 ? "800 x 600" : preset == 1024 ? "1024 x 768" : "1280 x 1024";
-    return QStringLiteral("Your current screen resolution does not support %1 pixels.").arg(QLatin1String(size));
+    return QCoreApplication::translate("Messages", "Your current screen resolution does not support %1 pixels.").arg(QLatin1String(size));
 }
 
 }  // namespace app

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "reports/designer_rules.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 #include "store/field_table.h"
@@ -25,22 +26,23 @@ std::optional<WidthChange> widthChange(int from, int to)
 {
     if (from == to) return std::nullopt;
     WidthChange c;
-    const QString notice8 = QStringLiteral("The Report Body font size has been set to a 8 Point default size as.");
+    const QString notice8 = QCoreApplication::translate("ReportDesigner", "The Report Body font size has been set to a 8 Point default size as.");
     if (to == 90) {
-        c.question = QStringLiteral("Switching to 90 characters from 120 or 150 will truncate the current defined lines.  "
-                                    "In addition, the font size will be reset to a 10 point as a default.  Are you sure "
-                                    "you wish to do this?");
+        c.question = QCoreApplication::translate("ReportDesigner", "Switching to 90 characters from 120 or 150 will truncate the current "
+                                                              "defined lines.  In addition, the font size will be reset to a "
+                                                              "10 point as a default.  Are you sure you wish to do this?");
         c.bodyFontSize = 10;
     } else if (to == 120) {
         if (from == 150)
-            c.question = QStringLiteral("Switching to 120 characters from 150 will truncate the current defined lines.  "
-                                        "In addition, the font size will be reset to a 8 point as a default.  Are you "
-                                        "sure you wish to do this?");
+            c.question = QCoreApplication::translate("ReportDesigner", "Switching to 120 characters from 150 will truncate the current "
+                                                                  "defined lines.  In addition, the font size will be reset "
+                                                                  "to a 8 point as a default.  Are you sure you wish to do "
+                                                                  "this?");
         c.notice = notice8;
         c.bodyFontSize = 8;
     } else {
-        c.notice = QStringLiteral("The Report Body font size has been set to a 6 Point default size as a result of "
-                                  "switching to 150 characters per line.");
+        c.notice = QCoreApplication::translate("ReportDesigner", "The Report Body font size has been set to a 6 Point default size as a "
+                                                        "result of switching to 150 characters per line.");
         c.bodyFontSize = 6;
     }
     return c;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "store/book_table.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -27,9 +28,9 @@ void aim(Dataset& table, const QString& path)
 bool BookTableFiles::MakeNewDB(const QString& path)
 {
     if (QFileInfo::exists(path) && DBaseInUse(path)) {
-        ui::showError(nullptr, QStringLiteral("The table \"") + path +
-                                   QStringLiteral("\" is currently in use by another program.") +
-                                   QStringLiteral("  New table creation will be aborted."));
+        ui::showError(nullptr, QCoreApplication::translate("Messages", "The table \"%1\" is currently in use by another program.  New "
+                                                            "table creation will be aborted.")
+                                   .arg(path));
         return false;
     }
     MyCreateTable.close();
@@ -72,8 +73,9 @@ bool BookTableFiles::CheckDBaseFormat(QObject* owner, const QString& path, bool 
         valid = MyCheckTable.fieldName(i) == QString::fromLatin1(fieldTable()[std::size_t(i)].name).toUpper();
     MyCheckTable.close();
     if (!valid) {
-        ui::showError(owner, QStringLiteral("This DBase file was not created with Bindlow Books 97.  It cannot be opened.  "
-                                            "You may, however, import data from this file using the import function."));
+        ui::showError(owner, QCoreApplication::translate("Messages", "This DBase file was not created with Bindlow Books 97.  It cannot be "
+                                                       "opened.  You may, however, import data from this file using the "
+                                                       "import function."));
         return false;
     }
     if (!clearIndexFlag) return true;

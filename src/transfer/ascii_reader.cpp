@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "transfer/ascii_reader.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 #include "store/codepage.h"
@@ -104,15 +105,18 @@ QString refusalMessage(int reason)
 {
     static const char* const reasons[] = {
         "",
-        "The selected file has a field that is greater than 255 characters.",
-        "The selected file had an unexpected end of a line most likely due to an unmatched quote.",
-        "The selected file has too many fields.  There are at least 10 more fields than are required by Bindlow.",
-        "The selected file is not a text file.",
+        QT_TRANSLATE_NOOP("ImportMessages", "The selected file has a field that is greater than 255 characters."),
+        QT_TRANSLATE_NOOP("ImportMessages",
+                          "The selected file had an unexpected end of a line most likely due to an unmatched quote."),
+        QT_TRANSLATE_NOOP("ImportMessages", "The selected file has too many fields.  There are at least 10 more "
+                                            "fields than are required by Bindlow."),
+        QT_TRANSLATE_NOOP("ImportMessages", "The selected file is not a text file."),
     };
-    return QStringLiteral("The file selected does not appear to be an ASCII delimited text file.  An ASCII delimited file "
-                          "requires a unique format of each field being surrounded by double quotes and separated by a "
-                          "comma.  ") +
-           QString::fromLatin1(reasons[reason >= 1 && reason <= 4 ? reason : 2]);
+    return QCoreApplication::translate("ImportMessages",
+                                       "The file selected does not appear to be an ASCII delimited text file.  An "
+                                       "ASCII delimited file requires a unique format of each field being surrounded "
+                                       "by double quotes and separated by a comma.  ") +
+           QCoreApplication::translate("ImportMessages", reasons[reason >= 1 && reason <= 4 ? reason : 2]);
 }
 
 QString decodeTextFile(const QByteArray& bytes)
