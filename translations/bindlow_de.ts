@@ -1199,7 +1199,7 @@
     </message>
     <message>
         <source>Skip First Record</source>
-        <translation>Ersten Datensatz überspringen</translation>
+        <translation>Erste Zeile überspringen</translation>
     </message>
     <message>
         <source>&amp;Start Import</source>
@@ -1240,6 +1240,42 @@
     <message>
         <source>&amp;Preview</source>
         <translation>&amp;Vorschau</translation>
+    </message>
+    <message>
+        <source>&lt;EMPTY&gt;</source>
+        <translation>&lt;LEER&gt;</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Feld</translation>
+    </message>
+    <message>
+        <source>Alignment</source>
+        <translation>Ausrichtung</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation>Komma</translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation>Semikolon</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>&lt;BLANK FIELD&gt;</source>
+        <translation>&lt;LEERES FELD&gt;</translation>
     </message>
 </context>
 <context>

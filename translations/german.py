@@ -1,6 +1,12 @@
 # German texts of the windows, by source text; "Context|source" keys word one window differently.
 # fill_ts.py writes them into bindlow_de.ts.
 DE = {
+"Count": "Anzahl",
+"<EMPTY>": "<LEER>",
+"<BLANK FIELD>": "<LEERES FELD>",
+"Comma": "Komma",
+"Semicolon": "Semikolon",
+"Tab": "Tabulator",
 "The selected file has a field that is greater than 255 characters.": "Die gewählte Datei hat ein Feld mit mehr als 255 Zeichen.",
 "The selected file had an unexpected end of a line most likely due to an unmatched quote.": "Die gewählte Datei hat ein unerwartetes Zeilenende, wahrscheinlich wegen eines nicht geschlossenen Anführungszeichens.",
 "The selected file has too many fields.  There are at least 10 more fields than are required by Bindlow.": "Die gewählte Datei hat zu viele Felder.  Es sind mindestens 10 Felder mehr, als Bindlow braucht.",
@@ -571,6 +577,8 @@ DE = {
 }
 # Wordings for one window only, where the access keys of that window need other letters.
 BY_CONTEXT = {
+    "TMyImport|Skip First Record": "Erste Zeile überspringen",
+    "TMyImport|Import": "Import",
     "TMain|E&xit": "Beende&n",
     "TMain|&New Database": "Neue &Datenbank",
     "TMain|&Print": "Dr&ucken",

@@ -108,11 +108,4 @@ QString plainCsvValue(const QString& value)
     return v;
 }
 
-QString separatorName(QChar separator)
-{
-    if (separator == u'\t') return QStringLiteral("Tab");
-    if (separator == u';') return QStringLiteral("Semicolon");
-    return QStringLiteral("Comma");
-}
-
 }  // namespace transfer

@@ -46,7 +46,4 @@ QString decodeCsvFile(const QByteArray& bytes);
 // text inside the quotes; other values are trimmed of blanks.
 QString plainCsvValue(const QString& value);
 
-// The separator's name for the window and the help: "Comma", "Semicolon" or "Tab".
-QString separatorName(QChar separator);
-
 }  // namespace transfer

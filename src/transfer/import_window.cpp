@@ -42,7 +42,7 @@ public:
     {
         auto* box = new QComboBox(parent);
         box->setObjectName(QStringLiteral("SourceBox"));
-        box->addItem(QStringLiteral("<EMPTY>"));
+        box->addItem(TMyImport::tr("<EMPTY>"));
         for (int k = 0; k < labels_.size(); ++k) box->addItem(QStringLiteral("%1  %2").arg(k + 1).arg(labels_[k]));
         return box;
     }
@@ -109,8 +109,8 @@ void TMyImport::build(const QStringList& labels)
         l->setGeometry(at);
         return l;
     };
-    label("FieldOrder1Label", QStringLiteral("Field"), {440, 10, 100, 20});
-    label("FieldOrder2Label", QStringLiteral("Alignment"), {440, 28, 100, 20});
+    label("FieldOrder1Label", tr("Field"), {440, 10, 100, 20});
+    label("FieldOrder2Label", tr("Alignment"), {440, 28, 100, 20});
     label("Label1",
           csv() ? tr("Each book field takes the column beside it.  Double click a column, or press F2, to choose "
                      "another.  Select \"Yes\" to include it.")
@@ -118,8 +118,8 @@ void TMyImport::build(const QStringList& labels)
                      "Select \"Yes\"  to include it.  Double click on the \"USE\" field to toggle between Yes and No."),
           {440, 130, 170, 130})
         ->setWordWrap(true);
-    label("ImportCount1Label", QStringLiteral("Import"), {440, 88, 90, 20});
-    label("ImportCount2Label", QStringLiteral("Count"), {440, 106, 90, 20});
+    label("ImportCount1Label", tr("Import"), {440, 88, 90, 20});
+    label("ImportCount2Label", tr("Count"), {440, 106, 90, 20});
     CountLabel = label("CountLabel", QStringLiteral("0"), {540, 96, 70, 22});
     auto button = [this](const char* name, const char* caption, QRect at) {
         auto* b = new QPushButton(tr(caption), this);
@@ -143,7 +143,9 @@ void TMyImport::build(const QStringList& labels)
         SeparatorBox = new QComboBox(this);
         SeparatorBox->setObjectName(QStringLiteral("SeparatorBox"));
         SeparatorBox->setGeometry(512, 298, 98, 24);
-        for (QChar c : {QChar(u','), QChar(u';'), QChar(u'\t')}) SeparatorBox->addItem(transfer::separatorName(c), c);
+        static const char* const names[] = {QT_TR_NOOP("Comma"), QT_TR_NOOP("Semicolon"), QT_TR_NOOP("Tab")};
+        const QChar separators[] = {u',', u';', u'\t'};
+        for (int k = 0; k < 3; ++k) SeparatorBox->addItem(tr(names[k]), separators[k]);
         SeparatorBox->setCurrentIndex(SeparatorBox->findData(source_.separator));
         separatorLabel->setBuddy(SeparatorBox);
         connect(SeparatorBox, &QComboBox::activated, this,
@@ -180,7 +182,7 @@ void TMyImport::fillGrid(const QStringList& labels, const transfer::Pairing& pai
             const auto at = std::find(pairing.begin(), pairing.end(), r + 1);
             if (at != pairing.end()) source = int(at - pairing.begin());
         }
-        QTableWidgetItem* item = source >= 0 ? cell(labels[source], source) : cell(QStringLiteral("<EMPTY>"));
+        QTableWidgetItem* item = source >= 0 ? cell(labels[source], source) : cell(tr("<EMPTY>"));
         if (csv()) item->setFlags(item->flags() | Qt::ItemIsEditable);
         ImportGrid->setItem(r, 1, item);
         ImportGrid->setItem(r, 2, cell(source >= 0 ? QStringLiteral("Yes") : QString()));
@@ -194,7 +196,7 @@ void TMyImport::pairCsvHeadings()
     labels_.clear();
     for (const QString& h : headings_) {
         const QString plain = transfer::plainCsvValue(h);
-        labels_ << (plain.isEmpty() ? QStringLiteral("<BLANK FIELD>") : plain.left(40));
+        labels_ << (plain.isEmpty() ? tr("<BLANK FIELD>") : plain.left(40));
     }
     sources_ = int(headings_.size());
     const transfer::HeadingPairing found = transfer::pairByHeadings(headings_, host_.databaseSettings().fieldNames);
@@ -221,11 +223,11 @@ void TMyImport::chooseSource(int row, int source)
     if (source >= 0)
         for (int r = 0; r < store::kFieldCount; ++r)
             if (r != row && ImportGrid->item(r, 1)->data(Qt::UserRole).toInt() == source) {
-                ImportGrid->item(r, 1)->setText(QStringLiteral("<EMPTY>"));
+                ImportGrid->item(r, 1)->setText(tr("<EMPTY>"));
                 ImportGrid->item(r, 1)->setData(Qt::UserRole, -1);
                 ImportGrid->item(r, 2)->setText(QString());
             }
-    ImportGrid->item(row, 1)->setText(source >= 0 ? labels_[source] : QStringLiteral("<EMPTY>"));
+    ImportGrid->item(row, 1)->setText(source >= 0 ? labels_[source] : tr("<EMPTY>"));
     ImportGrid->item(row, 1)->setData(Qt::UserRole, source);
     ImportGrid->item(row, 2)->setText(source >= 0 ? QStringLiteral("Yes") : QString());
 }
