@@ -38,7 +38,10 @@ void say(FILE* to, const QString& text)
     std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), to);
 }
 
-QString fromArg(const char* arg) { return QFile::decodeName(arg); }
+QString fromArg(const char* arg)
+{
+    return QFile::decodeName(arg);
+}
 
 // The database's path without ".DBF", beside which its settings and its last import are kept.
 QString basePath(const QString& table)
@@ -76,35 +79,36 @@ Source readSource(const QString& path, const QString& kind, bool skipFirst, cons
         try {
             s.pairing.resize(std::size_t(transfer::dbaseFieldNames(path).size()));
         } catch (const std::exception& e) {
-            throw Failure {QString::fromLocal8Bit(e.what())};
+            throw Failure{QString::fromLocal8Bit(e.what())};
         }
         for (std::size_t i = 0; i < s.pairing.size(); ++i) s.pairing[i] = i < store::kFieldCount ? int(i) + 1 : 0;
         s.skipFirst = false;
         return s;
     }
     const store::BoundedRead file = store::readBoundedFile(path, transfer::kImportFileLimit);
-    if (!file.problem.isEmpty()) throw Failure {file.problem};
+    if (!file.problem.isEmpty()) throw Failure{file.problem};
     QStringList labels;
     if (k.isEmpty()) {
         // a text file: the quoted form when its first line is in it, comma-separated otherwise
         const bool quoted = !transfer::binaryRefusal(file.bytes) &&
                             transfer::firstLineRefusal(transfer::decodeTextFile(file.bytes), nullptr) == 0;
         k = suffix == QLatin1String("csv") || suffix == QLatin1String("tsv") || !quoted ? QStringLiteral("csv")
-                                                                                      : QStringLiteral("ascii");
+                                                                                        : QStringLiteral("ascii");
     }
     if (k == QLatin1String("ascii")) {
         s.source.kind = transfer::SourceKind::Ascii;
-        if (const int reason = transfer::binaryRefusal(file.bytes)) throw Failure {transfer::refusalMessage(reason)};
+        if (const int reason = transfer::binaryRefusal(file.bytes)) throw Failure{transfer::refusalMessage(reason)};
         s.source.text = transfer::decodeTextFile(file.bytes);
         if (const int reason = transfer::firstLineRefusal(s.source.text, &labels))
-            throw Failure {transfer::refusalMessage(reason)};
+            throw Failure{transfer::refusalMessage(reason)};
         for (int i = 0; i < labels.size(); ++i) s.pairing.push_back(i < store::kFieldCount ? i + 1 : 0);
         return s;
     }
     s.source.kind = transfer::SourceKind::Csv;
     s.source.text = transfer::decodeCsvFile(file.bytes);
-    if (s.source.text.left(64 * 1024).contains(QChar(0))) throw Failure {QStringLiteral("The selected file is not a text file.")};
-    if (s.source.text.trimmed().isEmpty()) throw Failure {QStringLiteral("The selected file holds no books.")};
+    if (s.source.text.left(64 * 1024).contains(QChar(0)))
+        throw Failure{QStringLiteral("The selected file is not a text file.")};
+    if (s.source.text.trimmed().isEmpty()) throw Failure{QStringLiteral("The selected file holds no books.")};
     s.source.separator = transfer::detectSeparator(s.source.text);
     transfer::CsvReader reader(s.source.text, s.source.separator);
     const QStringList headings = reader.readRow().values;
@@ -117,10 +121,11 @@ Source readSource(const QString& path, const QString& kind, bool skipFirst, cons
 
 int usage()
 {
-    std::fputs("usage: bindlow-dbf import SOURCE TABLE.DBF [--csv | --ascii | --dbase] [--skip-first] [--dry-run]\n"
-               "                          [--date-format FORMAT]\n"
-               "       bindlow-dbf export TABLE.DBF OUT.csv --csv [--tag NAME]\n",
-               stderr);
+    std::fputs(
+        "usage: bindlow-dbf import SOURCE TABLE.DBF [--csv | --ascii | --dbase] [--skip-first] [--dry-run]\n"
+        "                          [--date-format FORMAT]\n"
+        "       bindlow-dbf export TABLE.DBF OUT.csv --csv [--tag NAME]\n",
+        stderr);
     return 2;
 }
 
@@ -149,13 +154,15 @@ int importCommand(int argc, char** argv)
     // the user's formats, or the date format asked for (one of the program's twelve)
     std::setlocale(LC_ALL, "");
     const store::ProgramSettings program = store::readProgramSettings(QDir::currentPath());
-    app::applyProgramFormats(program.dateFormat, program.dateLeadingZeros, program.currencyFormat, program.numericFormat);
+    app::applyProgramFormats(program.dateFormat, program.dateLeadingZeros, program.currencyFormat,
+                             program.numericFormat);
     if (!dateFormat.isEmpty()) {
         int code = 0;
         for (int c = 1; c <= app::kDateFormats && !code; ++c)
             if (dateFormat.compare(QLatin1String(app::dateFormatRow(c).caption), Qt::CaseInsensitive) == 0) code = c;
         if (!code) {
-            std::fprintf(stderr, "bindlow-dbf: unknown date format %s (one of mm/dd/yy ... dd.mm.yyyy)\n", qPrintable(dateFormat));
+            std::fprintf(stderr, "bindlow-dbf: unknown date format %s (one of mm/dd/yy ... dd.mm.yyyy)\n",
+                         qPrintable(dateFormat));
             return 2;
         }
         app::regional().setDateFormat(code, true);
@@ -171,21 +178,26 @@ int importCommand(int argc, char** argv)
         if (dryRun) {
             const transfer::ImportPreview p =
                 transfer::previewImport(s.source, s.pairing, s.skipFirst, table, app::regional());
-            say(stdout, QStringLiteral("Dry run: nothing was imported.  The file holds %1 books.  %2 values would not be "
-                                       "stored as they are; %3 books are already in the database or twice in the file.\n")
-                            .arg(p.total)
-                            .arg(p.counts.notes.size())
-                            .arg(p.duplicates.size()));
-            say(stdout, transfer::importDetails(p.counts, s.source.kind != transfer::SourceKind::Dbase, settings.fieldNames));
+            say(stdout,
+                QStringLiteral("Dry run: nothing was imported.  The file holds %1 books.  %2 values would not be "
+                               "stored as they are; %3 books are already in the database or twice in the file.\n")
+                    .arg(p.total)
+                    .arg(p.counts.notes.size())
+                    .arg(p.duplicates.size()));
+            say(stdout,
+                transfer::importDetails(p.counts, s.source.kind != transfer::SourceKind::Dbase, settings.fieldNames));
             for (const transfer::PreviewDuplicate& d : p.duplicates)
-                say(stdout, QStringLiteral("Line %1, \"%2\": %3.\n").arg(d.line).arg(d.title, transfer::duplicateText(d.found)));
+                say(stdout, QStringLiteral("Line %1, \"%2\": %3.\n")
+                                .arg(d.line)
+                                .arg(d.title, transfer::duplicateText(d.found)));
             return 0;
         }
         transfer::forgetLastImport(base);
         const transfer::ImportCounts counts =
             transfer::importBooks(s.source, s.pairing, s.skipFirst, table, app::regional());
         if (!counts.appended.empty())
-            transfer::saveLastImport(base, transfer::recordImport(table, QFileInfo(sourcePath).fileName(), counts.appended));
+            transfer::saveLastImport(base,
+                                     transfer::recordImport(table, QFileInfo(sourcePath).fileName(), counts.appended));
         say(counts.stoppedAt ? stderr : stdout,
             QStringLiteral("%1 books imported.  ").arg(counts.records) + transfer::importSummary(counts) + u'\n');
         say(stdout, transfer::importDetails(counts, s.source.kind != transfer::SourceKind::Dbase, settings.fieldNames));
@@ -203,16 +215,20 @@ int exportCsvCommand(int argc, char** argv)
     std::string tag;
     bool csv = false;
     for (int i = 3; i < argc; ++i) {
-        if (!std::strcmp(argv[i], "--csv")) csv = true;
-        else if (!std::strcmp(argv[i], "--tag") && i + 1 < argc) tag = argv[++i];
-        else return usage();
+        if (!std::strcmp(argv[i], "--csv"))
+            csv = true;
+        else if (!std::strcmp(argv[i], "--tag") && i + 1 < argc)
+            tag = argv[++i];
+        else
+            return usage();
     }
     if (argc < 3 || !csv) return usage();
     const QString tablePath = fromArg(argv[1]), out = fromArg(argv[2]);
     try {
         dbase::Table table;
         openTable(table, tablePath, true, tag);
-        const store::DatabaseSettings settings = store::readDatabaseSettings(basePath(tablePath) + QStringLiteral(".INI"));
+        const store::DatabaseSettings settings =
+            store::readDatabaseSettings(basePath(tablePath) + QStringLiteral(".INI"));
         const auto fields = transfer::exportList(settings, table);
         QStringList headings;
         for (const auto& f : fields) headings << transfer::exportLabel(f.number, settings);

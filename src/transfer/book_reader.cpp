@@ -67,7 +67,7 @@ std::optional<dbase::Date> isoDate(const QString& v)
     if (v.size() != 10 || v[4] != u'-' || v[7] != u'-') return std::nullopt;
     for (int k : {0, 1, 2, 3, 5, 6, 8, 9})
         if (v[k] < u'0' || v[k] > u'9') return std::nullopt;
-    const dbase::Date d {v.left(4).toInt(), v.mid(5, 2).toInt(), v.mid(8, 2).toInt()};
+    const dbase::Date d{v.left(4).toInt(), v.mid(5, 2).toInt(), v.mid(8, 2).toInt()};
     return QDate::isValid(d.year, d.month, d.day) ? std::optional(d) : std::nullopt;
 }
 
@@ -105,56 +105,56 @@ void convertValue(const dbase::FieldInfo& f, int fieldNumber, const QString& val
 {
     const store::FieldDef& def = store::fieldDef(fieldNumber);
     switch (def.kind) {
-    case store::FieldKind::Text: {
-        const int replaced = counts.replaced;
-        std::string bytes = encode(value, counts);
-        if (counts.replaced != replaced) note(counts, line, fieldNumber, store::ValueNote::Replaced, value);
-        if (bytes.size() > std::size_t(f.width)) {
-            // blanks beyond the width are no loss
-            if (!dbase::trimRight(std::string_view(bytes).substr(std::size_t(f.width))).empty()) {
-                ++counts.cut;
-                note(counts, line, fieldNumber, store::ValueNote::Cut, value);
+        case store::FieldKind::Text: {
+            const int replaced = counts.replaced;
+            std::string bytes = encode(value, counts);
+            if (counts.replaced != replaced) note(counts, line, fieldNumber, store::ValueNote::Replaced, value);
+            if (bytes.size() > std::size_t(f.width)) {
+                // blanks beyond the width are no loss
+                if (!dbase::trimRight(std::string_view(bytes).substr(std::size_t(f.width))).empty()) {
+                    ++counts.cut;
+                    note(counts, line, fieldNumber, store::ValueNote::Cut, value);
+                }
+                bytes.resize(std::size_t(f.width));
             }
-            bytes.resize(std::size_t(f.width));
-        }
-        out.kind = StoredValue::Text;
-        out.text = std::move(bytes);
-        return;
-    }
-    case store::FieldKind::WholeNumber:
-    case store::FieldKind::Money: {
-        if (value.trimmed().isEmpty()) {
-            out.kind = StoredValue::Number;
-            out.number = 0;
+            out.kind = StoredValue::Text;
+            out.text = std::move(bytes);
             return;
         }
-        QString number = value;
-        // a file exported with the system's decimal mark comes back as it went out
-        if (regional.numericFormat == 2 && regional.system.decimal != u'.' && !number.contains(u'.'))
-            number.replace(regional.system.decimal, u'.');
-        const auto v = readNumber(number, def.kind == store::FieldKind::WholeNumber);
-        if (v && fitsField(*v, f)) {
-            out.kind = StoredValue::Number;
-            out.number = *v;
-        } else {
-            leaveEmpty(counts, line, fieldNumber, value);  // not a number, or too large for the field
+        case store::FieldKind::WholeNumber:
+        case store::FieldKind::Money: {
+            if (value.trimmed().isEmpty()) {
+                out.kind = StoredValue::Number;
+                out.number = 0;
+                return;
+            }
+            QString number = value;
+            // a file exported with the system's decimal mark comes back as it went out
+            if (regional.numericFormat == 2 && regional.system.decimal != u'.' && !number.contains(u'.'))
+                number.replace(regional.system.decimal, u'.');
+            const auto v = readNumber(number, def.kind == store::FieldKind::WholeNumber);
+            if (v && fitsField(*v, f)) {
+                out.kind = StoredValue::Number;
+                out.number = *v;
+            } else {
+                leaveEmpty(counts, line, fieldNumber, value);  // not a number, or too large for the field
+            }
+            return;
         }
-        return;
-    }
-    case store::FieldKind::Date: {
-        const QString v = value.trimmed();
-        if (v.isEmpty()) return;
-        std::optional<dbase::Date> d = isoDate(v);
-        // otherwise only a value with the date separator and no letters is taken for a date
-        if (!d && v.contains(regional.dateSeparator()) && !hasLetters(v)) d = regional.parseDate(v);
-        if (d) {
-            out.kind = StoredValue::Date;
-            out.date = d;
-        } else {
-            leaveEmpty(counts, line, fieldNumber, value);
+        case store::FieldKind::Date: {
+            const QString v = value.trimmed();
+            if (v.isEmpty()) return;
+            std::optional<dbase::Date> d = isoDate(v);
+            // otherwise only a value with the date separator and no letters is taken for a date
+            if (!d && v.contains(regional.dateSeparator()) && !hasLetters(v)) d = regional.parseDate(v);
+            if (d) {
+                out.kind = StoredValue::Date;
+                out.date = d;
+            } else {
+                leaveEmpty(counts, line, fieldNumber, value);
+            }
+            return;
         }
-        return;
-    }
     }
 }
 
@@ -191,26 +191,26 @@ BookReader::BookReader(const ImportSource& source, const Pairing& pairing, bool 
 {
     for (int number : pairing) d_->checkOutPaired = d_->checkOutPaired || number == 17;
     switch (source.kind) {
-    case SourceKind::Ascii:
-        d_->ascii.emplace(source.text);
-        if (skipFirst && !d_->ascii->atEnd()) d_->ascii->readLine(d_->n, nullptr);
-        break;
-    case SourceKind::Csv:
-        d_->csv.emplace(source.text, source.separator);
-        if (skipFirst && !d_->csv->atEnd()) d_->csv->readRow();
-        break;
-    case SourceKind::Dbase: {
-        const QFileInfo info(source.path);
-        try {
-            // only read, never written, even when its header names an index that is missing
-            d_->table.open(QFile::encodeName(info.absolutePath()).toStdString(),
-                           QFile::encodeName(info.fileName()).toStdString(), {false, true, {}, true});
-        } catch (const dbase::DatabaseError& e) {
-            throw ImportError(e.what());
+        case SourceKind::Ascii:
+            d_->ascii.emplace(source.text);
+            if (skipFirst && !d_->ascii->atEnd()) d_->ascii->readLine(d_->n, nullptr);
+            break;
+        case SourceKind::Csv:
+            d_->csv.emplace(source.text, source.separator);
+            if (skipFirst && !d_->csv->atEnd()) d_->csv->readRow();
+            break;
+        case SourceKind::Dbase: {
+            const QFileInfo info(source.path);
+            try {
+                // only read, never written, even when its header names an index that is missing
+                d_->table.open(QFile::encodeName(info.absolutePath()).toStdString(),
+                               QFile::encodeName(info.fileName()).toStdString(), {false, true, {}, true});
+            } catch (const dbase::DatabaseError& e) {
+                throw ImportError(e.what());
+            }
+            d_->table.first();
+            break;
         }
-        d_->table.first();
-        break;
-    }
     }
 }
 
@@ -220,9 +220,12 @@ bool BookReader::next(StoredBook& book, ImportCounts& counts)
 {
     book.clear();
     switch (d_->source.kind) {
-    case SourceKind::Ascii: return d_->nextAscii(book, counts);
-    case SourceKind::Csv: return d_->nextCsv(book, counts);
-    case SourceKind::Dbase: return d_->nextDbase(book, counts);
+        case SourceKind::Ascii:
+            return d_->nextAscii(book, counts);
+        case SourceKind::Csv:
+            return d_->nextCsv(book, counts);
+        case SourceKind::Dbase:
+            return d_->nextDbase(book, counts);
     }
     return false;
 }

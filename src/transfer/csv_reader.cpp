@@ -15,8 +15,10 @@ CsvRow CsvReader::readRow()
     bool quoted = false;  // inside quotes
     bool atStart = true;  // nothing of the value read yet
     auto finish = [&] {
-        if (row.values.size() < kMaxCsvColumns) row.values << value;
-        else ++row.surplus;
+        if (row.values.size() < kMaxCsvColumns)
+            row.values << value;
+        else
+            ++row.surplus;
         value.clear();
         atStart = true;
     };
@@ -78,12 +80,18 @@ QChar detectSeparator(const QString& text)
     int comma = 0, semicolon = 0, tab = 0;
     bool quoted = false;
     for (const QChar c : text) {
-        if (c == u'"') quoted = !quoted;
-        else if (quoted) continue;
-        else if (c == u'\r' || c == u'\n') break;
-        else if (c == u',') ++comma;
-        else if (c == u';') ++semicolon;
-        else if (c == u'\t') ++tab;
+        if (c == u'"')
+            quoted = !quoted;
+        else if (quoted)
+            continue;
+        else if (c == u'\r' || c == u'\n')
+            break;
+        else if (c == u',')
+            ++comma;
+        else if (c == u';')
+            ++semicolon;
+        else if (c == u'\t')
+            ++tab;
     }
     if (tab > comma && tab >= semicolon) return u'\t';
     if (semicolon > comma) return u';';
@@ -104,7 +112,8 @@ QString decodeCsvFile(const QByteArray& bytes)
 QString plainCsvValue(const QString& value)
 {
     const QString v = value.trimmed();
-    if (v.size() >= 3 && v.startsWith(QLatin1String("=\"")) && v.endsWith(u'"')) return v.mid(2, v.size() - 3).trimmed();
+    if (v.size() >= 3 && v.startsWith(QLatin1String("=\"")) && v.endsWith(u'"'))
+        return v.mid(2, v.size() - 3).trimmed();
     return v;
 }
 

@@ -15,9 +15,9 @@ inline constexpr int kMaxCsvColumns = 255;
 
 struct CsvRow {
     QStringList values;
-    int line = 0;         // the source line the row begins on, from 1
-    int surplus = 0;      // values beyond kMaxCsvColumns, left out
-    bool blank = false;   // an empty line
+    int line = 0;           // the source line the row begins on, from 1
+    int surplus = 0;        // values beyond kMaxCsvColumns, left out
+    bool blank = false;     // an empty line
     bool unclosed = false;  // a quoted value ran to the end of the file without its closing quote
 };
 

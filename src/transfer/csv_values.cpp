@@ -8,7 +8,10 @@ namespace transfer {
 
 namespace {
 
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
 
 // Whether digits split by `mark` form groups of three after the first group (1,234,567).
 bool groupsOfThree(const QString& digits, QChar mark)
@@ -102,30 +105,31 @@ std::optional<QString> csvFieldValue(int field, const QString& value, QChar deci
     if (v.isEmpty()) return v;
     const store::FieldDef& def = store::fieldDef(field);
     switch (def.kind) {
-    case store::FieldKind::Text:
-        if (field == 10 && v.startsWith(u'[') && v.endsWith(u']')) return v.mid(1, v.size() - 2).trimmed();  // [0451526538]
-        if (field == 11) {
-            // a rating of 0 is no rating ("not rated")
-            bool number = false;
-            const double r = v.toDouble(&number);
-            if (number && r == 0) return QString();
-        }
-        if (v != value.trimmed()) return v;  // the formula wrapper taken off
-        {
-            // blanks at the start of a value stood inside quotes (the reader drops the others): kept
-            QString kept = value;
-            while (kept.endsWith(u' ')) kept.chop(1);
-            return kept;
-        }
-    case store::FieldKind::WholeNumber:
-        // a year given as a whole date ("2001-05-01", "2012-05-01T00:00:00+00:00")
-        if (field == 3)
-            if (const auto day = isoDay(v)) return day->left(4);
-        return plainAmount(v, decimal, group, true);
-    case store::FieldKind::Money:
-        return plainAmount(v, decimal, group, false);
-    case store::FieldKind::Date:
-        return isoDay(v).value_or(v);
+        case store::FieldKind::Text:
+            if (field == 10 && v.startsWith(u'[') && v.endsWith(u']'))
+                return v.mid(1, v.size() - 2).trimmed();  // [0451526538]
+            if (field == 11) {
+                // a rating of 0 is no rating ("not rated")
+                bool number = false;
+                const double r = v.toDouble(&number);
+                if (number && r == 0) return QString();
+            }
+            if (v != value.trimmed()) return v;  // the formula wrapper taken off
+            {
+                // blanks at the start of a value stood inside quotes (the reader drops the others): kept
+                QString kept = value;
+                while (kept.endsWith(u' ')) kept.chop(1);
+                return kept;
+            }
+        case store::FieldKind::WholeNumber:
+            // a year given as a whole date ("2001-05-01", "2012-05-01T00:00:00+00:00")
+            if (field == 3)
+                if (const auto day = isoDay(v)) return day->left(4);
+            return plainAmount(v, decimal, group, true);
+        case store::FieldKind::Money:
+            return plainAmount(v, decimal, group, false);
+        case store::FieldKind::Date:
+            return isoDay(v).value_or(v);
     }
     return v;
 }

@@ -88,8 +88,10 @@ DuplicateBooks::Found DuplicateBooks::check(const StoredBook& book)
 {
     const Keys k = keysOf(textOf(book, 10), textOf(book, 1), textOf(book, 2));
     Found found = New;
-    if ((k.isbn && database_.count(k.isbn)) || (k.titleAuthor && database_.count(k.titleAuthor))) found = InDatabase;
-    else if ((k.isbn && file_.count(k.isbn)) || (k.titleAuthor && file_.count(k.titleAuthor))) found = InFile;
+    if ((k.isbn && database_.count(k.isbn)) || (k.titleAuthor && database_.count(k.titleAuthor)))
+        found = InDatabase;
+    else if ((k.isbn && file_.count(k.isbn)) || (k.titleAuthor && file_.count(k.titleAuthor)))
+        found = InFile;
     if (k.isbn) file_.insert(k.isbn);
     if (k.titleAuthor) file_.insert(k.titleAuthor);
     return found;

@@ -20,11 +20,11 @@ struct PreviewDuplicate {
 };
 
 struct ImportPreview {
-    std::vector<StoredBook> books;              // the first kPreviewBooks books
-    std::vector<DuplicateBooks::Found> marks;   // of each of those
-    std::vector<PreviewDuplicate> duplicates;   // over the whole source
-    int total = 0;                              // books the source holds
-    ImportCounts counts;                        // what reading them all gave (no book posted)
+    std::vector<StoredBook> books;             // the first kPreviewBooks books
+    std::vector<DuplicateBooks::Found> marks;  // of each of those
+    std::vector<PreviewDuplicate> duplicates;  // over the whole source
+    int total = 0;                             // books the source holds
+    ImportCounts counts;                       // what reading them all gave (no book posted)
 };
 
 // Reads the whole source as the import will; writes nothing. Throws ImportError.

@@ -36,20 +36,28 @@ public:
         if (role != Qt::DisplayRole || !index.isValid()) return {};
         const ProblemRow& r = rows_[std::size_t(index.row())];
         switch (index.column()) {
-        case 0: return r.line;
-        case 1: return r.title;
-        case 2: return r.field;
-        default: return r.what;
+            case 0:
+                return r.line;
+            case 1:
+                return r.title;
+            case 2:
+                return r.field;
+            default:
+                return r.what;
         }
     }
     QVariant headerData(int section, Qt::Orientation o, int role) const override
     {
         if (o != Qt::Horizontal || role != Qt::DisplayRole) return {};
         switch (section) {
-        case 0: return TImportPreview::tr("Line");
-        case 1: return title_;
-        case 2: return TImportPreview::tr("Field");
-        default: return TImportPreview::tr("What happens");
+            case 0:
+                return TImportPreview::tr("Line");
+            case 1:
+                return title_;
+            case 2:
+                return TImportPreview::tr("Field");
+            default:
+                return TImportPreview::tr("What happens");
         }
     }
 
@@ -64,11 +72,12 @@ std::vector<ProblemRow> problemRows(const transfer::ImportPreview& preview,
     std::vector<ProblemRow> rows;
     rows.reserve(std::size_t(preview.counts.notes.size()) + preview.duplicates.size());
     for (const store::ValueNote& n : preview.counts.notes)
-        rows.push_back({n.line, n.title, n.field >= 1 ? names[std::size_t(n.field - 1)] : QString(),
-                        transfer::whatHappens(n)});
+        rows.push_back(
+            {n.line, n.title, n.field >= 1 ? names[std::size_t(n.field - 1)] : QString(), transfer::whatHappens(n)});
     for (const transfer::PreviewDuplicate& d : preview.duplicates)
         rows.push_back({d.line, d.title, QString(), transfer::duplicateText(d.found)});
-    std::stable_sort(rows.begin(), rows.end(), [](const ProblemRow& a, const ProblemRow& b) { return a.line < b.line; });
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const ProblemRow& a, const ProblemRow& b) { return a.line < b.line; });
     return rows;
 }
 
@@ -77,16 +86,19 @@ QString summary(const transfer::ImportPreview& p)
     QString text = p.total == 1 ? TImportPreview::tr("The file holds 1 book.")
                                 : TImportPreview::tr("The file holds %1 books.").arg(p.total);
     const qsizetype values = p.counts.notes.size();
-    text += values == 0   ? TImportPreview::tr("  Every value will be stored as it is.")
-            : values == 1 ? TImportPreview::tr("  1 value will not be stored as it is: see the list below.")
-                          : TImportPreview::tr("  %1 values will not be stored as they are: see the list below.").arg(values);
+    text += values == 0 ? TImportPreview::tr("  Every value will be stored as it is.")
+            : values == 1
+                ? TImportPreview::tr("  1 value will not be stored as it is: see the list below.")
+                : TImportPreview::tr("  %1 values will not be stored as they are: see the list below.").arg(values);
     if (p.duplicates.size() == 1)
         text += TImportPreview::tr("  1 book is already in the database or twice in the file.");
     else if (!p.duplicates.empty())
-        text += TImportPreview::tr("  %1 books are already in the database or twice in the file.").arg(p.duplicates.size());
+        text +=
+            TImportPreview::tr("  %1 books are already in the database or twice in the file.").arg(p.duplicates.size());
     if (p.counts.stoppedAt)
-        text += TImportPreview::tr("  The reading stops at line %1: a value there opens with a double quote that is "
-                                   "never closed.")
+        text += TImportPreview::tr(
+                    "  The reading stops at line %1: a value there opens with a double quote that is "
+                    "never closed.")
                     .arg(p.counts.stoppedAt);
     return text;
 }
@@ -110,8 +122,9 @@ TImportPreview::TImportPreview(const transfer::ImportPreview& preview, const tra
     std::vector<int> fields;
     for (int n = 1; n <= store::kFieldCount; ++n)
         if (std::find(pairing.begin(), pairing.end(), n) != pairing.end() ||
-            (n == 17 && std::any_of(preview.books.begin(), preview.books.end(),
-                                    [](const transfer::StoredBook& b) { return b[17].kind != transfer::StoredValue::Unset; })))
+            (n == 17 && std::any_of(preview.books.begin(), preview.books.end(), [](const transfer::StoredBook& b) {
+                 return b[17].kind != transfer::StoredValue::Unset;
+             })))
             fields.push_back(n);
     auto* booksCaption = new QLabel(tr("The first %1 books as they will be stored:").arg(preview.books.size()), this);
     layout->addWidget(booksCaption);
@@ -121,18 +134,20 @@ TImportPreview::TImportPreview(const transfer::ImportPreview& preview, const tra
     BooksGrid->verticalHeader()->hide();
     BooksGrid->setWordWrap(false);
     BooksGrid->verticalHeader()->setDefaultSectionSize(BooksGrid->fontMetrics().height() + 6);
-    QStringList headings {tr("Line"), tr("Already in")};
+    QStringList headings{tr("Line"), tr("Already in")};
     for (int n : fields) headings << names[std::size_t(n - 1)];
     BooksGrid->setHorizontalHeaderLabels(headings);
     for (int r = 0; r < int(preview.books.size()); ++r) {
         const transfer::StoredBook& book = preview.books[std::size_t(r)];
         BooksGrid->setItem(r, 0, new QTableWidgetItem(QString::number(book.line)));
         const auto mark = preview.marks[std::size_t(r)];
-        BooksGrid->setItem(r, 1, new QTableWidgetItem(mark == transfer::DuplicateBooks::InDatabase ? tr("database")
-                                                      : mark == transfer::DuplicateBooks::InFile  ? tr("file")
-                                                                                                  : QString()));
+        BooksGrid->setItem(r, 1,
+                           new QTableWidgetItem(mark == transfer::DuplicateBooks::InDatabase ? tr("database")
+                                                : mark == transfer::DuplicateBooks::InFile   ? tr("file")
+                                                                                             : QString()));
         for (int c = 0; c < int(fields.size()); ++c)
-            BooksGrid->setItem(r, c + 2, new QTableWidgetItem(transfer::shownValue(book, fields[std::size_t(c)], regional)));
+            BooksGrid->setItem(r, c + 2,
+                               new QTableWidgetItem(transfer::shownValue(book, fields[std::size_t(c)], regional)));
     }
     BooksGrid->resizeColumnsToContents();
     for (int c = 0; c < BooksGrid->columnCount(); ++c)
@@ -179,4 +194,7 @@ TImportPreview::TImportPreview(const transfer::ImportPreview& preview, const tra
     resize(780, 560);
 }
 
-bool TImportPreview::skipDuplicates() const { return SkipDuplicates->isChecked(); }
+bool TImportPreview::skipDuplicates() const
+{
+    return SkipDuplicates->isChecked();
+}

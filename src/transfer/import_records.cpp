@@ -3,10 +3,10 @@
 
 #include <QCoreApplication>
 
-#include <QFile>
-#include <QSet>
 #include <QDate>
+#include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <array>
 #include <charconv>
 #include <chrono>
@@ -24,26 +24,42 @@ namespace transfer {
 
 QString importSummary(const ImportCounts& c)
 {
-    QString text = c.stoppedAt ? QCoreApplication::translate("ImportMessages", "The import stopped at line %1: a value there opens with a "
-                                                                           "double quote that is never closed.  The %2 books before "
-                                                                           "it were imported.")
-                                     .arg(c.stoppedAt)
-                                     .arg(c.records)
-                               : QCoreApplication::translate("ImportMessages", "Import Complete.");
+    QString text = c.stoppedAt
+                       ? QCoreApplication::translate("ImportMessages",
+                                                     "The import stopped at line %1: a value there opens with a "
+                                                     "double quote that is never closed.  The %2 books before "
+                                                     "it were imported.")
+                             .arg(c.stoppedAt)
+                             .arg(c.records)
+                       : QCoreApplication::translate("ImportMessages", "Import Complete.");
     if (c.unreadable)
-        text += QCoreApplication::translate("ImportMessages", "  %1 values could not be read and were left empty.").arg(c.unreadable);
-    if (c.cut) text += QCoreApplication::translate("ImportMessages", "  %1 values were too long for their fields and were cut.").arg(c.cut);
+        text += QCoreApplication::translate("ImportMessages", "  %1 values could not be read and were left empty.")
+                    .arg(c.unreadable);
+    if (c.cut)
+        text +=
+            QCoreApplication::translate("ImportMessages", "  %1 values were too long for their fields and were cut.")
+                .arg(c.cut);
     if (c.surplus)
-        text += QCoreApplication::translate("ImportMessages", "  %1 values beyond the fields of the first line were left out.").arg(c.surplus);
+        text += QCoreApplication::translate("ImportMessages",
+                                            "  %1 values beyond the fields of the first line were left out.")
+                    .arg(c.surplus);
     if (c.replaced)
-        text += QCoreApplication::translate("ImportMessages", "  %1 characters that Windows-1252 cannot hold were written as \"?\".").arg(c.replaced);
-    if (c.skipped) text += QCoreApplication::translate("ImportMessages", "  %1 books already in the database or earlier in the file were left out.").arg(c.skipped);
+        text += QCoreApplication::translate("ImportMessages",
+                                            "  %1 characters that Windows-1252 cannot hold were written as \"?\".")
+                    .arg(c.replaced);
+    if (c.skipped)
+        text += QCoreApplication::translate("ImportMessages",
+                                            "  %1 books already in the database or earlier in the file were left out.")
+                    .arg(c.skipped);
     return text;
 }
 
 QString importDetails(const ImportCounts& c, bool text, const std::array<QString, store::kFieldCount>& names)
 {
-    return store::describeNotes(c.notes, text ? QCoreApplication::translate("ImportMessages", "Line") : QCoreApplication::translate("ImportMessages", "Record"), &names);
+    return store::describeNotes(c.notes,
+                                text ? QCoreApplication::translate("ImportMessages", "Line")
+                                     : QCoreApplication::translate("ImportMessages", "Record"),
+                                &names);
 }
 
 QStringList dbaseFieldNames(const QString& path)
@@ -54,7 +70,8 @@ QStringList dbaseFieldNames(const QString& path)
         t.open(QFile::encodeName(info.absolutePath()).toStdString(), QFile::encodeName(info.fileName()).toStdString(),
                {false, true, {}, true});
         QStringList names;
-        for (int i = 0; i < t.fieldCount() && i < kMaxSourceFields; ++i) names << QString::fromStdString(t.fieldName(i));
+        for (int i = 0; i < t.fieldCount() && i < kMaxSourceFields; ++i)
+            names << QString::fromStdString(t.fieldName(i));
         return names;
     } catch (const dbase::DatabaseError& e) {
         throw ImportError(e.what());
@@ -141,7 +158,8 @@ int unstorableValues(const QString& text, const Pairing& pairing, bool skipFirst
         if (line.blank) continue;
         for (int k = 0; k < line.values.size() && k < n; ++k) {
             const int number = pairing[std::size_t(k)];
-            if (number > 0 && store::fieldDef(number).kind == store::FieldKind::Text && !store::toCp1252(line.values[k]))
+            if (number > 0 && store::fieldDef(number).kind == store::FieldKind::Text &&
+                !store::toCp1252(line.values[k]))
                 ++found;
         }
     }

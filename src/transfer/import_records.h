@@ -37,15 +37,15 @@ struct ImportSource {
 };
 
 struct ImportCounts {
-    int records = 0;     // books appended
-    int unreadable = 0;  // values the field could not take, left empty
-    int cut = 0;         // values too long for their field, cut
-    int surplus = 0;     // values beyond the first line's fields, left out
-    int replaced = 0;    // characters Windows-1252 cannot hold, written as "?"
-    int stoppedAt = 0;   // the line of a quoted value that never closes, where the reading ended
-    int skipped = 0;     // books already in the database (or earlier in the file), left out
+    int records = 0;                      // books appended
+    int unreadable = 0;                   // values the field could not take, left empty
+    int cut = 0;                          // values too long for their field, cut
+    int surplus = 0;                      // values beyond the first line's fields, left out
+    int replaced = 0;                     // characters Windows-1252 cannot hold, written as "?"
+    int stoppedAt = 0;                    // the line of a quoted value that never closes, where the reading ended
+    int skipped = 0;                      // books already in the database (or earlier in the file), left out
     std::vector<std::uint32_t> appended;  // the record numbers of the books posted, in order
-    store::ValueNotes notes;  // each value that was not stored as it came
+    store::ValueNotes notes;              // each value that was not stored as it came
     // the values of the books posted that have data lists, each once, in the order first seen
     std::array<QStringList, edit::kLists> listValues;
 };

@@ -26,7 +26,10 @@ std::uint64_t get(const char* p, int bytes)
 }
 }  // namespace
 
-QString lastImportPath(const QString& basePath) { return basePath + QStringLiteral(".IMP"); }
+QString lastImportPath(const QString& basePath)
+{
+    return basePath + QStringLiteral(".IMP");
+}
 
 std::uint64_t bookFingerprint(const dbase::Table& table, std::uint32_t record)
 {
@@ -91,7 +94,10 @@ std::optional<LastImport> loadLastImport(const QString& basePath)
     return last;
 }
 
-void forgetLastImport(const QString& basePath) { QFile::remove(lastImportPath(basePath)); }
+void forgetLastImport(const QString& basePath)
+{
+    QFile::remove(lastImportPath(basePath));
+}
 
 UndoPlan planUndo(const dbase::Table& table, const LastImport& last)
 {

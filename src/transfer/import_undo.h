@@ -43,8 +43,8 @@ std::optional<LastImport> loadLastImport(const QString& basePath);
 void forgetLastImport(const QString& basePath);
 
 struct UndoPlan {
-    int books = 0;    // still there to delete
-    int changed = 0;  // of those, changed since the import
+    int books = 0;       // still there to delete
+    int changed = 0;     // of those, changed since the import
     bool stale = false;  // the table no longer holds the import's records (packed by another program)
 };
 UndoPlan planUndo(const dbase::Table& table, const LastImport& last);

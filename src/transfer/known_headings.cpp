@@ -8,9 +8,27 @@ namespace transfer {
 
 namespace {
 enum Field {
-    Title = 1, Author = 2, YearPub = 3, Publisher = 4, Category = 5, WherePurch = 6, Cost = 7, Value = 8,
-    Description = 9, Isbn = 10, Rating = 11, PurchDate = 12, BookType = 13, CheckDate = 18, CheckName = 19,
-    Edition = 22, KeyWords = 23, Pages = 24, Location = 25, Condition = 26, Dewey = 28
+    Title = 1,
+    Author = 2,
+    YearPub = 3,
+    Publisher = 4,
+    Category = 5,
+    WherePurch = 6,
+    Cost = 7,
+    Value = 8,
+    Description = 9,
+    Isbn = 10,
+    Rating = 11,
+    PurchDate = 12,
+    BookType = 13,
+    CheckDate = 18,
+    CheckName = 19,
+    Edition = 22,
+    KeyWords = 23,
+    Pages = 24,
+    Location = 25,
+    Condition = 26,
+    Dewey = 28
 };
 
 // Where a row comes in the order of preference: known exports, then field names, then plain headings.
@@ -19,7 +37,7 @@ constexpr int kExportRank = 0, kNameRank = 1, kPlainRank = 2;
 
 const std::vector<KnownHeading>& knownHeadings()
 {
-    static const std::vector<KnownHeading> table {
+    static const std::vector<KnownHeading> table{
         // Goodreads library export ("Author" and "ISBN" lose to "Author l-f" and "ISBN13")
         {"Goodreads", "Title", Title},
         {"Goodreads", "Author l-f", Author},
@@ -137,8 +155,10 @@ QHash<QString, Candidate> candidates(const std::array<QString, store::kFieldCoun
         const QString key = headingKey(heading);
         if (key.isEmpty()) return;
         auto it = found.find(key);
-        if (it == found.end()) found.insert(key, c);
-        else if (c.better(*it)) *it = c;
+        if (it == found.end())
+            found.insert(key, c);
+        else if (c.better(*it))
+            *it = c;
     };
     const auto& table = knownHeadings();
     for (int row = 0; row < int(table.size()); ++row) {
@@ -148,8 +168,8 @@ QHash<QString, Candidate> candidates(const std::array<QString, store::kFieldCoun
     }
     for (int n = 1; n <= store::kFieldCount; ++n) {
         const store::FieldDef& def = store::fieldDef(n);
-        for (const QString& name : {QString::fromLatin1(def.name), QString::fromLatin1(def.displayName),
-                                    names[std::size_t(n - 1)]})
+        for (const QString& name :
+             {QString::fromLatin1(def.name), QString::fromLatin1(def.displayName), names[std::size_t(n - 1)]})
             offer(name, {n, kNameRank, n});
     }
     return found;
@@ -164,7 +184,7 @@ HeadingPairing pairByHeadings(const QStringList& headings, const std::array<QStr
     // each field takes the column whose heading stands best; an equal one further right loses
     std::array<int, store::kFieldCount + 1> column;
     column.fill(-1);
-    std::array<Candidate, store::kFieldCount + 1> best {};
+    std::array<Candidate, store::kFieldCount + 1> best{};
     for (int k = 0; k < headings.size(); ++k) {
         const auto it = known.constFind(headingKey(headings[k]));
         if (it == known.constEnd()) continue;

@@ -15,7 +15,7 @@ QString StoredBook::text(int field) const
 
 FieldPlaces fieldPlaces(const dbase::Table& table)
 {
-    FieldPlaces places {};
+    FieldPlaces places{};
     places[0] = -1;
     for (int n = 1; n <= store::kFieldCount; ++n) places[std::size_t(n)] = table.fieldIndex(store::fieldDef(n).name);
     return places;
@@ -28,10 +28,17 @@ void putBook(dbase::Table& target, const FieldPlaces& places, const StoredBook& 
         const int i = places[std::size_t(n)];
         if (i < 0) continue;
         switch (v.kind) {
-        case StoredValue::Unset: break;
-        case StoredValue::Text: target.setText(i, v.text); break;
-        case StoredValue::Number: target.setDouble(i, v.number); break;
-        case StoredValue::Date: target.setDate(i, v.date); break;
+            case StoredValue::Unset:
+                break;
+            case StoredValue::Text:
+                target.setText(i, v.text);
+                break;
+            case StoredValue::Number:
+                target.setDouble(i, v.number);
+                break;
+            case StoredValue::Date:
+                target.setDate(i, v.date);
+                break;
         }
     }
 }

@@ -17,8 +17,8 @@ namespace transfer {
 struct StoredValue {
     enum Kind : unsigned char { Unset, Text, Number, Date };
     Kind kind = Unset;
-    std::string text;                // Text: the bytes to store
-    double number = 0;               // Number
+    std::string text;                 // Text: the bytes to store
+    double number = 0;                // Number
     std::optional<dbase::Date> date;  // Date (nullopt: blank)
 };
 
