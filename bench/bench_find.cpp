@@ -11,8 +11,8 @@
 #include <cstdio>
 
 #include "app/main_window.h"
-#include "find/search_replace_window.h"
-#include "ui/messages.h"
+#include "find/windows/search_replace_window.h"
+#include "ui/seams/messages.h"
 
 namespace {
 double ms(const QElapsedTimer& t) { return t.nsecsElapsed() / 1e6; }

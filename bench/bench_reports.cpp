@@ -13,11 +13,11 @@
 #include <fstream>
 #include <string>
 
-#include "app/regional.h"
+#include "regional/regional.h"
 #include "dbase/table.h"
 #include "find/sort_expression.h"
 #include "render/page_device.h"
-#include "reports/preview_window.h"
+#include "reports/windows/preview_window.h"
 #include "reports/report_run.h"
 #include "store/codepage.h"
 #include "store/field_table.h"

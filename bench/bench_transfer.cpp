@@ -12,7 +12,7 @@
 #include <fstream>
 #include <string>
 
-#include "app/regional.h"
+#include "regional/regional.h"
 #include "dbase/table.h"
 #include "store/codepage.h"
 #include "store/settings.h"

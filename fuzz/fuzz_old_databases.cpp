@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The tables of the program's earlier versions: arbitrary bytes as "B2LOG.DBF" and "BLOG.DBF",
 // recognised and, when they are taken for one, converted into a book table as at start-up.
-#include "app/old_databases.h"
+#include "conversion/old_databases.h"
 #include "fuzz_files.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

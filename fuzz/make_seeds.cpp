@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/old_tables.h"
+#include "conversion/old_tables.h"
 #include "edit/data_lists.h"
 #include "reports/record_bytes.h"
 #include "reports/old_reports.h"

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The main window's colour and font commands.
 #include "app/main_window.h"
-#include "display/color_config_window.h"
+#include "display/windows/color_config_window.h"
 #include "ui/appearance.h"
-#include "ui/dialogs.h"
+#include "ui/seams/dialogs.h"
 
 void TMain::DoColors(int target)
 {

@@ -5,9 +5,9 @@
 #include <QFileInfo>
 
 #include "app/main_window.h"
-#include "backup/backup_window.h"
+#include "backup/windows/backup_window.h"
 #include "backup/file_copy.h"
-#include "backup/restore_window.h"
+#include "backup/windows/restore_window.h"
 #include "transfer/import_undo.h"
 #include "dbase/error.h"
 #include "dbase/expr.h"
@@ -15,10 +15,10 @@
 #include "dbase/mdx.h"
 #include "dbase/table.h"
 #include "find/sort_expression.h"
-#include "reports/report_list_window.h"
+#include "reports/windows/report_list_window.h"
 #include "store/book_table.h"
 #include "ui/appearance.h"
-#include "ui/messages.h"
+#include "ui/seams/messages.h"
 
 class MainBackupHost : public backup::BackupHost {
 public:

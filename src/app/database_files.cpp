@@ -7,8 +7,8 @@
 
 #include "app/main_window.h"
 #include "dbase/error.h"
-#include "ui/dialogs.h"
-#include "ui/messages.h"
+#include "ui/seams/dialogs.h"
+#include "ui/seams/messages.h"
 
 namespace {
 const char* const kFilter = QT_TRANSLATE_NOOP("TMain", "Database Files (*.DBF)");

@@ -7,13 +7,13 @@
 #include <QGuiApplication>
 
 #include "app/main_window.h"
-#include "app/program_paths.h"
+#include "paths/program_paths.h"
 #include "dbase/error.h"
 #include "dbase/table.h"
-#include "edit/record_editor.h"
+#include "edit/windows/record_editor.h"
 #include "store/book_table.h"
 #include "store/table_access.h"
-#include "ui/messages.h"
+#include "ui/seams/messages.h"
 
 namespace {
 QString text(const dbase::DatabaseError& e) { return QString::fromLocal8Bit(e.what()); }

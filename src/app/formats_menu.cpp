@@ -4,7 +4,7 @@
 
 #include "app/browse_layout.h"
 #include "app/main_window.h"
-#include "ui/messages.h"
+#include "ui/seams/messages.h"
 
 void TMain::checkPresetItems()
 {

@@ -5,7 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "ui/messages.h"
+#include "ui/seams/messages.h"
 #include "ui/window_fit.h"
 
 TMyEditBox::TMyEditBox(const QString& title, int longest, const QStringList& items, QWidget* parent) : QDialog(parent)

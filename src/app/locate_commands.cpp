@@ -3,10 +3,10 @@
 #include <QGuiApplication>
 
 #include "app/main_window.h"
-#include "find/locate_window.h"
+#include "find/windows/locate_window.h"
 #include "store/field_table.h"
 #include "ui/appearance.h"
-#include "ui/messages.h"
+#include "ui/seams/messages.h"
 
 find::LocateResult TMain::runLocate(const find::LocateRequest& r, bool fromStart)
 {

@@ -8,8 +8,8 @@
 
 #include "app/command_line.h"
 #include "app/main_window.h"
-#include "app/program_paths.h"
-#include "app/report_command.h"
+#include "paths/program_paths.h"
+#include "reports/report_command.h"
 #include "ui/message_box.h"
 #include "ui/safe_application.h"
 #include "ui/translations.h"

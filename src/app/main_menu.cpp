@@ -6,7 +6,7 @@
 
 #include "app/browse_layout.h"
 #include "app/main_window.h"
-#include "app/regional.h"
+#include "regional/regional.h"
 
 namespace {
 // Commands that are built; every other one stays in the menus and bars, disabled.

@@ -10,13 +10,13 @@
 #include <functional>
 #include <memory>
 
-#include "app/regional.h"
+#include "regional/regional.h"
 #include "edit/data_lists.h"
-#include "find/locate_window.h"
+#include "find/windows/locate_window.h"
 #include "find/search_criteria.h"
 #include "find/search_replace.h"
-#include "backup/backup_host.h"
-#include "reports/report_host.h"
+#include "backup/windows/backup_host.h"
+#include "reports/windows/report_host.h"
 #include "store/book_table.h"
 #include "store/dataset.h"
 #include "store/settings.h"

@@ -8,11 +8,11 @@
 #include "app/list_edit_box.h"
 #include "app/main_window.h"
 #include "transfer/import_undo.h"
-#include "display/view_config.h"
+#include "display/windows/view_config.h"
 #include "dbase/error.h"
-#include "edit/record_editor.h"
+#include "edit/windows/record_editor.h"
 #include "ui/appearance.h"
-#include "ui/messages.h"
+#include "ui/seams/messages.h"
 
 namespace {
 // the second half of the messages of pack and reindex

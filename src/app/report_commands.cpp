@@ -5,7 +5,7 @@
 
 #include "app/main_window.h"
 #include "reports/report_file.h"
-#include "reports/report_list_window.h"
+#include "reports/windows/report_list_window.h"
 #include "ui/appearance.h"
 
 class MainReportHost : public reports::ReportHost {

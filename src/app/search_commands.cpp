@@ -3,7 +3,7 @@
 #include <QGuiApplication>
 
 #include "app/main_window.h"
-#include "find/search_window.h"
+#include "find/windows/search_window.h"
 
 void TMain::createSearchWindow()
 {

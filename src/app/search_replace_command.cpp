@@ -5,9 +5,9 @@
 
 #include "app/main_window.h"
 #include "dbase/error.h"
-#include "find/search_replace_window.h"
+#include "find/windows/search_replace_window.h"
 #include "ui/appearance.h"
-#include "ui/messages.h"
+#include "ui/seams/messages.h"
 
 void TMain::DoSearchReplace()
 {

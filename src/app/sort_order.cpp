@@ -5,9 +5,9 @@
 
 #include "app/main_window.h"
 #include "dbase/error.h"
-#include "find/sort_order_window.h"
+#include "find/windows/sort_order_window.h"
 #include "ui/appearance.h"
-#include "ui/messages.h"
+#include "ui/seams/messages.h"
 
 void TMain::DoSortOrder()
 {

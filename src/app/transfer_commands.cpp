@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Export and import from the main window.
 #include "app/main_window.h"
-#include "transfer/export_window.h"
-#include "transfer/import_format_window.h"
+#include "transfer/windows/export_window.h"
+#include "transfer/windows/import_format_window.h"
 #include "ui/appearance.h"
 
 class MainImportHost : public transfer::ImportHost {

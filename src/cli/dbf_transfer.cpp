@@ -9,7 +9,7 @@
 #include <cstring>
 #include <optional>
 
-#include "app/regional.h"
+#include "regional/regional.h"
 #include "dbase/error.h"
 #include "dbase/table.h"
 #include "store/bounded_file.h"

@@ -4,7 +4,7 @@
 #include <QString>
 #include <optional>
 
-#include "app/regional.h"
+#include "regional/regional.h"
 
 namespace edit {
 

@@ -8,7 +8,7 @@
 #include <vector>
 #include <string.h>
 
-#include "app/regional.h"
+#include "regional/regional.h"
 #include "dbase/values.h"
 #include "find/plain_number.h"
 #include "store/codepage.h"

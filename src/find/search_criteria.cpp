@@ -4,7 +4,7 @@
 #include <QLocale>
 #include <string.h>
 
-#include "app/regional.h"
+#include "regional/regional.h"
 #include "dbase/values.h"
 #include "edit/record_values.h"
 #include "find/plain_number.h"

@@ -3,7 +3,7 @@
 
 #include <QLocale>
 
-#include "app/regional.h"
+#include "regional/regional.h"
 #include "dbase/values.h"
 #include "store/codepage.h"
 

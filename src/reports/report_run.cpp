@@ -4,7 +4,7 @@
 #include <QElapsedTimer>
 #include <QSaveFile>
 
-#include "app/regional.h"
+#include "regional/regional.h"
 #include "reports/cell_room.h"
 #include "reports/report_order.h"
 #include "reports/report_text.h"

@@ -11,7 +11,7 @@
 #include "dbase/header.h"
 #include "dbase/mdx.h"
 #include "store/field_table.h"
-#include "ui/messages.h"
+#include "ui/seams/messages.h"
 
 namespace store {
 

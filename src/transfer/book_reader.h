@@ -5,7 +5,7 @@
 // what could not be stored as it came counted and noted. Reads only; posting is the caller's.
 #include <memory>
 
-#include "app/regional.h"
+#include "regional/regional.h"
 #include "transfer/import_records.h"
 #include "transfer/stored_book.h"
 

@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "app/regional.h"
+#include "regional/regional.h"
 #include "dbase/table.h"
 #include "store/settings.h"
 

@@ -9,7 +9,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "app/regional.h"
+#include "regional/regional.h"
 #include "dbase/table.h"
 #include "edit/data_lists.h"
 #include "store/value_notes.h"

@@ -26,7 +26,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ui/dialogs.h"
+#include "ui/seams/dialogs.h"
 
 namespace ui {
 

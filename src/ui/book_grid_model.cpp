@@ -4,12 +4,12 @@
 #include <QLocale>
 #include <QScopedValueRollback>
 
-#include "app/regional.h"
+#include "regional/regional.h"
 #include "dbase/error.h"
 #include "dbase/values.h"
 #include "store/codepage.h"
 #include "store/field_table.h"
-#include "ui/messages.h"
+#include "ui/seams/messages.h"
 
 namespace ui {
 

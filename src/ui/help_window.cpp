@@ -9,8 +9,8 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "ui/help.h"
-#include "ui/messages.h"
+#include "ui/seams/help.h"
+#include "ui/seams/messages.h"
 
 namespace ui {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The message seam's real implementation: a modal QMessageBox.
-#include "ui/messages.h"
+#include "ui/seams/messages.h"
 
 namespace ui {
 

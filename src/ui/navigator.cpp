@@ -4,7 +4,7 @@
 #include <QToolButton>
 
 #include "dbase/error.h"
-#include "ui/messages.h"
+#include "ui/seams/messages.h"
 
 namespace ui {
 

@@ -6,7 +6,7 @@
 
 #include <exception>
 
-#include "ui/messages.h"
+#include "ui/seams/messages.h"
 
 namespace ui {
 

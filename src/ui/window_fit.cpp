@@ -16,7 +16,7 @@
 #include <cmath>
 
 #include "ui/bevel.h"
-#include "ui/messages.h"
+#include "ui/seams/messages.h"
 
 namespace ui {
 

@@ -5,8 +5,8 @@
 #include <filesystem>
 
 #include "app/main_window.h"
-#include "app/old_tables.h"
-#include "app/regional.h"
+#include "conversion/old_tables.h"
+#include "regional/regional.h"
 #include "dbase/values.h"
 #include "store/profile.h"
 #include "support/gui_env.h"

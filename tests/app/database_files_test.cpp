@@ -10,7 +10,7 @@
 #include "store/book_table.h"
 #include "store/profile.h"
 #include "support/gui_env.h"
-#include "ui/dialogs.h"
+#include "ui/seams/dialogs.h"
 
 using testing_support::GuiEnv;
 

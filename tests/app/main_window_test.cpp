@@ -17,14 +17,14 @@
 #include <QToolButton>
 
 #include "app/main_window.h"
-#include "app/regional.h"
+#include "regional/regional.h"
 #include "dbase/error.h"
 #include "dbase/table.h"
 #include "store/book_table.h"
 #include "store/profile.h"
 #include "support/child.h"
 #include "support/gui_env.h"
-#include "ui/help.h"
+#include "ui/seams/help.h"
 #include "ui/navigator.h"
 #include "ui/tip_dialog.h"
 #include "ui/tips.h"

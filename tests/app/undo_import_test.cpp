@@ -8,12 +8,12 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
-#include "app/regional.h"
+#include "regional/regional.h"
 #include "support/gui_env.h"
 #include "support/qstring_print.h"
-#include "transfer/import_preview_window.h"
+#include "transfer/windows/import_preview_window.h"
 #include "transfer/import_undo.h"
-#include "transfer/import_window.h"
+#include "transfer/windows/import_window.h"
 
 using testing_support::GuiEnv;
 

@@ -14,10 +14,10 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
-#include "app/regional.h"
-#include "backup/backup_window.h"
+#include "regional/regional.h"
+#include "backup/windows/backup_window.h"
 #include "backup/file_copy.h"
-#include "backup/restore_window.h"
+#include "backup/windows/restore_window.h"
 #include "dbase/check.h"
 #include "dbase/table.h"
 #include "support/child.h"

@@ -18,9 +18,9 @@
 #include <QTreeView>
 
 #include "app/main_window.h"
-#include "display/color_config_window.h"
+#include "display/windows/color_config_window.h"
 #include "display/color_sets.h"
-#include "edit/record_editor.h"
+#include "edit/windows/record_editor.h"
 #include "store/profile.h"
 #include "support/gui_env.h"
 #include "ui/appearance.h"

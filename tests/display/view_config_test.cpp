@@ -8,7 +8,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 
-#include "display/view_config.h"
+#include "display/windows/view_config.h"
 #include "display/viewer_rules.h"
 #include "support/gui_env.h"
 

@@ -19,14 +19,14 @@
 #include <functional>
 
 #include "app/main_window.h"
-#include "display/color_config_window.h"
+#include "display/windows/color_config_window.h"
 #include "display/color_sets.h"
-#include "find/search_window.h"
-#include "reports/report_layout_window.h"
-#include "reports/report_list_window.h"
-#include "reports/user_report_window.h"
+#include "find/windows/search_window.h"
+#include "reports/windows/report_layout_window.h"
+#include "reports/windows/report_list_window.h"
+#include "reports/windows/user_report_window.h"
 #include "support/gui_env.h"
-#include "transfer/import_format_window.h"
+#include "transfer/windows/import_format_window.h"
 #include "ui/appearance.h"
 
 using testing_support::GuiEnv;

@@ -13,9 +13,9 @@
 #include <clocale>
 
 #include "app/main_window.h"
-#include "app/regional.h"
+#include "regional/regional.h"
 #include "dbase/table.h"
-#include "edit/record_editor.h"
+#include "edit/windows/record_editor.h"
 #include "edit/record_print.h"
 #include "store/field_table.h"
 #include <QFile>

@@ -13,7 +13,7 @@
 #include "app/main_window.h"
 #include "dbase/table.h"
 #include "find/locate.h"
-#include "find/locate_window.h"
+#include "find/windows/locate_window.h"
 #include "support/gui_env.h"
 
 using testing_support::GuiEnv;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include <gtest/gtest.h>
 
-#include "app/regional.h"
+#include "regional/regional.h"
 #include "dbase/table.h"
 #include "find/search_criteria.h"
 #include "store/book_table.h"

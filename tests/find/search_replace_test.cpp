@@ -7,7 +7,7 @@
 
 #include "app/main_window.h"
 #include "dbase/table.h"
-#include "find/search_replace_window.h"
+#include "find/windows/search_replace_window.h"
 #include "support/child.h"
 #include "support/gui_env.h"
 

@@ -12,7 +12,7 @@
 
 #include "app/main_window.h"
 #include "dbase/table.h"
-#include "find/search_window.h"
+#include "find/windows/search_window.h"
 #include "support/gui_env.h"
 
 using testing_support::GuiEnv;

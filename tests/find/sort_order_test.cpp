@@ -5,7 +5,7 @@
 
 #include "app/main_window.h"
 #include "dbase/table.h"
-#include "find/sort_order_window.h"
+#include "find/windows/sort_order_window.h"
 #include "store/profile.h"
 #include "support/child.h"
 #include "support/gui_env.h"

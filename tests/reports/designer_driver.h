@@ -3,8 +3,8 @@
 // Drives the designer window a test opens from the report list with what step does to it.
 #include <functional>
 
-#include "reports/report_list_window.h"
-#include "reports/user_report_window.h"
+#include "reports/windows/report_list_window.h"
+#include "reports/windows/user_report_window.h"
 
 namespace testing_support {
 

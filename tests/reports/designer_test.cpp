@@ -13,10 +13,10 @@
 #include "reports/designer_rules.h"
 #include "reports/fake_report_host.h"
 #include "reports/designer_driver.h"
-#include "reports/report_layout_window.h"
-#include "reports/report_list_window.h"
-#include "reports/report_part_window.h"
-#include "reports/user_report_window.h"
+#include "reports/windows/report_layout_window.h"
+#include "reports/windows/report_list_window.h"
+#include "reports/windows/report_part_window.h"
+#include "reports/windows/user_report_window.h"
 #include "support/scripted_messages.h"
 
 using testing_support::FakeHost;

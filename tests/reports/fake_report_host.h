@@ -4,7 +4,7 @@
 // "Found") and the report file with the built-in reports, in a folder of the test's own.
 #include "reports/report_books.h"
 #include "reports/report_file.h"
-#include "reports/report_host.h"
+#include "reports/windows/report_host.h"
 #include "support/temp_dir.h"
 
 namespace testing_support {

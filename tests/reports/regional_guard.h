@@ -2,7 +2,7 @@
 #pragma once
 // The regional formats of a report test: the first date format without leading zeros while the
 // test runs, the program's own formats again after it.
-#include "app/regional.h"
+#include "regional/regional.h"
 
 namespace testing_support {
 

@@ -4,7 +4,7 @@
 #include <sys/stat.h>
 #include <gtest/gtest.h>
 
-#include "app/report_command.h"
+#include "reports/report_command.h"
 #include "reports/report_books.h"
 #include "support/temp_dir.h"
 

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "reports/report_books.h"
-#include "reports/report_form.h"
+#include "reports/windows/report_form.h"
 #include "support/scripted_messages.h"
 #include "support/temp_dir.h"
 

@@ -10,7 +10,7 @@
 #include <fstream>
 #include <map>
 
-#include "app/regional.h"
+#include "regional/regional.h"
 #include "find/sort_expression.h"
 #include "render/page_device.h"
 #include "reports/report_books.h"

@@ -8,7 +8,7 @@
 #include <map>
 #include <gtest/gtest.h>
 
-#include "app/regional.h"
+#include "regional/regional.h"
 #include "render/page_device.h"
 #include "reports/cell_room.h"
 #include "reports/report_books.h"

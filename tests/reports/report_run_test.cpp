@@ -5,7 +5,7 @@
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
-#include "app/regional.h"
+#include "regional/regional.h"
 #include "render/page_device.h"
 #include "reports/report_books.h"
 #include "reports/regional_guard.h"

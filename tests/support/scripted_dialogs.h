@@ -5,8 +5,8 @@
 #include <QStringList>
 #include <deque>
 
-#include "ui/dialogs.h"
-#include "ui/help.h"
+#include "ui/seams/dialogs.h"
+#include "ui/seams/help.h"
 
 namespace testing_support {
 

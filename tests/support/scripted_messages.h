@@ -6,7 +6,7 @@
 #include <deque>
 #include <functional>
 
-#include "ui/messages.h"
+#include "ui/seams/messages.h"
 
 namespace testing_support {
 

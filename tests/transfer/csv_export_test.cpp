@@ -9,12 +9,12 @@
 
 #include <clocale>
 
-#include "app/regional.h"
+#include "regional/regional.h"
 #include "reports/fake_report_host.h"
 #include "reports/report_books.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_messages.h"
-#include "transfer/export_window.h"
+#include "transfer/windows/export_window.h"
 #include "store/codepage.h"
 #include "support/qstring_print.h"
 #include "support/temp_dir.h"

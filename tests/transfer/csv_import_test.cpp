@@ -13,13 +13,13 @@
 #include <clocale>
 #include <functional>
 
-#include "app/regional.h"
+#include "regional/regional.h"
 #include "support/qstring_print.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_messages.h"
-#include "transfer/import_format_window.h"
-#include "transfer/import_preview_window.h"
-#include "transfer/import_window.h"
+#include "transfer/windows/import_format_window.h"
+#include "transfer/windows/import_preview_window.h"
+#include "transfer/windows/import_window.h"
 #include "transfer/target_host.h"
 
 using testing_support::TargetHost;

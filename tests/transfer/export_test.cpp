@@ -9,13 +9,13 @@
 #include <QTableWidget>
 #include <gtest/gtest.h>
 
-#include "app/regional.h"
+#include "regional/regional.h"
 #include "reports/fake_report_host.h"
 #include "support/scripted_dialogs.h"
 #include "support/file_size_limit.h"
 #include "support/scripted_messages.h"
 #include "transfer/ascii_format.h"
-#include "transfer/export_window.h"
+#include "transfer/windows/export_window.h"
 #include "ui/appearance.h"
 
 using testing_support::FakeHost;

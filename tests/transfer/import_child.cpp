@@ -6,7 +6,7 @@
 #include <QFile>
 #include <cstdio>
 
-#include "app/regional.h"
+#include "regional/regional.h"
 #include "transfer/ascii_reader.h"
 #include "transfer/import_records.h"
 

@@ -8,7 +8,7 @@
 #include "reports/report_books.h"
 #include "store/codepage.h"
 #include "support/temp_dir.h"
-#include "transfer/import_host.h"
+#include "transfer/windows/import_host.h"
 
 namespace testing_support {
 

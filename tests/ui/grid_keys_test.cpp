@@ -13,12 +13,12 @@
 
 #include "app/main_window.h"
 #include "dbase/table.h"
-#include "display/view_config.h"
+#include "display/windows/view_config.h"
 #include "reports/fake_report_host.h"
 #include "support/gui_env.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_messages.h"
-#include "transfer/export_window.h"
+#include "transfer/windows/export_window.h"
 #include "ui/grid_keys.h"
 #include "ui/keyboard_focus.h"
 

@@ -8,7 +8,7 @@
 #include <QApplication>
 
 #include "app/main_window.h"
-#include "app/regional.h"
+#include "regional/regional.h"
 #include "dbase/table.h"
 #include "support/gui_env.h"
 #include "ui/book_grid_model.h"

@@ -6,7 +6,7 @@
 #include <QTimer>
 
 #include "support/scripted_messages.h"
-#include "ui/help.h"
+#include "ui/seams/help.h"
 #include "ui/help_window.h"
 
 TEST(Help, TheHelpFileHoldsItsContentsAndTopics)

@@ -10,12 +10,12 @@
 #include <QRegularExpression>
 
 #include "app/main_window.h"
-#include "app/program_paths.h"
-#include "edit/record_editor.h"
-#include "find/search_window.h"
+#include "paths/program_paths.h"
+#include "edit/windows/record_editor.h"
+#include "find/windows/search_window.h"
 #include "support/gui_env.h"
 #include "support/untranslated.h"
-#include "ui/messages.h"
+#include "ui/seams/messages.h"
 #include "ui/translations.h"
 
 using testing_support::GuiEnv;

@@ -10,7 +10,7 @@
 #include <functional>
 
 #include "app/main_window.h"
-#include "edit/record_editor.h"
+#include "edit/windows/record_editor.h"
 #include "store/profile.h"
 #include "support/gui_env.h"
 #include "support/scripted_messages.h"
