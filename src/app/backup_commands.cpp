@@ -63,7 +63,7 @@ public:
     bool checkBookTable(QWidget* owner, const QString& path) override
     {
         try {
-            return main_.files_.CheckDBaseFormat(owner, path, false);
+            return main_.CheckDBaseFormat(owner, path, false);
         } catch (const dbase::DatabaseError& e) {
             ui::showError(owner, QString::fromLocal8Bit(e.what()));
             return false;

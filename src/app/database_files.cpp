@@ -17,6 +17,22 @@ const QString kExtension = QStringLiteral("DBF");
 bool dbfExtension(const QString& path) { return path.right(4).toUpper() == QLatin1String(".DBF"); }
 }  // namespace
 
+bool TMain::MakeNewDB(const QString& path)
+{
+    QString refusal;
+    if (files_.MakeNewDB(path, &refusal)) return true;
+    if (!refusal.isEmpty()) ui::showError(nullptr, refusal);
+    return false;
+}
+
+bool TMain::CheckDBaseFormat(QWidget* owner, const QString& path, bool clearIndexFlag)
+{
+    QString refusal;
+    if (files_.CheckDBaseFormat(path, clearIndexFlag, &refusal)) return true;
+    if (!refusal.isEmpty()) ui::showError(owner, refusal);
+    return false;
+}
+
 void TMain::DoOpen()
 {
     const QString chosen = ui::dialogs().openFileName(this, tr("Open Database File"),

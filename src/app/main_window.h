@@ -91,8 +91,9 @@ public:
     void SetButtonBar();
     void SetColors();
     QString BuildSortString() const;
-    bool MakeNewDB(const QString& path) { return files_.MakeNewDB(path); }
-    bool CheckDBaseFormat(QWidget* owner, const QString& path) { return files_.CheckDBaseFormat(owner, path); }
+    // The book table's file operations, telling the user what the store refused.
+    bool MakeNewDB(const QString& path);
+    bool CheckDBaseFormat(QWidget* owner, const QString& path, bool clearIndexFlag = true);
     void RemoveMDXByte(const QString& path) { store::BookTableFiles::RemoveMDXByte(path); }
     bool DBaseInUse(const QString& path) { return files_.DBaseInUse(path); }
 

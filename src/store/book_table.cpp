@@ -11,7 +11,6 @@
 #include "dbase/header.h"
 #include "dbase/mdx.h"
 #include "store/field_table.h"
-#include "ui/seams/messages.h"
 
 namespace store {
 
@@ -25,12 +24,13 @@ void aim(Dataset& table, const QString& path)
 }
 }  // namespace
 
-bool BookTableFiles::MakeNewDB(const QString& path)
+bool BookTableFiles::MakeNewDB(const QString& path, QString* refusal)
 {
     if (QFileInfo::exists(path) && DBaseInUse(path)) {
-        ui::showError(nullptr, QCoreApplication::translate("Messages", "The table \"%1\" is currently in use by another program.  New "
-                                                            "table creation will be aborted.")
-                                   .arg(path));
+        if (refusal)
+            *refusal = QCoreApplication::translate("Messages", "The table \"%1\" is currently in use by another program.  New "
+                                                               "table creation will be aborted.")
+                           .arg(path);
         return false;
     }
     MyCreateTable.close();
@@ -52,7 +52,7 @@ bool BookTableFiles::MakeNewDB(const QString& path)
     return QFileInfo::exists(path);
 }
 
-bool BookTableFiles::CheckDBaseFormat(QObject* owner, const QString& path, bool clearIndexFlag)
+bool BookTableFiles::CheckDBaseFormat(const QString& path, bool clearIndexFlag, QString* refusal)
 {
     QFileInfo info(QFileInfo(path).absoluteFilePath());
     MyCheckTable.close();
@@ -73,9 +73,10 @@ bool BookTableFiles::CheckDBaseFormat(QObject* owner, const QString& path, bool 
         valid = MyCheckTable.fieldName(i) == QString::fromLatin1(fieldTable()[std::size_t(i)].name).toUpper();
     MyCheckTable.close();
     if (!valid) {
-        ui::showError(owner, QCoreApplication::translate("Messages", "This DBase file was not created with Bindlow Books 97.  It cannot be "
-                                                       "opened.  You may, however, import data from this file using the "
-                                                       "import function."));
+        if (refusal)
+            *refusal = QCoreApplication::translate("Messages", "This DBase file was not created with Bindlow Books 97.  It cannot be "
+                                                               "opened.  You may, however, import data from this file using the "
+                                                               "import function.");
         return false;
     }
     if (!clearIndexFlag) return true;

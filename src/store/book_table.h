@@ -3,7 +3,6 @@
 // The files of a book table: creating one, telling whether a file is one, clearing the
 // production-index flag of a table whose index went missing, and whether another program has
 // it open. The main window owns one of these with its two table objects.
-#include <QObject>
 #include <QString>
 
 #include "store/dataset.h"
@@ -15,13 +14,15 @@ public:
     Dataset MyCreateTable;
     Dataset MyCheckTable;
 
-    // Creates an empty book table at path; true if the file exists afterwards.
-    bool MakeNewDB(const QString& path);
-    // True if path is a book table of this layout; otherwise tells the user and returns false.
-    // Engine errors (a file that is no table at all) reach the caller.
+    // Creates an empty book table at path; true if the file exists afterwards. When another
+    // program holds the file, refusal (when given) gets the message to show.
+    bool MakeNewDB(const QString& path, QString* refusal = nullptr);
+    // True if path is a book table of this layout; otherwise refusal (when given) gets the
+    // message to show and the result is false. Engine errors (a file that is no table at all)
+    // reach the caller.
     // clearIndexFlag: a table found without its index gets its index flag cleared (never on a
     // file that is only read, such as a backup to restore from).
-    bool CheckDBaseFormat(QObject* owner, const QString& path, bool clearIndexFlag = true);
+    bool CheckDBaseFormat(const QString& path, bool clearIndexFlag = true, QString* refusal = nullptr);
     // Clears byte 28 of the table file; says nothing when it cannot.
     static void RemoveMDXByte(const QString& path);
     // True if the table at path has a production index holding the sort tag "NewIndex". Reads
