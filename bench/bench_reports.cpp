@@ -67,7 +67,7 @@ double formatPass(const dbase::Table& t, const reports::ReportDefinition& r)
     const auto index = fieldIndexes(t);
     QElapsedTimer clock;
     clock.start();
-    const app::Regional& reg = app::regional();
+    const regional::Regional& reg = regional::current();
     std::size_t chars = 0;
     for (std::size_t row = 0; row < t.recordCount(); ++row) {
         const dbase::RecordView rec = t.record(t.recordAt(row));
@@ -114,7 +114,7 @@ int main(int argc, char** argv)
     dbase::Table table;
     table.open(file.parent_path(), file.filename().string(), {false, true, "NewIndex"});
     std::printf("books: %zu\n", table.recordCount());
-    app::regional().setDateFormat(1, false);
+    regional::current().setDateFormat(1, false);
     const auto builtIn = reports::builtInReports();
     QTemporaryDir out;
 

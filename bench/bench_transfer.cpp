@@ -92,7 +92,7 @@ int main(int argc, char** argv)
     const std::filesystem::path file = argv[1];
     dbase::Table table;
     table.open(file.parent_path(), file.filename().string(), {false, true, {}});
-    app::regional().setDateFormat(1, false);
+    regional::current().setDateFormat(1, false);
     store::DatabaseSettings settings;
     const auto fields = transfer::exportList(settings, table);
     QStringList headings;
@@ -104,7 +104,7 @@ int main(int argc, char** argv)
     const bool havePgdbf = std::system(pgdbf.c_str()) == 0;
     const double pg = ms(clock);
     clock.restart();
-    transfer::writeAscii(out.filePath(QStringLiteral("ALL.TXT")), table, fields, &headings, app::regional());
+    transfer::writeAscii(out.filePath(QStringLiteral("ALL.TXT")), table, fields, &headings, regional::current());
     const double ascii = ms(clock);
     clock.restart();
     transfer::writeDbase(out.filePath(QStringLiteral("ALL.DBF")), table, fields);
@@ -141,7 +141,7 @@ int main(int argc, char** argv)
     const QString decoded = transfer::decodeTextFile(text.readAll());
     transfer::Pairing pairing;
     for (int n = 1; n <= 36; ++n) pairing.push_back(n);
-    const auto counts = transfer::importText(decoded, pairing, true, into, app::regional());
+    const auto counts = transfer::importText(decoded, pairing, true, into, regional::current());
     const double importMs = ms(clock), importCpu = cpuMs() - cpuBefore;
     std::printf("import of that text into an empty database, sort tag kept: %.0f ms (processor %.0f ms), %d books\n",
                 importMs, importCpu, counts.records);
@@ -168,13 +168,13 @@ int main(int argc, char** argv)
     transfer::CsvReader headingsReader(source.text, source.separator);
     const transfer::Pairing csvPairing =
         transfer::pairByHeadings(headingsReader.readRow().values, settings.fieldNames).pairing;
-    const transfer::ImportPreview preview = transfer::previewImport(source, csvPairing, true, csvInto, app::regional());
+    const transfer::ImportPreview preview = transfer::previewImport(source, csvPairing, true, csvInto, regional::current());
     std::printf("preview of a comma-separated export of %d books (read, paired, every book converted, duplicates "
                 "found): %.0f ms (processor %.0f ms), %lld problems\n",
                 preview.total, ms(clock), cpuMs() - cpu, static_cast<long long>(preview.counts.notes.size()));
     clock.restart();
     cpu = cpuMs();
-    const auto csvCounts = transfer::importBooks(source, csvPairing, true, csvInto, app::regional(), {}, {false, true});
+    const auto csvCounts = transfer::importBooks(source, csvPairing, true, csvInto, regional::current(), {}, {false, true});
     std::printf("import of that file into an empty database, sort tag kept: %.0f ms (processor %.0f ms), %d books\n",
                 ms(clock), cpuMs() - cpu, csvCounts.records);
 
@@ -190,7 +190,7 @@ int main(int argc, char** argv)
         transfer::CsvReader first(again.text, u',');
         const auto p = transfer::pairByHeadings(first.readRow().values, settings.fieldNames);
         clock.restart();
-        const auto c = transfer::importBooks(again, p.pairing, true, into2, app::regional());
+        const auto c = transfer::importBooks(again, p.pairing, true, into2, regional::current());
         const double backMs = ms(clock);
         std::size_t different = 0;
         std::size_t row = 0;

@@ -60,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         dbase::Table& t = target.table();
         const std::size_t before = t.recordCount();
-        const transfer::ImportCounts counts = transfer::importText(text, pairing, skipFirst, t, app::regional());
+        const transfer::ImportCounts counts = transfer::importText(text, pairing, skipFirst, t, regional::current());
         if (t.recordCount() != before + std::size_t(counts.records)) finding("books counted and appended differ");
         (void)transfer::importSummary(counts);
     } catch (const transfer::ImportError&) {

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "store/book_table.h"
+
 namespace app {
 
 bool browseRequested(const QStringList& parameters)
@@ -19,7 +21,7 @@ QString databaseRequested(const QStringList& parameters, const QString& startDir
     if (parameters.size() <= at || parameters.at(at).isEmpty()) return {};
     const QString path = QDir::cleanPath(QDir(startDirectory).absoluteFilePath(parameters.at(at)));
     // a switch of another program's ("/READONLY") is no file; a file of any name is one
-    if (!path.endsWith(QLatin1String(".DBF"), Qt::CaseInsensitive) && !QFileInfo::exists(path)) return {};
+    if (!store::hasTableSuffix(path) && !QFileInfo::exists(path)) return {};
     return path;
 }
 

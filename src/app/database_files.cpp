@@ -7,6 +7,7 @@
 
 #include "app/main_window.h"
 #include "dbase/error.h"
+#include "store/book_table.h"
 #include "ui/seams/dialogs.h"
 #include "ui/seams/messages.h"
 
@@ -14,7 +15,7 @@ namespace {
 const char* const kFilter = QT_TRANSLATE_NOOP("TMain", "Database Files (*.DBF)");
 const QString kExtension = QStringLiteral("DBF");
 
-bool dbfExtension(const QString& path) { return path.right(4).toUpper() == QLatin1String(".DBF"); }
+bool dbfExtension(const QString& path) { return store::hasTableSuffix(path); }
 }  // namespace
 
 bool TMain::MakeNewDB(const QString& path)

@@ -40,7 +40,7 @@ void TMain::openDatabase(const QString& path)
     dataLists.LoadAllList(basePath, programDirectory);
     QStringList unread = dataLists.problems();
     if (!db.problem.isEmpty()) unread.prepend(db.problem);
-    if (!unread.isEmpty()) ui::showNotice(this, tr("Error"), app::unreadFileNotice(unread), ui::MsgIcon::Warning);
+    if (!unread.isEmpty()) ui::showNotice(this, tr("Error"), paths::unreadFileNotice(unread), ui::MsgIcon::Warning);
     sortExpression = BuildSortString();
     readOnlyReason = store::readOnlyReason(currentDatabase);
     const bool canChange = readOnlyReason.isEmpty();

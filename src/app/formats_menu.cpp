@@ -34,25 +34,25 @@ void TMain::ChoosePreset(int chosen)
 void TMain::applyFormats()
 {
     const int code = settings.dateFormat;
-    if (code >= 1 && code <= app::kDateFormats)
-        app::regional().setDateFormat(code, settings.dateLeadingZeros);
+    if (code >= 1 && code <= regional::kDateFormats)
+        regional::current().setDateFormat(code, settings.dateLeadingZeros);
     else
-        app::regional().setSystemDateFormat();
-    for (int c = 1; c <= app::kDateFormats; ++c)
-        action(QString::fromLatin1(app::dateFormatRow(c).menuName))->setChecked(c == code);
+        regional::current().setSystemDateFormat();
+    for (int c = 1; c <= regional::kDateFormats; ++c)
+        action(QString::fromLatin1(regional::dateFormatRow(c).menuName))->setChecked(c == code);
     action(QStringLiteral("MenuDateLeadingZeros"))->setChecked(settings.dateLeadingZeros);
     action(QStringLiteral("MenuCurrencyUS"))->setChecked(settings.currencyFormat == 1);
     action(QStringLiteral("MenuCurrencyWin"))->setChecked(settings.currencyFormat == 2);
     action(QStringLiteral("MenuNumericUS"))->setChecked(settings.numericFormat == 1);
     action(QStringLiteral("MenuNumericWin"))->setChecked(settings.numericFormat == 2);
-    app::regional().currencyFormat = settings.currencyFormat;
-    app::regional().numericFormat = settings.numericFormat;
+    regional::current().currencyFormat = settings.currencyFormat;
+    regional::current().numericFormat = settings.numericFormat;
 }
 
 void TMain::ChooseDateFormat(int code)
 {
     if (code == settings.dateFormat) {
-        action(QString::fromLatin1(app::dateFormatRow(code).menuName))->setChecked(true);
+        action(QString::fromLatin1(regional::dateFormatRow(code).menuName))->setChecked(true);
         return;  // already in force: nothing to redraw
     }
     settings.dateFormat = code;

@@ -17,20 +17,20 @@
 namespace {
 
 // A report without a window: no display is needed.
-int runReport(const app::ReportRequest& request, int argc, char** argv)
+int runReport(const reports::ReportRequest& request, int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("Bindlow Books 97"));
-    app::ReportCommandPlaces places;
-    places.programDirectory = app::programDirectoryFor(QCoreApplication::applicationDirPath(),
+    reports::ReportCommandPlaces places;
+    places.programDirectory = paths::programDirectoryFor(QCoreApplication::applicationDirPath(),
                                                        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     places.startDirectory = QDir::currentPath();
     const QDate d = QDate::currentDate();
     QString error;
-    const int status = app::runReportCommand(request, places, dbase::Date {d.year(), d.month(), d.day()}, &error);
+    const int status = reports::runReportCommand(request, places, dbase::Date {d.year(), d.month(), d.day()}, &error);
     if (status != 0) std::fprintf(stderr, "%s\n", error.toLocal8Bit().constData());
     return status;
 }
@@ -47,7 +47,7 @@ int main(int argc, char** argv)
         return 0;
     }
     QString wrong;
-    if (auto request = app::reportRequested(parameters, &wrong)) return runReport(*request, argc, argv);
+    if (auto request = reports::reportRequested(parameters, &wrong)) return runReport(*request, argc, argv);
     if (!wrong.isEmpty()) {
         std::fprintf(stderr, "%s\n", wrong.toLocal8Bit().constData());
         return 2;

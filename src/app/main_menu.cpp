@@ -221,8 +221,8 @@ void TMain::buildMenus()
     zeros->setCheckable(true);
     connect(zeros, &QAction::triggered, this, &TMain::MenuDateLeadingZerosClick);
     date->addSeparator();
-    for (int code = 1; code <= app::kDateFormats; ++code) {
-        const auto& row = app::dateFormatRow(code);
+    for (int code = 1; code <= regional::kDateFormats; ++code) {
+        const auto& row = regional::dateFormatRow(code);
         QAction* a = addAction(date, row.menuName, row.caption, {}, "DateFormat");
         a->setCheckable(true);
         connect(a, &QAction::triggered, this, [this, code] { ChooseDateFormat(code); });

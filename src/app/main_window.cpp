@@ -185,12 +185,12 @@ void TMain::FormCreate(const StartOptions& options)
     const QString executableFolder = options.executableDirectory.isEmpty() ? QCoreApplication::applicationDirPath()
                                                                           : options.executableDirectory;
     programDirectory = options.programDirectory.isEmpty()
-                           ? app::programDirectoryFor(executableFolder, QStandardPaths::writableLocation(
+                           ? paths::programDirectoryFor(executableFolder, QStandardPaths::writableLocation(
                                                                             QStandardPaths::AppDataLocation))
                            : QDir::cleanPath(options.programDirectory);
     startDirectory = QDir::cleanPath(options.startDirectory.isEmpty() ? QDir::currentPath() : options.startDirectory);
     if (startDirectory.size() == 3 && startDirectory.endsWith(QStringLiteral(":/"))) startDirectory.chop(1);
-    ui::setHelpFile(app::helpFileFor(options.programDirectory.isEmpty() ? executableFolder : programDirectory,
+    ui::setHelpFile(paths::helpFileFor(options.programDirectory.isEmpty() ? executableFolder : programDirectory,
                                      ui::uiLanguage()));
     // what restores killed part-way left behind (browse mode changes no file)
     if (!app::browseRequested(options.arguments)) backup::removeLeftovers(programDirectory);
@@ -200,7 +200,7 @@ void TMain::FormCreate(const StartOptions& options)
     ensureReportDefinitions();
     // 8., 9.
     settings = store::readProgramSettings(startDirectory);
-    if (!settings.problem.isEmpty()) ui::showNotice(this, tr("Error"), app::unreadFileNotice({settings.problem}),
+    if (!settings.problem.isEmpty()) ui::showNotice(this, tr("Error"), paths::unreadFileNotice({settings.problem}),
                                                     ui::MsgIcon::Warning);
     // a size from the settings file fits the screen; the place keeps the title bar on it
     const QSize screenNow = ui::screenSize();
@@ -236,7 +236,7 @@ void TMain::FormCreate(const StartOptions& options)
     factor = app::presetFactor(preset);
     checkPresetItems();
     // 16.
-    app::regional().system = app::systemRegionalValues();
+    regional::current().system = regional::systemRegionalValues();
     // 17., 18.
     SetMenuLastFiles();
     if (!app::browseRequested(options.arguments)) CheckForConversion();  // browse mode changes no file
@@ -256,26 +256,60 @@ void TMain::ensureReportDefinitions() { reports::ensureReportFile(programDirecto
 
 void TMain::noticeDataFolder(const QString& executableFolder)
 {
-    const QStringList left = app::tablesLeftBehind(executableFolder, programDirectory);
+    const QStringList left = paths::tablesLeftBehind(executableFolder, programDirectory);
     if (left.isEmpty()) return;
     store::ProfileFile ini(store::programSettingsPath());
     if (ini.read(QStringLiteral("Misc"), QStringLiteral("Data Folder Notice"), {}, 3) == QLatin1String("Yes")) return;
-    ui::showNotice(this, tr("Information"), app::dataFolderNotice(executableFolder, programDirectory, left));
+    ui::showNotice(this, tr("Information"), paths::dataFolderNotice(executableFolder, programDirectory, left));
     ini.write(QStringLiteral("Misc"), QStringLiteral("Data Folder Notice"), QStringLiteral("Yes"));
     ini.save();
 }
 
-void TMain::CheckForConversion()
-{
-    if (changesRefused()) return;  // a table that can only be read takes no books
-    app::ConversionHooks hooks;
-    hooks.busy = [](bool on) {
+namespace {
+// The conversion's offers and reports as message boxes, the busy cursor around its work.
+class ConversionPrompts : public conversion::ConversionHost {
+public:
+    explicit ConversionPrompts(QObject* owner) : owner_(owner) {}
+    bool askToConvert(const QString& question) override
+    {
+        ui::Message m;
+        m.owner = owner_;
+        m.caption = QCoreApplication::translate("Conversion", "Convert");
+        m.text = question;
+        m.icon = ui::MsgIcon::Question;
+        m.buttons = ui::Yes | ui::No;
+        m.defaultButton = ui::Yes;
+        return ui::messages().show(m) == ui::Yes;
+    }
+    void tellConverted(const QString& text, const QString& details) override
+    {
+        ui::Message m;
+        m.owner = owner_;
+        m.caption = QCoreApplication::translate("Conversion", "Convert");
+        m.text = text;
+        m.icon = ui::MsgIcon::Information;
+        m.details = details;
+        ui::messages().show(m);
+    }
+    void tellFailure(const QString& text) override { ui::showError(owner_, text); }
+    void busy(bool on) override
+    {
         if (on)
             QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         else
             QGuiApplication::restoreOverrideCursor();
-    };
-    app::CheckForConversion(this, programDirectory, MyTable, currentDatabase, hooks);
+    }
+
+private:
+    QObject* owner_;
+};
+}  // namespace
+
+void TMain::CheckForConversion()
+{
+    if (changesRefused()) return;  // a table that can only be read takes no books
+    ConversionPrompts prompts(this);
+    conversion::CheckForConversion(prompts, programDirectory, MyTable, currentDatabase);
 }
 
 QString TMain::BuildSortString() const { return find::BuildSortString(db.sortOrder); }

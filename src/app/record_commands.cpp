@@ -123,7 +123,7 @@ void TMain::MenuUndoImportClick()
         return notice(tr("The last import can no longer be undone: its books were renumbered when the database was "
                          "packed or restored."));
     if (plan.books == 0) return notice(tr("The books of the last import are deleted already."));
-    const QString date = app::regional().formatDate({last->date.year(), last->date.month(), last->date.day()}, true);
+    const QString date = regional::current().formatDate({last->date.year(), last->date.month(), last->date.day()}, true);
     if (!ui::askConfirm(this, tr("%1 books of the import of %2 on %3 will be deleted, %4 of them changed since.  "
                                  "Delete them?")
                                   .arg(plan.books)

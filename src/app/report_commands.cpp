@@ -20,7 +20,7 @@ public:
     QStringList filesInUse() const override
     {
         QStringList files {main_.currentDatabase, main_.indexPath, main_.settingsPath, store::programSettingsPath(),
-                           QDir(main_.programDirectory).filePath(QString::fromLatin1(reports::kReportFileName))};
+                           reports::reportFileIn(main_.programDirectory)};
         for (int n = 1; n <= 9; ++n) files << main_.basePath + QStringLiteral(".%1").arg(n, 3, 10, QChar(u'0'));
         return files;
     }

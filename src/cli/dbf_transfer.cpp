@@ -12,6 +12,7 @@
 #include "regional/regional.h"
 #include "dbase/error.h"
 #include "dbase/table.h"
+#include "store/book_table.h"
 #include "store/bounded_file.h"
 #include "store/settings.h"
 #include "transfer/ascii_reader.h"
@@ -46,9 +47,7 @@ QString fromArg(const char* arg)
 // The database's path without ".DBF", beside which its settings and its last import are kept.
 QString basePath(const QString& table)
 {
-    const QFileInfo info(table);
-    const QString path = info.absoluteFilePath();
-    return info.suffix().compare(QLatin1String("dbf"), Qt::CaseInsensitive) == 0 ? path.chopped(4) : path;
+    return store::withoutTableSuffix(QFileInfo(table).absoluteFilePath());
 }
 
 void openTable(dbase::Table& table, const QString& path, bool readOnly, const std::string& tag = {})
@@ -154,18 +153,18 @@ int importCommand(int argc, char** argv)
     // the user's formats, or the date format asked for (one of the program's twelve)
     std::setlocale(LC_ALL, "");
     const store::ProgramSettings program = store::readProgramSettings(QDir::currentPath());
-    app::applyProgramFormats(program.dateFormat, program.dateLeadingZeros, program.currencyFormat,
+    regional::applyProgramFormats(program.dateFormat, program.dateLeadingZeros, program.currencyFormat,
                              program.numericFormat);
     if (!dateFormat.isEmpty()) {
         int code = 0;
-        for (int c = 1; c <= app::kDateFormats && !code; ++c)
-            if (dateFormat.compare(QLatin1String(app::dateFormatRow(c).caption), Qt::CaseInsensitive) == 0) code = c;
+        for (int c = 1; c <= regional::kDateFormats && !code; ++c)
+            if (dateFormat.compare(QLatin1String(regional::dateFormatRow(c).caption), Qt::CaseInsensitive) == 0) code = c;
         if (!code) {
             std::fprintf(stderr, "bindlow-dbf: unknown date format %s (one of mm/dd/yy ... dd.mm.yyyy)\n",
                          qPrintable(dateFormat));
             return 2;
         }
-        app::regional().setDateFormat(code, true);
+        regional::current().setDateFormat(code, true);
     }
     const QString sourcePath = fromArg(argv[1]), tablePath = fromArg(argv[2]);
     const QString base = basePath(tablePath);
@@ -177,7 +176,7 @@ int importCommand(int argc, char** argv)
         openTable(table, tablePath, dryRun);
         if (dryRun) {
             const transfer::ImportPreview p =
-                transfer::previewImport(s.source, s.pairing, s.skipFirst, table, app::regional());
+                transfer::previewImport(s.source, s.pairing, s.skipFirst, table, regional::current());
             say(stdout,
                 QStringLiteral("Dry run: nothing was imported.  The file holds %1 books.  %2 values would not be "
                                "stored as they are; %3 books are already in the database or twice in the file.\n")
@@ -194,7 +193,7 @@ int importCommand(int argc, char** argv)
         }
         transfer::forgetLastImport(base);
         const transfer::ImportCounts counts =
-            transfer::importBooks(s.source, s.pairing, s.skipFirst, table, app::regional());
+            transfer::importBooks(s.source, s.pairing, s.skipFirst, table, regional::current());
         if (!counts.appended.empty())
             transfer::saveLastImport(base,
                                      transfer::recordImport(table, QFileInfo(sourcePath).fileName(), counts.appended));

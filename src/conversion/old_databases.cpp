@@ -20,9 +20,8 @@
 #include "store/profile.h"
 #include "store/settings.h"
 #include "transfer/import_undo.h"
-#include "ui/seams/messages.h"
 
-namespace app {
+namespace conversion {
 
 namespace {
 
@@ -82,12 +81,8 @@ std::string textOf(const dbase::Table& from, int field)
     case 'N':
     case 'F':
         return trimmed(from.getText(field));
-    case 'L': {
-        const std::string t = from.getText(field);
-        if (t == "T") return "Yes";
-        if (t == "F") return "No";
-        return {};
-    }
+    case 'L':
+        return store::yesNoOfLogical(from.getText(field));
     default:
         return from.getText(field);
     }
@@ -110,7 +105,7 @@ std::optional<double> numberOf(const dbase::Table& from, int field)
 // program's century window).
 std::optional<dbase::Date> monthDayYear(const QString& text)
 {
-    static const Regional american;  // separator '/', pattern "m/d/yy"
+    static const regional::Regional american;  // separator '/', pattern "m/d/yy"
     return american.parseDate(text);
 }
 
@@ -368,25 +363,20 @@ QString question(const OldFile& f)
 }
 
 // What the conversion could not keep as it was, with each value in the details.
-void tellNotes(QObject* owner, const OldFile& f, const store::ValueNotes& notes)
+void tellNotes(ConversionHost& host, const OldFile& f, const store::ValueNotes& notes)
 {
     int empty = 0, cut = 0;
     for (const store::ValueNote& n : notes) (n.kind == store::ValueNote::Cut ? cut : empty) += 1;
-    ui::Message m;
-    m.owner = owner;
-    m.caption = QCoreApplication::translate("Conversion", "Convert");
-    m.text = QCoreApplication::translate("Conversion", "The books of \"%1\" have been converted.").arg(f.name);
-    if (empty) m.text += QCoreApplication::translate("Conversion", "  %1 values could not be converted and were left empty.").arg(empty);
-    if (cut) m.text += QCoreApplication::translate("Conversion", "  %1 values were too long for their fields and were cut.").arg(cut);
-    m.icon = ui::MsgIcon::Information;
-    m.details = store::describeNotes(notes, QCoreApplication::translate("Conversion", "Record"));
-    ui::messages().show(m);
+    QString text = QCoreApplication::translate("Conversion", "The books of \"%1\" have been converted.").arg(f.name);
+    if (empty) text += QCoreApplication::translate("Conversion", "  %1 values could not be converted and were left empty.").arg(empty);
+    if (cut) text += QCoreApplication::translate("Conversion", "  %1 values were too long for their fields and were cut.").arg(cut);
+    host.tellConverted(text, store::describeNotes(notes, QCoreApplication::translate("Conversion", "Record")));
 }
 
 QString what(const std::exception& e) { return QString::fromLocal8Bit(e.what()); }
 
-void offer(QObject* owner, const QString& programDirectory, const OldFile& f, store::Dataset& table,
-           const QString& databasePath, const ConversionHooks& hooks)
+void offer(ConversionHost& host, const QString& programDirectory, const OldFile& f, store::Dataset& table,
+           const QString& databasePath)
 {
     const QString path = backup::findCaseless(programDirectory, f.name);
     if (!QFileInfo(path).isFile() || !f.check(path)) return;
@@ -405,14 +395,7 @@ void offer(QObject* owner, const QString& programDirectory, const OldFile& f, st
         }
     }
 
-    ui::Message m;
-    m.owner = owner;
-    m.caption = QCoreApplication::translate("Conversion", "Convert");
-    m.text = question(f);
-    m.icon = ui::MsgIcon::Question;
-    m.buttons = ui::Yes | ui::No;
-    m.defaultButton = ui::Yes;
-    if (ui::messages().show(m) != ui::Yes) return;
+    if (!host.askToConvert(question(f))) return;
 
     run.state = Marker::Started;
     run.base = qint64(table.table().physicalCount());
@@ -421,13 +404,13 @@ void offer(QObject* owner, const QString& programDirectory, const OldFile& f, st
 
     QString failure;
     store::ValueNotes notes;
-    if (hooks.busy) hooks.busy(true);
+    host.busy(true);
     try {
-        f.convert(path, table.table(), run.done, hooks.posted, &notes);
+        f.convert(path, table.table(), run.done, [&host](int posted) { host.posted(posted); }, &notes);
     } catch (const std::exception& e) {
         failure = what(e);
     }
-    if (hooks.busy) hooks.busy(false);
+    host.busy(false);
     table.notifyRecordsChanged();
     {
         // books came in by another way than the last import: that import is no longer undone
@@ -436,13 +419,13 @@ void offer(QObject* owner, const QString& programDirectory, const OldFile& f, st
     }
     if (!failure.isEmpty()) {
         if (!failure.endsWith(u'.')) failure += u'.';
-        ui::showError(owner, QCoreApplication::translate("Conversion", "The conversion of \"%1\" stopped: %2  The books converted so far are "
+        host.tellFailure(QCoreApplication::translate("Conversion", "The conversion of \"%1\" stopped: %2  The books converted so far are "
                                                        "kept; the rest will be offered for conversion at the next start.")
                                  .arg(QDir::toNativeSeparators(path), failure));
         return;
     }
 
-    if (!notes.isEmpty()) tellNotes(owner, f, notes);
+    if (!notes.isEmpty()) tellNotes(host, f, notes);
 
     run.state = Marker::Converted;
     writeMarker(f.name, run);
@@ -452,7 +435,7 @@ void offer(QObject* owner, const QString& programDirectory, const OldFile& f, st
         writeMarker(f.name, Marker());
         return;
     }
-    ui::showError(owner, QCoreApplication::translate("Conversion", "The old database \"%1\" has been converted, but it could not be deleted: "
+    host.tellFailure(QCoreApplication::translate("Conversion", "The old database \"%1\" has been converted, but it could not be deleted: "
                                                    "%2.  It will not be converted again; you may delete it yourself.")
                              .arg(QDir::toNativeSeparators(path), reason));
 }
@@ -500,8 +483,8 @@ int ConvertV1(const QString& path, dbase::Table& target, int from, const PostedH
     });
 }
 
-void CheckForConversion(QObject* owner, const QString& programDirectory, store::Dataset& table,
-                        const QString& databasePath, const ConversionHooks& hooks)
+void CheckForConversion(ConversionHost& host, const QString& programDirectory, store::Dataset& table,
+                        const QString& databasePath)
 {
     if (!table.active() || table.table().readOnly()) return;
     const OldFile files[] = {
@@ -511,7 +494,7 @@ void CheckForConversion(QObject* owner, const QString& programDirectory, store::
     bool converted = false;
     for (const OldFile& f : files) {
         const std::size_t before = table.table().physicalCount();
-        offer(owner, programDirectory, f, table, databasePath, hooks);
+        offer(host, programDirectory, f, table, databasePath);
         converted = converted || table.table().physicalCount() != before;
     }
     if (converted) table.first();
@@ -522,4 +505,4 @@ void setRemoveFileForTests(std::function<bool(const QString& path, QString& reas
     removeForTests() = std::move(remove);
 }
 
-}  // namespace app
+}  // namespace conversion

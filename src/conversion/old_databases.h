@@ -13,7 +13,6 @@
 // database's record count when the run began, so that a run that stopped or was killed goes on
 // after the last book it posted; "Converted" once every book is in and the file could not be
 // deleted, so that it is not offered again. A deleted file leaves nothing behind.
-#include <QObject>
 #include <QString>
 #include <functional>
 
@@ -21,7 +20,7 @@
 #include "store/dataset.h"
 #include "store/value_notes.h"
 
-namespace app {
+namespace conversion {
 
 // True when the file at path is a table of the 2.x (1.x) layout. Shows no message; a file that
 // cannot be read as a table is not one. The file is opened read-only and never written.
@@ -41,19 +40,30 @@ int ConvertV2(const QString& path, dbase::Table& target, int from = 0, const Pos
 int ConvertV1(const QString& path, dbase::Table& target, int from = 0, const PostedHook& posted = {},
               store::ValueNotes* notes = nullptr);
 
-struct ConversionHooks {
-    std::function<void(bool on)> busy;  // around the conversion itself
-    PostedHook posted;
+// What the start-up conversion needs of the program around it: the user's answer to each offer,
+// and the reports of what happened. The main window shows them as message boxes.
+class ConversionHost {
+public:
+    virtual ~ConversionHost() = default;
+    // The offer of one old file; true converts it.
+    virtual bool askToConvert(const QString& question) = 0;
+    // The books are in, but some values could not be kept as they were: each one in details.
+    virtual void tellConverted(const QString& text, const QString& details) = 0;
+    // The conversion stopped, or the old file could not be deleted.
+    virtual void tellFailure(const QString& text) = 0;
+    // Around the conversion itself, and after each book posted with the number this run posted.
+    virtual void busy(bool /*on*/) {}
+    virtual void posted(int /*books*/) {}
 };
 
 // The start-up step: offers each old file found in programDirectory (2.x first) and converts
-// the accepted ones into table, the open database at databasePath. Tells the user what could not
+// the accepted ones into table, the open database at databasePath. Tells the host what could not
 // be converted as it was, reports failures, and always returns.
-void CheckForConversion(QObject* owner, const QString& programDirectory, store::Dataset& table,
-                        const QString& databasePath, const ConversionHooks& hooks = {});
+void CheckForConversion(ConversionHost& host, const QString& programDirectory, store::Dataset& table,
+                        const QString& databasePath);
 
 // Tests only: how a converted file is deleted (true when it was; reason gets the system's
 // reason when not). An empty function restores the real deletion.
 void setRemoveFileForTests(std::function<bool(const QString& path, QString& reason)> remove);
 
-}  // namespace app
+}  // namespace conversion

@@ -6,7 +6,7 @@
 
 namespace edit {
 
-std::optional<double> readMoneyBox(const QString& text, const app::Regional& r)
+std::optional<double> readMoneyBox(const QString& text, const regional::Regional& r)
 {
     QString t = text.trimmed();
     if (t.isEmpty()) return 0.0;
@@ -37,7 +37,7 @@ bool blankDate(const QString& text)
     return t.isEmpty() || t == QLatin1String("/  /") || t == QLatin1String("-  -") || t == QLatin1String(".  .");
 }
 
-QString dateBoxText(const dbase::Date& d, const app::Regional& r)
+QString dateBoxText(const dbase::Date& d, const regional::Regional& r)
 {
     // the order of the parts comes from the pattern
     QString order;

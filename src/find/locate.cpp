@@ -75,7 +75,7 @@ bool recordMatches(const dbase::Table& table, const dbase::RecordView& record, i
     }
     if (info.type == 'D') {
         auto d = record.date(field);
-        return stringMatches(d ? app::regional().formatDate(*d) : QString(), r.value, r.match, r.caseSensitive);
+        return stringMatches(d ? regional::current().formatDate(*d) : QString(), r.value, r.match, r.caseSensitive);
     }
     return stringMatches(QString::fromStdString(record.text(field)), r.value, r.match, r.caseSensitive);
 }

@@ -24,7 +24,7 @@ std::optional<double> number(const QString& t) { return plainNumber(t); }
 
 std::optional<double> date(const QString& t)
 {
-    auto d = app::regional().parseDate(t.trimmed());
+    auto d = regional::current().parseDate(t.trimmed());
     if (!d) return std::nullopt;
     return serialDate(d->year, d->month, d->day);
 }

@@ -22,8 +22,8 @@ ReplaceCounts replaceAll(dbase::Table& t, const ReplaceRequest& r, const std::fu
     std::string folded;
     const std::string replacement = store::toCp1252(r.replace).value_or(std::string());
     const std::optional<double> wantedNumber = plainNumber(r.search);
-    const std::optional<dbase::Date> wantedDate = info.type == 'D' ? app::regional().parseDate(r.search) : std::nullopt;
-    const std::optional<dbase::Date> newDate = info.type == 'D' ? app::regional().parseDate(r.replace) : std::nullopt;
+    const std::optional<dbase::Date> wantedDate = info.type == 'D' ? regional::current().parseDate(r.search) : std::nullopt;
+    const std::optional<dbase::Date> newDate = info.type == 'D' ? regional::current().parseDate(r.replace) : std::nullopt;
     for (std::size_t row = 0; row < t.recordCount(); ++row) {
         t.goToPosition(row);
         const dbase::RecordView rec = t.current();

@@ -6,7 +6,9 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 
-namespace app {
+#include "store/book_table.h"
+
+namespace paths {
 
 namespace {
 const QString kHelpFile = QStringLiteral("KAVBOOK.HLP");
@@ -55,7 +57,7 @@ QStringList tablesLeftBehind(const QString& executableFolder, const QString& pro
     for (const QString& n : QDir(programDirectory).entryList(QDir::Files)) present << n.toUpper();
     QStringList left;
     for (const QFileInfo& f : QDir(executableFolder).entryInfoList(QDir::Files, QDir::Name)) {
-        if (f.suffix().compare(QLatin1String("DBF"), Qt::CaseInsensitive) != 0) continue;
+        if (!store::hasTableSuffix(f.fileName())) continue;
         if (!present.contains(f.fileName().toUpper())) left << f.fileName();
     }
     return left;
@@ -78,4 +80,4 @@ QString unreadFileNotice(const QStringList& problems)
                 : QCoreApplication::translate("Messages", "  The program goes on with its defaults instead and leaves those files as they are."));
 }
 
-}  // namespace app
+}  // namespace paths

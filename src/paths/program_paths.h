@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace app {
+namespace paths {
 
 // True when a file can be created in the folder (tried, not judged from permission bits, which
 // the superuser ignores and read-only mounts do not show).
@@ -34,4 +34,4 @@ QString dataFolderNotice(const QString& executableFolder, const QString& program
 // file): the program goes on with its defaults and leaves those files as they are.
 QString unreadFileNotice(const QStringList& problems);
 
-}  // namespace app
+}  // namespace paths

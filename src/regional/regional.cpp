@@ -13,7 +13,7 @@
 #include <cwchar>
 #include <cmath>
 
-namespace app {
+namespace regional {
 
 namespace {
 // The current year, asked of the clock at most once a minute: an import reads thousands of dates.
@@ -77,7 +77,7 @@ RegionalValues systemRegionalValues()
     return v;
 }
 
-Regional& regional()
+Regional& current()
 {
     static Regional r;
     return r;
@@ -218,7 +218,7 @@ std::optional<double> Regional::readMoney(const QString& text) const
 
 void applyProgramFormats(int dateFormat, bool leadingZeros, int currencyFormat, int numericFormat)
 {
-    Regional& reg = regional();
+    Regional& reg = current();
     reg.system = systemRegionalValues();
     if (dateFormat >= 1 && dateFormat <= kDateFormats) reg.setDateFormat(dateFormat, leadingZeros);
     else reg.setSystemDateFormat();
@@ -226,4 +226,4 @@ void applyProgramFormats(int dateFormat, bool leadingZeros, int currencyFormat, 
     reg.numericFormat = numericFormat;
 }
 
-}  // namespace app
+}  // namespace regional

@@ -8,7 +8,7 @@
 
 #include "dbase/header.h"
 
-namespace app {
+namespace regional {
 
 struct RegionalValues {
     QChar decimal = u'.';
@@ -64,9 +64,9 @@ private:
 };
 
 // The program's regional settings.
-Regional& regional();
+Regional& current();
 
-// The formats the user chose (KAVBOOK.INI) and the operating system's values, into regional().
+// The formats the user chose (KAVBOOK.INI) and the operating system's values, into current().
 void applyProgramFormats(int dateFormat, bool leadingZeros, int currencyFormat, int numericFormat);
 
-}  // namespace app
+}  // namespace regional

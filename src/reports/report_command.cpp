@@ -15,7 +15,7 @@
 #include "store/dataset.h"
 #include "store/settings.h"
 
-namespace app {
+namespace reports {
 
 std::optional<ReportRequest> reportRequested(const QStringList& parameters, QString* error)
 {
@@ -49,7 +49,7 @@ namespace {
 
 void applyFormats(const store::ProgramSettings& settings)
 {
-    applyProgramFormats(settings.dateFormat, settings.dateLeadingZeros, settings.currencyFormat, settings.numericFormat);
+    regional::applyProgramFormats(settings.dateFormat, settings.dateLeadingZeros, settings.currencyFormat, settings.numericFormat);
 }
 
 // The named report: from the report file, or from the built-in reports while the program has
@@ -57,7 +57,7 @@ void applyFormats(const store::ProgramSettings& settings)
 std::optional<reports::ReportDefinition> findReport(const QString& programDirectory, const QString& name,
                                                      QString* problem)
 {
-    const QString path = QDir(programDirectory).filePath(QString::fromLatin1(reports::kReportFileName));
+    const QString path = reportFileIn(programDirectory);
     if (!QFileInfo::exists(path)) {
         for (const auto& r : reports::builtInReports())
             if (r.name == name) return r;
@@ -136,4 +136,4 @@ int runReportCommand(const ReportRequest& request, const ReportCommandPlaces& pl
     return 0;
 }
 
-}  // namespace app
+}  // namespace reports

@@ -8,7 +8,7 @@
 
 #include "dbase/values.h"
 
-namespace app {
+namespace reports {
 
 struct ReportRequest {
     QString name, output, database;
@@ -28,4 +28,4 @@ struct ReportCommandPlaces {
 int runReportCommand(const ReportRequest& request, const ReportCommandPlaces& places, const dbase::Date& today,
                      QString* error);
 
-}  // namespace app
+}  // namespace reports

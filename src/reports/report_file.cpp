@@ -134,11 +134,13 @@ void ReportFile::remove(int n)
     save(path_, records);
 }
 
+QString reportFileIn(const QString& folder) { return QDir(folder).filePath(QLatin1String(kReportFileName)); }
+
 void ensureReportFile(const QString& programDirectory)
 {
     try {
         const QDir dir(programDirectory);
-        ReportFile file(dir.filePath(QLatin1String(kReportFileName)));
+        ReportFile file(reportFileIn(programDirectory));
         if (!QFileInfo::exists(file.path())) {
             const std::array<ReportDefinition, 8> builtIn = builtInReports();
             file.appendAll(std::vector<ReportDefinition>(builtIn.begin(), builtIn.end()));

@@ -17,6 +17,9 @@ inline constexpr const char* kReportFileName = "KAVBOOK.URP";
 inline constexpr const char* kOldReportFileName = "BOOK.URP";
 inline constexpr const char* kReportNotFound = "Report format could not be located.";
 
+// The report definitions file of the program directory (or of any other folder, a backup's).
+QString reportFileIn(const QString& folder);
+
 // A read or write of the report file that failed; what() says why.
 class ReportFileError : public std::runtime_error {
 public:

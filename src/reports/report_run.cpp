@@ -47,7 +47,7 @@ public:
             fieldIndex_[std::size_t(n - 1)] = table_.fieldIndex(store::fieldDef(n).name);
         lines_ = std::clamp(r_.numberOfLines, 0, kBodyLines);
         textMode_ = in.mode == RunMode::TextFile;
-        const auto& reg = app::regional();
+        const auto& reg = regional::current();
         formatter_ = &reg;
         todayText_ = in.today.year ? reg.formatDate(in.today) : QString();
     }
@@ -683,7 +683,7 @@ private:
     const ReportDefinition& r_;
     const dbase::Table& table_;
     ReportEngine& e_;
-    const app::Regional* formatter_ = nullptr;
+    const regional::Regional* formatter_ = nullptr;
     std::array<int, store::kFieldCount> fieldIndex_ {};
     QString todayText_;
     QElapsedTimer clock_;

@@ -24,6 +24,10 @@ void aim(Dataset& table, const QString& path)
 }
 }  // namespace
 
+bool hasTableSuffix(const QString& path) { return path.endsWith(QLatin1String(".DBF"), Qt::CaseInsensitive); }
+
+QString withoutTableSuffix(const QString& path) { return hasTableSuffix(path) ? path.chopped(4) : path; }
+
 bool BookTableFiles::MakeNewDB(const QString& path, QString* refusal)
 {
     if (QFileInfo::exists(path) && DBaseInUse(path)) {

@@ -9,6 +9,12 @@
 
 namespace store {
 
+// True when a file's name ends in ".DBF", in any letter case.
+bool hasTableSuffix(const QString& path);
+// The path without its ".DBF" (any letter case), beside which a database's settings, lists and
+// last import are kept; a path with another ending stays whole.
+QString withoutTableSuffix(const QString& path);
+
 class BookTableFiles {
 public:
     Dataset MyCreateTable;

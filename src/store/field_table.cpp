@@ -55,4 +55,11 @@ const FieldDef& fieldDef(int number)
     return kFields[std::size_t(number - 1)];
 }
 
+const char* yesNoOfLogical(std::string_view logical)
+{
+    if (logical == "T") return "Yes";
+    if (logical == "F") return "No";
+    return "";
+}
+
 }  // namespace store

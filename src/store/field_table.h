@@ -3,6 +3,7 @@
 // The 36 fields of a book table, in table order. Every part of the program refers to a field
 // by its number (1 to 36) and takes its name, type, width and default display name from here.
 #include <array>
+#include <string_view>
 
 namespace store {
 
@@ -24,5 +25,9 @@ inline constexpr int kFieldCount = 36;
 const std::array<FieldDef, kFieldCount>& fieldTable();
 // Field by number 1..36.
 const FieldDef& fieldDef(int number);
+
+// A dBASE logical value as a book keeps it in a text field such as Checked Out: "Yes" for true,
+// "No" for false, empty for an unknown or blank one. The engine reads logicals as "T", "F" or "".
+const char* yesNoOfLogical(std::string_view logical);
 
 }  // namespace store

@@ -11,6 +11,7 @@
 #include "dbase/error.h"
 #include "dbase/values.h"
 #include "store/codepage.h"
+#include "store/field_table.h"
 #include "transfer/ascii_reader.h"
 #include "transfer/csv_reader.h"
 #include "transfer/csv_values.h"
@@ -100,7 +101,7 @@ bool fitsField(double v, const dbase::FieldInfo& f)
 
 }  // namespace
 
-void convertValue(const dbase::FieldInfo& f, int fieldNumber, const QString& value, const app::Regional& regional,
+void convertValue(const dbase::FieldInfo& f, int fieldNumber, const QString& value, const regional::Regional& regional,
                   ImportCounts& counts, int line, StoredValue& out)
 {
     const store::FieldDef& def = store::fieldDef(fieldNumber);
@@ -159,14 +160,14 @@ void convertValue(const dbase::FieldInfo& f, int fieldNumber, const QString& val
 }
 
 struct BookReader::Impl {
-    Impl(const ImportSource& s, const Pairing& p, const dbase::Table& t, const app::Regional& r)
+    Impl(const ImportSource& s, const Pairing& p, const dbase::Table& t, const regional::Regional& r)
         : source(s), pairing(p), target(t), regional(r), places(fieldPlaces(t)), n(int(p.size()))
     {
     }
     const ImportSource& source;
     const Pairing pairing;
     const dbase::Table& target;
-    const app::Regional& regional;
+    const regional::Regional& regional;
     const FieldPlaces places;
     const int n;
     std::optional<AsciiReader> ascii;
@@ -186,7 +187,7 @@ struct BookReader::Impl {
 };
 
 BookReader::BookReader(const ImportSource& source, const Pairing& pairing, bool skipFirst, const dbase::Table& target,
-                       const app::Regional& regional)
+                       const regional::Regional& regional)
     : d_(std::make_unique<Impl>(source, pairing, target, regional))
 {
     for (int number : pairing) d_->checkOutPaired = d_->checkOutPaired || number == 17;
@@ -333,8 +334,7 @@ bool BookReader::Impl::nextDbase(StoredBook& book, ImportCounts& counts)
         if (sf.type == 'D') {
             text = date ? regional.formatDate(*date, true) : QString();
         } else if (sf.type == 'L') {
-            const std::string t = table.getText(k);
-            text = t == "T" ? QStringLiteral("Yes") : t == "F" ? QStringLiteral("No") : QString();
+            text = QString::fromLatin1(store::yesNoOfLogical(table.getText(k)));
         } else {
             text = store::fromCp1252(table.getText(k)).left(255);
         }

@@ -16,7 +16,7 @@ public:
     // target gives the fields' widths; it is neither moved nor written. Throws ImportError (a
     // dBASE source that cannot be opened).
     BookReader(const ImportSource& source, const Pairing& pairing, bool skipFirst, const dbase::Table& target,
-               const app::Regional& regional);
+               const regional::Regional& regional);
     ~BookReader();
     BookReader(const BookReader&) = delete;
     BookReader& operator=(const BookReader&) = delete;
@@ -33,7 +33,7 @@ private:
 // Converts one value of a text source into its field by the field's kind: text cut to the
 // field's width, "?" for characters the code page cannot hold, numbers and dates read as the
 // import reads them; a value that cannot be read is left unset, counted and noted.
-void convertValue(const dbase::FieldInfo& field, int fieldNumber, const QString& value, const app::Regional& regional,
+void convertValue(const dbase::FieldInfo& field, int fieldNumber, const QString& value, const regional::Regional& regional,
                   ImportCounts& counts, int line, StoredValue& out);
 
 }  // namespace transfer

@@ -47,7 +47,7 @@ QString exportLabel(int number, const store::DatabaseSettings& s)
                                                     : QString::fromLatin1(store::fieldDef(number).name).toUpper();
 }
 
-std::string exportText(const dbase::RecordView& record, const ExportField& field, const app::Regional& regional)
+std::string exportText(const dbase::RecordView& record, const ExportField& field, const regional::Regional& regional)
 {
     if (field.tableIndex < 0) return {};
     const store::FieldDef& f = store::fieldDef(field.number);
@@ -82,7 +82,7 @@ namespace {
 }  // namespace
 
 void writeAscii(const QString& path, const dbase::Table& table, const std::vector<ExportField>& fields,
-                const QStringList* headings, const app::Regional& regional, const ExportProgress& progress)
+                const QStringList* headings, const regional::Regional& regional, const ExportProgress& progress)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) fail(path, file.errorString());

@@ -36,7 +36,7 @@ std::vector<int> exportRows(const store::DatabaseSettings& settings);
 QString exportLabel(int number, const store::DatabaseSettings& settings);
 // A field's text as exported: text as stored, numbers plain with the decimal separator in force,
 // dates in the date format in force with a four-digit year, blank fields empty. Windows-1252 bytes.
-std::string exportText(const dbase::RecordView& record, const ExportField& field, const app::Regional& regional);
+std::string exportText(const dbase::RecordView& record, const ExportField& field, const regional::Regional& regional);
 
 // Told after each record; returns false to stop.
 using ExportProgress = std::function<void(std::size_t done, std::size_t total)>;
@@ -44,7 +44,7 @@ using ExportProgress = std::function<void(std::size_t done, std::size_t total)>;
 // Writes the visible records of the table in its order. The file appears under its name only when
 // complete; throws ExportError.
 void writeAscii(const QString& path, const dbase::Table& table, const std::vector<ExportField>& fields,
-                const QStringList* headings, const app::Regional& regional, const ExportProgress& progress = {});
+                const QStringList* headings, const regional::Regional& regional, const ExportProgress& progress = {});
 // Comma-separated values as spreadsheets read them: UTF-8 with a byte-order mark, the headings
 // first, quotes only around values that need them, dates as 2024-03-15, numbers with a "." and no
 // group separators. It imports back with every value equal.

@@ -6,7 +6,7 @@
 namespace transfer {
 
 ImportPreview previewImport(const ImportSource& source, const Pairing& pairing, bool skipFirst,
-                            const dbase::Table& target, const app::Regional& regional)
+                            const dbase::Table& target, const regional::Regional& regional)
 {
     ImportPreview preview;
     BookReader reader(source, pairing, skipFirst, target, regional);
@@ -49,7 +49,7 @@ QString duplicateText(DuplicateBooks::Found found)
                : QCoreApplication::translate("ImportMessages", "already in the database");
 }
 
-QString shownValue(const StoredBook& book, int field, const app::Regional& regional)
+QString shownValue(const StoredBook& book, int field, const regional::Regional& regional)
 {
     const StoredValue& v = book[field];
     const store::FieldDef& def = store::fieldDef(field);

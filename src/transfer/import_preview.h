@@ -29,7 +29,7 @@ struct ImportPreview {
 
 // Reads the whole source as the import will; writes nothing. Throws ImportError.
 ImportPreview previewImport(const ImportSource& source, const Pairing& pairing, bool skipFirst,
-                            const dbase::Table& target, const app::Regional& regional);
+                            const dbase::Table& target, const regional::Regional& regional);
 
 // What happens to a value, as the problem list says it: "left empty", "cut to 90 characters", ...
 QString whatHappens(const store::ValueNote& note);
@@ -37,6 +37,6 @@ QString whatHappens(const store::ValueNote& note);
 QString duplicateText(DuplicateBooks::Found found);
 
 // A stored value as the preview shows it: text as stored, numbers and dates in the user's formats.
-QString shownValue(const StoredBook& book, int field, const app::Regional& regional);
+QString shownValue(const StoredBook& book, int field, const regional::Regional& regional);
 
 }  // namespace transfer

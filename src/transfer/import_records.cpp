@@ -167,7 +167,7 @@ int unstorableValues(const QString& text, const Pairing& pairing, bool skipFirst
 }
 
 ImportCounts importBooks(const ImportSource& source, const Pairing& pairing, bool skipFirst, dbase::Table& target,
-                         const app::Regional& regional, const ImportProgress& progress, const ImportChoices& choices)
+                         const regional::Regional& regional, const ImportProgress& progress, const ImportChoices& choices)
 {
     ImportCounts counts;
     BookReader reader(source, pairing, skipFirst, target, regional);
@@ -199,13 +199,13 @@ ImportCounts importBooks(const ImportSource& source, const Pairing& pairing, boo
 }
 
 ImportCounts importText(const QString& text, const Pairing& pairing, bool skipFirst, dbase::Table& target,
-                        const app::Regional& regional, const ImportProgress& progress)
+                        const regional::Regional& regional, const ImportProgress& progress)
 {
     return importBooks({SourceKind::Ascii, {}, text}, pairing, skipFirst, target, regional, progress);
 }
 
 ImportCounts importDbase(const QString& path, const Pairing& pairing, dbase::Table& target,
-                         const app::Regional& regional, const ImportProgress& progress)
+                         const regional::Regional& regional, const ImportProgress& progress)
 {
     return importBooks({SourceKind::Dbase, path, {}}, pairing, false, target, regional, progress);
 }

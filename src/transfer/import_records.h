@@ -77,12 +77,12 @@ using ImportProgress = std::function<bool(int records)>;
 // Appends the books of any source. Throws ImportError or dbase::DatabaseError; the books posted
 // before a failure stay.
 ImportCounts importBooks(const ImportSource& source, const Pairing& pairing, bool skipFirst, dbase::Table& target,
-                         const app::Regional& regional, const ImportProgress& progress = {},
+                         const regional::Regional& regional, const ImportProgress& progress = {},
                          const ImportChoices& choices = {});
 
 ImportCounts importText(const QString& text, const Pairing& pairing, bool skipFirst, dbase::Table& target,
-                        const app::Regional& regional, const ImportProgress& progress = {});
+                        const regional::Regional& regional, const ImportProgress& progress = {});
 ImportCounts importDbase(const QString& path, const Pairing& pairing, dbase::Table& target,
-                         const app::Regional& regional, const ImportProgress& progress = {});
+                         const regional::Regional& regional, const ImportProgress& progress = {});
 
 }  // namespace transfer

@@ -99,7 +99,7 @@ QString BookGridModel::displayText(int row, int field) const
     const dbase::FieldInfo& info = t.field(field);
     if (info.type == 'D') {
         auto d = r.date(field);
-        return d ? app::regional().formatDate(*d) : QString();
+        return d ? regional::current().formatDate(*d) : QString();
     }
     if (info.type == 'N' || info.type == 'F') {
         auto v = r.number(field);
@@ -133,7 +133,7 @@ bool BookGridModel::setData(const QModelIndex& index, const QVariant& value, int
     const auto& info = t.field(field);
     QString stored = text.trimmed();
     if (info.type == 'D' && !stored.isEmpty()) {
-        auto d = app::regional().parseDate(stored);
+        auto d = regional::current().parseDate(stored);
         if (!d) {
             showError(nullptr, tr("'%1' is not a valid date.").arg(text));
             return false;

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "app/main_window.h"
+#include "conversion/old_databases.h"
 #include "conversion/old_tables.h"
 #include "regional/regional.h"
 #include "dbase/values.h"
@@ -44,17 +45,24 @@ TEST(Conversion, StartUpAppendsTheOldBooksAndLeavesTheDateFormatAlone)
     auto main = env.start();
     ASSERT_TRUE(main->started());
     ASSERT_EQ(env.messages.shown.size(), 2);
+    for (const ui::Message& m : env.messages.shown) {
+        EXPECT_EQ(m.caption, "Convert");
+        EXPECT_EQ(m.icon, ui::MsgIcon::Question);
+        EXPECT_EQ(m.buttons, ui::Yes | ui::No);
+        EXPECT_EQ(m.defaultButton, ui::Yes);
+        EXPECT_EQ(m.owner, main.get());
+    }
     EXPECT_TRUE(env.messages.shown[0].text.contains("(2.X)"));
     EXPECT_TRUE(env.messages.shown[1].text.contains("(1.X)"));
-    EXPECT_EQ(app::regional().datePattern(), "d/m/yyyy");
-    EXPECT_EQ(app::regional().dateSeparator(), u'/');
+    EXPECT_EQ(regional::current().datePattern(), "d/m/yyyy");
+    EXPECT_EQ(regional::current().dateSeparator(), u'/');
 
     ASSERT_EQ(main->MyTable.recordCount(), 2u);
     dbase::Table& t = main->MyTable.table();
     t.first();  // in the sort order: author A, then B
     EXPECT_EQ(t.getText(0), "Older");
     EXPECT_EQ(dbase::formatDate(*t.getDate(t.fieldIndex("PurchDate"))), "19940305");
-    EXPECT_EQ(app::regional().formatDate(*t.getDate(t.fieldIndex("PurchDate"))), "5/3/1994");
+    EXPECT_EQ(regional::current().formatDate(*t.getDate(t.fieldIndex("PurchDate"))), "5/3/1994");
     t.next();
     EXPECT_EQ(t.getText(0), "Newer");
     EXPECT_EQ(dbase::formatDate(*t.getDate(t.fieldIndex("PurchDate"))), "19961224");
@@ -78,4 +86,36 @@ TEST(Conversion, BrowseModeOffersNothingAndChangesNoFile)
     env.messages.expect(ui::No);
     main = env.start();
     EXPECT_EQ(env.messages.shown.size(), 2);
+}
+
+// What the conversion reports reaches the user as message boxes: the values it could not keep
+// with their details, and a failure as an error.
+TEST(Conversion, TheReportsAndFailuresAreShownAsMessageBoxes)
+{
+    GuiEnv env;
+    old_tables::writeTable(inProgram(env, "B2LOG.DBF"), old_tables::layoutV2(),
+                           {{{"Title", "Bad pages"}, {"Pages", "many"}}});
+    conversion::setRemoveFileForTests([](const QString&, QString& reason) {
+        reason = QStringLiteral("Permission denied");
+        return false;
+    });
+    env.messages.expect(ui::Yes);
+    env.messages.expect();
+    env.messages.expect();
+    auto main = env.start();
+    conversion::setRemoveFileForTests({});
+    ASSERT_TRUE(main->started());
+    ASSERT_EQ(env.messages.shown.size(), 3);
+    const ui::Message& told = env.messages.shown[1];
+    EXPECT_EQ(told.caption, "Convert");
+    EXPECT_EQ(told.icon, ui::MsgIcon::Information);
+    EXPECT_EQ(told.text, "The books of \"B2LOG.DBF\" have been converted.  1 values could not be converted and were left "
+                         "empty.");
+    EXPECT_TRUE(told.details.contains("many")) << told.details.toStdString();
+    const ui::Message& failed = env.messages.shown[2];
+    EXPECT_EQ(failed.caption, "Error");
+    EXPECT_TRUE(failed.text.startsWith("The old database \"")) << failed.text.toStdString();
+    EXPECT_TRUE(failed.text.endsWith(": Permission denied.  It will not be converted again; you may delete it yourself."))
+        << failed.text.toStdString();
+    EXPECT_EQ(main->MyTable.recordCount(), 1u);
 }

@@ -60,8 +60,8 @@ TEST(MainWindow, FirstRunCreatesAndOpensMaster)
     EXPECT_EQ(main->currentDatabase, master(env));
     EXPECT_EQ(main->settings.buttonBar, 1);
     EXPECT_TRUE(main->findChild<QWidget*>("SpeedPanel")->isVisibleTo(main.get()));
-    EXPECT_EQ(app::regional().datePattern(), "m/d/yy");
-    EXPECT_EQ(app::regional().dateSeparator(), u'/');
+    EXPECT_EQ(regional::current().datePattern(), "m/d/yy");
+    EXPECT_EQ(regional::current().dateSeparator(), u'/');
     EXPECT_TRUE(main->action("MenuDateMDYSlash")->isChecked());
     EXPECT_TRUE(main->action("N640x480")->isChecked());
     EXPECT_EQ(main->sortExpression, "Upper(Left(Author,80))");

@@ -91,7 +91,7 @@ TEST(UndoImport, DeletesExactlyTheImportedBooksAfterARestart)
     EXPECT_EQ(main->action("MenuUndoImport")->text(), QStringLiteral("&Undo Last Import"));
     env.messages.expect(ui::No);
     main->action("MenuUndoImport")->trigger();
-    const QString date = app::regional().formatDate(
+    const QString date = regional::current().formatDate(
         {QDate::currentDate().year(), QDate::currentDate().month(), QDate::currentDate().day()}, true);
     EXPECT_EQ(env.messages.shown.back().text,
               QStringLiteral("3 books of the import of list.csv on %1 will be deleted, 1 of them changed since.  "

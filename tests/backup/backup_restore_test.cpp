@@ -535,7 +535,7 @@ TEST(Restore, AskedFirstAndNoChangesNothing)
     EXPECT_EQ(asked.text, QStringLiteral("Replace the books of the database \"%1\" with those of the backup \"%2\" of %3 "
                                          "14:05?")
                               .arg(main->currentDatabase, stick + "/MASTER.DBF",
-                                   app::regional().formatDate({2024, 3, 9})));
+                                   regional::current().formatDate({2024, 3, 9})));
     EXPECT_EQ(bytes(main->currentDatabase), before);
     EXPECT_TRUE(main->searchOn);
     EXPECT_EQ(main->MyTable.recordCount(), 4u);

@@ -8,16 +8,25 @@
 #include <cstdio>
 
 #include "conversion/old_databases.h"
-#include "ui/seams/messages.h"
 
 namespace {
-class AnswerYes : public ui::Messages {
+class AnswerYes : public conversion::ConversionHost {
 public:
-    ui::MsgButton show(const ui::Message& m) override
+    bool askToConvert(const QString& question) override
     {
-        std::fprintf(stderr, "%s\n", m.text.toLocal8Bit().constData());
-        return m.buttons & ui::Yes ? ui::Yes : ui::Ok;
+        say(question);
+        return true;
     }
+    void tellConverted(const QString& text, const QString&) override { say(text); }
+    void tellFailure(const QString& text) override { say(text); }
+    void posted(int books) override
+    {
+        std::printf("posted %d\n", books);
+        std::fflush(stdout);
+    }
+
+private:
+    static void say(const QString& text) { std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData()); }
 };
 }  // namespace
 
@@ -26,17 +35,11 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     if (argc != 3) return 2;
     AnswerYes yes;
-    ui::setMessages(&yes);
     const QFileInfo database(QString::fromLocal8Bit(argv[2]));
     store::Dataset table;
     table.setDatabaseName(database.absolutePath());
     table.setTableName(database.fileName());
     table.open();
-    app::ConversionHooks hooks;
-    hooks.posted = [](int posted) {
-        std::printf("posted %d\n", posted);
-        std::fflush(stdout);
-    };
-    app::CheckForConversion(nullptr, QString::fromLocal8Bit(argv[1]), table, database.absoluteFilePath(), hooks);
+    conversion::CheckForConversion(yes, QString::fromLocal8Bit(argv[1]), table, database.absoluteFilePath());
     return 0;
 }

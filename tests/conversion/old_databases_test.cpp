@@ -19,12 +19,12 @@
 #include "store/profile.h"
 #include "store/settings.h"
 #include "support/child.h"
-#include "support/scripted_messages.h"
+#include "conversion/scripted_conversion.h"
 #include "support/temp_dir.h"
 
 namespace fs = std::filesystem;
 using old_tables::Record;
-using testing_support::ScriptedMessages;
+using testing_support::ScriptedConversion;
 using testing_support::TempDir;
 
 namespace {
@@ -49,7 +49,7 @@ struct World {
     QString programDir() const { return qs(dir / "program"); }
     QString database() const { return qs(dir / "program" / "MASTER.DBF"); }
     fs::path old(const std::string& name) const { return dir / "program" / name; }
-    void start() { app::CheckForConversion(nullptr, programDir(), table, database()); }
+    void start() { conversion::CheckForConversion(ScriptedConversion::current(), programDir(), table, database()); }
     void reopen()
     {
         table.close();
@@ -108,8 +108,8 @@ struct Locale {
 
 // A date format of the user's for one scope.
 struct DateFormat {
-    DateFormat(int code, bool zeros) { app::regional().setDateFormat(code, zeros); }
-    ~DateFormat() { app::regional().setDateFormat(1, false); }
+    DateFormat(int code, bool zeros) { regional::current().setDateFormat(code, zeros); }
+    ~DateFormat() { regional::current().setDateFormat(1, false); }
 };
 }  // namespace
 
@@ -120,8 +120,8 @@ TEST(OldDatabases, LayoutsAreKnownByTheirFieldNamesOnly)
     const QString path = qs(file);
     auto check = [&](const std::vector<old_tables::Field>& fields, bool v1, bool v2) {
         old_tables::writeTable(file, fields, {{{"Title", "A"}}});
-        EXPECT_EQ(app::CheckDBaseFormatV1(path), v1);
-        EXPECT_EQ(app::CheckDBaseFormatV2(path), v2);
+        EXPECT_EQ(conversion::CheckDBaseFormatV1(path), v1);
+        EXPECT_EQ(conversion::CheckDBaseFormatV2(path), v2);
     };
     check(old_tables::layoutV1(), true, false);
     check(old_tables::layoutV2(), false, true);
@@ -145,8 +145,8 @@ TEST(OldDatabases, LayoutsAreKnownByTheirFieldNamesOnly)
 
     // no table at all, or none there
     old_tables::write(file, "not a table");
-    EXPECT_FALSE(app::CheckDBaseFormatV2(path));
-    EXPECT_FALSE(app::CheckDBaseFormatV1(qs(dir / "MISSING.DBF")));
+    EXPECT_FALSE(conversion::CheckDBaseFormatV2(path));
+    EXPECT_FALSE(conversion::CheckDBaseFormatV1(qs(dir / "MISSING.DBF")));
 }
 
 TEST(OldDatabases, AnOldFileIsOnlyReadEvenWithoutItsIndex)
@@ -156,13 +156,13 @@ TEST(OldDatabases, AnOldFileIsOnlyReadEvenWithoutItsIndex)
     old_tables::writeTable(file, old_tables::layoutV2(), {{{"Title", "Dune"}}}, true);
     const std::string before = old_tables::readAll(file);
     const auto modified = fs::last_write_time(file);
-    EXPECT_TRUE(app::CheckDBaseFormatV2(qs(file)));
+    EXPECT_TRUE(conversion::CheckDBaseFormatV2(qs(file)));
 
     store::BookTableFiles files;
     ASSERT_TRUE(files.MakeNewDB(qs(dir / "MASTER.DBF")));
     dbase::Table target;
     target.open(dir.path(), "MASTER.DBF");
-    EXPECT_EQ(app::ConvertV2(qs(file), target), 1);
+    EXPECT_EQ(conversion::ConvertV2(qs(file), target), 1);
     EXPECT_EQ(old_tables::readAll(file), before);  // the index flag stays set
     EXPECT_EQ(fs::last_write_time(file), modified);
 }
@@ -190,7 +190,7 @@ TEST(OldDatabases, Version2ValuesPassAsValuesInAnyLocale)
         ASSERT_TRUE(l.ok) << "the locale " << locale << " is missing";
         World w;
         old_tables::writeTable(w.old("B2LOG.DBF"), old_tables::layoutV2(), books);
-        EXPECT_EQ(app::ConvertV2(qs(w.old("B2LOG.DBF")), w.table.table()), 4);
+        EXPECT_EQ(conversion::ConvertV2(qs(w.old("B2LOG.DBF")), w.table.table()), 4);
         ASSERT_EQ(w.count(), 4u);
 
         EXPECT_EQ(w.text(0, "Title"), "Dune");
@@ -231,8 +231,8 @@ TEST(OldDatabases, ALogicalCheckOutBecomesYesOrNo)
     layout[17] = {"CheckOut", 'L', 1};
     World w;
     old_tables::writeTable(w.old("B2LOG.DBF"), layout, {{{"CheckOut", "T"}}, {{"CheckOut", "F"}}, {{"CheckOut", "?"}}});
-    ASSERT_TRUE(app::CheckDBaseFormatV2(qs(w.old("B2LOG.DBF"))));
-    EXPECT_EQ(app::ConvertV2(qs(w.old("B2LOG.DBF")), w.table.table()), 3);
+    ASSERT_TRUE(conversion::CheckDBaseFormatV2(qs(w.old("B2LOG.DBF"))));
+    EXPECT_EQ(conversion::ConvertV2(qs(w.old("B2LOG.DBF")), w.table.table()), 3);
     EXPECT_EQ(w.text(0, "CheckOut"), "Yes");
     EXPECT_EQ(w.text(1, "CheckOut"), "No");
     EXPECT_EQ(w.text(2, "CheckOut"), "");
@@ -256,10 +256,10 @@ TEST(OldDatabases, Version1DatesAreMadeOfDayMonthAndYearWhateverTheUsersFormat)
             const Locale l(locale);
             ASSERT_TRUE(l.ok);
             const DateFormat format(code, code == 12);
-            const QString pattern = app::regional().datePattern();
+            const QString pattern = regional::current().datePattern();
             World w;
             old_tables::writeTable(w.old("BLOG.DBF"), old_tables::layoutV1(), books);
-            EXPECT_EQ(app::ConvertV1(qs(w.old("BLOG.DBF")), w.table.table()), 7);
+            EXPECT_EQ(conversion::ConvertV1(qs(w.old("BLOG.DBF")), w.table.table()), 7);
             ASSERT_EQ(w.count(), 7u);
             EXPECT_EQ(w.date(0, "PurchDate"), "19940305");
             EXPECT_EQ(w.number(0, "Cost"), 12.5);
@@ -272,7 +272,7 @@ TEST(OldDatabases, Version1DatesAreMadeOfDayMonthAndYearWhateverTheUsersFormat)
             for (std::size_t row : {3u, 4u, 5u, 6u}) EXPECT_EQ(w.date(row, "PurchDate"), "blank") << row;
             EXPECT_EQ(w.text(3, "Title"), "No such day");
             EXPECT_EQ(w.number(3, "Cost"), 3);
-            EXPECT_EQ(app::regional().datePattern(), pattern);
+            EXPECT_EQ(regional::current().datePattern(), pattern);
         }
     }
 }
@@ -288,14 +288,13 @@ TEST(OldDatabasesAtStart, BothFilesAreOfferedNewerFirstFoundInAnyLetterCaseAndAp
     const std::string older = old_tables::readAll(w.old("blog.dbf"));
     const auto stamp = fs::last_write_time(w.old("blog.dbf"));
     {
-        ScriptedMessages messages;
-        messages.expect(ui::Yes);
-        messages.expect(ui::Yes);
+        ScriptedConversion messages;
+        messages.answer(true);
+        messages.answer(true);
         w.start();
-        ASSERT_EQ(messages.shown.size(), 2);
-        EXPECT_EQ(messages.shown[0].caption, "Convert");
+        ASSERT_EQ(messages.shown.size(), 2u);
+        EXPECT_EQ(messages.shown[0].kind, ScriptedConversion::Question);
         EXPECT_EQ(messages.shown[0].text, questionV2());
-        EXPECT_EQ(messages.shown[0].buttons, ui::Yes | ui::No);
         EXPECT_EQ(messages.shown[1].text, questionV1());
     }
     std::vector<std::string> titles;
@@ -304,14 +303,14 @@ TEST(OldDatabasesAtStart, BothFilesAreOfferedNewerFirstFoundInAnyLetterCaseAndAp
     EXPECT_FALSE(fs::exists(w.old("B2Log.Dbf")));
     EXPECT_FALSE(fs::exists(w.old("blog.dbf")));
     {
-        ScriptedMessages quiet;  // nothing left to offer
+        ScriptedConversion quiet;  // nothing left to offer
         w.start();
     }
     // a copy put back as it was is an old database like any other
     old_tables::write(w.old("blog.dbf"), older);
     fs::last_write_time(w.old("blog.dbf"), stamp);
-    ScriptedMessages messages;
-    messages.expect(ui::No);
+    ScriptedConversion messages;
+    messages.answer(false);
     w.start();
 }
 
@@ -320,15 +319,15 @@ TEST(OldDatabasesAtStart, NoKeepsTheFileAndTheQuestionComesAgain)
     World w;
     old_tables::writeTable(w.old("BLOG.DBF"), old_tables::layoutV1(), {{{"Title", "One"}}});
     for (int start = 0; start < 2; ++start) {
-        ScriptedMessages messages;
-        messages.expect(ui::No);
+        ScriptedConversion messages;
+        messages.answer(false);
         w.start();
-        EXPECT_EQ(messages.shown.value(0).text, questionV1());
+        EXPECT_EQ(messages.shown.at(0).text, questionV1());
         EXPECT_TRUE(fs::exists(w.old("BLOG.DBF")));
         EXPECT_EQ(w.count(), 0u);
     }
-    ScriptedMessages messages;
-    messages.expect(ui::Yes);
+    ScriptedConversion messages;
+    messages.answer(true);
     w.start();
     EXPECT_EQ(w.count(), 1u);
 }
@@ -341,7 +340,7 @@ TEST(OldDatabasesAtStart, FilesOfAnotherLayoutPassSilentlyAndStay)
     old_tables::writeTable(w.old("BLOG.DBF"), sixteen, {{{"Title", "One"}}});
     old_tables::writeTable(w.old("B2LOG.DBF"), old_tables::layoutV1(), {{{"Title", "Two"}}});
     const std::string one = old_tables::readAll(w.old("BLOG.DBF")), two = old_tables::readAll(w.old("B2LOG.DBF"));
-    ScriptedMessages quiet;
+    ScriptedConversion quiet;
     w.start();
     EXPECT_EQ(old_tables::readAll(w.old("BLOG.DBF")), one);
     EXPECT_EQ(old_tables::readAll(w.old("B2LOG.DBF")), two);
@@ -355,7 +354,7 @@ TEST(OldDatabasesAtStart, ADatabaseThatCanOnlyBeReadIsOfferedNothing)
     w.table.close();
     w.table.setReadOnly(true);
     w.table.open();
-    ScriptedMessages quiet;
+    ScriptedConversion quiet;
     w.start();
     EXPECT_TRUE(fs::exists(w.old("BLOG.DBF")));
 }
@@ -364,34 +363,33 @@ TEST(OldDatabasesAtStart, AFailedDeleteIsReportedAndTheFileIsNotConvertedAgain)
 {
     World w;
     old_tables::writeTable(w.old("B2LOG.DBF"), old_tables::layoutV2(), numberedBooks(3));
-    app::setRemoveFileForTests([](const QString&, QString& reason) {
+    conversion::setRemoveFileForTests([](const QString&, QString& reason) {
         reason = QStringLiteral("Permission denied");
         return false;
     });
     {
-        ScriptedMessages messages;
-        messages.expect(ui::Yes);
-        messages.expect(ui::Ok);
+        ScriptedConversion messages;
+        messages.answer(true);
         w.start();
-        ASSERT_EQ(messages.shown.size(), 2);
-        EXPECT_EQ(messages.shown[1].caption, "Error");
+        ASSERT_EQ(messages.shown.size(), 2u);
+        EXPECT_EQ(messages.shown[1].kind, ScriptedConversion::Failure);
         EXPECT_EQ(messages.shown[1].text,
                   "The old database \"" + QDir::toNativeSeparators(qs(w.old("B2LOG.DBF"))) +
                       "\" has been converted, but it could not be deleted: Permission denied.  It will not be "
                       "converted again; you may delete it yourself.");
     }
-    app::setRemoveFileForTests({});
+    conversion::setRemoveFileForTests({});
     EXPECT_EQ(w.count(), 3u);
     {
-        ScriptedMessages quiet;  // the same file: not asked again
+        ScriptedConversion quiet;  // the same file: not asked again
         w.start();
         EXPECT_EQ(w.count(), 3u);
         EXPECT_TRUE(fs::exists(w.old("B2LOG.DBF")));
     }
     // another file of that name is another database
     old_tables::writeTable(w.old("B2LOG.DBF"), old_tables::layoutV2(), numberedBooks(4));
-    ScriptedMessages messages;
-    messages.expect(ui::Yes);
+    ScriptedConversion messages;
+    messages.answer(true);
     w.start();
     EXPECT_EQ(w.count(), 7u);
     EXPECT_FALSE(fs::exists(w.old("B2LOG.DBF")));
@@ -406,12 +404,11 @@ TEST(OldDatabasesAtStart, AWriteErrorStopsTheConversionAndTheRestComesLaterWitho
         if (std::string(step) == "write" && ++writes == 40) throw dbase::DatabaseError("MASTER.DBF: the disk is full");
     });
     {
-        ScriptedMessages messages;
-        messages.expect(ui::Yes);
-        messages.expect(ui::Ok);
+        ScriptedConversion messages;
+        messages.answer(true);
         w.start();
         dbase::setFileStepHookForTests({});
-        ASSERT_EQ(messages.shown.size(), 2);
+        ASSERT_EQ(messages.shown.size(), 2u);
         EXPECT_EQ(messages.shown[1].text,
                   "The conversion of \"" + QDir::toNativeSeparators(qs(w.old("B2LOG.DBF"))) +
                       "\" stopped: MASTER.DBF: the disk is full.  The books converted so far are kept; the rest will "
@@ -424,15 +421,15 @@ TEST(OldDatabasesAtStart, AWriteErrorStopsTheConversionAndTheRestComesLaterWitho
     EXPECT_TRUE(fs::exists(w.old("B2LOG.DBF")));
     {
         // declined now; the user then adds a book of their own, which must not count as converted
-        ScriptedMessages messages;
-        messages.expect(ui::No);
+        ScriptedConversion messages;
+        messages.answer(false);
         w.start();
         w.table.append();
         w.table.setText(0, QStringLiteral("Mine"));
         w.table.post();
     }
-    ScriptedMessages messages;
-    messages.expect(ui::Yes);
+    ScriptedConversion messages;
+    messages.answer(true);
     w.start();
     ASSERT_EQ(w.count(), 51u);
     for (std::size_t i = 0; i < 51; ++i) {
@@ -464,8 +461,8 @@ TEST(OldDatabasesAtStart, AConversionKilledPartWayGoesOnAfterItsLastBook)
     EXPECT_GE(w.count(), std::size_t(posted));
     EXPECT_LT(w.count(), std::size_t(total));
 
-    ScriptedMessages messages;
-    messages.expect(ui::Yes);
+    ScriptedConversion messages;
+    messages.answer(true);
     w.start();
     ASSERT_EQ(w.count(), std::size_t(total));
     for (std::size_t i = 0; i < w.count(); ++i) {
@@ -491,14 +488,12 @@ TEST(OldDatabasesAtStart, ValuesThatCannotBeConvertedAreCountedAndNamedAtTheEnd)
                            {{{"Title", "Lower"}, {"PurchDay", "5"}, {"PurchMonth", "mar"}, {"PurchYear", "1994"}},
                             {{"Title", "April"}, {"PurchDay", "31"}, {"PurchMonth", "Apr"}, {"PurchYear", "1994"}},
                             {{"Title", "None"}}});
-    ScriptedMessages messages;
-    for (int file = 0; file < 2; ++file) {
-        messages.expect(ui::Yes);
-        messages.expect();
-    }
+    ScriptedConversion messages;
+    messages.answer(true);
+    messages.answer(true);
     w.start();
-    ASSERT_EQ(messages.shown.size(), 4);
-    EXPECT_EQ(messages.shown[1].caption, "Convert");
+    ASSERT_EQ(messages.shown.size(), 4u);
+    EXPECT_EQ(messages.shown[1].kind, ScriptedConversion::Report);
     EXPECT_EQ(messages.shown[1].text, "The books of \"B2LOG.DBF\" have been converted.  3 values could not be converted "
                                       "and were left empty.  1 values were too long for their fields and were cut.");
     const QString t60 = QString(60, u'T') + "...";

@@ -63,13 +63,13 @@ struct SystemLocale {
     explicit SystemLocale(const char* name)
     {
         ok = std::setlocale(LC_ALL, name) != nullptr;
-        app::regional().system = app::systemRegionalValues();
+        regional::current().system = regional::systemRegionalValues();
     }
     ~SystemLocale()
     {
         std::setlocale(LC_ALL, "C");
-        app::regional().system = app::systemRegionalValues();
-        app::regional().currencyFormat = 1;
+        regional::current().system = regional::systemRegionalValues();
+        regional::current().currencyFormat = 1;
     }
     bool ok = false;
 };
@@ -415,7 +415,7 @@ TEST(RecordEditor, MoneyUnderTheOperatingSystemsSeparators)
         SystemLocale de("de_DE.UTF-8");
         ASSERT_TRUE(de.ok) << "the de_DE.UTF-8 locale is missing";
         Editor ed;
-        app::regional().currencyFormat = 2;  // the operating system's
+        regional::current().currencyFormat = 2;  // the operating system's
         addBook(*ed.main, "Emma", "Austen", "12.5");
         ed.show(2);
         EXPECT_EQ(ed.e.text("Cost"), "12,50");
@@ -430,10 +430,10 @@ TEST(RecordEditor, MoneyUnderTheOperatingSystemsSeparators)
     {
         SystemLocale fr("fr_FR.UTF-8");
         ASSERT_TRUE(fr.ok) << "the fr_FR.UTF-8 locale is missing";
-        const QChar space = app::regional().system.thousand;
+        const QChar space = regional::current().system.thousand;
         EXPECT_TRUE(space == QChar(0x00A0) || space == QChar(0x202F)) << int(space.unicode());
         Editor ed;
-        app::regional().currencyFormat = 2;
+        regional::current().currencyFormat = 2;
         addBook(*ed.main, "Emma", "Austen", "1234567.5");
         ed.show(2);
         EXPECT_EQ(ed.e.text("Cost"), "1" + QString(space) + "234" + QString(space) + "567,50");

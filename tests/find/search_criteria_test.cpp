@@ -62,7 +62,7 @@ Page page(std::initializer_list<std::pair<int, const char*>> cells)
 TEST(SearchCriteria, TextNumbersRangesAndWords)
 {
     Books b;
-    app::regional().setDateFormat(1, false);
+    regional::current().setDateFormat(1, false);
     SearchCriteria c;
     ASSERT_EQ(c.SaveFields(page({{2, "smith"}}), ones()), SaveResult::Saved);
     EXPECT_EQ(b.pass(c), (QStringList {"Goldsmith", "Smith"}));  // a substring, without case
@@ -140,7 +140,7 @@ TEST(SearchCriteria, RefusalsAndLimits)
     EXPECT_EQ(row, 3);
     EXPECT_EQ(c.SaveFields(page({{7, "= 1,000"}}), ones(), &row), SaveResult::Refused);  // no group separators
     EXPECT_EQ(row, 7);
-    app::regional().setDateFormat(1, false);
+    regional::current().setDateFormat(1, false);
     Page many;
     for (int f = 1; f <= store::kFieldCount; ++f)
         many[std::size_t(f - 1)] = searchKind(f) == 'D' ? QStringLiteral("1/1/1997") : QStringLiteral("1");
@@ -154,7 +154,7 @@ TEST(SearchCriteria, RefusalsAndLimits)
 
 TEST(SearchCriteria, SeventyFiveCriteriaAreAcceptedAndTheSeventySixthIsRefused)
 {
-    app::regional().setDateFormat(1, false);
+    regional::current().setDateFormat(1, false);
     Page many;
     for (int f = 1; f <= store::kFieldCount; ++f)
         many[std::size_t(f - 1)] = searchKind(f) == 'D' ? QStringLiteral("1/1/1997") : QStringLiteral("1");

@@ -39,22 +39,22 @@ TEST(ProgramPaths, TheExecutablesFolderUnlessItCannotBeWritten)
     TempDir dir;
     const QString data = qs(dir / "data" / "Bindlow Books 97");
     // a copied or built program keeps its files beside itself; no data folder appears
-    EXPECT_EQ(app::programDirectoryFor(qs(dir.path()), data), QDir::cleanPath(qs(dir.path())));
+    EXPECT_EQ(paths::programDirectoryFor(qs(dir.path()), data), QDir::cleanPath(qs(dir.path())));
     EXPECT_FALSE(QFileInfo::exists(data));
     EXPECT_TRUE(QDir(qs(dir.path())).entryList(QDir::Files | QDir::Hidden).isEmpty());  // the probe is gone
     // an installed one: the user's data folder takes over and is created
-    EXPECT_FALSE(app::folderAcceptsFiles(readOnlyFolder(dir)));
-    EXPECT_EQ(app::programDirectoryFor(readOnlyFolder(dir), data), data);
+    EXPECT_FALSE(paths::folderAcceptsFiles(readOnlyFolder(dir)));
+    EXPECT_EQ(paths::programDirectoryFor(readOnlyFolder(dir), data), data);
     EXPECT_TRUE(QFileInfo(data).isDir());
-    EXPECT_FALSE(app::folderAcceptsFiles(qs(dir / "missing")));
+    EXPECT_FALSE(paths::folderAcceptsFiles(qs(dir / "missing")));
 
     // installed (help file in PREFIX/share/bindlow): the data folder, even where bin could be written
     const QString bin = qs(dir / "usr" / "bin");
     touch(qs(dir / "usr" / "share" / "bindlow" / "KAVBOOK.HLP"));
     QDir().mkpath(bin);
-    EXPECT_EQ(app::programDirectoryFor(bin, data), data);
+    EXPECT_EQ(paths::programDirectoryFor(bin, data), data);
     touch(bin + "/KAVBOOK.HLP");  // a copied folder with its help file beside the program
-    EXPECT_EQ(app::programDirectoryFor(bin, data), bin);
+    EXPECT_EQ(paths::programDirectoryFor(bin, data), bin);
 }
 
 TEST(ProgramPaths, TheHelpFileBesideTheProgramOrInTheInstallationsDataFolder)
@@ -63,11 +63,11 @@ TEST(ProgramPaths, TheHelpFileBesideTheProgramOrInTheInstallationsDataFolder)
     const QString bin = qs(dir / "usr" / "bin");
     QDir().mkpath(bin);
     // missing everywhere: the path beside the program, which the help window names
-    EXPECT_EQ(app::helpFileFor(bin), bin + "/KAVBOOK.HLP");
+    EXPECT_EQ(paths::helpFileFor(bin), bin + "/KAVBOOK.HLP");
     touch(qs(dir / "usr" / "share" / "bindlow" / "KAVBOOK.HLP"));
-    EXPECT_EQ(app::helpFileFor(bin), qs(dir / "usr" / "share" / "bindlow" / "KAVBOOK.HLP"));
+    EXPECT_EQ(paths::helpFileFor(bin), qs(dir / "usr" / "share" / "bindlow" / "KAVBOOK.HLP"));
     touch(bin + "/KAVBOOK.HLP");
-    EXPECT_EQ(app::helpFileFor(bin), bin + "/KAVBOOK.HLP");
+    EXPECT_EQ(paths::helpFileFor(bin), bin + "/KAVBOOK.HLP");
 }
 
 TEST(CommandLine, BrowseSpellingsAndTheTextsThatNeedNoWindow)
@@ -108,9 +108,9 @@ TEST(ProgramPaths, TheBooksLeftInTheProgramFolderAreNamed)
     const QString exe = qs(dir / "bin"), data = qs(dir / "data");
     for (const char* f : {"MASTER.DBF", "MASTER.MDX", "old.dbf", "NOTES.TXT", "SHARED.DBF"}) touch(exe + "/" + f);
     touch(data + "/shared.dbf");
-    EXPECT_EQ(app::tablesLeftBehind(exe, data), (QStringList {"MASTER.DBF", "old.dbf"}));
-    EXPECT_TRUE(app::tablesLeftBehind(exe, exe).isEmpty());
-    EXPECT_EQ(app::dataFolderNotice("/opt/bindlow/bin", "/home/u/.local/share/Bindlow Books 97", {"MASTER.DBF", "OLD.DBF"}),
+    EXPECT_EQ(paths::tablesLeftBehind(exe, data), (QStringList {"MASTER.DBF", "old.dbf"}));
+    EXPECT_TRUE(paths::tablesLeftBehind(exe, exe).isEmpty());
+    EXPECT_EQ(paths::dataFolderNotice("/opt/bindlow/bin", "/home/u/.local/share/Bindlow Books 97", {"MASTER.DBF", "OLD.DBF"}),
               "Bindlow Books 97 cannot write in its program folder \"/opt/bindlow/bin\", so it keeps its databases, "
               "lists and reports in \"/home/u/.local/share/Bindlow Books 97\".  The databases in the program folder "
               "(MASTER.DBF, OLD.DBF) stay where they are: open them there with Open Database.");

@@ -5,7 +5,7 @@
 
 #include "regional/regional.h"
 
-using app::Regional;
+using regional::Regional;
 
 TEST(Regional, DateFormatsWithAndWithoutLeadingZeros)
 {

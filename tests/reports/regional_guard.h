@@ -7,9 +7,9 @@
 namespace testing_support {
 
 struct RegionalGuard {
-    app::Regional saved = app::regional();
-    RegionalGuard() { app::regional().setDateFormat(1, false); }
-    ~RegionalGuard() { app::regional() = saved; }
+    regional::Regional saved = regional::current();
+    RegionalGuard() { regional::current().setDateFormat(1, false); }
+    ~RegionalGuard() { regional::current() = saved; }
 };
 
 }  // namespace testing_support

@@ -72,15 +72,15 @@ TEST(ReportCommand, WritesTextAndPdfAndSaysWhyItCannot)
 TEST(ReportCommand, ReadsItsParameters)
 {
     QString error;
-    EXPECT_FALSE(app::reportRequested({QStringLiteral("/BROWSE")}, &error));
+    EXPECT_FALSE(reports::reportRequested({QStringLiteral("/BROWSE")}, &error));
     EXPECT_TRUE(error.isEmpty());
-    auto r = app::reportRequested({"--report", "Full Report", "--output", "a.TXT", "--database", "x.dbf"}, &error);
+    auto r = reports::reportRequested({"--report", "Full Report", "--output", "a.TXT", "--database", "x.dbf"}, &error);
     ASSERT_TRUE(r);
     EXPECT_EQ(r->name, QStringLiteral("Full Report"));
     EXPECT_EQ(r->database, QStringLiteral("x.dbf"));
-    EXPECT_FALSE(app::reportRequested({"--report", "Full Report"}, &error));
+    EXPECT_FALSE(reports::reportRequested({"--report", "Full Report"}, &error));
     EXPECT_EQ(error, QStringLiteral("--report needs --output FILE (.pdf or .txt)."));
-    EXPECT_FALSE(app::reportRequested({"--report", "Full Report", "--output"}, &error));
+    EXPECT_FALSE(reports::reportRequested({"--report", "Full Report", "--output"}, &error));
     EXPECT_EQ(error, QStringLiteral("--output needs a value."));
 }
 
@@ -96,28 +96,28 @@ TEST(ReportCommand, SpecialFilesAroundTheDatabaseGetAnAnswerAtOnce)
     ASSERT_EQ(::mkfifo((dir / "BOOKS.INI").c_str(), 0600), 0);
     std::filesystem::create_symlink("/dev/zero", dir / "BOOKS.004");
     std::filesystem::create_symlink("/dev/urandom", dir / "BOOKS.007");
-    app::ReportCommandPlaces places;
+    reports::ReportCommandPlaces places;
     places.programDirectory = QString::fromStdString(dir.path().string());
     places.startDirectory = places.programDirectory;
-    app::ReportRequest request;
+    reports::ReportRequest request;
     request.name = QStringLiteral("Short Narrow Report");
     request.output = QString::fromStdString((dir / "out.txt").string());
     request.database = QString::fromStdString(dbf.string());
     QString error;
     // the settings cannot be read: the report is made with the defaults
-    EXPECT_EQ(app::runReportCommand(request, places, {1997, 3, 1}, &error), 0) << error.toStdString();
+    EXPECT_EQ(reports::runReportCommand(request, places, {1997, 3, 1}, &error), 0) << error.toStdString();
     QFile out(request.output);
     ASSERT_TRUE(out.open(QIODevice::ReadOnly));
     EXPECT_TRUE(out.readAll().contains("Ink and Quill"));
 
     // a report file that is a FIFO is refused with the reason
     ASSERT_EQ(::mkfifo((dir / "KAVBOOK.URP").c_str(), 0600), 0);
-    EXPECT_EQ(app::runReportCommand(request, places, {1997, 3, 1}, &error), 1);
+    EXPECT_EQ(reports::runReportCommand(request, places, {1997, 3, 1}, &error), 1);
     EXPECT_EQ(error, QStringLiteral("The report file cannot be read: \"%1\" is not a regular file.")
                          .arg(QString::fromStdString((dir / "KAVBOOK.URP").string())));
     std::filesystem::remove(dir / "KAVBOOK.URP");
     std::filesystem::create_symlink("/dev/zero", dir / "KAVBOOK.URP");
-    EXPECT_EQ(app::runReportCommand(request, places, {1997, 3, 1}, &error), 1);
+    EXPECT_EQ(reports::runReportCommand(request, places, {1997, 3, 1}, &error), 1);
     EXPECT_TRUE(error.endsWith(QStringLiteral("is not a regular file."))) << error.toStdString();
     if (savedConfig.isNull()) qunsetenv("XDG_CONFIG_HOME");
     else qputenv("XDG_CONFIG_HOME", savedConfig);

@@ -209,9 +209,9 @@ TEST(ReportText, NumbersAreNeverCutIntoOtherNumbers)
 TEST(ReportText, TotalsAddTheNumbersWhateverTheDecimalMark)
 {
     RegionalGuard regional;
-    app::regional().system = {u',', u'.', 2, 2};
-    app::regional().currencyFormat = 2;
-    app::regional().numericFormat = 2;
+    regional::current().system = {u',', u'.', 2, 2};
+    regional::current().currencyFormat = 2;
+    regional::current().numericFormat = 2;
     TempDir dir;
     const TextRun out = textRun(dir, oneLine({{1, 30}, {7, 12}}),
                                 {{{1, "One"}, {7, "1234.50"}}, {{1, "Two"}, {7, "10.25"}}, {{1, "Three"}}});

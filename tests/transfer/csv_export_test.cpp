@@ -38,10 +38,10 @@ TEST(CsvExport, SpreadsheetFormAndEveryValueBackEqualUnderAnyLocale)
     for (const char* locale : {"C", "de_DE.UTF-8", "fr_FR.UTF-8"}) {
         SCOPED_TRACE(locale);
         ASSERT_TRUE(std::setlocale(LC_ALL, locale)) << "the locale is missing";
-        const app::Regional saved = app::regional();
-        app::regional().system = app::systemRegionalValues();
-        app::regional().numericFormat = app::regional().currencyFormat = 2;
-        app::regional().setDateFormat(12, true);
+        const regional::Regional saved = regional::current();
+        regional::current().system = regional::systemRegionalValues();
+        regional::current().numericFormat = regional::current().currencyFormat = 2;
+        regional::current().setDateFormat(12, true);
 
         TempDir dir;
         std::vector<testing_support::Book> books = testing_support::generatedBooks(400, 7);
@@ -82,7 +82,7 @@ TEST(CsvExport, SpreadsheetFormAndEveryValueBackEqualUnderAnyLocale)
         dbase::Table into;
         into.open(dir / "back", "BOOKS.DBF", {false, false, {}});
         const transfer::ImportCounts c = transfer::importBooks({transfer::SourceKind::Csv, csv, text, u','}, p.pairing,
-                                                               true, into, app::regional());
+                                                               true, into, regional::current());
         EXPECT_TRUE(c.notes.isEmpty());
         ASSERT_EQ(into.recordCount(), from.recordCount());
         int different = 0;
@@ -93,10 +93,10 @@ TEST(CsvExport, SpreadsheetFormAndEveryValueBackEqualUnderAnyLocale)
                                   << std::string(from.record(r).raw(i)) << " came back as "
                                   << std::string(into.record(r).raw(i));
         EXPECT_EQ(different, 0);
-        app::regional() = saved;
+        regional::current() = saved;
     }
     std::setlocale(LC_ALL, "C");
-    app::regional().system = app::systemRegionalValues();
+    regional::current().system = regional::systemRegionalValues();
 }
 
 TEST(CsvExport, TheExportWindowWritesItAndRemembersTheChoice)

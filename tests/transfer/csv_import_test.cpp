@@ -40,9 +40,9 @@ QString csvLine(const QStringList& values, QChar separator = u',')
 
 // The date format of these tests: month/day/year with four digits; the program's own again after.
 struct Formats {
-    app::Regional saved = app::regional();
-    Formats() { app::regional().setDateFormat(7, false); }
-    ~Formats() { app::regional() = saved; }
+    regional::Regional saved = regional::current();
+    Formats() { regional::current().setDateFormat(7, false); }
+    ~Formats() { regional::current() = saved; }
 };
 
 // Runs the import window on a file as a user would: the comma-separated kind, the file, the
@@ -289,9 +289,9 @@ TEST(CsvImport, ASemicolonFileWithCommaDecimalsUnderGermanSeparators)
 {
     Formats formats;
     ASSERT_TRUE(std::setlocale(LC_ALL, "de_DE.UTF-8")) << "the de_DE.UTF-8 locale is missing";
-    app::regional().system = app::systemRegionalValues();
-    app::regional().setDateFormat(12, true);  // dd.mm.yyyy
-    app::regional().currencyFormat = 2;        // money as the operating system writes it
+    regional::current().system = regional::systemRegionalValues();
+    regional::current().setDateFormat(12, true);  // dd.mm.yyyy
+    regional::current().currencyFormat = 2;        // money as the operating system writes it
     TargetHost host;
     QString text = csvLine({"Titel", "Title", "Price", "Value", "Pages", "Purchase Date"}, u';');
     text += csvLine({"x", "Faust", "12,50 €", "1.234,50", "1.024", "15.03.2024"}, u';');
@@ -304,7 +304,7 @@ TEST(CsvImport, ASemicolonFileWithCommaDecimalsUnderGermanSeparators)
     };
     run(host.write("liste.csv", text.toUtf8()));
     std::setlocale(LC_ALL, "C");
-    app::regional().system = app::systemRegionalValues();
+    regional::current().system = regional::systemRegionalValues();
     ASSERT_EQ(host.table.recordCount(), 2u);
     EXPECT_EQ(host.number(0, "COST"), 12.5);
     EXPECT_EQ(host.number(0, "VALUE"), 1234.5);

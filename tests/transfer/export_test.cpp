@@ -121,10 +121,10 @@ TEST(Export, TheSearchResultOrEverythingAndADbaseTableWithTypedValues)
     host.startSearch();
     testing_support::ScriptedDialogs dialogs;
     testing_support::ScriptedMessages messages;
-    app::Regional saved = app::regional();
-    app::regional().setDateFormat(1, false);  // m/d/yy in the text file; the table keeps the century
-    app::regional().numericFormat = 2;
-    app::regional().system.decimal = u',';
+    regional::Regional saved = regional::current();
+    regional::current().setDateFormat(1, false);  // m/d/yy in the text file; the table keeps the century
+    regional::current().numericFormat = 2;
+    regional::current().system.decimal = u',';
     {
         TMyExport window(host);
         EXPECT_TRUE(window.ExportSearch->isChecked());
@@ -157,7 +157,7 @@ TEST(Export, TheSearchResultOrEverythingAndADbaseTableWithTypedValues)
         ASSERT_EQ(testing_support::run("python3 '" BINDLOW_TOOLS_DIR "/dbf-dump.py' '" + dbf.toStdString() + "'", &dump), 0);
         EXPECT_NE(dump.find("Book 29"), std::string::npos);
     }
-    app::regional() = saved;
+    regional::current() = saved;
     // a folder that is not there: the error, and no file
     TMyExport window(host);
     window.ExportEntire->setChecked(true);

@@ -20,7 +20,7 @@ int main(int argc, char** argv)
     if (!text.open(QIODevice::ReadOnly)) return 1;
     transfer::Pairing pairing;
     for (int n = 1; n <= 36; ++n) pairing.push_back(n);
-    transfer::importText(transfer::decodeTextFile(text.readAll()), pairing, false, table, app::regional(),
+    transfer::importText(transfer::decodeTextFile(text.readAll()), pairing, false, table, regional::current(),
                          [](int records) {
                              std::printf("posted %d\n", records);
                              std::fflush(stdout);

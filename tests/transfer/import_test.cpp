@@ -37,9 +37,9 @@ using testing_support::TempDir;
 namespace {
 
 struct RegionalGuard {
-    app::Regional saved = app::regional();
-    RegionalGuard() { app::regional().setDateFormat(7, false); }  // m/d/yyyy
-    ~RegionalGuard() { app::regional() = saved; }
+    regional::Regional saved = regional::current();
+    RegionalGuard() { regional::current().setDateFormat(7, false); }  // m/d/yyyy
+    ~RegionalGuard() { regional::current() = saved; }
 };
 
 transfer::Pairing byPosition(std::initializer_list<int> fields) { return transfer::Pairing(fields); }
@@ -89,7 +89,7 @@ TEST(Import, ValuesGoInByTheirFieldsKind)
         "\"Caf\u00e9 \u65e5\u672c\",\"abc\",\"March 1, 1997\",\"999999999999999\",\"Z\u00fcrich\"\r\n"
         "\"Bad date\",\"1e2\",\"2/30/1997\",\"7\",\"No one\"\r\n"
         "\r\n");
-    const transfer::ImportCounts c = transfer::importText(text, byPosition({1, 7, 12, 24, 0}), true, host.table, app::regional());
+    const transfer::ImportCounts c = transfer::importText(text, byPosition({1, 7, 12, 24, 0}), true, host.table, regional::current());
     EXPECT_EQ(c.records, 4);
     ASSERT_EQ(host.table.recordCount(), 4u);
     EXPECT_EQ(host.number(0, "COST"), 0);  // an empty number is 0
@@ -130,7 +130,7 @@ TEST(Import, TheWindowPairsByPlaceAndARoundTripKeepsEveryValue)
     const auto fields = transfer::exportList(all, from);
     for (const auto& f : fields) headings << transfer::exportLabel(f.number, all);
     const QString txt = QString::fromStdString((source / "ALL.TXT").string());
-    transfer::writeAscii(txt, from, fields, &headings, app::regional());
+    transfer::writeAscii(txt, from, fields, &headings, regional::current());
 
     TargetHost host;
     testing_support::ScriptedDialogs dialogs;
@@ -180,7 +180,7 @@ TEST(Import, DbaseTablesOfOtherProgramsAndRefusals)
     const QString people = QStringLiteral(BINDLOW_FIXTURES_DIR "/dbfread/people.dbf");
     const QStringList names = transfer::dbaseFieldNames(people);
     EXPECT_EQ(names, (QStringList {"NAME", "BIRTHDATE"}));
-    transfer::ImportCounts c = transfer::importDbase(people, {1, 12}, host.table, app::regional());
+    transfer::ImportCounts c = transfer::importDbase(people, {1, 12}, host.table, regional::current());
     EXPECT_EQ(c.records, int(host.table.recordCount()));
     EXPECT_GE(c.records, 2);
     EXPECT_EQ(host.text(0, "TITLE"), QStringLiteral("Alice"));
@@ -193,7 +193,7 @@ TEST(Import, DbaseTablesOfOtherProgramsAndRefusals)
     p[9] = 7;   // PRICE, a number, into Cost
     p[11] = 9;  // DESC, a memo, into Description
     const std::size_t before = host.table.recordCount();
-    c = transfer::importDbase(memo, p, host.table, app::regional());
+    c = transfer::importDbase(memo, p, host.table, regional::current());
     EXPECT_EQ(c.records, 67);
     EXPECT_FALSE(host.text(before, "DESCRIPTIO").isEmpty());
     EXPECT_FALSE(host.text(before, "COST").isEmpty());
@@ -257,7 +257,7 @@ TEST(Import, EveryDbaseTableOfOtherProgramsComesIn)
         dbase::Table source;
         const QFileInfo info(path);
         source.open(info.absolutePath().toStdString(), info.fileName().toStdString(), {false, true, {}, true});
-        const transfer::ImportCounts c = transfer::importDbase(path, p, host.table, app::regional());
+        const transfer::ImportCounts c = transfer::importDbase(path, p, host.table, regional::current());
         EXPECT_EQ(c.records, int(source.recordCount())) << file;
         EXPECT_EQ(host.table.recordCount(), source.recordCount()) << file;
         EXPECT_TRUE(dbase::checkTable(host.dir.path(), "BOOKS.DBF").empty()) << file;
@@ -288,7 +288,7 @@ TEST(Import, ProgressIsToldBetweenRunsWithTheTableFreeToOthers)
         EXPECT_EQ(int(seenByOther), records);
         return records < 1000;
     };
-    const auto counts = transfer::importText(decoded, byPosition({1, 2, 3}), false, host.table, app::regional(), progress);
+    const auto counts = transfer::importText(decoded, byPosition({1, 2, 3}), false, host.table, regional::current(), progress);
     ASSERT_FALSE(told.empty());
     EXPECT_TRUE(std::is_sorted(told.begin(), told.end()));
     EXPECT_EQ(told.back(), counts.records);
@@ -298,7 +298,7 @@ TEST(Import, ProgressIsToldBetweenRunsWithTheTableFreeToOthers)
     EXPECT_FALSE(host.table.postsHeld());
     // without a stop every book comes in, the last run told too
     told.clear();
-    const auto rest = transfer::importText(decoded, byPosition({1, 2, 3}), false, host.table, app::regional(),
+    const auto rest = transfer::importText(decoded, byPosition({1, 2, 3}), false, host.table, regional::current(),
                                            [&](int records) {
                                                told.push_back(records);
                                                return true;
@@ -321,14 +321,14 @@ void roundTrip(const std::vector<testing_support::Book>& books, TargetHost& host
     QStringList headings;
     for (const auto& f : fields) headings << transfer::exportLabel(f.number, all);
     const QString txt = QString::fromStdString((source / "ALL.TXT").string());
-    transfer::writeAscii(txt, from, fields, &headings, app::regional());
+    transfer::writeAscii(txt, from, fields, &headings, regional::current());
     QFile file(txt);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QString text = transfer::decodeTextFile(file.readAll());
     if (fileText) *fileText = text;
     transfer::Pairing all36;
     for (int n = 1; n <= 36; ++n) all36.push_back(n);
-    const auto counts = transfer::importText(text, all36, true, host.table, app::regional());
+    const auto counts = transfer::importText(text, all36, true, host.table, regional::current());
     EXPECT_EQ(counts.records, int(books.size()));
     EXPECT_TRUE(counts.notes.isEmpty()) << qPrintable(transfer::importDetails(counts, true, all.fieldNames));
 }
@@ -347,9 +347,9 @@ TEST(Import, AnExportedFileGivesBackEveryDateAndAmountWhateverTheFormats)
         const char* lastDate;  // 1899-12-31 as the file holds it
     };
     const Format formats[] = {
-        {"m/d/yy", [] { app::regional().setDateFormat(1, false); }, "\"12/31/1899\""},
-        {"dd-mm-yy", [] { app::regional().setDateFormat(5, true); }, "\"31-12-1899\""},
-        {"yyyy.mm.dd", [] { app::regional().setDatePattern(u'.', QStringLiteral("yyyy.mm.dd")); }, "\"1899.12.31\""},
+        {"m/d/yy", [] { regional::current().setDateFormat(1, false); }, "\"12/31/1899\""},
+        {"dd-mm-yy", [] { regional::current().setDateFormat(5, true); }, "\"31-12-1899\""},
+        {"yyyy.mm.dd", [] { regional::current().setDatePattern(u'.', QStringLiteral("yyyy.mm.dd")); }, "\"1899.12.31\""},
     };
     for (const Format& f : formats) {
         SCOPED_TRACE(f.name);
@@ -399,7 +399,7 @@ TEST(AsciiReader, AQuotedValueGoesOnAcrossLineBreaksAndNeverMakesABookOfTwoHalve
     RegionalGuard regional;
     TargetHost host;
     const QString broken = QStringLiteral("\"A\",\"1\"\r\n\"B\",\"2\r\n\"C\",\"3\"\r\n\"D\",\"4\"\r\n");
-    auto counts = transfer::importText(broken, byPosition({1, 10}), false, host.table, app::regional());
+    auto counts = transfer::importText(broken, byPosition({1, 10}), false, host.table, regional::current());
     EXPECT_EQ(counts.records, 1);
     EXPECT_EQ(counts.stoppedAt, 2);
     ASSERT_EQ(host.table.recordCount(), 1u);
@@ -411,19 +411,19 @@ TEST(AsciiReader, AQuotedValueGoesOnAcrossLineBreaksAndNeverMakesABookOfTwoHalve
     QString longRun = QStringLiteral("\"A\",\"1\"\r\n\"B\",\"2\"\r\n\"C\",\"");
     for (int i = 0; i < 1100; ++i) longRun += QString(60, u'x') + QStringLiteral("\r\n");
     longRun += QStringLiteral("\"\r\n\"D\",\"4\"\r\n");
-    counts = transfer::importText(longRun, byPosition({1, 10}), false, host.table, app::regional());
+    counts = transfer::importText(longRun, byPosition({1, 10}), false, host.table, regional::current());
     EXPECT_EQ(counts.records, 2);
     EXPECT_EQ(counts.stoppedAt, 3);
     // the line named is the one where the unclosed value opens, not where its book began
     counts = transfer::importText(QStringLiteral("\"A\",\"1\"\r\n\"B\r\nb\",\"2\r\n\"C\",\"3\"\r\n"), byPosition({1, 10}),
-                                  false, host.table, app::regional());
+                                  false, host.table, regional::current());
     EXPECT_EQ(counts.records, 1);
     EXPECT_EQ(counts.stoppedAt, 3);
     // the same value under 64 KB is one book with its breaks as blanks
     QString shortRun = QStringLiteral("\"C\",\"");
     for (int i = 0; i < 3; ++i) shortRun += QStringLiteral("x\r\n");
     shortRun += QStringLiteral("\"\r\n\"D\",\"4\"\r\n");
-    counts = transfer::importText(shortRun, byPosition({1, 23}), false, host.table, app::regional());
+    counts = transfer::importText(shortRun, byPosition({1, 23}), false, host.table, regional::current());
     EXPECT_EQ(counts.records, 2);
     EXPECT_EQ(counts.stoppedAt, 0);
     EXPECT_EQ(host.text(4, "KEYWORDS"), "x x x");
@@ -433,7 +433,7 @@ TEST(AsciiReader, AQuotedValueGoesOnAcrossLineBreaksAndNeverMakesABookOfTwoHalve
 TEST(Import, EveryValueNotStoredAsItCameIsCountedAndNamed)
 {
     RegionalGuard regional;
-    app::regional().setDateFormat(6, false);  // d.m.yy
+    regional::current().setDateFormat(6, false);  // d.m.yy
     TargetHost host;
     const QString text = QStringLiteral(
         "\"Title\",\"Bought\",\"Pages\",\"Cost\",\"Checked\"\r\n"
@@ -442,7 +442,7 @@ TEST(Import, EveryValueNotStoredAsItCameIsCountedAndNamed)
         "\"%1\",\"15/03/2024\",\"12.5\",\"\",\"\"\r\n"
         "\"Caf\u00e9 \u65e5\",\"\",\"\",\"\",\"\",\"x\",\"y\"\r\n")
                              .arg(QString(95, u'T'));
-    const auto c = transfer::importText(text, byPosition({1, 12, 24, 7, 18}), true, host.table, app::regional());
+    const auto c = transfer::importText(text, byPosition({1, 12, 24, 7, 18}), true, host.table, regional::current());
     ASSERT_EQ(c.records, 4);
     EXPECT_EQ(host.text(0, "PURCHDATE"), "20240315");  // year-month-day in any date format
     EXPECT_EQ(host.text(0, "CHECKDATE"), "20010605");
@@ -475,7 +475,7 @@ TEST(Import, EveryValueNotStoredAsItCameIsCountedAndNamed)
                   .arg(t60));
     // blanks beyond a field's width are no loss
     const auto blanks = transfer::importText(QStringLiteral("\"%1   \"\r\n").arg(QString(90, u'B')), byPosition({1}), false,
-                                             host.table, app::regional());
+                                             host.table, regional::current());
     EXPECT_EQ(blanks.cut, 0);
     EXPECT_TRUE(blanks.notes.isEmpty());
 }
@@ -577,7 +577,7 @@ TEST(Import, DbaseValuesKeepTheirMeaningAndTheOnesThatCannotAreNamed)
                             {{"NAME", "Unknown"}, {"DONE", "?"}},
                             {{"NAME", std::string(95, 'L')}}});
     const auto c = transfer::importDbase(QString::fromStdString(path.string()), {1, 17, 12, 7}, host.table,
-                                         app::regional());
+                                         regional::current());
     ASSERT_EQ(c.records, 6);
     EXPECT_EQ(host.text(0, "CHECKOUT"), "Yes");
     EXPECT_EQ(host.text(1, "CHECKOUT"), "Yes");

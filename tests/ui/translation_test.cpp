@@ -94,11 +94,11 @@ TEST(Translations, TheFoldersAndTheHelpFileFollowTheLanguage)
     QDir().mkpath(root + "/share/bindlow");
     auto touch = [](const QString& p) { QFile f(p); ASSERT_TRUE(f.open(QIODevice::WriteOnly)); };
     touch(root + "/share/bindlow/KAVBOOK.HLP");
-    EXPECT_EQ(app::helpFileFor(bin, "de"), root + "/share/bindlow/KAVBOOK.HLP");
+    EXPECT_EQ(paths::helpFileFor(bin, "de"), root + "/share/bindlow/KAVBOOK.HLP");
     touch(root + "/share/bindlow/KAVBOOK.de.HLP");
-    EXPECT_EQ(app::helpFileFor(bin, "de"), root + "/share/bindlow/KAVBOOK.de.HLP");
-    EXPECT_EQ(app::helpFileFor(bin, "fr"), root + "/share/bindlow/KAVBOOK.HLP");
-    EXPECT_EQ(app::helpFileFor(bin), root + "/share/bindlow/KAVBOOK.HLP");
+    EXPECT_EQ(paths::helpFileFor(bin, "de"), root + "/share/bindlow/KAVBOOK.de.HLP");
+    EXPECT_EQ(paths::helpFileFor(bin, "fr"), root + "/share/bindlow/KAVBOOK.HLP");
+    EXPECT_EQ(paths::helpFileFor(bin), root + "/share/bindlow/KAVBOOK.HLP");
 }
 
 TEST(Translations, TheGermanFileWordsEveryTextOfTheTemplateAndKeepsItsPlaceholders)

@@ -17,6 +17,7 @@
 
 #include "backup/windows/copy_window_parts.h"
 #include "backup/file_copy.h"
+#include "reports/report_file.h"
 #include "ui/seams/help.h"
 #include "ui/seams/messages.h"
 #include "ui/window_fit.h"
@@ -273,8 +274,8 @@ bool TMyBackup::backUpSettings(const QString& folder)
 
 bool TMyBackup::backUpReports(const QString& folder)
 {
-    const QString source = QDir(host_.programDirectory()).filePath(QStringLiteral("KAVBOOK.URP"));
-    const QString destination = QDir(folder).filePath(QStringLiteral("KAVBOOK.URP"));
+    const QString source = reports::reportFileIn(host_.programDirectory());
+    const QString destination = reports::reportFileIn(folder);
     if (backup::sameFile(source, destination)) {
         say(tr("Error"),
             tr("Destination File and Source File are identical.  You cannot copy a file  over top of "

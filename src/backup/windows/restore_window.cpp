@@ -12,6 +12,7 @@
 #include "regional/regional.h"
 #include "backup/windows/copy_window_parts.h"
 #include "backup/file_copy.h"
+#include "reports/report_file.h"
 #include "ui/seams/dialogs.h"
 #include "ui/seams/help.h"
 #include "ui/seams/messages.h"
@@ -145,7 +146,7 @@ QString TMyRestore::replaceQuestion(const QString& source, const QString& destin
 {
     const QDateTime written = QFileInfo(source).lastModified();
     const QDate day = written.date();
-    const QString when = app::regional().formatDate({day.year(), day.month(), day.day()}) + u' ' +
+    const QString when = regional::current().formatDate({day.year(), day.month(), day.day()}) + u' ' +
                          written.time().toString(QStringLiteral("hh:mm"));
     return tr("Replace the books of the database \"%1\" with those of the backup \"%2\" of %3?")
         .arg(QDir::toNativeSeparators(destination), QDir::toNativeSeparators(source), when);
@@ -219,8 +220,8 @@ bool TMyRestore::restoreSettings(const QString& chosen)
 
 bool TMyRestore::restoreReports(const QString& chosen)
 {
-    const QString source = backup::findCaseless(QFileInfo(chosen).absolutePath(), QStringLiteral("KAVBOOK.URP"));
-    const QString destination = QDir(host_.programDirectory()).filePath(QStringLiteral("KAVBOOK.URP"));
+    const QString source = backup::findCaseless(QFileInfo(chosen).absolutePath(), QString::fromLatin1(reports::kReportFileName));
+    const QString destination = reports::reportFileIn(host_.programDirectory());
     if (backup::sameFile(source, destination)) {
         say(tr("Error"), kSameFile());
         return false;

@@ -82,7 +82,7 @@ int pageOf(const QString& box)
 // Two digits, the separator, two digits, the separator, four digits; blanks shown as '_'.
 QString dateMask()
 {
-    const QString s(app::regional().dateSeparator());
+    const QString s(regional::current().dateSeparator());
     return QStringLiteral("00") + s + QStringLiteral("00") + s + QStringLiteral("0000;_");
 }
 
@@ -451,13 +451,13 @@ void TMyEdit::LoadInData()
             const auto& info = t.field(field);
             if (info.type == 'D') {
                 auto d = t.getDate(field);
-                value = d ? dateBoxText(*d, app::regional()) : QString();
+                value = d ? dateBoxText(*d, regional::current()) : QString();
             } else if (info.type == 'N' || info.type == 'F') {
                 auto v = t.getDouble(field);
                 if (!v)
                     value = QString();
                 else if (isMoneyBox(name))  // never through a text read by the user's separators
-                    value = app::regional().money(1, *v);
+                    value = regional::current().money(1, *v);
                 else
                     value = QString::number(*v, 'g', 15);
                 // a number longer than its box (another program's table) is shown whole, so
@@ -515,7 +515,7 @@ void TMyEdit::moneyExit(const QString& name)
 {
     const QString t = text(name).trimmed();
     if (t.isEmpty()) return;
-    if (auto v = readMoneyBox(t, app::regional())) setText(name, app::regional().money(1, *v));
+    if (auto v = readMoneyBox(t, regional::current())) setText(name, regional::current().money(1, *v));
 }
 
 void TMyEdit::CheckOutClick()
@@ -545,7 +545,7 @@ bool TMyEdit::fail(const QString& message, int page, const QString& name)
 
 bool TMyEdit::DoUpdate()
 {
-    const app::Regional& r = app::regional();
+    const regional::Regional& r = regional::current();
     // 1., 2. the dates
     const QString checkDate = text(QStringLiteral("CheckDate")).trimmed();
     if (!blankDate(checkDate) && !r.parseDate(checkDate))

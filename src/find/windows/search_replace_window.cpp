@@ -81,7 +81,7 @@ void TSearchAndReplace::FieldBoxChange()
         } else if (d.type == 'N') {
             e->setMaxLength(9);
         } else {
-            const QString s(app::regional().dateSeparator());
+            const QString s(regional::current().dateSeparator());
             e->setInputMask(QStringLiteral("00") + s + QStringLiteral("00") + s + QStringLiteral("0000;_"));
         }
     }
@@ -130,11 +130,11 @@ void TSearchAndReplace::StartButtonClick()
             return;
         }
     } else if (type == 'D') {
-        if (edit::blankDate(r.search) || !app::regional().parseDate(r.search)) {
+        if (edit::blankDate(r.search) || !regional::current().parseDate(r.search)) {
             fail(tr("Invalid search date entered.  Please correct."), SearchText);
             return;
         }
-        if (edit::blankDate(r.replace) || !app::regional().parseDate(r.replace)) {
+        if (edit::blankDate(r.replace) || !regional::current().parseDate(r.replace)) {
             fail(tr("Invalid replacement date entered.  Please correct."), ReplaceText);
             return;
         }

@@ -32,7 +32,7 @@ public:
     {
         const char kind = find::searchKind(field);
         if (kind == 'C') return {};
-        const QString s(app::regional().dateSeparator());
+        const QString s(regional::current().dateSeparator());
         const QString value = kind == 'N' ? QStringLiteral("xxxxxxxxx") : QStringLiteral("00") + s + QStringLiteral("00") + s + QStringLiteral("0000");
         const QString high = kind == 'N' ? QStringLiteral("xxxxxxxx") : value;
         switch (op) {

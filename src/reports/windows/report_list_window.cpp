@@ -143,7 +143,7 @@ void TMyReport::loadNames()
 {
     const int row = ReportBox->currentRow();
     ReportBox->clear();
-    const reports::ReportFile file(QDir(host_.programDirectory()).filePath(QString::fromLatin1(reports::kReportFileName)));
+    const reports::ReportFile file(reports::reportFileIn(host_.programDirectory()));
     ReportBox->addItems(file.listNames());
     if (row >= 0 && row < ReportBox->count()) ReportBox->setCurrentRow(row);
 }
@@ -162,9 +162,7 @@ void TMyReport::prepare()
     }
     ReportBox->setFocus();
     const store::DatabaseSettings& db = host_.databaseSettings();
-    std::array<QString, 36> names;
-    std::copy(db.fieldNames.begin(), db.fieldNames.end(), names.begin());
-    SortOrderLabel->setText(reports::sortOrderText(db.sortOrder, names));
+    SortOrderLabel->setText(reports::sortOrderText(db.sortOrder, db.fieldNames));
 }
 
 void TMyReport::done(int result)
@@ -222,10 +220,8 @@ void TMyReport::ModifyButtonClick()
 void TMyReport::openDesigner(bool newMode, int record)
 {
     const store::DatabaseSettings& db = host_.databaseSettings();
-    std::array<QString, 36> names;
-    std::copy(db.fieldNames.begin(), db.fieldNames.end(), names.begin());
-    TUserReport designer(buffer_, newMode, record, names,
-                         QDir(host_.programDirectory()).filePath(QString::fromLatin1(reports::kReportFileName)),
+    TUserReport designer(buffer_, newMode, record, db.fieldNames,
+                         reports::reportFileIn(host_.programDirectory()),
                          host_.windowFactor(), this);
     designer.execModal = execModal;
     designer.dress = [this](QWidget* w) {
@@ -249,7 +245,7 @@ bool TMyReport::readSelected()
         ReportBox->setFocus();
         return false;
     }
-    const reports::ReportFile file(QDir(host_.programDirectory()).filePath(QString::fromLatin1(reports::kReportFileName)));
+    const reports::ReportFile file(reports::reportFileIn(host_.programDirectory()));
     const auto record = file.read(n);  // a list grown stale finds no record n
     if (!record) {
         warn(this, QString::fromLatin1(reports::kReportNotFound));
@@ -312,7 +308,7 @@ void TMyReport::runReport(reports::RunMode mode, const QString& textFile)
     input.report = &buffer_;
     input.table = &host_.bookTable();
     input.sortLevels = db.sortOrder;
-    std::copy(db.fieldNames.begin(), db.fieldNames.end(), input.displayNames.begin());
+    input.displayNames = db.fieldNames;
     input.today = today();
     input.mode = mode;
     input.textFile = textFile;

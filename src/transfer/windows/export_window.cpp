@@ -244,7 +244,7 @@ void TMyExport::StartExportButtonClick()
     QString failure;
     try {
         if (ascii)
-            transfer::writeAscii(name, table, fields, db.exportFirstRow ? &headings : nullptr, app::regional(), progress);
+            transfer::writeAscii(name, table, fields, db.exportFirstRow ? &headings : nullptr, regional::current(), progress);
         else if (csv)
             transfer::writeCsv(name, table, fields, headings, progress);
         else

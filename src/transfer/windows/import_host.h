@@ -6,6 +6,7 @@
 
 #include "dbase/table.h"
 #include "edit/data_lists.h"
+#include "store/book_table.h"
 #include "store/settings.h"
 
 namespace transfer {
@@ -16,11 +17,7 @@ public:
     virtual dbase::Table& bookTable() = 0;
     virtual QString databasePath() const = 0;
     // The database's path without its extension, beside which its settings are kept.
-    virtual QString basePath() const
-    {
-        const QString path = databasePath();
-        return path.right(4).compare(QLatin1String(".DBF"), Qt::CaseInsensitive) == 0 ? path.chopped(4) : path;
-    }
+    virtual QString basePath() const { return store::withoutTableSuffix(databasePath()); }
     virtual store::DatabaseSettings& databaseSettings() = 0;
     // Books were appended: the viewer and the count show them.
     virtual void booksAdded() = 0;

@@ -106,7 +106,7 @@ QString summary(const transfer::ImportPreview& p)
 }  // namespace
 
 TImportPreview::TImportPreview(const transfer::ImportPreview& preview, const transfer::Pairing& pairing,
-                               const std::array<QString, store::kFieldCount>& names, const app::Regional& regional,
+                               const std::array<QString, store::kFieldCount>& names, const regional::Regional& regional,
                                QWidget* parent)
     : QDialog(parent)
 {

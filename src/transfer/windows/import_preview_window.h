@@ -19,7 +19,7 @@ class TImportPreview : public QDialog {
 public:
     // names: the database's display names of the fields.
     TImportPreview(const transfer::ImportPreview& preview, const transfer::Pairing& pairing,
-                   const std::array<QString, store::kFieldCount>& names, const app::Regional& regional,
+                   const std::array<QString, store::kFieldCount>& names, const regional::Regional& regional,
                    QWidget* parent = nullptr);
     bool skipDuplicates() const;
 

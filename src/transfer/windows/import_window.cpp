@@ -311,14 +311,14 @@ bool TMyImport::preview(bool& skip)
     transfer::ImportPreview found;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     try {
-        found = transfer::previewImport(source_, p, skipFirst, host_.bookTable(), app::regional());
+        found = transfer::previewImport(source_, p, skipFirst, host_.bookTable(), regional::current());
     } catch (const std::exception& e) {
         QApplication::restoreOverrideCursor();
         ui::showError(this, QString::fromLocal8Bit(e.what()));
         return false;
     }
     QApplication::restoreOverrideCursor();
-    TImportPreview window(found, p, host_.databaseSettings().fieldNames, app::regional(), this);
+    TImportPreview window(found, p, host_.databaseSettings().fieldNames, regional::current(), this);
     ui::dressWindow(&window, host_.databaseSettings(), store::ConfigureColors);
     const int result = execPreview ? execPreview(window) : window.exec();
     skip = window.skipDuplicates();
@@ -347,7 +347,7 @@ void TMyImport::runImport(bool skipDuplicates)
     // an earlier import can no longer be undone once this one adds books
     transfer::forgetLastImport(host_.basePath());
     try {
-        counts = transfer::importBooks(source_, p, skipFirst, host_.bookTable(), app::regional(), progress,
+        counts = transfer::importBooks(source_, p, skipFirst, host_.bookTable(), regional::current(), progress,
                                        {skipDuplicates, csv()});
     } catch (const std::exception& e) {
         failure = QString::fromLocal8Bit(e.what());
