@@ -91,6 +91,8 @@ private:
     bool askMove(bool next);
     void move(bool next);
     void fillCombos();
+    // Adds the values of the list boxes to their data lists and to the boxes' own lists.
+    void addToLists();
     QStringList snapshot() const;
     bool isMenuShortcut(const QKeyEvent* k) const;
 
