@@ -1,0 +1,3 @@
+// a lower room that reaches up
+#pragma once
+#include "high/b.h"
