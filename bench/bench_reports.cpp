@@ -13,12 +13,12 @@
 #include <fstream>
 #include <string>
 
-#include "regional/regional.h"
 #include "dbase/table.h"
 #include "find/sort_expression.h"
+#include "regional/regional.h"
 #include "render/page_device.h"
-#include "reports/windows/preview_window.h"
 #include "reports/report_run.h"
+#include "reports/windows/preview_window.h"
 #include "store/codepage.h"
 #include "store/field_table.h"
 

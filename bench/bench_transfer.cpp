@@ -12,15 +12,15 @@
 #include <fstream>
 #include <string>
 
-#include "regional/regional.h"
 #include "dbase/table.h"
+#include "find/sort_expression.h"
+#include "regional/regional.h"
+#include "store/book_table.h"
 #include "store/codepage.h"
 #include "store/settings.h"
-#include "find/sort_expression.h"
-#include "store/book_table.h"
 #include "transfer/ascii_reader.h"
-#include "transfer/export_records.h"
 #include "transfer/csv_reader.h"
+#include "transfer/export_records.h"
 #include "transfer/import_preview.h"
 #include "transfer/import_records.h"
 #include "transfer/known_headings.h"

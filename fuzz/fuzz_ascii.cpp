@@ -2,8 +2,8 @@
 // The ASCII delimited text import: arbitrary bytes checked as the import's file box checks them
 // (no NUL, then the first line), read a record at a time, and imported into a book table with
 // each source field paired with a book field.
-#include "regional/regional.h"
 #include "fuzz_files.h"
+#include "regional/regional.h"
 #include "transfer/ascii_reader.h"
 #include "transfer/import_records.h"
 

@@ -14,8 +14,8 @@
 
 #include "conversion/old_tables.h"
 #include "edit/data_lists.h"
-#include "reports/record_bytes.h"
 #include "reports/old_reports.h"
+#include "reports/record_bytes.h"
 #include "reports/report_file.h"
 #include "store/settings.h"
 

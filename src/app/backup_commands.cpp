@@ -5,10 +5,9 @@
 #include <QFileInfo>
 
 #include "app/main_window.h"
-#include "backup/windows/backup_window.h"
 #include "backup/file_copy.h"
+#include "backup/windows/backup_window.h"
 #include "backup/windows/restore_window.h"
-#include "transfer/import_undo.h"
 #include "dbase/error.h"
 #include "dbase/expr.h"
 #include "dbase/file.h"
@@ -17,6 +16,7 @@
 #include "find/sort_expression.h"
 #include "reports/windows/report_list_window.h"
 #include "store/book_table.h"
+#include "transfer/import_undo.h"
 #include "ui/appearance.h"
 #include "ui/seams/messages.h"
 

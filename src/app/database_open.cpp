@@ -7,10 +7,10 @@
 #include <QGuiApplication>
 
 #include "app/main_window.h"
-#include "paths/program_paths.h"
 #include "dbase/error.h"
 #include "dbase/table.h"
 #include "edit/windows/record_editor.h"
+#include "paths/program_paths.h"
 #include "store/book_table.h"
 #include "store/table_access.h"
 #include "ui/seams/messages.h"

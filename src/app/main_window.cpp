@@ -16,11 +16,11 @@
 
 #include "app/browse_layout.h"
 #include "app/command_line.h"
-#include "conversion/old_databases.h"
-#include "paths/program_paths.h"
 #include "backup/file_copy.h"
+#include "conversion/old_databases.h"
 #include "dbase/error.h"
 #include "find/sort_expression.h"
+#include "paths/program_paths.h"
 #include "reports/report_file.h"
 #include "store/profile.h"
 #include "ui/about_box.h"
@@ -28,14 +28,14 @@
 #include "ui/appearance.h"
 #include "ui/bevel.h"
 #include "ui/book_grid_model.h"
-#include "ui/seams/dialogs.h"
 #include "ui/keyboard_focus.h"
+#include "ui/navigator.h"
+#include "ui/seams/dialogs.h"
 #include "ui/seams/help.h"
 #include "ui/seams/messages.h"
-#include "ui/translations.h"
-#include "ui/navigator.h"
 #include "ui/tip_dialog.h"
 #include "ui/tips.h"
+#include "ui/translations.h"
 
 namespace {
 const QString kTitle = QStringLiteral("Bindlow Books 97");

@@ -10,12 +10,12 @@
 #include <functional>
 #include <memory>
 
-#include "regional/regional.h"
+#include "backup/windows/backup_host.h"
 #include "edit/data_lists.h"
-#include "find/windows/locate_window.h"
 #include "find/search_criteria.h"
 #include "find/search_replace.h"
-#include "backup/windows/backup_host.h"
+#include "find/windows/locate_window.h"
+#include "regional/regional.h"
 #include "reports/windows/report_host.h"
 #include "store/book_table.h"
 #include "store/dataset.h"

@@ -7,10 +7,10 @@
 
 #include "app/list_edit_box.h"
 #include "app/main_window.h"
-#include "transfer/import_undo.h"
-#include "display/windows/view_config.h"
 #include "dbase/error.h"
+#include "display/windows/view_config.h"
 #include "edit/windows/record_editor.h"
+#include "transfer/import_undo.h"
 #include "ui/appearance.h"
 #include "ui/seams/messages.h"
 

@@ -9,9 +9,9 @@
 #include <cstring>
 #include <optional>
 
-#include "regional/regional.h"
 #include "dbase/error.h"
 #include "dbase/table.h"
+#include "regional/regional.h"
 #include "store/book_table.h"
 #include "store/bounded_file.h"
 #include "store/settings.h"

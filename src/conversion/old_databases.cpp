@@ -11,10 +11,10 @@
 #include <filesystem>
 #include <system_error>
 
-#include "regional/regional.h"
 #include "backup/file_copy.h"
 #include "dbase/error.h"
 #include "dbase/values.h"
+#include "regional/regional.h"
 #include "store/codepage.h"
 #include "store/field_table.h"
 #include "store/profile.h"

@@ -8,9 +8,9 @@
 #include <vector>
 #include <string.h>
 
-#include "regional/regional.h"
 #include "dbase/values.h"
 #include "find/plain_number.h"
+#include "regional/regional.h"
 #include "store/codepage.h"
 
 namespace find {

@@ -4,10 +4,10 @@
 #include <QLocale>
 #include <string.h>
 
-#include "regional/regional.h"
 #include "dbase/values.h"
 #include "edit/record_values.h"
 #include "find/plain_number.h"
+#include "regional/regional.h"
 #include "store/codepage.h"
 
 namespace find {

@@ -3,8 +3,8 @@
 
 #include <QLocale>
 
-#include "regional/regional.h"
 #include "dbase/values.h"
+#include "regional/regional.h"
 #include "store/codepage.h"
 
 namespace find {

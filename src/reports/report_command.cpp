@@ -5,9 +5,9 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "regional/regional.h"
 #include "dbase/error.h"
 #include "dbase/table.h"
+#include "regional/regional.h"
 #include "render/page_device.h"
 #include "reports/report_file.h"
 #include "reports/report_run.h"

@@ -7,8 +7,8 @@
 #include <stdexcept>
 #include <vector>
 
-#include "regional/regional.h"
 #include "dbase/table.h"
+#include "regional/regional.h"
 #include "store/settings.h"
 
 namespace transfer {

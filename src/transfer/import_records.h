@@ -9,9 +9,9 @@
 #include <stdexcept>
 #include <vector>
 
-#include "regional/regional.h"
 #include "dbase/table.h"
 #include "edit/data_lists.h"
+#include "regional/regional.h"
 #include "store/value_notes.h"
 
 namespace transfer {

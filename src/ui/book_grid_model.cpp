@@ -4,9 +4,9 @@
 #include <QLocale>
 #include <QScopedValueRollback>
 
-#include "regional/regional.h"
 #include "dbase/error.h"
 #include "dbase/values.h"
+#include "regional/regional.h"
 #include "store/codepage.h"
 #include "store/field_table.h"
 #include "ui/seams/messages.h"

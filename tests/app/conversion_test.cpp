@@ -7,8 +7,8 @@
 #include "app/main_window.h"
 #include "conversion/old_databases.h"
 #include "conversion/old_tables.h"
-#include "regional/regional.h"
 #include "dbase/values.h"
+#include "regional/regional.h"
 #include "store/profile.h"
 #include "support/gui_env.h"
 

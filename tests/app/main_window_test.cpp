@@ -17,15 +17,15 @@
 #include <QToolButton>
 
 #include "app/main_window.h"
-#include "regional/regional.h"
 #include "dbase/error.h"
 #include "dbase/table.h"
+#include "regional/regional.h"
 #include "store/book_table.h"
 #include "store/profile.h"
 #include "support/child.h"
 #include "support/gui_env.h"
-#include "ui/seams/help.h"
 #include "ui/navigator.h"
+#include "ui/seams/help.h"
 #include "ui/tip_dialog.h"
 #include "ui/tips.h"
 

@@ -11,8 +11,8 @@
 #include "regional/regional.h"
 #include "support/gui_env.h"
 #include "support/qstring_print.h"
-#include "transfer/windows/import_preview_window.h"
 #include "transfer/import_undo.h"
+#include "transfer/windows/import_preview_window.h"
 #include "transfer/windows/import_window.h"
 
 using testing_support::GuiEnv;

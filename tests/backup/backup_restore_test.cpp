@@ -14,12 +14,12 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
-#include "regional/regional.h"
-#include "backup/windows/backup_window.h"
 #include "backup/file_copy.h"
+#include "backup/windows/backup_window.h"
 #include "backup/windows/restore_window.h"
 #include "dbase/check.h"
 #include "dbase/table.h"
+#include "regional/regional.h"
 #include "support/child.h"
 #include "support/file_size_limit.h"
 #include "support/gui_env.h"

@@ -8,18 +8,18 @@
 
 #include "conversion/old_databases.h"
 #include "conversion/old_tables.h"
-#include "regional/regional.h"
+#include "conversion/scripted_conversion.h"
 #include "dbase/check.h"
 #include "dbase/error.h"
 #include "dbase/file.h"
 #include "dbase/table.h"
 #include "dbase/values.h"
+#include "regional/regional.h"
 #include "store/book_table.h"
 #include "store/dataset.h"
 #include "store/profile.h"
 #include "store/settings.h"
 #include "support/child.h"
-#include "conversion/scripted_conversion.h"
 #include "support/temp_dir.h"
 
 namespace fs = std::filesystem;

@@ -18,8 +18,8 @@
 #include <QTreeView>
 
 #include "app/main_window.h"
-#include "display/windows/color_config_window.h"
 #include "display/color_sets.h"
+#include "display/windows/color_config_window.h"
 #include "edit/windows/record_editor.h"
 #include "store/profile.h"
 #include "support/gui_env.h"

@@ -8,8 +8,8 @@
 #include <QTabWidget>
 #include <QTableWidget>
 
-#include "display/windows/view_config.h"
 #include "display/viewer_rules.h"
+#include "display/windows/view_config.h"
 #include "support/gui_env.h"
 
 using testing_support::GuiEnv;

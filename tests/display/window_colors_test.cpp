@@ -19,8 +19,8 @@
 #include <functional>
 
 #include "app/main_window.h"
-#include "display/windows/color_config_window.h"
 #include "display/color_sets.h"
+#include "display/windows/color_config_window.h"
 #include "find/windows/search_window.h"
 #include "reports/windows/report_layout_window.h"
 #include "reports/windows/report_list_window.h"

@@ -13,10 +13,10 @@
 #include <clocale>
 
 #include "app/main_window.h"
-#include "regional/regional.h"
 #include "dbase/table.h"
-#include "edit/windows/record_editor.h"
 #include "edit/record_print.h"
+#include "edit/windows/record_editor.h"
+#include "regional/regional.h"
 #include "store/field_table.h"
 #include <QFile>
 #include "support/gui_env.h"

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include <gtest/gtest.h>
 
-#include "regional/regional.h"
 #include "dbase/table.h"
 #include "find/search_criteria.h"
+#include "regional/regional.h"
 #include "store/book_table.h"
 #include "support/temp_dir.h"
 

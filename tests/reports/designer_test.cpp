@@ -10,9 +10,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "reports/designer_driver.h"
 #include "reports/designer_rules.h"
 #include "reports/fake_report_host.h"
-#include "reports/designer_driver.h"
 #include "reports/windows/report_layout_window.h"
 #include "reports/windows/report_list_window.h"
 #include "reports/windows/report_part_window.h"

@@ -14,15 +14,15 @@
 #include <gtest/gtest.h>
 
 #include "render/page_device.h"
-#include "reports/fake_report_host.h"
 #include "reports/designer_driver.h"
+#include "reports/fake_report_host.h"
+#include "reports/report_printer.h"
+#include "reports/report_run.h"
 #include "reports/windows/preview_window.h"
 #include "reports/windows/printer_select_window.h"
 #include "reports/windows/report_fonts_window.h"
 #include "reports/windows/report_layout_window.h"
 #include "reports/windows/report_list_window.h"
-#include "reports/report_printer.h"
-#include "reports/report_run.h"
 #include "reports/windows/user_report_window.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_messages.h"

@@ -4,8 +4,8 @@
 #include <sys/stat.h>
 #include <gtest/gtest.h>
 
-#include "reports/report_command.h"
 #include "reports/report_books.h"
+#include "reports/report_command.h"
 #include "support/temp_dir.h"
 
 using testing_support::TempDir;

@@ -16,16 +16,16 @@
 #include <gtest/gtest.h>
 
 #include "render/printer_device.h"
+#include "reports/fake_report_host.h"
+#include "reports/report_books.h"
+#include "reports/report_file.h"
 #include "reports/windows/preview_window.h"
 #include "reports/windows/print_range_window.h"
 #include "reports/windows/printer_select_window.h"
-#include "reports/report_books.h"
-#include "reports/report_file.h"
 #include "reports/windows/report_form.h"
 #include "reports/windows/report_list_window.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_messages.h"
-#include "reports/fake_report_host.h"
 #include "support/temp_dir.h"
 
 using testing_support::FakeHost;

@@ -10,11 +10,11 @@
 #include <fstream>
 #include <map>
 
-#include "regional/regional.h"
 #include "find/sort_expression.h"
+#include "regional/regional.h"
 #include "render/page_device.h"
-#include "reports/report_books.h"
 #include "reports/regional_guard.h"
+#include "reports/report_books.h"
 #include "reports/report_order.h"
 #include "reports/report_run.h"
 #include "store/settings.h"

@@ -7,8 +7,8 @@
 
 #include "regional/regional.h"
 #include "render/page_device.h"
-#include "reports/report_books.h"
 #include "reports/regional_guard.h"
+#include "reports/report_books.h"
 #include "reports/report_run.h"
 #include "support/temp_dir.h"
 

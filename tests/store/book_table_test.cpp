@@ -8,8 +8,8 @@
 
 #include "dbase/error.h"
 #include "store/book_table.h"
-#include "store/table_access.h"
 #include "store/field_table.h"
+#include "store/table_access.h"
 #include "support/child.h"
 #include "support/scripted_messages.h"
 #include "support/temp_dir.h"

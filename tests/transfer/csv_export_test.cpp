@@ -12,16 +12,16 @@
 #include "regional/regional.h"
 #include "reports/fake_report_host.h"
 #include "reports/report_books.h"
-#include "support/scripted_dialogs.h"
-#include "support/scripted_messages.h"
-#include "transfer/windows/export_window.h"
 #include "store/codepage.h"
 #include "support/qstring_print.h"
+#include "support/scripted_dialogs.h"
+#include "support/scripted_messages.h"
 #include "support/temp_dir.h"
 #include "transfer/csv_reader.h"
 #include "transfer/export_records.h"
 #include "transfer/import_records.h"
 #include "transfer/known_headings.h"
+#include "transfer/windows/export_window.h"
 
 using testing_support::TempDir;
 

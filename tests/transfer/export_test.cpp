@@ -11,8 +11,8 @@
 
 #include "regional/regional.h"
 #include "reports/fake_report_host.h"
-#include "support/scripted_dialogs.h"
 #include "support/file_size_limit.h"
+#include "support/scripted_dialogs.h"
 #include "support/scripted_messages.h"
 #include "transfer/ascii_format.h"
 #include "transfer/windows/export_window.h"

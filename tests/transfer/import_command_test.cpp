@@ -15,10 +15,10 @@
 #include "support/qstring_print.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_messages.h"
+#include "transfer/target_host.h"
 #include "transfer/windows/export_window.h"
 #include "transfer/windows/import_preview_window.h"
 #include "transfer/windows/import_window.h"
-#include "transfer/target_host.h"
 
 using testing_support::TargetHost;
 

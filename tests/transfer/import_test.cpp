@@ -14,21 +14,21 @@
 #include <algorithm>
 #include <functional>
 
+#include "conversion/old_tables.h"
+#include "dbase/check.h"
+#include "dbase/file.h"
 #include "regional/regional.h"
 #include "reports/report_books.h"
 #include "store/codepage.h"
-#include "dbase/check.h"
-#include "dbase/file.h"
-#include "conversion/old_tables.h"
 #include "support/child.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_messages.h"
 #include "support/temp_dir.h"
 #include "transfer/ascii_reader.h"
 #include "transfer/export_records.h"
+#include "transfer/target_host.h"
 #include "transfer/windows/import_format_window.h"
 #include "transfer/windows/import_window.h"
-#include "transfer/target_host.h"
 #include "ui/keyboard_focus.h"
 
 using testing_support::TargetHost;

@@ -8,8 +8,8 @@
 #include <QApplication>
 
 #include "app/main_window.h"
-#include "regional/regional.h"
 #include "dbase/table.h"
+#include "regional/regional.h"
 #include "support/gui_env.h"
 #include "ui/book_grid_model.h"
 #include "ui/navigator.h"

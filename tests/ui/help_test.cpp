@@ -6,8 +6,8 @@
 #include <QTimer>
 
 #include "support/scripted_messages.h"
-#include "ui/seams/help.h"
 #include "ui/help_window.h"
+#include "ui/seams/help.h"
 
 TEST(Help, TheHelpFileHoldsItsContentsAndTopics)
 {

@@ -16,10 +16,10 @@
 #include "render/page_device.h"
 #include "render/report_engine.h"
 #include "reports/fake_report_host.h"
-#include "reports/windows/preview_window.h"
-#include "reports/windows/printer_select_window.h"
 #include "reports/report_definition.h"
 #include "reports/report_run.h"
+#include "reports/windows/preview_window.h"
+#include "reports/windows/printer_select_window.h"
 #include "ui/appearance.h"
 #include "ui/keyboard_focus.h"
 

@@ -10,9 +10,9 @@
 #include <QRegularExpression>
 
 #include "app/main_window.h"
-#include "paths/program_paths.h"
 #include "edit/windows/record_editor.h"
 #include "find/windows/search_window.h"
+#include "paths/program_paths.h"
 #include "support/gui_env.h"
 #include "support/untranslated.h"
 #include "ui/seams/messages.h"

@@ -15,8 +15,8 @@
 #include <QStorageInfo>
 #include <QTreeView>
 
-#include "backup/windows/copy_window_parts.h"
 #include "backup/file_copy.h"
+#include "backup/windows/copy_window_parts.h"
 #include "reports/report_file.h"
 #include "ui/seams/help.h"
 #include "ui/seams/messages.h"

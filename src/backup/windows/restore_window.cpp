@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "regional/regional.h"
-#include "backup/windows/copy_window_parts.h"
 #include "backup/file_copy.h"
+#include "backup/windows/copy_window_parts.h"
+#include "regional/regional.h"
 #include "reports/report_file.h"
 #include "ui/seams/dialogs.h"
 #include "ui/seams/help.h"

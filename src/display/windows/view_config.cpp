@@ -16,8 +16,8 @@
 
 #include "display/viewer_rules.h"
 #include "ui/appearance.h"
-#include "ui/seams/dialogs.h"
 #include "ui/grid_keys.h"
+#include "ui/seams/dialogs.h"
 #include "ui/seams/help.h"
 #include "ui/seams/messages.h"
 #include "ui/window_fit.h"

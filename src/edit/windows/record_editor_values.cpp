@@ -17,12 +17,12 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "regional/regional.h"
 #include "dbase/error.h"
 #include "dbase/values.h"
 #include "edit/record_print.h"
 #include "edit/record_values.h"
 #include "edit/windows/record_editor_boxes.h"
+#include "regional/regional.h"
 #include "ui/seams/dialogs.h"
 
 #include <QGuiApplication>

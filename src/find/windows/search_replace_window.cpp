@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <cmath>
 
-#include "regional/regional.h"
 #include "edit/record_values.h"
+#include "regional/regional.h"
 #include "store/codepage.h"
 #include "store/field_table.h"
 #include "ui/seams/messages.h"

@@ -13,12 +13,12 @@
 #include <QRadioButton>
 
 #include "render/printer_device.h"
-#include "reports/windows/preview_window.h"
-#include "reports/windows/printer_select_window.h"
 #include "reports/report_file.h"
-#include "reports/windows/report_form.h"
 #include "reports/report_list.h"
 #include "reports/report_printer.h"
+#include "reports/windows/preview_window.h"
+#include "reports/windows/printer_select_window.h"
+#include "reports/windows/report_form.h"
 #include "reports/windows/user_report_window.h"
 #include "ui/appearance.h"
 #include "ui/seams/dialogs.h"

@@ -7,8 +7,8 @@
 #include <memory>
 
 #include "reports/report_definition.h"
-#include "reports/windows/report_host.h"
 #include "reports/report_run.h"
+#include "reports/windows/report_host.h"
 #include "ui/window_fit.h"
 
 class QLabel;

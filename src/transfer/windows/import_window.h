@@ -5,8 +5,8 @@
 #include <QDialog>
 #include <functional>
 
-#include "transfer/windows/import_host.h"
 #include "transfer/import_records.h"
+#include "transfer/windows/import_host.h"
 
 class QCheckBox;
 class QComboBox;
