@@ -419,9 +419,10 @@ void offer(ConversionHost& host, const QString& programDirectory, const OldFile&
     }
     if (!failure.isEmpty()) {
         if (!failure.endsWith(u'.')) failure += u'.';
-        host.tellFailure(QCoreApplication::translate("Conversion", "The conversion of \"%1\" stopped: %2  The books converted so far are "
-                                                       "kept; the rest will be offered for conversion at the next start.")
-                                 .arg(QDir::toNativeSeparators(path), failure));
+        host.tellFailure(QCoreApplication::translate("Conversion", "The conversion of \"%1\" stopped: %2  The books converted so "
+                                                                   "far are kept; the rest will be offered for conversion at "
+                                                                   "the next start.")
+                             .arg(QDir::toNativeSeparators(path), failure));
         return;
     }
 
@@ -435,9 +436,10 @@ void offer(ConversionHost& host, const QString& programDirectory, const OldFile&
         writeMarker(f.name, Marker());
         return;
     }
-    host.tellFailure(QCoreApplication::translate("Conversion", "The old database \"%1\" has been converted, but it could not be deleted: "
-                                                   "%2.  It will not be converted again; you may delete it yourself.")
-                             .arg(QDir::toNativeSeparators(path), reason));
+    host.tellFailure(QCoreApplication::translate("Conversion", "The old database \"%1\" has been converted, but it could not be "
+                                                               "deleted: %2.  It will not be converted again; you may delete it "
+                                                               "yourself.")
+                         .arg(QDir::toNativeSeparators(path), reason));
 }
 
 }  // namespace

@@ -10,7 +10,10 @@
 #include <cstdlib>
 
 #include "dbase/table.h"
+#include "regional/regional.h"
 #include "reports/fake_report_host.h"
+#include "reports/regional_guard.h"
+#include "reports/report_books.h"
 #include "support/child.h"
 #include "support/qstring_print.h"
 #include "support/scripted_dialogs.h"
@@ -166,4 +169,43 @@ TEST(ImportCommand, TheCommaSeparatedExportWritesTheWindowsBytes)
     const QByteArray bytes = bytesOf(host.dir / "command.csv");
     EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBFPaid,Title\r\n")) << bytes.left(30).toStdString();
     EXPECT_EQ(bytes, bytesOf(host.dir / "window.csv"));
+}
+
+// The delimited export: every field in table order, the field names as the first row and the
+// program's U.S. formats give in the window the bytes the command writes, for a collection with
+// every field filled, quotes and commas in a text, and dates and amounts of every width.
+TEST(ImportCommand, TheDelimitedExportWritesTheWindowsBytes)
+{
+    testing_support::FakeHost host;
+    testing_support::RegionalGuard formats;
+    regional::current().numericFormat = regional::current().currencyFormat = 1;
+    host.table.close();
+    std::vector<testing_support::Book> books = testing_support::generatedBooks(40, 11);
+    books.push_back({{1, "Quote \"and\", comma"}, {12, "19940305"}, {24, "7"}, {7, "1234.5"}, {3, "1066"}});
+    books.push_back({{1, "  leading blanks"}, {12, "20241231"}, {7, "0.01"}});
+    books.push_back({});
+    testing_support::makeBookTable(host.dir.path(), books);
+    host.table.open(host.dir.path(), "BOOKS.DBF", {false, true, {}});
+    host.settings.exportFields.fill(true);
+    for (int n = 1; n <= 36; ++n) host.settings.exportOrder[std::size_t(n - 1)] = n;
+    host.settings.displayFields.fill(false);  // the headings are the field names
+    host.settings.exportFirstRow = true;
+    testing_support::ScriptedDialogs dialogs;
+    testing_support::ScriptedMessages messages;
+    {
+        TMyExport window(host);
+        window.AsciiFile->setChecked(true);
+        dialogs.fileNames.push_back(QString::fromStdString((host.dir / "window.txt").string()));
+        messages.expect();
+        window.StartExportButtonClick();
+    }
+    host.table.close();
+    std::string out;
+    const int status = tool("export " + q(host.dir / "BOOKS.DBF") + " " + q(host.dir / "command.txt"), &out,
+                            host.dir.path());
+    EXPECT_EQ(exitCode(status), 0) << out;
+    const QByteArray bytes = bytesOf(host.dir / "command.txt");
+    EXPECT_TRUE(bytes.startsWith("\"TITLE\",\"AUTHOR\",")) << bytes.left(40).toStdString();
+    EXPECT_TRUE(bytes.contains(",\"3/5/1994\",")) << "the dates as the window writes them";
+    EXPECT_EQ(bytes, bytesOf(host.dir / "window.txt"));
 }

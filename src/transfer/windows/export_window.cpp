@@ -15,6 +15,7 @@
 #include <optional>
 
 #include "reports/report_list.h"
+#include "store/book_table.h"
 #include "store/field_table.h"
 #include "transfer/export_records.h"
 #include "ui/grid_keys.h"
@@ -221,7 +222,7 @@ void TMyExport::StartExportButtonClick()
                                                             ui::caselessFilter(tr("DBase (*.DBF)")),
                                                             QStringLiteral("DBF"));
     if (name.isEmpty()) return;
-    if (!ascii && !csv && !name.right(4).toUpper().endsWith(QLatin1String(".DBF")))
+    if (!ascii && !csv && !store::hasTableSuffix(name))
         return error(tr("Invalid file type selected."));
     // the program's own files are never written over
     if (reports::isOneOf(name, host_.filesInUse())) return error(reports::inUseMessage(name));
