@@ -243,3 +243,14 @@ TEST(Cli, RecoverAddsRecordsPastTheCountAndReindexMendsABrokenIndex)
     EXPECT_EQ(tool("check " + dbf, &status), "ok\n");
     EXPECT_FALSE(std::filesystem::exists(dir / "BOOKS.MDX"));
 }
+
+// A command-line tool: of Qt it loads the core library alone (for the import's readers and the
+// comma-separated export it shares with the program), never the painting or window libraries.
+TEST(Cli, LoadsNoWindowLibraries)
+{
+    std::string out;
+    ASSERT_EQ(run("ldd " + kTool, &out), 0) << out;
+    EXPECT_NE(out.find("libQt6Core"), std::string::npos) << out;
+    for (const char* library : {"libQt6Gui", "libQt6Widgets", "libQt6PrintSupport"})
+        EXPECT_EQ(out.find(library), std::string::npos) << library << " in\n" << out;
+}
