@@ -310,6 +310,12 @@ TEST(RecordEditor, EnterMovesThroughTheBoxesAcrossThePages)
     enter(ed.e.combo("WherePurch")->lineEdit());
     EXPECT_EQ(ed.e.notebook()->currentIndex(), 1);
     EXPECT_EQ(ed.e.focusWidget(), ed.e.box("Catalog"));
+    // on to the money boxes' page, and from the last of them to the library's
+    enter(ed.e.combo("Location")->lineEdit());
+    EXPECT_EQ(ed.e.notebook()->currentIndex(), 2);
+    EXPECT_EQ(ed.e.focusWidget(), ed.e.box("Cost"));
+    enter(ed.e.box("HighMarket"));
+    EXPECT_EQ(ed.e.notebook()->currentIndex(), 3);
     enter(ed.e.box("UserDef6"));
     EXPECT_EQ(ed.e.notebook()->currentIndex(), 0);
     EXPECT_EQ(ed.e.focusWidget(), ed.e.box("Title"));
