@@ -33,7 +33,6 @@ public:
     void answer(bool convert) { answers_.push_back(convert); }
 
     std::vector<Said> shown;
-    int busyCalls = 0;
 
     bool askToConvert(const QString& question) override
     {
@@ -48,7 +47,6 @@ public:
     }
     void tellConverted(const QString& text, const QString& details) override { shown.push_back({Report, text, details}); }
     void tellFailure(const QString& text) override { shown.push_back({Failure, text, {}}); }
-    void busy(bool on) override { busyCalls += on ? 1 : 0; }
 
 private:
     static ScriptedConversion*& slot()

@@ -5,7 +5,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,22 +15,12 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "dbase/error.h"
-#include "dbase/values.h"
-#include "edit/record_print.h"
 #include "edit/record_values.h"
 #include "edit/windows/record_editor_boxes.h"
-#include "regional/regional.h"
-#include "ui/seams/dialogs.h"
-
-#include <QGuiApplication>
-#include <QPrinter>
-#include "store/codepage.h"
 #include "store/field_table.h"
 #include "ui/appearance.h"
 #include "ui/bevel.h"
 #include "ui/seams/help.h"
-#include "ui/seams/messages.h"
 
 namespace edit {
 

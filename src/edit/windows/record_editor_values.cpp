@@ -3,18 +3,12 @@
 // back, and moving between records with the changes kept or dropped.
 #include "edit/windows/record_editor.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
-#include <QKeyEvent>
-#include <QLabel>
+#include <QGuiApplication>
 #include <QLineEdit>
-#include <QMenuBar>
-#include <QPushButton>
+#include <QPrinter>
 #include <QTabWidget>
-#include <QTimer>
 #include <algorithm>
 
 #include "dbase/error.h"
@@ -22,16 +16,9 @@
 #include "edit/record_print.h"
 #include "edit/record_values.h"
 #include "edit/windows/record_editor_boxes.h"
-#include "regional/regional.h"
-#include "ui/seams/dialogs.h"
-
-#include <QGuiApplication>
-#include <QPrinter>
 #include "store/codepage.h"
 #include "store/field_table.h"
-#include "ui/appearance.h"
-#include "ui/bevel.h"
-#include "ui/seams/help.h"
+#include "ui/seams/dialogs.h"
 #include "ui/seams/messages.h"
 
 namespace edit {
