@@ -128,8 +128,8 @@ const std::array<std::string, 256>& utf8Bytes()
 }
 
 // A value in quotes when it holds a comma, a quote, a line break, or blanks at its ends (a reader
-// trims unquoted values); Windows-1252 bytes in, UTF-8 out.
-void appendCsv(std::string& out, std::string_view value)
+// trims unquoted values); Windows-1252 bytes in (UTF-8 when utf8In says so), UTF-8 out.
+void appendCsv(std::string& out, std::string_view value, bool utf8In = false)
 {
     const bool quote = value.find_first_of(",\"\r\n") != std::string_view::npos ||
                        (!value.empty() && (value.front() == ' ' || value.back() == ' '));
@@ -141,7 +141,10 @@ void appendCsv(std::string& out, std::string_view value)
             if (c == '"') out += '"';  // doubled inside quotes
             out += c;
         } else {
-            out += utf8[u];
+            if (utf8In)
+                out += c;
+            else
+                out += utf8[u];
         }
     }
     if (quote) out += '"';
@@ -195,8 +198,7 @@ void writeCsv(const QString& path, const dbase::Table& table, const std::vector<
     };
     for (qsizetype k = 0; k < headings.size(); ++k) {
         if (k) out += ',';
-        const auto bytes = store::toCp1252(headings[k]);
-        appendCsv(out, bytes ? *bytes : headings[k].toLatin1().toStdString());
+        appendCsv(out, headings[k].toUtf8().toStdString(), true);  // the user's names, whatever they hold
     }
     out += "\r\n";
     const std::size_t count = table.recordCount();

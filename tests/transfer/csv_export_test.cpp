@@ -122,3 +122,18 @@ TEST(CsvExport, TheExportWindowWritesItAndRemembersTheChoice)
     TMyExport again(host);
     EXPECT_TRUE(again.CsvFile->isChecked());
 }
+
+// The headings are the user's display names, which the settings keep in UTF-8 when they need it:
+// a name outside Windows-1252 comes out whole, quoted where it holds a comma.
+TEST(CsvExport, HeadingsOutsideWindows1252ComeOutWhole)
+{
+    testing_support::FakeHost host;
+    host.settings.exportFields.fill(false);
+    host.settings.exportFields[0] = host.settings.exportFields[6] = true;  // Title, Cost
+    const auto fields = transfer::exportList(host.settings, host.table);
+    const QString path = QString::fromStdString((host.dir / "names.csv").string());
+    transfer::writeCsv(path, host.table, fields, {QStringLiteral("Заглавие ✓"), QStringLiteral("Цена, €")});
+    const QByteArray bytes = bytesOf(path);
+    EXPECT_TRUE(bytes.startsWith(QByteArray("\xEF\xBB\xBF") + QStringLiteral("Заглавие ✓,\"Цена, €\"\r\n").toUtf8()))
+        << bytes.left(60).toStdString();
+}
